@@ -1,0 +1,88 @@
+#include "app/files.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+namespace fpw::app {
+namespace fs = std::filesystem;
+
+std::optional<std::string> readWholeFile(const std::string& path) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+    const auto fail = [&](const std::string& what) {
+        if (error != nullptr) {
+            *error = what;
+        }
+        return false;
+    };
+    const fs::path target(path);
+    std::random_device entropy;
+    const fs::path temporary =
+        target.parent_path() /
+        ("." + target.filename().string() + "." + std::to_string(entropy()) + ".tmp");
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            return fail("Path/File access error: cannot create " + temporary.string());
+        }
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+            return fail("Disk full or write error: " + temporary.string());
+        }
+    }
+    std::error_code ec;
+    fs::rename(temporary, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return fail("Cannot replace " + path + ": " + ec.message());
+    }
+    return true;
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    return static_cast<bool>(in);
+}
+
+bool isPathSeparator(char c) { return c == '\\' || c == '/'; }
+
+std::string joinPath(std::string_view directory, std::string_view name) {
+    std::string path(directory);
+    if (!path.empty() && !isPathSeparator(path.back())) {
+        path += static_cast<char>(fs::path::preferred_separator);
+    }
+    path += name;
+    return path;
+}
+
+} // namespace fpw::app

@@ -1,0 +1,48 @@
+// The program-wide state that start-up builds and passes on: no globals. A test builds its
+// own context over a temporary program directory and a scripted user.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/errorreporter.h"
+#include "app/log.h"
+#include "app/settings.h"
+#include "app/userinteraction.h"
+#include "catalog/prices.h"
+#include "catalog/referencetables.h"
+#include "catalog/weaponrecord.h"
+
+namespace fpw::app {
+
+struct ProgramContext {
+    ProgramContext(std::string programDirectory, UserInteraction& user);
+    ProgramContext(const ProgramContext&) = delete;
+    ProgramContext& operator=(const ProgramContext&) = delete;
+
+    // Where the executables and reference files live.
+    std::string programDirectory;
+    UserInteraction& user;
+    Log log;
+    ErrorReporter errors;
+    Settings settings;
+
+    catalog::WeaponTable weapons;
+    catalog::PriceTable prices;
+    catalog::BVTables bvTables;
+    bool bvDataLoaded = false;
+    std::vector<catalog::Pilot> pilots{catalog::Pilot{}};
+    catalog::PlotTable armorPlot;
+    catalog::PlotTable internalPlot;
+    std::vector<std::string> credits;
+    bool creditsLoaded = false;
+
+    bool noClanLAMs = false;
+    // Set by start-up when the "Custom Prices" parameter is present.
+    bool priceEditorEnabled = false;
+
+    // Full path of a file in the program directory.
+    std::string programFile(std::string_view name) const;
+};
+
+} // namespace fpw::app

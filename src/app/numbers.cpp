@@ -1,0 +1,261 @@
+#include "app/numbers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace fpw::app {
+namespace {
+
+// The significant digits a number format works with.
+constexpr int kSignificantDigits = 15;
+
+template <typename Int> std::optional<Int> roundedToEven(double x) {
+    if (!std::isfinite(x)) {
+        return std::nullopt;
+    }
+    double rounded = std::round(x); // half away from zero
+    // x - trunc(x) is exact, so a true tie is recognised and moved to the even neighbour.
+    if (std::fabs(x - std::trunc(x)) == 0.5 && std::fmod(rounded, 2.0) != 0.0) {
+        rounded -= std::copysign(1.0, x);
+    }
+    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
+        rounded > static_cast<double>(std::numeric_limits<Int>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<Int>(rounded);
+}
+
+// A whole number (already integral or to be floored/ceiled by the caller) clamped to Int.
+template <typename Int> Int saturated(double whole) {
+    if (std::isnan(whole)) {
+        return 0;
+    }
+    if (whole <= static_cast<double>(std::numeric_limits<Int>::min())) {
+        return std::numeric_limits<Int>::min();
+    }
+    if (whole >= static_cast<double>(std::numeric_limits<Int>::max())) {
+        return std::numeric_limits<Int>::max();
+    }
+    return static_cast<Int>(whole);
+}
+
+template <typename Int> Int saturatedToEven(double x) {
+    if (std::isnan(x)) {
+        return 0;
+    }
+    if (const auto value = roundedToEven<Int>(x)) {
+        return *value;
+    }
+    return x < 0 ? std::numeric_limits<Int>::min() : std::numeric_limits<Int>::max();
+}
+
+// A finite value rounded in decimal: sign, the digits before the point without leading zeros
+// (empty for zero) and exactly `decimals` digits after it.
+struct DecimalText {
+    bool negative = false;
+    std::string whole;
+    std::string fraction;
+};
+
+DecimalText roundDecimal(double x, int decimals) {
+    DecimalText result;
+    char buffer[64];
+    // Scientific notation with 15 significant digits: "d.dddddddddddddde+XX".
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
+                                       std::chars_format::scientific, kSignificantDigits - 1);
+    const std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    const std::size_t exponentAt = text.find('e');
+    std::string digits;
+    for (const char c : text.substr(0, exponentAt)) {
+        if (c != '.') {
+            digits += c;
+        }
+    }
+    int exponent = 0;
+    std::string_view exponentText = text.substr(exponentAt + 1);
+    if (!exponentText.empty() && exponentText.front() == '+') {
+        exponentText.remove_prefix(1);
+    }
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+
+    // Digits before the decimal point, and how many digits stay after rounding.
+    int pointAt = exponent + 1;
+    const int keep = pointAt + decimals;
+    if (keep < 0) {
+        digits.clear();
+    } else if (keep < static_cast<int>(digits.size())) {
+        const bool roundUp = digits[static_cast<std::size_t>(keep)] >= '5';
+        digits.resize(static_cast<std::size_t>(keep));
+        if (roundUp) {
+            int i = keep - 1;
+            for (; i >= 0 && digits[static_cast<std::size_t>(i)] == '9'; --i) {
+                digits[static_cast<std::size_t>(i)] = '0';
+            }
+            if (i >= 0) {
+                ++digits[static_cast<std::size_t>(i)];
+            } else {
+                digits.insert(digits.begin(), '1');
+                ++pointAt;
+            }
+        }
+    }
+    // Place the digits around the point, padding with zeros where the form has none.
+    std::string fractionDigits;
+    if (pointAt <= 0) {
+        fractionDigits = std::string(static_cast<std::size_t>(-pointAt), '0') + digits;
+    } else {
+        const auto wholeCount = static_cast<std::size_t>(pointAt);
+        if (digits.size() < wholeCount) {
+            digits.append(wholeCount - digits.size(), '0');
+        }
+        result.whole = digits.substr(0, wholeCount);
+        fractionDigits = digits.substr(wholeCount);
+    }
+    // Rounding left no non-zero digit beyond `decimals`, so this only pads or drops zeros.
+    fractionDigits.resize(static_cast<std::size_t>(decimals), '0');
+    result.fraction = fractionDigits;
+    const std::size_t firstNonZero = result.whole.find_first_not_of('0');
+    result.whole =
+        firstNonZero == std::string::npos ? std::string() : result.whole.substr(firstNonZero);
+    result.negative = x < 0 && (!result.whole.empty() ||
+                                result.fraction.find_first_not_of('0') != std::string::npos);
+    return result;
+}
+
+std::string groupedThousands(const std::string& whole) {
+    std::string grouped;
+    const std::size_t size = whole.size();
+    for (std::size_t i = 0; i < size; ++i) {
+        if (i > 0 && (size - i) % 3 == 0) {
+            grouped += ',';
+        }
+        grouped += whole[i];
+    }
+    return grouped;
+}
+
+int clampedDecimals(int decimals) {
+    return std::clamp(decimals, 0, kSignificantDigits);
+}
+
+} // namespace
+
+std::int16_t RoundHalfUp(double x) {
+    return saturated<std::int16_t>(std::floor(x + 0.5));
+}
+
+double zRoundHalf(double x) {
+    if (x == 0) {
+        return 0;
+    }
+    if (x > 0) {
+        return std::floor((x + 0.49) * 2) / 2;
+    }
+    return std::floor(x * 2) / 2;
+}
+
+std::int32_t RoundUp(double x) {
+    return saturated<std::int32_t>(std::ceil(x));
+}
+
+std::int32_t RoundDown(double x) {
+    return saturated<std::int32_t>(std::floor(x));
+}
+
+std::optional<std::int16_t> tryToInteger(double x) {
+    return roundedToEven<std::int16_t>(x);
+}
+std::optional<std::int32_t> tryToLong(double x) {
+    return roundedToEven<std::int32_t>(x);
+}
+std::int16_t toInteger(double x) {
+    return saturatedToEven<std::int16_t>(x);
+}
+std::int32_t toLong(double x) {
+    return saturatedToEven<std::int32_t>(x);
+}
+
+double roundAsFormatted(double x, int decimals) {
+    if (!std::isfinite(x)) {
+        return x;
+    }
+    const DecimalText rounded = roundDecimal(x, clampedDecimals(decimals));
+    const std::string text = (rounded.negative ? "-" : "") +
+                             (rounded.whole.empty() ? std::string("0") : rounded.whole) + "." +
+                             rounded.fraction + "0";
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+double roundTwoDecimals(double x) {
+    return roundAsFormatted(x, 2);
+}
+
+std::string formatFixed(double x, int decimals, bool groupThousands, bool leadingZero) {
+    if (std::isnan(x)) {
+        return "NaN";
+    }
+    if (std::isinf(x)) {
+        return x < 0 ? "-Infinity" : "Infinity";
+    }
+    decimals = clampedDecimals(decimals);
+    const DecimalText rounded = roundDecimal(x, decimals);
+    std::string whole = rounded.whole;
+    if (whole.empty() && (leadingZero || decimals == 0)) {
+        whole = "0";
+    }
+    std::string text = rounded.negative ? "-" : "";
+    text += groupThousands ? groupedThousands(whole) : whole;
+    if (decimals > 0) {
+        text += '.';
+        text += rounded.fraction;
+    }
+    return text;
+}
+
+std::string gFormatFourDecimals(double x) {
+    return formatFixed(x, 4, false, false);
+}
+
+std::string gFormatThousands(double x) {
+    return formatFixed(x, 0, true);
+}
+
+std::string gFormatThousands(std::string_view text) {
+    if (const auto value = parseNumber(text)) {
+        return gFormatThousands(*value);
+    }
+    return std::string(text);
+}
+
+std::optional<double> parseNumber(std::string_view text) {
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-') {
+            return std::nullopt;
+        }
+    }
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace fpw::app

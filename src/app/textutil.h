@@ -1,0 +1,35 @@
+// Small text and path utilities. Paths may separate folders with "\" or "/".
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fpw::app {
+
+// Every occurrence of `search` replaced by `replacement`, scanning from the left; inserted
+// text is not searched again. An empty `search` leaves the text as it is.
+std::string zReplace(std::string_view text, std::string_view search, std::string_view replacement);
+
+// The folder part of a path, up to and including its last separator; empty when there is none.
+std::string zGetPathFromFile(std::string_view path);
+
+// The text after the last separator; empty when the path has none.
+std::string zGetFileFromPath(std::string_view path);
+
+// The text before the last "." of the file name; empty when the file name has no ".". A "."
+// in a folder name is not an extension: "C:\v1.2\mech" has none.
+std::string zRemoveExtension(std::string_view name);
+
+// `item` alone when `list` is empty, else list + separator + item.
+std::string gAppendWithSeparator(std::string_view list, std::string_view item,
+                                 std::string_view separator);
+
+// ASCII lower case, the comparison the program's parameter and qualifier texts use.
+std::string lowerCase(std::string_view text);
+
+// The lines of a text file: split at LF, a CR before the LF belonging to the line ending; a
+// last line without LF counts, an empty remainder after the last LF does not.
+std::vector<std::string_view> splitLines(std::string_view text);
+
+} // namespace fpw::app

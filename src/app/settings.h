@@ -12,36 +12,41 @@ namespace fpw::app {
 // The system's window text colour, as the colour settings store it.
 inline constexpr std::int32_t kWindowTextColor = static_cast<std::int32_t>(0x80000008u);
 
-// Every setting with its default. Colours are 0x00BBGGRR numbers.
+// Every setting. A new Settings holds the defaults of the settings table (inisettings.h);
+// colours are 0x00BBGGRR numbers.
 struct Settings {
-    std::int32_t normalColor = 16777152;
-    std::int32_t lockedColor = 8421631;
-    std::int32_t armoredColor = 8438015;
-    std::int32_t hilitedColor = 16761087;
-    std::int32_t inactiveColor = 8454016;
-    std::int32_t normalTextColor = kWindowTextColor;
-    std::int32_t lockedTextColor = kWindowTextColor;
-    std::int32_t armoredTextColor = kWindowTextColor;
-    std::int32_t hilitedTextColor = kWindowTextColor;
-    std::int32_t inactiveTextColor = kWindowTextColor;
-    std::int32_t locationBackground = 255;
-    std::int32_t locationForeground = kWindowTextColor;
+    Settings();
 
-    std::int32_t top = 2000;  // twips
-    std::int32_t left = 1000; // twips
-    std::string lastDir;      // empty until read: the program directory
+    std::int32_t normalColor{};
+    std::int32_t lockedColor{};
+    std::int32_t armoredColor{};
+    std::int32_t hilitedColor{};
+    std::int32_t inactiveColor{};
+    std::int32_t normalTextColor{};
+    std::int32_t lockedTextColor{};
+    std::int32_t armoredTextColor{};
+    std::int32_t hilitedTextColor{};
+    std::int32_t inactiveTextColor{};
+    std::int32_t locationBackground{};
+    std::int32_t locationForeground{};
+
+    std::int32_t top{};  // twips
+    std::int32_t left{}; // twips
+    std::string lastDir; // empty until read: then the program directory
 
     std::string htmlHeader;
     std::string htmlFooter;
-    std::string defaultTechBase = "Inner Sphere";
-    std::int16_t defaultTechLevel = 1;
-    std::string defaultMechType = "Biped";
-    std::string ammoSpecialHeader = "@%0 [%1] (%2)";
-    std::string ammoStandardHeader = "@%0 (%2)";
-    std::int16_t heatScale = 1;
-    bool multiPrintType = false;
-    bool printLocRolls = false;
-    bool savePrompt = false;
+    std::string defaultTechBase;
+    std::int16_t defaultTechLevel{};
+    std::string defaultMechType;
+    std::string ammoSpecialHeader;
+    std::string ammoStandardHeader;
+    std::int16_t heatScale{};
+    bool multiPrintType{};
+    bool printLocRolls{};
+    bool savePrompt{};
+
+    bool operator==(const Settings&) const = default;
 };
 
 // Where settings persist. Sections are written as the program names them ("Boot\Colors");

@@ -1,0 +1,188 @@
+#include "app/inisettings.h"
+
+#include <gtest/gtest.h>
+
+#include "app/programcontext.h"
+#include "support/scripteduser.h"
+#include "support/tempdir.h"
+
+namespace fpw::app {
+namespace {
+
+constexpr ScreenSize kScreen{1366 * 15, 768 * 15}; // 20490 x 11520 twips
+
+class ReadINITest : public ::testing::Test {
+protected:
+    testing::TempDir dir;
+    testing::ScriptedUser user;
+    ProgramContext ctx{dir.path(), user};
+    MemorySettingsStore store;
+};
+
+TEST_F(ReadINITest, AnEmptyStoreGivesEveryDefault) {
+    EXPECT_TRUE(ReadINI(ctx, store, kScreen));
+    const Settings& s = ctx.settings;
+    EXPECT_EQ(s.normalColor, 0xFFFFC0);
+    EXPECT_EQ(s.lockedColor, 0x8080FF);
+    EXPECT_EQ(s.armoredColor, 0x80C0FF);
+    EXPECT_EQ(s.hilitedColor, 0xFFC0FF);
+    EXPECT_EQ(s.inactiveColor, 0x80FF80);
+    for (const std::int32_t text :
+         {s.normalTextColor, s.lockedTextColor, s.armoredTextColor, s.hilitedTextColor,
+          s.inactiveTextColor, s.locationForeground}) {
+        EXPECT_EQ(static_cast<std::uint32_t>(text), 0x80000008u);
+    }
+    EXPECT_EQ(s.locationBackground, 255);
+    EXPECT_EQ(s.top, 2000);
+    EXPECT_EQ(s.left, 1000);
+    EXPECT_EQ(s.lastDir, dir.path());
+    EXPECT_EQ(s.htmlHeader, "");
+    EXPECT_EQ(s.htmlFooter, "");
+    EXPECT_EQ(s.defaultTechBase, "Inner Sphere");
+    EXPECT_EQ(s.defaultTechLevel, 1);
+    EXPECT_EQ(s.defaultMechType, "Biped");
+    EXPECT_EQ(s.ammoSpecialHeader, "@%0 [%1] (%2)");
+    EXPECT_EQ(s.ammoStandardHeader, "@%0 (%2)");
+    EXPECT_EQ(s.heatScale, 1);
+    EXPECT_FALSE(s.multiPrintType);
+    EXPECT_FALSE(s.printLocRolls);
+    EXPECT_FALSE(s.savePrompt);
+    EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(ReadINITest, StoredValuesAreRead) {
+    store.setValue("Boot\\Colors", "Normal", "123");
+    store.setValue("Boot\\Colors", "FHilited", "-2147483640");
+    store.setValue("Boot\\Main", "Top", "3000");
+    store.setValue("Boot\\Main", "Left", "4000");
+    store.setValue("Boot\\Main", "LastDir", "/home/p/mechs");
+    store.setValue("Boot\\Preferences", "HTML Header", "<h1>Mechs</h1>");
+    store.setValue("Boot\\Preferences", "Default TechBase", "Clan");
+    store.setValue("Boot\\Preferences", "Default TechLevel", "2");
+    store.setValue("Boot\\Preferences", "Heat Scale", "2");
+    store.setValue("Boot\\Preferences", "MultiPrint Type", "True");
+    store.setValue("Boot\\Preferences", "Save Prompt", "true");
+    store.setValue("Boot\\Preferences", "Print Loc Rolls", "-1");
+    EXPECT_TRUE(ReadINI(ctx, store, kScreen));
+    EXPECT_EQ(ctx.settings.normalColor, 123);
+    EXPECT_EQ(ctx.settings.hilitedTextColor, kWindowTextColor);
+    EXPECT_EQ(ctx.settings.top, 3000);
+    EXPECT_EQ(ctx.settings.left, 4000);
+    EXPECT_EQ(ctx.settings.lastDir, "/home/p/mechs");
+    EXPECT_EQ(ctx.settings.htmlHeader, "<h1>Mechs</h1>");
+    EXPECT_EQ(ctx.settings.defaultTechBase, "Clan");
+    EXPECT_EQ(ctx.settings.defaultTechLevel, 2);
+    EXPECT_EQ(ctx.settings.heatScale, 2);
+    EXPECT_TRUE(ctx.settings.multiPrintType);
+    EXPECT_TRUE(ctx.settings.savePrompt);
+    EXPECT_TRUE(ctx.settings.printLocRolls);
+}
+
+TEST_F(ReadINITest, APositionBeyondTheScreenFallsBackToTheDefault) {
+    const struct {
+        const char* top;
+        const char* left;
+        std::int32_t expectedTop;
+        std::int32_t expectedLeft;
+    } cases[] = {{"30000", "500", 2000, 500},
+                 {"11520", "20490", 11520, 20490}, // on the edge stays
+                 {"11521", "20491", 2000, 1000}};
+    for (const auto& c : cases) {
+        store.setValue("Boot\\Main", "Top", c.top);
+        store.setValue("Boot\\Main", "Left", c.left);
+        ReadINI(ctx, store, kScreen);
+        EXPECT_EQ(ctx.settings.top, c.expectedTop) << c.top;
+        EXPECT_EQ(ctx.settings.left, c.expectedLeft) << c.left;
+    }
+}
+
+TEST_F(ReadINITest, AValueThatCannotBeConvertedEndsReadingAndTheRestKeepDefaults) {
+    store.setValue("Boot\\Colors", "Normal", "42");
+    store.setValue("Boot\\Colors", "Locked", "red");
+    store.setValue("Boot\\Colors", "Armored", "43");
+    store.setValue("Boot\\Preferences", "Default AmmoStandardHeader", "#%0");
+    EXPECT_FALSE(ReadINI(ctx, store, kScreen));
+
+    EXPECT_EQ(ctx.settings.normalColor, 42);
+    EXPECT_EQ(ctx.settings.lockedColor, 0x8080FF);
+    EXPECT_EQ(ctx.settings.armoredColor, 0x80C0FF);
+    EXPECT_EQ(ctx.settings.ammoStandardHeader, "@%0 (%2)");
+    EXPECT_EQ(ctx.settings.lastDir, dir.path());
+    const auto& shown = user.onlyMessage();
+    EXPECT_EQ(shown.title, "Error");
+    EXPECT_EQ(shown.icon, MessageIcon::Critical);
+    EXPECT_NE(shown.text.find("\tFunction: ReadINI\r\n\tError Number: 13\r\n"), std::string::npos)
+        << shown.text;
+}
+
+TEST_F(ReadINITest, BadNumbersAndBooleansAreReported) {
+    const struct {
+        const char* section;
+        const char* name;
+        const char* text;
+        int number;
+    } cases[] = {{"Boot\\Main", "Top", "", 13},
+                 {"Boot\\Main", "Top", "1,000", 13},
+                 {"Boot\\Colors", "Normal", "4294967295", 6},
+                 {"Boot\\Preferences", "Heat Scale", "40000", 6},
+                 {"Boot\\Preferences", "Save Prompt", "yes", 13}};
+    for (const auto& c : cases) {
+        MemorySettingsStore one;
+        one.setValue(c.section, c.name, c.text);
+        user.messages.clear();
+        EXPECT_FALSE(ReadINI(ctx, one, kScreen)) << c.name << "=" << c.text;
+        ASSERT_EQ(user.messages.size(), 1u);
+        EXPECT_NE(user.messages[0].text.find("Error Number: " + std::to_string(c.number)),
+                  std::string::npos)
+            << user.messages[0].text;
+    }
+}
+
+TEST(SettingsWriters, PreferencesRoundTripWithoutTheHtmlTexts) {
+    Settings changed;
+    changed.normalColor = 1;
+    changed.locationForeground = 2;
+    changed.defaultTechBase = "Clan";
+    changed.defaultTechLevel = 3;
+    changed.defaultMechType = "Quad";
+    changed.ammoSpecialHeader = "%0-%1-%2";
+    changed.heatScale = 2;
+    changed.printLocRolls = true;
+    changed.htmlHeader = "<b>";
+    changed.top = 7;
+    MemorySettingsStore store;
+    WritePreferences(store, changed);
+
+    EXPECT_EQ(store.value("Boot\\Preferences", "Print Loc Rolls"), "True");
+    EXPECT_EQ(store.value("Boot\\Preferences", "Save Prompt"), "False");
+    EXPECT_EQ(store.value("Boot\\Colors", "FNormal"), "-2147483640");
+    EXPECT_EQ(store.value("Boot\\Preferences", "HTML Header"), std::nullopt);
+    EXPECT_EQ(store.value("Boot\\Main", "Top"), std::nullopt);
+
+    testing::TempDir dir;
+    testing::ScriptedUser user;
+    ProgramContext ctx(dir.path(), user);
+    ReadINI(ctx, store, kScreen);
+    Settings expected = changed;
+    expected.htmlHeader.clear();
+    expected.top = 2000;
+    expected.lastDir = dir.path();
+    EXPECT_EQ(ctx.settings, expected);
+}
+
+TEST(SettingsWriters, EditorPositionIsReadBack) {
+    MemorySettingsStore store;
+    WriteEditorPosition(store, 1500, -300, "/srv/mechs");
+    EXPECT_EQ(store.value("Boot\\Main", "Top"), "1500");
+    EXPECT_EQ(store.value("Boot\\Main", "Left"), "-300");
+    testing::TempDir dir;
+    testing::ScriptedUser user;
+    ProgramContext ctx(dir.path(), user);
+    ReadINI(ctx, store, kScreen);
+    EXPECT_EQ(ctx.settings.top, 1500);
+    EXPECT_EQ(ctx.settings.left, -300);
+    EXPECT_EQ(ctx.settings.lastDir, "/srv/mechs");
+}
+
+} // namespace
+} // namespace fpw::app

@@ -1,5 +1,5 @@
-// The lines of the summary's breakdowns and of their printouts, as plain data: a window or a
-// printer layer only places them. Shared by the cost breakdown and the BV calculation.
+// The lines of a breakdown or a printout as plain data: the window lays them out, a printer
+// layer only places them. Amounts are already formatted as the player sees them.
 #pragma once
 
 #include <string>
@@ -7,33 +7,16 @@
 
 namespace fpw::reports {
 
-// What a line is, so that the layer that shows it can give it its place and weight.
-enum class LineKind {
-    Title,   // the first line of a printout
-    Heading, // a bold heading or a section caption
-    Item,    // a description with its amounts; an empty item is a blank line
-};
-
-// One line: a description at the left and up to two amounts in columns to its right
-// (a weapon line of the cost breakdown carries its cost and its BV). An empty amount
-// prints nothing.
 struct ReportLine {
-    LineKind kind = LineKind::Item;
-    std::string text;
-    std::string amount;
-    std::string secondAmount;
+    std::string description;
+    // The right-hand column; empty when the line has none.
+    std::string value;
+    // A caption or title, shown bold.
+    bool heading = false;
 
     bool operator==(const ReportLine&) const = default;
 };
 
 using ReportLines = std::vector<ReportLine>;
-
-// A captioned group of lines ("Basic Items - 1,234 C-Bills").
-struct ReportSection {
-    std::string caption;
-    ReportLines lines;
-
-    bool operator==(const ReportSection&) const = default;
-};
 
 } // namespace fpw::reports

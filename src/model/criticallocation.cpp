@@ -1,0 +1,34 @@
+#include "model/criticallocation.h"
+
+namespace fpw::model {
+
+bool CriticalLocation::Add(const CriticalSlot& slot) {
+    if (slot.index < 0) {
+        return false;
+    }
+    const auto position = static_cast<std::size_t>(slot.index);
+    if (position >= slots_.size()) {
+        slots_.resize(position + 1);
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            slots_[i].index = static_cast<std::int16_t>(i);
+        }
+    }
+    slots_[position] = slot;
+    return true;
+}
+
+const CriticalSlot* CriticalLocation::GetSlot(int i) const {
+    if (i < 0 || i >= static_cast<int>(slots_.size())) {
+        return nullptr;
+    }
+    return &slots_[static_cast<std::size_t>(i)];
+}
+
+void CriticalLocation::setSlots(int n) {
+    slots_.assign(n < 0 ? 0 : static_cast<std::size_t>(n) + 1, CriticalSlot{});
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        slots_[i].index = static_cast<std::int16_t>(i);
+    }
+}
+
+} // namespace fpw::model

@@ -1,0 +1,41 @@
+// The slots of one location as an omni configuration store keeps them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/criticalslot.h"
+
+namespace fpw::model {
+
+class CriticalLocation {
+public:
+    // Stores the slot at the position given by its own `index`, growing the array when the
+    // index lies beyond it; a negative index is refused (returns false).
+    bool Add(const CriticalSlot& slot);
+
+    const std::string& configName() const { return configName_; }
+    void setConfigName(std::string name) { configName_ = std::move(name); }
+
+    std::int16_t locationIndex() const { return locationIndex_; }
+    void setLocationIndex(std::int16_t index) { locationIndex_ = index; }
+
+    // The slot at index i; nullptr outside 0 to Slots().
+    const CriticalSlot* GetSlot(int i) const;
+
+    // The highest slot index (-1 when empty).
+    int Slots() const { return static_cast<int>(slots_.size()) - 1; }
+    // Resizes to indices 0 to n, discarding the contents (n = -1 empties it).
+    void setSlots(int n);
+
+    const std::vector<CriticalSlot>& slots() const { return slots_; }
+    bool operator==(const CriticalLocation&) const = default;
+
+private:
+    std::vector<CriticalSlot> slots_;
+    std::string configName_;
+    std::int16_t locationIndex_ = 0;
+};
+
+} // namespace fpw::model

@@ -1,0 +1,45 @@
+// One critical slot: what the slot lists show and what the design file and the omni
+// configuration stores keep of it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace fpw::model {
+
+// The text a free slot shows.
+inline constexpr const char* kRollAgain = "Roll Again";
+
+// The nine flags of a slot. A free slot has them all false.
+struct SlotFlags {
+    bool isWeapon = false;      // holds part of a weapon
+    bool isSpecial = false;     // holds a fixed entry that is no item (life support, actuators)
+    bool isLocked = false;      // fixed by a component or by the locked omni base chassis
+    bool isActive = false;      // occupied
+    bool isArmored = false;     // armoured component
+    bool isBaseArmored = false; // armoured in the omni base chassis
+    bool isRearMounted = false;
+    bool isTurretMounted = false;
+    bool isSpread = false; // the weapon continues in another location
+
+    bool operator==(const SlotFlags&) const = default;
+};
+
+// A slot with its text, its number within the location and its item identifier: a weapon's
+// `WeaponIndex` as decimal text, a general item code with its instance number ("cHS3"), "-1"
+// for fixed entries that are no item, empty for a free slot.
+struct CriticalSlot : SlotFlags {
+    std::string text = kRollAgain;
+    std::int16_t index = 0;
+    std::string itemID;
+
+    SlotFlags& flags() { return *this; }
+    const SlotFlags& flags() const { return *this; }
+    bool operator==(const CriticalSlot&) const = default;
+};
+
+// The item code of an identifier: the identifier without its trailing digits ("cHS12" gives
+// "cHS"; a weapon's "7" gives "").
+std::string baseCode(std::string_view itemID);
+
+} // namespace fpw::model

@@ -1,0 +1,782 @@
+#include "valuation/bvcalc.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/numbers.h"
+#include "app/programcontext.h"
+#include "catalog/equipment.h"
+#include "catalog/locations.h"
+#include "model/mech.h"
+
+namespace fpw::valuation {
+namespace {
+
+using catalog::WeaponRecord;
+using catalog::WeaponTable;
+using model::Mech;
+using model::WeaponEntry;
+
+constexpr bool kDefensive = true;
+constexpr bool kOffensive = false;
+constexpr std::string_view kSeparator = "----------";
+constexpr std::string_view kIndent = "     ";
+
+// A live entry of the weapon list with its database record. Entries whose index lies outside
+// the table (a damaged design) carry no record and count for nothing.
+struct Weapon {
+    const WeaponEntry* entry = nullptr;
+    const WeaponRecord* record = nullptr;
+};
+
+std::vector<Weapon> liveWeapons(const Mech& mech, const WeaponTable& table) {
+    std::vector<Weapon> result;
+    result.reserve(mech.weapons().size());
+    for (const WeaponEntry& entry : mech.weapons()) {
+        if (entry.refID < 0 || static_cast<std::size_t>(entry.refID) >= table.size()) {
+            continue;
+        }
+        result.push_back(Weapon{&entry, &table[static_cast<std::size_t>(entry.refID)]});
+    }
+    return result;
+}
+
+// A record's BV; "not applicable" (0 or less) adds nothing rather than subtracting.
+double recordBV(const WeaponRecord& record) {
+    return record.battleValue > 0 ? record.battleValue : 0.0;
+}
+
+bool isAmmunition(const WeaponRecord& record) {
+    return record.weaponType == catalog::weapontype::kAmmunition;
+}
+
+bool isWeaponType(const WeaponRecord& record) {
+    using namespace catalog::weapontype;
+    return record.weaponType == kEnergy || record.weaponType == kBallistic ||
+           record.weaponType == kMissile || record.weaponType == kArtillery;
+}
+
+bool isMixedTech(const Mech& mech) {
+    return mech.techBase() != catalog::kInnerSphere && mech.techBase() != catalog::kClan;
+}
+
+bool contains(const std::string& text, std::string_view word) {
+    return text.find(word) != std::string::npos;
+}
+
+// The Artemis setting that applies to a record: 0 when it takes none.
+std::int16_t artemisSetting(const Mech& mech, const WeaponRecord& record) {
+    if (record.artemisCapable == 0) {
+        return catalog::kNoArtemis;
+    }
+    switch (record.artemisClass) {
+    case 0:
+        return mech.artemisSRM();
+    case 1:
+        return mech.artemisLRM();
+    default:
+        return catalog::kNoArtemis;
+    }
+}
+
+// Record BV plus the Artemis extra (two tenths for Artemis IV, three for Artemis V).
+double valueWithArtemis(const Mech& mech, const WeaponRecord& record) {
+    const double bv = recordBV(record);
+    switch (artemisSetting(mech, record)) {
+    case catalog::kArtemisIV:
+        return bv + bv / 10 * 2;
+    case catalog::kArtemisV:
+        return bv + bv / 10 * 3;
+    default:
+        return bv;
+    }
+}
+
+bool multiTracII(const Mech& mech) {
+    return mech.targSysType() == catalog::targeting::kMultiTracII;
+}
+
+// An entry's share of the weapon sum: rear weapons count half unless Multi-Trac II covers
+// the rear arc.
+double mountedValue(const Mech& mech, const Weapon& weapon) {
+    const double value = valueWithArtemis(mech, *weapon.record);
+    if (weapon.entry->rearMounted && !multiTracII(mech)) {
+        return value / 2;
+    }
+    return value;
+}
+
+// The running MP the movement steps work with: hardened armour slows the design by one.
+int effectiveRunningMP(const Mech& mech) {
+    if (mech.armorType() == catalog::armor::kHardened) {
+        return mech.walking() + app::RoundUp(mech.walking() / 2.0) - 1;
+    }
+    return mech.running();
+}
+
+// The MP a movement enhancement allows in a turn, by the first matching row; none without one.
+std::optional<int> enhancedMP(const Mech& mech) {
+    const int w = mech.walking();
+    const bool masc = mech.masc() != 0;
+    const bool supercharger = mech.supercharger();
+    const bool tsm = mech.tsm();
+    if (masc && supercharger) {
+        return static_cast<int>(std::floor(2.5 * w));
+    }
+    if (masc) {
+        return 2 * w;
+    }
+    if (supercharger && tsm) {
+        // Triple-strength myomer adds one walking MP and the supercharger doubles that; the
+        // running MP of the boosted walk would be doubled twice over.
+        return 2 * (w + 1);
+    }
+    if (supercharger) {
+        return 2 * w;
+    }
+    if (tsm) {
+        return (w + 1) + app::RoundUp((w + 1) / 2.0);
+    }
+    return std::nullopt;
+}
+
+bool isLeg(int location, const Mech& mech) {
+    if (location == catalog::kLeftLeg || location == catalog::kRightLeg) {
+        return true;
+    }
+    // A quad's front legs stand where a biped's arms are.
+    return mech.mechType() == catalog::kQuad &&
+           (location == catalog::kLeftArm || location == catalog::kRightArm);
+}
+
+// CASE of a location; the head has no CASE setting.
+std::int16_t caseAt(const Mech& mech, int location) {
+    if (location < 0 || location >= model::kCaseLocations) {
+        return catalog::kNoCase;
+    }
+    return mech.fields().caseSettings[static_cast<std::size_t>(location)];
+}
+
+// ---- the defensive phase
+
+class Calculation {
+public:
+    Calculation(const Mech& mech, const WeaponTable& table, const catalog::BVTables& tables)
+        : mech_(mech), tables_(tables), weapons_(liveWeapons(mech, table)),
+          maxHeat_(MaxHeatForBV(mech, table)), dissipation_(HeatDissipation(mech)) {}
+
+    BVResult run() {
+        const double defensive = defensivePhase();
+        const double offensive = offensivePhase();
+        finalPhase(defensive, offensive);
+        return std::move(result_);
+    }
+
+private:
+    void def(std::string_view desc, std::string_view value = {}) {
+        result_.lines.AddItem(desc, value, kDefensive);
+    }
+    void off(std::string_view desc, std::string_view value = {}) {
+        result_.lines.AddItem(desc, value, kOffensive);
+    }
+
+    double defensivePhase();
+    double armorBV();
+    double structureBV();
+    double defensiveItems();
+    double explosiveAmmoPenalty();
+    double heatPenalty();
+    double movementFactor();
+
+    double offensivePhase();
+    double weaponSum();
+    double physicalWeapons() const;
+    double linkedWeaponSum() const;
+    double variableRangeSum() const;
+    double heatAdjusted(double rating);
+
+    void finalPhase(double defensive, double offensive);
+    double c3Base() const;
+
+    const Mech& mech_;
+    const catalog::BVTables& tables_;
+    std::vector<Weapon> weapons_;
+    std::int16_t maxHeat_;
+    std::int16_t dissipation_;
+    bool carriesC3_ = false;
+    BVResult result_;
+};
+
+double Calculation::defensivePhase() {
+    double total = armorBV();
+    total += structureBV();
+    total += mech_.tonnage();
+    def("Add tonnage:", std::to_string(mech_.tonnage()));
+    total += defensiveItems();
+    total -= explosiveAmmoPenalty();
+    total -= heatPenalty();
+
+    const std::int16_t cockpit = mech_.cockpitType();
+    if (cockpit == catalog::cockpit::kCommandConsole) {
+        total += 25;
+        def("Add 25 points for a Command Console", "25");
+    }
+    if (mech_.gyroType() == catalog::gyro::kHeavyDuty) {
+        total += 30;
+        def("Add 30 points for Heavy Duty Gyro", "30");
+    }
+    const int armoredSlots = mech_.armoredSlots();
+    total += armoredSlots * 5;
+    def("Add 5 points per armored critical slot: (5 * " + std::to_string(armoredSlots) + ")",
+        std::to_string(armoredSlots * 5));
+    if (cockpit == catalog::cockpit::kEnhancedImaging) {
+        total -= 25;
+        def("Subtract 25 points due to increased pilot vulnerability caused by Enhanced Imaging "
+            "Cockpit",
+            "- 25");
+    }
+    if (cockpit == catalog::cockpit::kTorsoMounted) {
+        const int armor = mech_.fields().armor[catalog::kCenterTorso] +
+                          mech_.fields().armor[catalog::kCenterTorsoRear];
+        total += armor;
+        def("Add Center Torso and Center Torso (Rear) armor due to Torso-Mounted Cockpit",
+            std::to_string(armor));
+    }
+    def(kSeparator);
+    def("Base Defensive Battle Value", numberText(total));
+    def("");
+
+    const double factor = movementFactor();
+    if (mech_.nullSigSys()) {
+        const double added = 3.0 / 2;
+        const double modified = factor + added;
+        def("Add " + numberText(added) + " to defensive movement factor due to Null Sig System: (" +
+            numberText(factor) + " + " + numberText(added) + ") = " + numberText(modified));
+        def("Multiply (Base BattleValue * Modified defensive movement factor) : (" +
+            numberText(total) + " * " + numberText(modified) + ")");
+        total *= modified;
+    } else {
+        def("Multiply (Base BattleValue * Defensive movement factor) : (" + numberText(total) +
+            " * " + numberText(factor) + ")");
+        total *= factor;
+    }
+    result_.defensiveBV = total;
+    def(kSeparator);
+    def("Total Defensive BV", numberText(total));
+    return total;
+}
+
+double Calculation::armorBV() {
+    const int points = mech_.armorPoints();
+    if (mech_.armorType() == catalog::armor::kHardened) {
+        def("Add (armor factor * 4) due to hardened: ", std::to_string(points) + " * 4");
+        return points * 4.0;
+    }
+    def("Add (armor factor * 2): ", std::to_string(points) + " * 2");
+    return points * 2.0;
+}
+
+double Calculation::structureBV() {
+    int points = 0;
+    for (int loc = 0; loc < catalog::kSlotLocationCount; ++loc) {
+        points += catalog::gGetISPoints(loc, mech_.tonnage(), mech_.mechType());
+    }
+    const std::string raw = std::to_string(points);
+    if (mech_.isType() == catalog::structure::kReinforced) {
+        points = app::toInteger(points * 2.0);
+        def("Double internal structure battle value due to reinforced IS: ",
+            raw + " * 2 = " + std::to_string(points));
+    } else if (mech_.isType() == catalog::structure::kComposite) {
+        points = app::toInteger(points / 2.0);
+        def("Divide internal structure battle value in half due to composite IS: ",
+            raw + " / 2 = " + std::to_string(points));
+    } else {
+        def("Internal Structure battle value: ", raw);
+    }
+
+    const int engine = mech_.engineType();
+    const auto& multipliers = mech_.techBase() == catalog::kClan ? tables_.engineMultiplierClan
+                                                                 : tables_.engineMultiplierIS;
+    // An engine code outside the table (a damaged design) gives the structure no value.
+    const double multiplier = engine >= 0 && engine < static_cast<int>(multipliers.size())
+                                  ? multipliers[static_cast<std::size_t>(engine)]
+                                  : 0.0;
+    def("Add (internal structure * EngineMultiplier): ",
+        std::to_string(points) + " * " + numberText(multiplier));
+    return app::roundAsFormatted(points * multiplier, 4);
+}
+
+double Calculation::defensiveItems() {
+    std::int16_t count = 0;
+    std::vector<const WeaponRecord*> items;
+    for (const Weapon& weapon : weapons_) {
+        if (weapon.record->defensiveItem == 0) {
+            continue;
+        }
+        count = app::toInteger(count + recordBV(*weapon.record));
+        items.push_back(weapon.record);
+    }
+    if (!items.empty()) {
+        def("Add BV of all defensive items");
+        for (const WeaponRecord* record : items) {
+            def(std::string(kIndent) + record->name, numberText(recordBV(*record)));
+        }
+    }
+    return count;
+}
+
+double Calculation::explosiveAmmoPenalty() {
+    int tons20 = 0; // tons that cost 20 points each
+    int tons5 = 0;  // tons behind CASE II in the XL regime
+    const bool clan = mech_.techBase() == catalog::kClan;
+    const std::int16_t engine = mech_.engineType();
+    const bool sturdyEngine = engine == catalog::engine::kFusion ||
+                              engine == catalog::engine::kLarge ||
+                              engine == catalog::engine::kCompact;
+    for (const Weapon& weapon : weapons_) {
+        const WeaponRecord& record = *weapon.record;
+        if (!isAmmunition(record) || record.explosive == 0) {
+            continue;
+        }
+        const int loc = weapon.entry->GetLoc(0);
+        if (loc < 0 || loc >= catalog::kSlotLocationCount) {
+            continue; // not placed yet
+        }
+        const bool legCTHead =
+            isLeg(loc, mech_) || loc == catalog::kCenterTorso || loc == catalog::kHead;
+        if (clan) {
+            tons20 += legCTHead ? 1 : 0;
+        } else if (sturdyEngine) {
+            if (legCTHead) {
+                ++tons20;
+            } else if (loc == catalog::kLeftTorso || loc == catalog::kRightTorso) {
+                tons20 += caseAt(mech_, loc) == catalog::kNoCase ? 1 : 0;
+            } else {
+                const int torso =
+                    loc == catalog::kLeftArm ? catalog::kLeftTorso : catalog::kRightTorso;
+                tons20 += caseAt(mech_, loc) <= 0 && caseAt(mech_, torso) <= 0 ? 1 : 0;
+            }
+        } else if (caseAt(mech_, loc) == catalog::kCaseII) {
+            ++tons5;
+        } else {
+            ++tons20;
+        }
+    }
+
+    const std::int16_t points20 = app::toInteger(tons20 * 20.0);
+    const std::int16_t points5 = app::toInteger(tons5 * 5.0);
+    if (tons20 > 0) {
+        std::string desc;
+        if (clan) {
+            desc = "Subtract 20 points per ton of explosive ammo in CT, Legs or Head: ";
+        } else if (sturdyEngine) {
+            desc = "Subtract 20 points per ton of explosive ammo in CT, Legs or Head or Un-CASEd "
+                   "torsos or Arms attached to Un-CASEd torsos: ";
+        } else {
+            desc = "Subtract 20 points per ton of explosive ammo anywhere in the mech not "
+                   "protected by CASE II: ";
+        }
+        def(desc + std::to_string(tons20) + " * 20", "- " + std::to_string(points20));
+    }
+    if (tons5 > 0) {
+        def("Subtract 5 points per ton of explosive ammo anywhere in the mech protected by CASE "
+            "II: " +
+                std::to_string(tons5) + " * 5",
+            "- " + std::to_string(points5));
+    }
+    return static_cast<double>(points20) + points5;
+}
+
+double Calculation::heatPenalty() {
+    const int excess = (maxHeat_ - dissipation_) * 5;
+    if (excess < 1) {
+        def("Heat Dissipation is greater than Max Possible Heat, no heat modification needed");
+        return 0;
+    }
+    def("Subtract ((MaxHeat - MaxHeatDissipation) * 5): (" + std::to_string(maxHeat_) + " - " +
+            std::to_string(dissipation_) + ") * 5",
+        "- " + std::to_string(excess));
+    return excess;
+}
+
+double Calculation::movementFactor() {
+    int modifier = TMM(effectiveRunningMP(mech_));
+    if (mech_.jumping() > 0) {
+        modifier = std::max(modifier, TMM(mech_.jumping()) + 1);
+    }
+    if (const auto mp = enhancedMP(mech_)) {
+        modifier = std::max(modifier, TMM(*mp));
+    }
+    const double factor = DefensiveMovementFactor(tables_, modifier);
+    def("Max target modifier of " + std::to_string(modifier) + " = defensive movement factor of " +
+        numberText(factor));
+    return factor;
+}
+
+// ---- the offensive phase
+
+double Calculation::offensivePhase() {
+    double rating = weaponSum();
+    rating += physicalWeapons();
+
+    if (mech_.targSysType() == catalog::targeting::kTargetingComputer) {
+        const double added = app::roundAsFormatted(linkedWeaponSum() / 5, 4);
+        rating += added;
+        off("Add 20% of BV of all weapons linked to Targeting Computer. Use 1/2 BV for rear "
+            "mounted weapons.",
+            numberText(added));
+    }
+    if (mech_.cockpitType() == catalog::cockpit::kEnhancedImaging) {
+        const double added = app::roundAsFormatted(linkedWeaponSum() / 20, 4);
+        rating += added;
+        off("Add additional 5% of BV of all weapons as if they were linked to a Targeting "
+            "Computer, due to Enhanced Imaging Cockpit. Use 1/2 BV for rear mounted weapons.",
+            numberText(added));
+    }
+    if (mech_.targSysType() == catalog::targeting::kVariableRange) {
+        const double added = app::roundAsFormatted(variableRangeSum() / 10, 4);
+        rating += added;
+        off("Add additional 10% of BV of all weapons due to Variable-Range Targeting System. Use "
+            "1/2 BV for rear mounted weapons.",
+            numberText(added));
+    }
+    off(kSeparator);
+    off("Base Weapon Rating", numberText(rating));
+
+    rating = heatAdjusted(rating);
+
+    const int speed = effectiveRunningMP(mech_) + mech_.jumping() + (mech_.masc() != 0 ? 1 : 0) +
+                      (mech_.supercharger() ? 1 : 0) + (mech_.tsm() ? 1 : 0);
+    const double factor = OffensiveSpeedFactor(tables_, speed);
+    off("Offensive speed rating of " + std::to_string(speed) + " = " + numberText(factor) +
+        " speed factor multiplier");
+    off("Multiply (Base Weapon Rating * Offensive Speed Factor): (" + numberText(rating) + " * " +
+        numberText(factor) + ")");
+    const double total = rating * factor;
+    result_.offensiveBV = total;
+    off(kSeparator);
+    off("Total Offensive BV", numberText(total));
+    return total;
+}
+
+double Calculation::weaponSum() {
+    struct Group {
+        std::int16_t refID = 0;
+        bool rear = false;
+        const WeaponRecord* record = nullptr;
+        int count = 0;
+        double value = 0;
+    };
+    std::vector<Group> groups;
+    double sum = 0;
+    for (const Weapon& weapon : weapons_) {
+        if (weapon.record->defensiveItem != 0) {
+            continue;
+        }
+        const double value = mountedValue(mech_, weapon);
+        sum += value;
+        const std::int16_t refID = weapon.entry->refID;
+        if (refID == kC3MasterRefID || refID == kC3SlaveRefID) {
+            carriesC3_ = true;
+        }
+        const bool rear = weapon.entry->rearMounted;
+        auto group = std::find_if(groups.begin(), groups.end(), [&](const Group& g) {
+            return g.refID == refID && g.rear == rear;
+        });
+        if (group == groups.end()) {
+            groups.push_back(Group{refID, rear, weapon.record, 0, 0});
+            group = groups.end() - 1;
+        }
+        ++group->count;
+        group->value += value;
+    }
+
+    off(multiTracII(mech_) ? "Add BV of all non-defensive items. Use full BV for rear mounted "
+                             "weapons due to Multi-Trac II"
+                           : "Add BV of all non-defensive items. 1/2 BV for rear mounted weapons");
+    const bool mixed = isMixedTech(mech_);
+    for (const Group& group : groups) {
+        std::string name = std::string(kIndent) + "(" + std::to_string(group.count) + ") ";
+        if (mixed) {
+            name += group.record->techBase == catalog::kClan ? "(C) " : "(IS) ";
+        }
+        name += group.record->name;
+        switch (artemisSetting(mech_, *group.record)) {
+        case catalog::kArtemisIV:
+            name += " w/ Artemis IV";
+            break;
+        case catalog::kArtemisV:
+            name += " w/ Artemis V";
+            break;
+        default:
+            break;
+        }
+        if (group.rear) {
+            name += "(R)";
+        }
+        off(name, std::to_string(app::toInteger(group.value)));
+    }
+    return sum;
+}
+
+double Calculation::physicalWeapons() const {
+    double multiplier = 0;
+    switch (mech_.physicalType()) {
+    case catalog::physical::kHatchet:
+    case catalog::physical::kClaw:
+        multiplier = 1;
+        break;
+    case catalog::physical::kMace:
+        multiplier = 2;
+        break;
+    case catalog::physical::kSword:
+        multiplier = 0.5;
+        break;
+    default:
+        return 0;
+    }
+    const double damage = app::toInteger(mech_.tonnage() / 5.0 * multiplier);
+    const int arms = (mech_.laPhysical() ? 1 : 0) + (mech_.raPhysical() ? 1 : 0);
+    return arms * 1.5 * damage;
+}
+
+// The weapons a targeting computer links to: front ones at full BV, rear ones at half rounded
+// up; ammunition and defensive items never count, nor the Artemis extra.
+double Calculation::linkedWeaponSum() const {
+    double sum = 0;
+    for (const Weapon& weapon : weapons_) {
+        const WeaponRecord& record = *weapon.record;
+        if (record.tcLinkable == 0 || record.defensiveItem != 0 || isAmmunition(record)) {
+            continue;
+        }
+        const double bv = recordBV(record);
+        sum += weapon.entry->rearMounted ? app::RoundUp(bv / 2) : bv;
+    }
+    return sum;
+}
+
+// Every weapon (energy, ballistic, missile, artillery) that is not a defensive item.
+double Calculation::variableRangeSum() const {
+    double sum = 0;
+    for (const Weapon& weapon : weapons_) {
+        const WeaponRecord& record = *weapon.record;
+        if (!isWeaponType(record) || record.defensiveItem != 0) {
+            continue;
+        }
+        const double bv = recordBV(record);
+        sum += weapon.entry->rearMounted ? app::RoundUp(bv / 2) : bv;
+    }
+    return sum;
+}
+
+double Calculation::heatAdjusted(double rating) {
+    if (!(dissipation_ < maxHeat_)) {
+        off("Max Heat Dissipation is larger than Max Heat Generation. No weapon BV modification "
+            "required.");
+        return rating;
+    }
+    const double x = (dissipation_ * rating) / maxHeat_;
+    const double y = (rating - x) / 2;
+    const double adjusted = x + y;
+    off("Max Heat Dissipation is smaller than Max Heat Generation. Adjust base weapon rating as "
+        "follows:");
+    off("     X = (HeatDissipation * Base Weapon Rating) / Max Heat");
+    off("     Y = (Base Weapon Rating - X) / 2");
+    off("     Adjusted Base Weapon Rating = X + Y");
+    off("     X = (" + std::to_string(dissipation_) + " * " + numberText(rating) + ") / " +
+            std::to_string(maxHeat_),
+        numberText(x));
+    off("     Y = (" + numberText(rating) + " - " + numberText(x) + ") / 2", numberText(y));
+    off("     Adjusted Base Weapon Rating = " + numberText(x) + " + " + numberText(y),
+        numberText(adjusted));
+    return adjusted;
+}
+
+// ---- the final phase
+
+// What C3 links: every non-defensive entry that is neither artillery nor ammunition, at its
+// share of the weapon sum.
+double Calculation::c3Base() const {
+    double sum = 0;
+    for (const Weapon& weapon : weapons_) {
+        const WeaponRecord& record = *weapon.record;
+        if (record.defensiveItem != 0 || isAmmunition(record) ||
+            record.weaponType == catalog::weapontype::kArtillery) {
+            continue;
+        }
+        sum += mountedValue(mech_, weapon);
+    }
+    return sum;
+}
+
+void Calculation::finalPhase(double defensive, double offensive) {
+    double total = defensive + offensive;
+    off("Add Defensive Battle value and Offensive Battle Value");
+    off(std::string(kIndent) + numberText(defensive) + " + " + numberText(offensive) + " = " +
+        numberText(total));
+    off(kSeparator);
+
+    const std::int16_t cockpit = mech_.cockpitType();
+    if (cockpit == catalog::cockpit::kCommandConsole) {
+        total += 200;
+        off("Add 200 points for a Command Console", "200");
+    }
+    if (carriesC3_) {
+        const std::int16_t added = app::RoundHalfUp(c3Base() * 35 / 100);
+        total += added;
+        off(multiTracII(mech_)
+                ? "Add 35% of BV of all non-artillery weapons due to C(3). Use full BV for rear "
+                  "mounted weapons due to Multi-Trac II. Add nothing for ammo. Round to nearest "
+                  "whole number."
+                : "Add 35% of BV of all non-artillery weapons due to C(3). Use 1/2 BV for rear "
+                  "mounted weapons. Add nothing for ammo. Round to nearest whole number.",
+            std::to_string(added));
+    }
+    result_.rawBattleValue = total;
+
+    std::string_view multiplierLine;
+    double factor = 1;
+    if (cockpit == catalog::cockpit::kSmall) {
+        multiplierLine = "Mutiply Battle Value by .98 for modified pilot skill due to a Small "
+                         "Cockpit: (";
+        factor = 98.0 / 100;
+    } else if (cockpit == catalog::cockpit::kTorsoMounted) {
+        multiplierLine = "Mutiply Battle Value by .98 for modified pilot skill due to a "
+                         "Torso-Mounted Cockpit (";
+        factor = 98.0 / 100;
+    } else if (cockpit == catalog::cockpit::kEnhancedImaging) {
+        multiplierLine = "Mutiply Battle Value by 1.02 for modified pilot skill due to an "
+                         "Enhanced Imaging Cockpit (";
+        factor = 102.0 / 100;
+    }
+    if (!multiplierLine.empty()) {
+        const double multiplied = total * factor;
+        off(std::string(multiplierLine) + numberText(total) + " * " + numberText(factor) + ")",
+            numberText(multiplied));
+        total = multiplied;
+    }
+
+    result_.battleValue = app::RoundHalfUp(total);
+    off("");
+    off("Round Total Battle Value to nearest whole number to get final Battle Value");
+    off("");
+    off("Final Battle Value:", std::to_string(result_.battleValue));
+}
+
+} // namespace
+
+std::optional<BVResult> CalcBV(model::Mech& mech) {
+    const app::ProgramContext& ctx = mech.context();
+    if (!ctx.bvDataLoaded) {
+        return std::nullopt;
+    }
+    BVResult result = Calculation(mech, ctx.weapons, ctx.bvTables).run();
+    mech.storeBattleValue(result.battleValue);
+    return result;
+}
+
+std::int16_t MaxHeatForBV(const model::Mech& mech, const WeaponTable& weapons) {
+    const int jumping = mech.jumping();
+    const bool standardJets = mech.jumpJetType() == catalog::jumpjet::kStandard;
+    const std::int16_t engine = mech.engineType();
+    int heat = 0;
+    if (engine == catalog::engine::kXXL || engine == catalog::engine::kLargeXXL) {
+        if (jumping <= 0) {
+            heat = 4;
+        } else if (standardJets) {
+            heat = jumping > 3 ? 2 * jumping : 6;
+        } else {
+            heat = jumping > 6 ? jumping : 3;
+        }
+    } else if (jumping <= 0) {
+        heat = 2;
+    } else if (standardJets) {
+        heat = jumping >= 4 ? jumping : 3;
+    } else {
+        heat = jumping > 6 ? app::RoundUp(jumping / 2.0) : 3;
+    }
+    if (mech.nullSigSys()) {
+        heat += 10;
+    }
+
+    const bool countRear = multiTracII(mech);
+    for (const Weapon& weapon : liveWeapons(mech, weapons)) {
+        if (weapon.entry->rearMounted && !countRear) {
+            continue;
+        }
+        const WeaponRecord& record = *weapon.record;
+        if (contains(record.name, "Ultra") && record.heat >= 1) {
+            heat += 2 * record.heat;
+        } else if (contains(record.name, "Streak") && record.heat > 0) {
+            // Streak launchers fire only on a lock, so half their heat counts; the running
+            // total is converted to a whole number at each of them.
+            heat = app::toInteger(heat + record.heat / 2.0);
+        } else if (record.heat >= 1) {
+            heat += record.heat;
+        }
+    }
+    return app::toInteger(heat);
+}
+
+std::int16_t HeatDissipation(const model::Mech& mech) {
+    using namespace catalog::heatsink;
+    const std::int16_t type = mech.hsType();
+    const bool doubleStrength =
+        type == kDouble || type == kCompact || type == kLaser || type == kClanDouble;
+    int dissipation = doubleStrength ? mech.hsCount() * 2 : mech.hsCount();
+    for (const WeaponEntry& entry : mech.weapons()) {
+        if (entry.refID == kHeatDissipatingRefID1 || entry.refID == kHeatDissipatingRefID2) {
+            ++dissipation;
+        }
+    }
+    return app::toInteger(dissipation);
+}
+
+int TMM(int hexesMoved) {
+    if (hexesMoved <= 2) {
+        return 0;
+    }
+    if (hexesMoved <= 4) {
+        return 1;
+    }
+    if (hexesMoved <= 6) {
+        return 2;
+    }
+    if (hexesMoved <= 9) {
+        return 3;
+    }
+    if (hexesMoved <= 13) {
+        return 4;
+    }
+    return 5;
+}
+
+double DefensiveMovementFactor(const catalog::BVTables& tables, int modifier) {
+    const auto& table = tables.defensiveMovementFactor;
+    const int last = static_cast<int>(table.size()) - 1;
+    if (modifier <= 0) {
+        return table[0];
+    }
+    if (modifier <= last) {
+        return table[static_cast<std::size_t>(modifier)];
+    }
+    const double step =
+        table[static_cast<std::size_t>(last)] - table[static_cast<std::size_t>(last - 1)];
+    return table[static_cast<std::size_t>(last)] + step * (modifier - last);
+}
+
+double OffensiveSpeedFactor(const catalog::BVTables& tables, int speedRating) {
+    const auto& table = tables.offensiveSpeedFactor;
+    if (speedRating <= 0) {
+        return table[0];
+    }
+    if (speedRating < static_cast<int>(table.size())) {
+        return table[static_cast<std::size_t>(speedRating)];
+    }
+    return app::roundTwoDecimals(std::pow((speedRating - 5) / 10.0 + 1, 1.2));
+}
+
+} // namespace fpw::valuation

@@ -1,0 +1,229 @@
+#include "catalog/equipment.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "catalog/conversionerror.h"
+#include "support/scripteduser.h"
+
+namespace fpw::catalog {
+namespace {
+
+using NameOf = std::function<std::string(int)>;
+using CodeOf = std::function<std::int16_t(std::string_view)>;
+
+struct Vocabulary {
+    const char* what;
+    NameOf name;
+    std::vector<std::string> expected; // by code from 0
+};
+
+// The texts every list, slot and printout shows, as the game's players know them.
+std::vector<Vocabulary> vocabularies() {
+    return {
+        {"tech base", techBaseName, {"Inner Sphere", "Clan", "Inner Sphere 'C'"}},
+        {"body type", mechTypeName, {"Biped", "Quad", "LAM", "Omni-Mech"}},
+        {"actuator",
+         actuatorName,
+         {"Shoulder", "Upper Arm Actuator", "Lower Arm Actuator", "Hand Actuator"}},
+        {"engine",
+         engineName,
+         {"Fusion", "Fusion XL", "Fusion XXL", "Large Fusion", "Large Fusion XL",
+          "Large Fusion XXL", "Compact"}},
+        {"engine long",
+         engineLongName,
+         {"Engine", "XL Engine", "XXL Engine", "Large Engine", "Large XL Engine",
+          "Large XXL Engine", "Compact Engine"}},
+        {"gyro", gyroName, {"Standard", "Compact", "Heavy-Duty", "Extra-Light"}},
+        {"gyro long", gyroLongName, {"Gyro", "Compact Gyro", "Heavy-Duty Gyro", "XL Gyro"}},
+        {"cockpit",
+         cockpitName,
+         {"Standard", "Command Console", "Small", "Torso-Mounted", "Enhanced Imaging"}},
+        {"heat sink", heatSinkName, {"Single", "Double", "Compact (2)", "Laser", "Double (C)"}},
+        {"heat sink long",
+         heatSinkLongName,
+         {"Heat Sink", "Double Heat Sink", "2 Compact Heat Sinks", "Laser Heat Sink",
+          "(C) Double Heat Sink"}},
+        {"armour",
+         armorName,
+         {"Standard", "Ferro-Fibrous", "Light Ferro-Fibrous", "Heavy Ferro-Fibrous", "Reactive",
+          "Laser Reflective", "Hardened"}},
+        {"armour long",
+         armorLongName,
+         {"Standard Armor", "Ferro-Fibrous Armor", "Light Ferro-Fibrous Armor",
+          "Heavy Ferro-Fibrous Armor", "Reactive Armor", "Laser Reflective Armor",
+          "Hardened Armor"}},
+        {"structure", structureName, {"Standard", "EndoSteel", "Composite", "Reinforced"}},
+        {"structure long",
+         structureLongName,
+         {"Standard", "EndoSteel", "Composite Structure", "Reinforced Structure"}},
+        {"targeting",
+         targetingName,
+         {"Standard", "Long-Range Targeting", "Short-Range Targeting", "Variable-Range Targeting",
+          "Anti-Aircraft Targeting", "Multi-Trac Targeting", "Multi-Trac II",
+          "Targeting Computer"}},
+        {"jump jet", jumpJetName, {"Standard", "Improved", "Jump Pack", "Mechanical Boosters"}},
+        {"jump jet long",
+         jumpJetLongName,
+         {"Jump Jet", "Improved Jump Jet", "Heavyframe Jump Pack", "Mechanical Jump Boosters"}},
+        {"physical", physicalName, {"None", "Hatchet", "Mace", "Claw", "Sword"}},
+        {"CASE", caseName, {"No CASE", "Standard CASE", "CASE II"}},
+        {"Artemis", artemisName, {"No Artemis", "Artemis IV FCS", "Artemis V FCS"}},
+    };
+}
+
+TEST(EquipmentNames, EveryCodeShowsItsText) {
+    for (const Vocabulary& v : vocabularies()) {
+        SCOPED_TRACE(v.what);
+        for (std::size_t code = 0; code < v.expected.size(); ++code)
+            EXPECT_EQ(v.name(static_cast<int>(code)), v.expected[code]) << "code " << code;
+    }
+}
+
+TEST(EquipmentNames, CodesOutsideTheTableGiveEmptyText) {
+    const std::vector<std::string> fallThrough{"tech base", "CASE", "Artemis"};
+    for (const Vocabulary& v : vocabularies()) {
+        if (std::find(fallThrough.begin(), fallThrough.end(), v.what) != fallThrough.end())
+            continue;
+        SCOPED_TRACE(v.what);
+        EXPECT_EQ(v.name(-1), "");
+        EXPECT_EQ(v.name(static_cast<int>(v.expected.size())), "");
+        EXPECT_EQ(v.name(32767), "");
+    }
+}
+
+TEST(EquipmentNames, TechBaseCaseAndArtemisReadEveryOtherValueAsTheLastText) {
+    EXPECT_EQ(techBaseName(7), "Inner Sphere 'C'");
+    EXPECT_EQ(techBaseName(-1), "Inner Sphere 'C'");
+    EXPECT_EQ(caseName(5), "CASE II");
+    EXPECT_EQ(caseName(-3), "CASE II");
+    EXPECT_EQ(artemisName(3), "Artemis V FCS");
+    EXPECT_EQ(artemisName(-1), "Artemis V FCS");
+}
+
+struct RoundTrip {
+    const char* what;
+    NameOf name;
+    CodeOf code;
+    int count;
+};
+
+TEST(EquipmentNames, EveryNameConvertsBackToItsCode) {
+    const std::vector<RoundTrip> trips{
+        {"body type", mechTypeName, mechTypeCode, 4},
+        {"engine", engineName, engineTypeCode, 7},
+        {"gyro", gyroName, gyroTypeCode, 4},
+        {"cockpit", cockpitName, cockpitTypeCode, 5},
+        {"heat sink", heatSinkName, heatSinkTypeCode, 5},
+        {"heat sink long", heatSinkLongName, heatSinkTypeCode, 5},
+        {"armour", armorName, armorTypeCode, 7},
+        {"structure", structureName, structureTypeCode, 4},
+        {"structure long", structureLongName, structureTypeCode, 4},
+        {"targeting", targetingName, targetingTypeCode, 8},
+        {"physical", physicalName, physicalTypeCode, 5},
+        {"CASE", caseName, caseCode, 3},
+        {"Artemis", artemisName, artemisCode, 3},
+    };
+    for (const RoundTrip& t : trips) {
+        SCOPED_TRACE(t.what);
+        for (int code = 0; code < t.count; ++code)
+            EXPECT_EQ(t.code(t.name(code)), code) << t.name(code);
+    }
+}
+
+TEST(EquipmentNames, StructureAcceptsItsShortAndLongNames) {
+    EXPECT_EQ(structureTypeCode("Composite"), 2);
+    EXPECT_EQ(structureTypeCode("Composite Structure"), 2);
+    EXPECT_EQ(structureTypeCode("Reinforced"), 3);
+    EXPECT_EQ(structureTypeCode("Reinforced Structure"), 3);
+    EXPECT_EQ(heatSinkTypeCode("Laser Heat Sink"), 3);
+}
+
+TEST(EquipmentNames, UnknownTextsGiveZeroWhereTheConversionIsLenient) {
+    const std::vector<std::pair<const char*, CodeOf>> lenient{
+        {"engine", engineTypeCode},       {"cockpit", cockpitTypeCode},
+        {"heat sink", heatSinkTypeCode},  {"armour", armorTypeCode},
+        {"structure", structureTypeCode}, {"targeting", targetingTypeCode},
+        {"physical", physicalTypeCode},   {"CASE", caseCode},
+        {"Artemis", artemisCode},
+    };
+    for (const auto& [what, code] : lenient) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(code("Bogus"), 0);
+        EXPECT_EQ(code(""), 0);
+    }
+    // Exact and case-sensitive; long names count only where both forms are accepted.
+    EXPECT_EQ(engineTypeCode("fusion xl"), 0);
+    EXPECT_EQ(engineTypeCode("XL Engine"), 0);
+    EXPECT_EQ(armorTypeCode("Ferro-Fibrous Armor"), 0);
+    EXPECT_EQ(caseCode("CASE II "), 0);
+}
+
+TEST(EquipmentNames, UnknownGyroOrBodyTypeRaisesTypeMismatch) {
+    const std::vector<std::pair<const char*, CodeOf>> strict{
+        {"gyro", gyroTypeCode},
+        {"body type", mechTypeCode},
+    };
+    for (const auto& [what, code] : strict) {
+        SCOPED_TRACE(what);
+        for (std::string_view text : {"Bogus", "", "standard", "biped"}) {
+            try {
+                code(text);
+                ADD_FAILURE() << "no error for \"" << text << "\"";
+            } catch (const ConversionError& error) {
+                EXPECT_EQ(error.number(), 13);
+                EXPECT_EQ(error.failure().description, "Type mismatch");
+            }
+        }
+    }
+    // The long gyro name is not a selection-list name.
+    EXPECT_THROW(gyroTypeCode("XL Gyro"), ConversionError);
+}
+
+TEST(EquipmentNames, PhysicalWeaponDamageFactors) {
+    const std::vector<std::pair<int, double>> cases{{0, 0.0}, {1, 1.0}, {2, 2.0}, {3, 1.0},
+                                                    {4, 0.5}, {5, 0.0}, {-1, 0.0}};
+    for (const auto& [code, factor] : cases)
+        EXPECT_EQ(physicalDamageFactor(code), factor) << "code " << code;
+}
+
+TEST(WeaponTypeName, KnownCodesAreNamedSilently) {
+    testing::ScriptedUser user;
+    const std::vector<std::string> names{"Energy",    "Ballistic",  "Missile",
+                                         "Equipment", "Ammunition", "Artillery"};
+    for (int code = 0; code < 6; ++code)
+        EXPECT_EQ(gGetWeaponTypeName(code, user), names[code]);
+    EXPECT_TRUE(user.messages.empty());
+}
+
+TEST(WeaponTypeName, BadIndexShowsACriticalBoxAndGivesEmptyText) {
+    for (int code : {6, -1, 300}) {
+        testing::ScriptedUser user;
+        EXPECT_EQ(gGetWeaponTypeName(code, user), "");
+        const auto& shown = user.onlyMessage();
+        EXPECT_EQ(shown.title, "Bad index passed");
+        EXPECT_EQ(shown.text,
+                  "Bad index (" + std::to_string(code) + ") passed to gGetWeaponTypeName.");
+        EXPECT_EQ(shown.icon, app::MessageIcon::Critical);
+    }
+}
+
+TEST(EquipmentTables, CodesRunFromZeroInTableOrder) {
+    auto check = [](const char* what, auto table) {
+        SCOPED_TRACE(what);
+        for (std::size_t i = 0; i < table.size(); ++i)
+            EXPECT_EQ(table[i].code, static_cast<int>(i));
+    };
+    check("engine", engineTypeTable());
+    check("gyro", gyroTypeTable());
+    check("heat sink", heatSinkTypeTable());
+    check("armour", armorTypeTable());
+    check("structure", structureTypeTable());
+    check("targeting", targetingTypeTable());
+    check("jump jet", jumpJetTypeTable());
+    check("physical", physicalTypeTable());
+    check("weapon type", weaponTypeTable());
+}
+
+} // namespace
+} // namespace fpw::catalog

@@ -1,5 +1,6 @@
 #include "app/textutil.h"
 
+#include "app/ansi.h"
 #include "app/files.h"
 
 namespace fpw::app {
@@ -88,6 +89,14 @@ std::vector<std::string_view> splitLines(std::string_view text) {
         text.remove_prefix(end + 1);
     }
     return lines;
+}
+
+std::string textFileToUtf8(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kByteOrderMark)) {
+        return std::string(bytes.substr(kByteOrderMark.size()));
+    }
+    return ansiToUtf8(bytes);
 }
 
 } // namespace fpw::app

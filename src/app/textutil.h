@@ -32,4 +32,8 @@ std::string lowerCase(std::string_view text);
 // last line without LF counts, an empty remainder after the last LF does not.
 std::vector<std::string_view> splitLines(std::string_view text);
 
+// A plain text file's bytes as UTF-8: Windows-1252 unless the file starts with the UTF-8 byte
+// order mark, which is dropped.
+std::string textFileToUtf8(std::string_view bytes);
+
 } // namespace fpw::app

@@ -1,0 +1,49 @@
+#include "app/parameters.h"
+
+#include <gtest/gtest.h>
+
+#include "app/programcontext.h"
+#include "support/scripteduser.h"
+#include "support/tempdir.h"
+
+namespace fpw::app {
+namespace {
+
+class ParmExistsTest : public ::testing::Test {
+protected:
+    testing::TempDir dir;
+    testing::ScriptedUser user;
+    ProgramContext ctx{dir.path(), user};
+};
+
+TEST_F(ParmExistsTest, WithoutTheFileNoParameterIsPresent) {
+    EXPECT_FALSE(ParmExists(ctx, parameter::kCustomPrices));
+    EXPECT_FALSE(ParmExists(ctx, ""));
+}
+
+TEST_F(ParmExistsTest, WholeLinesMatchWithoutRegardToCaseAndWithoutTrimming) {
+    dir.write("parm.txt", "custom prices\r\n VerboseLog\r\nClan LAMs \r\nMUX SAVING");
+    EXPECT_TRUE(ParmExists(ctx, parameter::kCustomPrices));
+    EXPECT_FALSE(ParmExists(ctx, parameter::kVerboseLog)) << "a leading blank is another line";
+    EXPECT_FALSE(ParmExists(ctx, parameter::kClanLAMs)) << "a trailing blank is another line";
+    EXPECT_TRUE(ParmExists(ctx, parameter::kMuxSaving)) << "the last line needs no line end";
+    EXPECT_FALSE(ParmExists(ctx, "Custom")) << "part of a line is not the line";
+}
+
+TEST_F(ParmExistsTest, LineEndsOfEitherKindAndAByteOrderMark) {
+    dir.write("parm.txt", "\xEF\xBB\xBFVerboseLog\nClan LAMs\r\n\r\n");
+    EXPECT_TRUE(ParmExists(ctx, parameter::kVerboseLog));
+    EXPECT_TRUE(ParmExists(ctx, parameter::kClanLAMs));
+    EXPECT_TRUE(ParmExists(ctx, "")) << "the empty line is a line";
+}
+
+TEST_F(ParmExistsTest, TheFileIsReadAnewForEveryQuery) {
+    dir.write("parm.txt", "Mux Saving\n");
+    EXPECT_TRUE(ParmExists(ctx, parameter::kMuxSaving));
+    dir.write("parm.txt", "VerboseLog\n");
+    EXPECT_FALSE(ParmExists(ctx, parameter::kMuxSaving));
+    EXPECT_TRUE(ParmExists(ctx, parameter::kVerboseLog));
+}
+
+} // namespace
+} // namespace fpw::app

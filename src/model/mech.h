@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/critlocation.h"
+#include "model/omniconfig.h"
 #include "model/weaponentry.h"
 
 namespace fpw::app {
@@ -364,7 +365,55 @@ public:
     // Lays the default slot contents of the current body type, engine and gyro.
     void LayDefaultSlots();
 
+    // ---- omni configurations (mech_omni.cpp)
+    // Locks the base chassis of an Omni-Mech: occupied slots become locked base entries
+    // (armour and structure slots excepted) and the base values, weapons, CASE, actuators,
+    // slots and free tonnage are kept. False, with nothing changed, when already locked or
+    // not an Omni-Mech.
+    bool LockBaseOmni();
+    // Appends a configuration initialised from the base chassis under the name trimmed and
+    // cut to 25 characters. False when unlocked, or the name is empty or taken (case ignored).
+    bool AddNewVariant(std::string_view name);
+    // Stores the present state into the configuration named `CurrentConfig` (case ignored);
+    // false when there is none.
+    bool SaveCurrentConfig();
+    // Makes the named configuration (case ignored) current and loads it through the setters,
+    // storing the current one first when asked. False, with nothing changed, when unknown.
+    bool ChangeOmniConfig(std::string_view name, bool storeFirst);
+    // Removes the configuration with exactly this name; refused (false) for an unknown name
+    // and for the last configuration.
+    bool DeleteOmniConfig(std::string_view name);
+    // Sets `CurrentConfig` without loading anything.
+    void SetInitialOmniConfig(std::string name);
+    const std::string& currentConfig() const { return f_.currentConfig; }
+    int OmniConfigCount() const { return static_cast<int>(omni_.configs.size()); }
+    // The i-th name from 0; empty outside (a design without configurations has one empty name).
+    std::string GetOmniConfigName(int i) const;
+    // True when any configuration stores a weapon of that database record.
+    bool TOmniWeaponPresent(std::int16_t refID) const;
+    // Copies the named configuration's weapon with that instance number into the current
+    // weapon; false when there is none.
+    bool TSetOmniWeaponIdxGlobal(std::int16_t weaponIndex, std::string_view configName);
+
+    bool omniBaseLocked() const { return f_.omniBaseLocked; }
+    double baseFreeTonnage() const { return f_.baseFreeTonnage; }
+    std::int16_t omniBaseHSCount() const { return omni_.base.values.hsCount; }
+    std::int16_t baseOmniHeatSinks() const { return omni_.base.values.hsCount; }
+    std::int16_t omniBaseJumping() const { return omni_.base.values.jumping; }
+    std::int16_t omniBasePhysicalType() const { return omni_.base.values.physicalType; }
+    bool omniBaseLAPhysical() const { return omni_.base.values.laPhysical; }
+    bool omniBaseRAPhysical() const { return omni_.base.values.raPhysical; }
+    std::int16_t omniBaseTargSysType() const { return omni_.base.values.targSysType; }
+    std::int16_t omniBaseArtemisLRM() const { return omni_.base.values.artemisLRM; }
+    std::int16_t omniBaseArtemisSRM() const { return omni_.base.values.artemisSRM; }
+    std::int16_t OmniBaseGetCase(int loc) const; // 0 to 6
+
+    // The base chassis and the configurations; a file reader puts them back unchanged.
+    const OmniState& omniState() const { return omni_; }
+    void restoreOmniState(OmniState state) { omni_ = std::move(state); }
+
 private:
+    OmniPodValues currentPodValues() const;
     bool checkIndex(const char* procedure, int index, int count) const;
     // The weapon-table record of an entry; nullptr for a free element or an index outside
     // the table.
@@ -395,6 +444,7 @@ private:
     std::array<CritLocation, kSlotLocations> crits_;
     // Answers an out-of-range `critLocation` request; holds nothing.
     mutable CritLocation nowhere_{-1, 0};
+    OmniState omni_;
 };
 
 } // namespace fpw::model

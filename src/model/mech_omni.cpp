@@ -1,0 +1,271 @@
+// The OmniMech operations of `Mech`: locking the base chassis and keeping, switching and
+// deleting its configurations.
+#include <string>
+
+#include "app/programcontext.h"
+#include "app/userinteraction.h"
+#include "catalog/equipment.h"
+#include "catalog/generalitems.h"
+#include "model/mech.h"
+
+namespace fpw::model {
+namespace {
+
+// Armour and structure slots may move between configurations, so locking leaves them free.
+bool staysUnlocked(const CriticalSlot& slot) {
+    if (slot.isWeapon) {
+        return false;
+    }
+    const std::string code = baseCode(slot.itemID);
+    return code == catalog::cArm || code == catalog::cIS;
+}
+
+// The slots of one slot list as a configuration store keeps them.
+CriticalLocation storedLocation(const CritLocation& list, int loc, const std::string& name) {
+    CriticalLocation stored;
+    stored.setConfigName(name);
+    stored.setLocationIndex(static_cast<std::int16_t>(loc));
+    stored.setSlots(list.slotCount() - 1);
+    for (int i = 0; i < list.slotCount(); ++i) {
+        CriticalSlot slot = list.slot(i);
+        slot.index = static_cast<std::int16_t>(i);
+        stored.Add(slot);
+    }
+    return stored;
+}
+
+// Makes the slot list hold exactly the stored slots, at the stored length.
+void loadLocation(CritLocation& list, const CriticalLocation& stored) {
+    const int wanted = stored.Slots() + 1;
+    while (list.slotCount() > wanted) {
+        list.ClearSlot(list.slotCount() - 1);
+        list.DropLastSlot();
+    }
+    while (list.slotCount() < wanted && list.AddSlot()) {
+    }
+    for (const CriticalSlot& slot : stored.slots()) {
+        list.SetSlot(slot.text, slot.index, slot.flags(), slot.itemID);
+    }
+}
+
+} // namespace
+
+OmniPodValues Mech::currentPodValues() const {
+    OmniPodValues values;
+    values.hsCount = f_.hsCount;
+    values.jumping = f_.jumping;
+    values.physicalType = f_.physicalType;
+    values.laPhysical = f_.laPhysical;
+    values.raPhysical = f_.raPhysical;
+    values.targSysType = f_.targSysType;
+    values.artemisLRM = f_.artemisLRM;
+    values.artemisSRM = f_.artemisSRM;
+    return values;
+}
+
+bool Mech::LockBaseOmni() {
+    // There is no unlock, and locking twice would replace the base the configurations were
+    // built from.
+    if (f_.omniBaseLocked || f_.mechType != catalog::kOmniMech) {
+        return false;
+    }
+    OmniBaseChassis base;
+    base.slots.setConfigName(std::string(kBaseConfigName));
+    for (int loc = 0; loc < kSlotLocations; ++loc) {
+        CritLocation& list = crits_[loc];
+        for (int i = 0; i < list.slotCount(); ++i) {
+            CriticalSlot slot = list.slot(i);
+            SlotFlags flags = slot.flags();
+            flags.isBaseArmored = slot.isArmored;
+            flags.isLocked = slot.isActive && !staysUnlocked(slot);
+            if (!(flags == slot.flags())) {
+                list.SetSlot(slot.text, i, flags, slot.itemID);
+            }
+        }
+        base.slots.Add(storedLocation(list, loc, std::string(kBaseConfigName)));
+    }
+
+    base.values = currentPodValues();
+    for (WeaponEntry& weapon : weapons_) {
+        if (!weapon.isFree()) {
+            weapon.baseOmni = true;
+            base.weapons.push_back(weapon);
+        }
+    }
+    base.caseSettings = f_.caseSettings;
+    base.laActuators = f_.laActuators;
+    base.raActuators = f_.raActuators;
+
+    f_.omniBaseLocked = true;
+    f_.baseFreeTonnage = f_.freeTonnage;
+    omni_.base = std::move(base);
+    omni_.configs.clear();
+    return true;
+}
+
+bool Mech::AddNewVariant(std::string_view name) {
+    const std::string kept = omniConfigName(name);
+    if (!f_.omniBaseLocked || kept.empty() || findOmniConfig(omni_.configs, kept) >= 0) {
+        return false;
+    }
+    const OmniBaseChassis& base = omni_.base;
+    OmniConfig config;
+    config.name = kept;
+    config.values = base.values;
+    config.caseSettings.setConfigName(kept);
+    for (int loc = 0; loc < OmniCASE::kLocations; ++loc) {
+        config.caseSettings.Add(loc, base.caseSettings[static_cast<std::size_t>(loc)]);
+    }
+    config.actuators.setConfigName(kept);
+    for (int i = 0; i < OmniActuators::kActuators; ++i) {
+        config.actuators.SetActuator(0, i, base.laActuators[static_cast<std::size_t>(i)]);
+        config.actuators.SetActuator(1, i, base.raActuators[static_cast<std::size_t>(i)]);
+    }
+    config.weapons.setConfigName(kept);
+    for (const WeaponEntry& weapon : base.weapons) {
+        if (!weapon.isFree()) {
+            config.weapons.Add(weapon);
+        }
+    }
+    // A copy: changing the new configuration's slots never reaches the base chassis.
+    config.slots = base.slots;
+    config.slots.setConfigName(kept);
+    omni_.configs.push_back(std::move(config));
+    return true;
+}
+
+bool Mech::SaveCurrentConfig() {
+    const int index = findOmniConfig(omni_.configs, f_.currentConfig);
+    if (index < 0) {
+        return false;
+    }
+    OmniConfig& config = omni_.configs[static_cast<std::size_t>(index)];
+    const std::string& name = config.name;
+    config.values = currentPodValues();
+
+    OmniCASE caseSettings;
+    caseSettings.setConfigName(name);
+    for (int loc = 0; loc < kCaseLocations; ++loc) {
+        caseSettings.Add(loc, f_.caseSettings[loc]);
+    }
+    OmniActuators actuators;
+    actuators.setConfigName(name);
+    for (int i = 0; i < kActuators; ++i) {
+        actuators.SetActuator(0, i, f_.laActuators[i]);
+        actuators.SetActuator(1, i, f_.raActuators[i]);
+    }
+    OmniWeaponStorage weapons;
+    weapons.setConfigName(name);
+    for (const WeaponEntry& weapon : weapons_) {
+        if (!weapon.isFree()) {
+            weapons.Add(weapon);
+        }
+    }
+    OmniCritLocationStorage slots;
+    slots.setConfigName(name);
+    for (int loc = 0; loc < kSlotLocations; ++loc) {
+        slots.Add(storedLocation(crits_[loc], loc, name));
+    }
+
+    config.caseSettings = std::move(caseSettings);
+    config.actuators = std::move(actuators);
+    config.weapons = std::move(weapons);
+    config.slots = std::move(slots);
+    return true;
+}
+
+bool Mech::ChangeOmniConfig(std::string_view name, bool storeFirst) {
+    if (findOmniConfig(omni_.configs, name) < 0) {
+        return false;
+    }
+    if (storeFirst) {
+        SaveCurrentConfig();
+    }
+    // A copy, so that nothing below can write into the store it is loaded from.
+    const OmniConfig config =
+        omni_.configs[static_cast<std::size_t>(findOmniConfig(omni_.configs, name))];
+    f_.currentConfig = config.name;
+    app::BusyPointer busy(ctx_->user);
+
+    // The store holds every slot of the location, the base chassis entries included, so
+    // overwriting every slot leaves the base slots plus the configuration's own.
+    for (int loc = 0; loc < kSlotLocations; ++loc) {
+        loadLocation(crits_[loc], config.slots.GetLoc(loc));
+    }
+
+    const OmniPodValues& values = config.values;
+    setJumping(values.jumping);
+    setHSCount(values.hsCount);
+    setPhysicalType(values.physicalType);
+    setLAPhysical(values.laPhysical);
+    setRAPhysical(values.raPhysical);
+    setTargSysType(values.targSysType);
+    setArtemisLRM(values.artemisLRM);
+    setArtemisSRM(values.artemisSRM);
+    for (int loc = 0; loc < kCaseLocations; ++loc) {
+        SetCase(loc, config.caseSettings.GetCASE(loc));
+    }
+    for (int i = 0; i < kActuators; ++i) {
+        SetLAActuator(i, config.actuators.GetActuator(0, i));
+        SetRAActuator(i, config.actuators.GetActuator(1, i));
+    }
+    setWeapons(config.weapons.weapons());
+    for (CritLocation& list : crits_) {
+        list.Redraw(false);
+    }
+    return true;
+}
+
+bool Mech::DeleteOmniConfig(std::string_view name) {
+    const int index = findOmniConfig(omni_.configs, name, true);
+    // A locked chassis always keeps one configuration to show.
+    if (index < 0 || omni_.configs.size() < 2) {
+        return false;
+    }
+    omni_.configs.erase(omni_.configs.begin() + index);
+    return true;
+}
+
+void Mech::SetInitialOmniConfig(std::string name) {
+    f_.currentConfig = std::move(name);
+}
+
+std::string Mech::GetOmniConfigName(int i) const {
+    if (i < 0 || i >= OmniConfigCount()) {
+        return {};
+    }
+    return omni_.configs[static_cast<std::size_t>(i)].name;
+}
+
+std::int16_t Mech::OmniBaseGetCase(int loc) const {
+    return checkIndex("OmniBaseGetCase", loc, kCaseLocations)
+               ? omni_.base.caseSettings[static_cast<std::size_t>(loc)]
+               : 0;
+}
+
+bool Mech::TOmniWeaponPresent(std::int16_t refID) const {
+    for (const OmniConfig& config : omni_.configs) {
+        for (const OmniWeapon& weapon : config.weapons.weapons()) {
+            if (weapon.refID == refID) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool Mech::TSetOmniWeaponIdxGlobal(std::int16_t weaponIndex, std::string_view configName) {
+    const int index = findOmniConfig(omni_.configs, configName);
+    if (index < 0) {
+        return false;
+    }
+    const OmniWeapon* weapon = omni_.configs[static_cast<std::size_t>(index)].weapons.GetWeapon(
+        std::to_string(weaponIndex));
+    if (weapon == nullptr) {
+        return false;
+    }
+    current_ = *weapon;
+    return true;
+}
+
+} // namespace fpw::model

@@ -45,8 +45,10 @@ bool sameConfigName(std::string_view a, std::string_view b) {
 }
 
 int findOmniConfig(const std::vector<OmniConfig>& configs, std::string_view name, bool exact) {
+    // Stored names are cut to the file's width, so a longer name finds its configuration.
+    const std::string kept = exact ? std::string(name) : omniConfigName(name);
     for (std::size_t i = 0; i < configs.size(); ++i) {
-        if (exact ? configs[i].name == name : sameConfigName(configs[i].name, name)) {
+        if (exact ? configs[i].name == kept : sameConfigName(configs[i].name, kept)) {
             return static_cast<int>(i);
         }
     }

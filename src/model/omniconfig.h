@@ -75,8 +75,8 @@ std::string omniConfigName(std::string_view text);
 // True when the two names are equal with ASCII letter case ignored.
 bool sameConfigName(std::string_view a, std::string_view b);
 
-// The position of the configuration named `name`, letter case ignored unless `exact`; -1 when
-// there is none.
+// The position of the configuration named `name`; unless `exact`, letter case is ignored and
+// `name` is compared in its kept form (trimmed, first 25 characters). -1 when there is none.
 int findOmniConfig(const std::vector<OmniConfig>& configs, std::string_view name,
                    bool exact = false);
 

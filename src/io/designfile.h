@@ -1,0 +1,75 @@
+// The design file ".FPM": one design with its weapons, slots and, for a locked OmniMech, the
+// base chassis and every configuration.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/errorreporter.h"
+#include "model/mech.h"
+
+namespace fpw::app {
+struct ProgramContext;
+}
+
+namespace fpw::io {
+
+inline constexpr std::string_view kDesignFileHeader = "Forgeplanwork Mech";
+inline constexpr std::size_t kDesignFileHeaderWidth = 25;
+inline constexpr std::int16_t kDesignFileVersion = 1;
+
+inline constexpr std::string_view kIncorrectHeaderTitle = "Incorrect header";
+inline constexpr std::string_view kIncorrectVersionTitle = "Incorrect version";
+
+// The procedure names failures are reported under.
+inline constexpr std::string_view kOpenMechProcedure = "Mech.OpenMech";
+inline constexpr std::string_view kSaveMechProcedure = "Mech.SaveMech";
+
+// The refusal texts of the reader.
+std::string incorrectHeaderMessage();
+std::string incorrectVersionMessage(std::int16_t foundVersion);
+
+// What reading a design file's bytes gave.
+struct DesignFileResult {
+    enum class Status {
+        Ok,
+        IncorrectHeader,
+        IncorrectVersion,
+        Damaged, // the file ends early or holds values the design cannot have
+    };
+    Status status = Status::Ok;
+    // Filled only when the whole file read.
+    std::optional<model::Mech> mech;
+    // IncorrectHeader and IncorrectVersion: the text shown to the person.
+    std::string message;
+    // Damaged: what goes to the error reporter.
+    app::Failure failure;
+
+    bool ok() const { return status == Status::Ok; }
+};
+
+// The file's bytes for the design as it stands. The weapon list is written compacted; a
+// locked OmniMech's current configuration is written as last stored (`SaveMech` stores it
+// first). Throws std::length_error for lists longer than the file's counts can hold.
+std::string writeDesignFile(const model::Mech& mech);
+
+// Reads a whole design file into a new design over `ctx` without showing anything. Every
+// weapon must name a record of ctx.weapons. The design's slot lists are filled and their
+// texts rebuilt; figures the file does not carry (`PhysicalSize`, `ArmoredSlots`,
+// `ArtemisCost`) are recomputed, every other value is taken as stored.
+DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ctx);
+
+// Writes `mech` to `path` atomically (a failed save keeps the old file), storing a locked
+// OmniMech's current configuration first and compacting the weapon list. On success sets
+// `SaveFilename`; on failure reports under "Mech.SaveMech" and returns false.
+bool SaveMech(model::Mech& mech, const std::string& path);
+
+// Opens the design file at `path` into `mech`, which is replaced only when the whole file
+// read; `SaveFilename` becomes `path`. A wrong header or version shows its message box, any
+// other failure goes to the error reporter under "Mech.OpenMech". With `quiet` nothing is
+// shown and the text comes back in `message` (also set when not quiet).
+bool TOpenMech(model::Mech& mech, const std::string& path, bool quiet, std::string& message);
+
+} // namespace fpw::io

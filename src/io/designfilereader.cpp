@@ -1,0 +1,467 @@
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+#include "app/programcontext.h"
+#include "app/recordcodec.h"
+#include "catalog/equipment.h"
+#include "catalog/generalitems.h"
+#include "catalog/locations.h"
+#include "io/designfile.h"
+
+namespace fpw::io {
+namespace {
+
+using app::RecordReader;
+using model::CriticalSlot;
+using model::WeaponEntry;
+
+// A value the design cannot hold: the file is damaged although it did not end early.
+class BadValue : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+void require(bool condition, const char* what) {
+    if (!condition) {
+        throw BadValue(what);
+    }
+}
+
+// The smallest weapon record (one location) and slot record (two empty strings).
+constexpr std::size_t kMinWeaponBytes = 28;
+constexpr std::size_t kMinSlotBytes = 28;
+constexpr std::size_t kMaxStartSlot = 12;
+constexpr std::string_view kInputPastEnd = "Input past end of file";
+
+// A slot record as the file holds it.
+struct SlotRecord {
+    CriticalSlot slot;
+    int location = 0;
+    std::int16_t saveCode = catalog::kNoSaveCode;
+};
+
+class Reader {
+public:
+    Reader(std::string_view bytes, app::ProgramContext& ctx) : in_(bytes), ctx_(ctx) {}
+
+    RecordReader& in() { return in_; }
+
+    WeaponEntry weapon() {
+        WeaponEntry w;
+        w.refID = in_.integer();
+        w.weaponIndex = in_.integer();
+        std::int32_t lowerBound = 0;
+        const std::size_t count = in_.arrayHead(2, &lowerBound);
+        require(count > 0 && lowerBound == 0, "weapon without location list");
+        w.locations.clear();
+        for (std::size_t i = 0; i < count; ++i) {
+            w.locations.push_back(in_.integer());
+        }
+        w.startCrit = in_.integer();
+        w.rearMounted = in_.boolean();
+        w.baseOmni = in_.boolean();
+        w.allocated = in_.boolean();
+        w.turretMounted = in_.boolean();
+        w.spread = in_.boolean();
+
+        require(w.refID >= 0 && static_cast<std::size_t>(w.refID) < ctx_.weapons.size(),
+                "weapon outside the database");
+        require(w.weaponIndex >= 0, "negative instance number");
+        const bool unplaced = w.locations.size() == 1 && w.locations[0] == -1;
+        require(unplaced || std::all_of(w.locations.begin(), w.locations.end(),
+                                        [](std::int16_t loc) {
+                                            return loc >= 0 && loc < model::kSlotLocations;
+                                        }),
+                "weapon location out of range");
+        require(w.startCrit >= -1 && w.startCrit < static_cast<int>(kMaxStartSlot),
+                "start slot out of range");
+        return w;
+    }
+
+    // `count` weapons whose instance numbers differ.
+    std::vector<WeaponEntry> weapons(std::size_t count) {
+        std::vector<WeaponEntry> list;
+        list.reserve(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            WeaponEntry w = weapon();
+            require(
+                std::none_of(list.begin(), list.end(),
+                             [&](const WeaponEntry& o) { return o.weaponIndex == w.weaponIndex; }),
+                "instance number used twice");
+            list.push_back(std::move(w));
+        }
+        return list;
+    }
+
+    SlotRecord slotRecord() {
+        SlotRecord r;
+        r.slot.text = in_.string();
+        r.slot.index = in_.integer();
+        r.location = in_.integer();
+        r.slot.isWeapon = in_.boolean();
+        r.slot.isSpecial = in_.boolean();
+        r.slot.isLocked = in_.boolean();
+        r.slot.isActive = in_.boolean();
+        r.slot.isArmored = in_.boolean();
+        r.slot.isBaseArmored = in_.boolean();
+        r.slot.isRearMounted = in_.boolean();
+        r.slot.isSpread = in_.boolean();
+        r.slot.isTurretMounted = in_.boolean();
+        r.slot.itemID = in_.string();
+        r.saveCode = in_.integer();
+
+        require(r.location >= 0 && r.location < model::kSlotLocations,
+                "slot location out of range");
+        require(r.slot.index >= 0 && r.slot.index < catalog::locationSlotCount(r.location),
+                "slot index out of range");
+        if (r.saveCode != catalog::kNoSaveCode) {
+            if (r.slot.isWeapon) {
+                require(r.saveCode >= 0 &&
+                            static_cast<std::size_t>(r.saveCode) < ctx_.weapons.size(),
+                        "slot weapon outside the database");
+            } else {
+                require(!catalog::genItemCodeForSaveCode(r.saveCode).empty(), "unknown save code");
+            }
+        }
+        return r;
+    }
+
+    std::vector<SlotRecord> slotRecords(std::size_t count) {
+        std::vector<SlotRecord> list;
+        list.reserve(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            list.push_back(slotRecord());
+        }
+        return list;
+    }
+
+    // The text the editor shows for the slot's item; the file leaves out what it can rebuild.
+    void rebuildText(SlotRecord& r, const catalog::DesignTypes& types) {
+        CriticalSlot& slot = r.slot;
+        if (r.saveCode != catalog::kNoSaveCode) {
+            std::string name = catalog::gConvertSaveIdxToName(types, ctx_.weapons, r.saveCode,
+                                                              slot.isWeapon, ctx_.user);
+            if (slot.isWeapon && slot.isRearMounted) {
+                name = "(R) " + name;
+            } else if (slot.isWeapon && slot.isTurretMounted) {
+                name = "(T) " + name;
+            }
+            slot.text = std::move(name);
+        } else if (!slot.isActive) {
+            slot.text = model::kRollAgain;
+        }
+    }
+
+private:
+    RecordReader in_;
+    app::ProgramContext& ctx_;
+};
+
+catalog::DesignTypes designTypes(const model::MechFields& f) {
+    catalog::DesignTypes types;
+    types.techBase = f.techBase;
+    types.armorType = f.armorType;
+    types.isType = f.isType;
+    types.hsType = f.hsType;
+    types.engineType = f.engineType;
+    types.gyroType = f.gyroType;
+    types.jumpJetType = f.jumpJetType;
+    return types;
+}
+
+void readScalars(RecordReader& in, model::MechFields& f) {
+    f.tonnage = in.integer();
+    f.totalTonnage = in.doubleValue();
+    f.freeTonnage = in.doubleValue();
+    f.walking = in.integer();
+    f.running = in.integer();
+    f.sprinting = in.integer();
+    f.jumping = in.integer();
+    f.techBase = in.integer();
+    f.techLevel = in.integer();
+    f.mechType = in.integer();
+    f.engineType = in.integer();
+    f.cockpitType = in.integer();
+    f.targSysType = in.integer();
+    f.armorType = in.integer();
+    f.isType = in.integer();
+    f.hsType = in.integer();
+    f.gyroType = in.integer();
+    f.jumpJetType = in.integer();
+    f.reserved1 = in.integer();
+    f.reserved2 = in.integer();
+    f.tsm = in.boolean();
+    f.masc = in.integer();
+    f.supercharger = in.boolean();
+    f.nullSigSys = in.boolean();
+    f.tcSize = in.integer();
+    f.mascSize = in.integer();
+    f.hsInEngine = in.integer();
+    f.hsCount = in.integer();
+    f.limitCrits = in.boolean();
+    f.superchargerLoc = in.integer();
+    f.physicalType = in.integer();
+    f.laPhysical = in.boolean();
+    f.raPhysical = in.boolean();
+    f.armorPoints = in.integer();
+    f.armorFree = in.integer();
+    f.maxHeat = in.integer();
+    f.weaponHeat = in.integer();
+    f.totalCost = in.longValue();
+    f.battleValue = in.integer();
+    f.engineRating = in.integer();
+    f.engineTonnage = in.doubleValue();
+    f.cockpitTonnage = in.doubleValue();
+    f.targSysTonnage = in.doubleValue();
+    f.weaponTonnage = in.doubleValue();
+    f.armorTonnage = in.doubleValue();
+    f.isTonnage = in.doubleValue();
+    f.jumpJetTonnage = in.doubleValue();
+    f.gyroTonnage = in.doubleValue();
+    f.hsTonnage = in.doubleValue();
+    f.mascTonnage = in.doubleValue();
+    f.armoredSlotTonnage = in.doubleValue();
+    f.caseTonnage = in.doubleValue();
+    f.lamTonnage = in.doubleValue();
+    f.physicalTonnage = in.doubleValue();
+    f.superchargerTonnage = in.doubleValue();
+    f.baseFreeTonnage = in.doubleValue();
+    f.omniBaseLocked = in.boolean();
+    f.artemisSRM = in.integer();
+    f.artemisLRM = in.integer();
+    f.artemisTonnage = in.doubleValue();
+    f.ltTurret = in.boolean();
+    f.rtTurret = in.boolean();
+    f.ltTurretTonnage = in.doubleValue();
+    f.rtTurretTonnage = in.doubleValue();
+    f.armless = in.boolean();
+    f.fractionalAccounting = in.boolean();
+}
+
+// The slot lists at the length the design had: limit crits shortens light designs, and a
+// list is never shorter than the slots the file fills.
+void layReadSlots(model::Mech& mech, const std::vector<SlotRecord>& records) {
+    const model::MechFields& f = mech.fields();
+    auto& lists = mech.critLocations();
+    for (int loc = 0; loc < model::kSlotLocations; ++loc) {
+        const int normal = catalog::locationSlotCount(loc);
+        int length = normal - (f.limitCrits ? catalog::gGetLimitedCritSlots(f.tonnage, loc) : 0);
+        for (const SlotRecord& r : records) {
+            if (r.location == loc) {
+                length = std::max(length, r.slot.index + 1);
+            }
+        }
+        model::CritLocation list(loc, normal);
+        while (list.slotCount() > length && list.DropLastSlot()) {
+        }
+        lists[static_cast<std::size_t>(loc)] = std::move(list);
+    }
+    for (const SlotRecord& r : records) {
+        lists[static_cast<std::size_t>(r.location)].SetSlot(r.slot.text, r.slot.index,
+                                                            r.slot.flags(), r.slot.itemID);
+    }
+}
+
+// Figures the file does not carry, so that cost and Battle Value of the design are right.
+void recomputeMissingFigures(model::Mech& mech, model::MechFields stored) {
+    mech.RecalcAll();
+    stored.physicalSize = mech.fields().physicalSize;
+    stored.artemisCost = mech.fields().artemisCost;
+    int armored = 0;
+    for (const model::CritLocation& list : mech.critLocations()) {
+        armored += static_cast<int>(
+            std::count_if(list.slots().begin(), list.slots().end(), [](const CriticalSlot& slot) {
+                return slot.isActive && slot.isArmored;
+            }));
+    }
+    stored.armoredSlots = static_cast<std::int16_t>(armored);
+    mech.restoreFields(stored);
+}
+
+model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& types,
+                                 std::string& currentConfig) {
+    RecordReader& in = reader.in();
+    model::OmniState omni;
+    model::OmniBaseChassis& base = omni.base;
+    base.weapons = reader.weapons(in.lastIndexPrefix(kMinWeaponBytes));
+    base.values.hsCount = in.integer();
+    base.values.jumping = in.integer();
+    base.values.physicalType = in.integer();
+    base.values.laPhysical = in.integer() != 0;
+    base.values.raPhysical = in.integer() != 0;
+    base.values.targSysType = in.integer();
+    base.values.artemisLRM = in.integer();
+    base.values.artemisSRM = in.integer();
+    for (auto& value : base.caseSettings) {
+        value = in.integer();
+    }
+    for (std::size_t i = 0; i < base.laActuators.size(); ++i) {
+        base.laActuators[i] = in.integer() != 0;
+        base.raActuators[i] = in.integer() != 0;
+    }
+
+    const std::string baseName(model::kBaseConfigName);
+    base.slots.setConfigName(baseName);
+    for (int loc = 0; loc < model::kSlotLocations; ++loc) {
+        const std::int16_t last = in.integer();
+        require(last >= -1 && last < catalog::locationSlotCount(loc), "base slot count");
+        model::CriticalLocation location;
+        location.setConfigName(baseName);
+        location.setLocationIndex(static_cast<std::int16_t>(loc));
+        location.setSlots(last);
+        for (SlotRecord& r : reader.slotRecords(in.checkedCount(last + 1, kMinSlotBytes))) {
+            require(r.location == loc && r.slot.index <= last, "base slot out of place");
+            reader.rebuildText(r, types);
+            location.Add(r.slot);
+        }
+        base.slots.Add(location);
+    }
+
+    const std::size_t count = in.lastIndexPrefix(model::kConfigNameWidth);
+    omni.configs.resize(count);
+    for (model::OmniConfig& config : omni.configs) {
+        config.name = in.header(model::kConfigNameWidth);
+        require(!config.name.empty(), "configuration without name");
+        require(model::findOmniConfig(omni.configs, config.name) == &config - omni.configs.data(),
+                "configuration name used twice");
+    }
+    for (model::OmniConfig& config : omni.configs) {
+        // Every slot the configuration does not keep itself is the base chassis slot.
+        config.slots = base.slots;
+        config.slots.setConfigName(config.name);
+        std::vector<SlotRecord> kept = reader.slotRecords(in.lastIndexPrefix(kMinSlotBytes));
+        for (int loc = 0; loc < model::kSlotLocations; ++loc) {
+            model::CriticalLocation location = config.slots.GetLoc(loc);
+            location.setConfigName(config.name);
+            for (SlotRecord& r : kept) {
+                if (r.location != loc) {
+                    continue;
+                }
+                require(r.slot.index <= location.Slots(), "configuration slot out of place");
+                reader.rebuildText(r, types);
+                location.Add(r.slot);
+            }
+            config.slots.Add(location);
+        }
+    }
+    for (model::OmniConfig& config : omni.configs) {
+        config.weapons.setConfigName(config.name);
+        const std::size_t weapons = in.checkedCount(in.integer(), kMinWeaponBytes);
+        for (WeaponEntry& weapon : reader.weapons(weapons)) {
+            config.weapons.Add(weapon);
+        }
+    }
+    for (model::OmniConfig& config : omni.configs) {
+        config.values.hsCount = in.integer();
+    }
+    for (model::OmniConfig& config : omni.configs) {
+        config.values.jumping = in.integer();
+    }
+    for (model::OmniConfig& config : omni.configs) {
+        config.values.physicalType = in.integer();
+        config.values.laPhysical = in.integer() != 0;
+        config.values.raPhysical = in.integer() != 0;
+    }
+    for (model::OmniConfig& config : omni.configs) {
+        config.values.targSysType = in.integer();
+    }
+    for (model::OmniConfig& config : omni.configs) {
+        config.values.artemisLRM = in.integer();
+        config.values.artemisSRM = in.integer();
+    }
+    for (model::OmniConfig& config : omni.configs) {
+        config.caseSettings.setConfigName(config.name);
+        for (int loc = 0; loc < model::OmniCASE::kLocations; ++loc) {
+            config.caseSettings.Add(loc, in.integer());
+        }
+    }
+    for (model::OmniConfig& config : omni.configs) {
+        config.actuators.setConfigName(config.name);
+        for (int i = 0; i < model::OmniActuators::kActuators; ++i) {
+            config.actuators.SetActuator(0, i, in.integer() != 0);
+            config.actuators.SetActuator(1, i, in.integer() != 0);
+        }
+    }
+
+    if (!omni.configs.empty()) {
+        const int current = model::findOmniConfig(omni.configs, currentConfig);
+        currentConfig = omni.configs[current < 0 ? 0 : static_cast<std::size_t>(current)].name;
+    }
+    return omni;
+}
+
+} // namespace
+
+DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ctx) {
+    DesignFileResult result;
+    std::string header(kDesignFileHeader);
+    header.resize(kDesignFileHeaderWidth, ' ');
+    if (bytes.substr(0, kDesignFileHeaderWidth) != header) {
+        result.status = DesignFileResult::Status::IncorrectHeader;
+        result.message = incorrectHeaderMessage();
+        return result;
+    }
+    Reader reader(bytes.substr(kDesignFileHeaderWidth), ctx);
+    RecordReader& in = reader.in();
+    try {
+        const std::int16_t version = in.integer();
+        if (version != kDesignFileVersion) {
+            result.status = DesignFileResult::Status::IncorrectVersion;
+            result.message = incorrectVersionMessage(version);
+            return result;
+        }
+        model::Mech mech(ctx);
+        model::MechFields f = mech.fields();
+        f.mechName = in.string();
+        f.mechModel = in.string();
+        f.historyFile = in.string();
+        f.currentConfig = in.string();
+        readScalars(in, f);
+        for (bool& flag : f.laActuators) {
+            flag = in.boolean();
+        }
+        for (bool& flag : f.raActuators) {
+            flag = in.boolean();
+        }
+        std::vector<WeaponEntry> weapons = reader.weapons(in.lastIndexPrefix(kMinWeaponBytes));
+        for (auto& armor : f.armor) {
+            armor = in.integer();
+        }
+        const catalog::DesignTypes types = designTypes(f);
+        std::vector<SlotRecord> slots = reader.slotRecords(in.lastIndexPrefix(kMinSlotBytes));
+        for (SlotRecord& r : slots) {
+            reader.rebuildText(r, types);
+        }
+        for (auto& value : f.caseSettings) {
+            value = in.integer();
+        }
+        model::OmniState omni;
+        if (f.omniBaseLocked && f.mechType == catalog::kOmniMech) {
+            omni = readOmniSection(reader, types, f.currentConfig);
+        }
+        require(in.atEnd(), "bytes after the end of the design");
+
+        // The weapon list first: setting it recomputes weapon figures that the stored
+        // values then replace.
+        mech.setWeapons(std::move(weapons));
+        layReadSlots(mech, slots);
+        mech.restoreOmniState(std::move(omni));
+        mech.restoreFields(f);
+        recomputeMissingFigures(mech, f);
+        result.mech.emplace(std::move(mech));
+    } catch (const app::ReadError& error) {
+        // The codec says which: the file ended early, or a count it cannot hold.
+        const bool ended = std::string_view(error.what()) == kInputPastEnd;
+        result.status = DesignFileResult::Status::Damaged;
+        result.failure =
+            ended ? app::Failure{app::failure::kInputPastEndOfFile, std::string(kInputPastEnd)}
+                  : app::Failure{app::failure::kBadFileFormat, "Bad file format"};
+    } catch (const BadValue&) {
+        result.status = DesignFileResult::Status::Damaged;
+        result.failure = app::Failure{app::failure::kBadFileFormat, "Bad file format"};
+    }
+    return result;
+}
+
+} // namespace fpw::io

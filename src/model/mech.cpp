@@ -23,6 +23,8 @@ std::array<CritLocation, kSlotLocations> makeLists() {
 
 Mech::Mech(app::ProgramContext& ctx) : ctx_(&ctx), crits_(makeLists()) {
     LayDefaultSlots();
+    // The standard cockpit weighs 3 tons from the start, not from the first cockpit change.
+    RecalcAll();
 }
 
 bool Mech::checkIndex(const char* procedure, int index, int count) const {

@@ -1,0 +1,51 @@
+// A program context with a small weapon table of standard weapons, for the model's tests.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/programcontext.h"
+#include "support/scripteduser.h"
+#include "support/tempdir.h"
+
+namespace fpw::model::testkit {
+
+// Positions of the weapons in the kit's table.
+enum Weapon : std::int16_t {
+    kMediumLaser,
+    kSmallLaser,
+    kLargeLaser,
+    kPPC,
+    kFlamer,
+    kMachineGun,
+    kAC2,
+    kAC5,
+    kAC10,
+    kAC20,
+    kLRM5,
+    kLRM10,
+    kLRM15,
+    kLRM20,
+    kSRM2,
+    kSRM4,
+    kSRM6,
+    kAmmoMG,
+    kAmmoAC5,
+    kAmmoAC10,
+    kAmmoAC20,
+    kAmmoLRM,
+    kAmmoSRM,
+    kNotApplicable, // equipment whose tonnage and heat are marked "not applicable"
+    kWeaponCount
+};
+
+catalog::WeaponTable smallWeaponTable();
+
+struct Kit {
+    Kit();
+    testing::TempDir dir;
+    testing::ScriptedUser user;
+    app::ProgramContext ctx;
+};
+
+} // namespace fpw::model::testkit

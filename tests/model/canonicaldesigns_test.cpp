@@ -1,7 +1,10 @@
 // Designs of the game's earliest era, built from their published figures: each must weigh
 // exactly its tonnage, which exercises every weight rule a standard design meets at once.
+// They are built twice: from the tests' own small weapon table and from the shipped database.
 #include <gtest/gtest.h>
 
+#include "catalog/weapondatabase.h"
+#include "data/datafiles.h"
 #include "model/mech.h"
 #include "model/modeltestkit.h"
 
@@ -19,8 +22,8 @@ struct Design {
     // Armour points: head, center torso, side torsos, arms, legs (each side the same), then
     // the rear of the center and of the side torsos.
     std::int16_t head, ct, st, arm, leg, ctRear, stRear;
-    std::vector<std::int16_t> weapons;
-    int maxHeat; // movement heat plus weapon heat
+    std::vector<const char*> weapons; // Inner Sphere records by name
+    int maxHeat;                      // movement heat plus weapon heat
 };
 
 std::int16_t armorPoints(const Design& d) {
@@ -28,29 +31,31 @@ std::int16_t armorPoints(const Design& d) {
                                      2 * d.stRear);
 }
 
-void build(Mech& mech, const Design& d) {
-    mech.setTechLevel(1);
-    mech.setTonnage(d.tonnage);
-    mech.setWalking(d.walking);
-    mech.setJumping(d.jumping);
-    mech.setHSCount(d.heatSinks);
+void setArmor(Mech& mech, const Design& d) {
     const std::int16_t byLocation[kArmorPositions] = {
         d.arm, d.st, d.leg, d.leg, d.st, d.arm, d.ct, d.head, d.stRear, d.stRear, d.ctRear};
     for (int loc = 0; loc < kArmorPositions; ++loc) {
         mech.SetArmor(loc, byLocation[loc]);
     }
-    for (std::int16_t w : d.weapons) {
-        mech.AddWeapon(w);
+}
+
+void addWeapons(Mech& mech, const Design& d) {
+    for (const char* name : d.weapons) {
+        const int refID = catalog::findWeapon(mech.context().weapons, name, 0);
+        ASSERT_GE(refID, 0) << name;
+        mech.AddWeapon(static_cast<std::int16_t>(refID));
     }
 }
 
-class CanonicalDesigns : public ::testing::TestWithParam<Design> {};
-
-TEST_P(CanonicalDesigns, WeighExactlyTheirTonnage) {
-    const Design& d = GetParam();
-    Kit kit;
-    Mech mech(kit.ctx);
-    build(mech, d);
+void checkDesign(app::ProgramContext& ctx, const Design& d) {
+    Mech mech(ctx);
+    mech.setTechLevel(1);
+    mech.setTonnage(d.tonnage);
+    mech.setWalking(d.walking);
+    mech.setJumping(d.jumping);
+    mech.setHSCount(d.heatSinks);
+    setArmor(mech, d);
+    addWeapons(mech, d);
     EXPECT_EQ(mech.armorPoints(), armorPoints(d));
     EXPECT_DOUBLE_EQ(mech.totalTonnage(), d.tonnage)
         << "engine " << mech.engineTonnage() << " structure " << mech.isTonnage() << " gyro "
@@ -61,60 +66,73 @@ TEST_P(CanonicalDesigns, WeighExactlyTheirTonnage) {
     EXPECT_EQ(mech.MaxHeat(), d.maxHeat);
     EXPECT_TRUE(mech.ValidAmmo());
 
-    // The same design built in another order weighs the same: no figure depends on the order
-    // in which its inputs were set.
-    Mech reordered(kit.ctx);
-    for (std::int16_t w : d.weapons) {
-        reordered.AddWeapon(w);
-    }
+    // The same design built in another order comes out the same: no figure depends on the
+    // order in which its inputs were set.
+    Mech reordered(ctx);
+    addWeapons(reordered, d);
     reordered.setHSCount(d.heatSinks);
     reordered.setJumping(d.jumping);
     reordered.setWalking(d.walking);
-    for (int loc = 0; loc < kArmorPositions; ++loc) {
-        reordered.SetArmor(loc, mech.GetArmor(loc));
-    }
+    setArmor(reordered, d);
     reordered.setTonnage(d.tonnage);
     reordered.setTechLevel(1);
     EXPECT_EQ(reordered.fields(), mech.fields());
+}
+
+class CanonicalDesigns : public ::testing::TestWithParam<Design> {};
+
+TEST_P(CanonicalDesigns, WeighExactlyTheirTonnage) {
+    Kit kit;
+    checkDesign(kit.ctx, GetParam());
+}
+
+TEST_P(CanonicalDesigns, WeighExactlyTheirTonnageWithTheShippedDatabase) {
+    Kit kit;
+    kit.ctx.weapons = testing::builtWeapons();
+    ASSERT_FALSE(kit.ctx.weapons.empty());
+    checkDesign(kit.ctx, GetParam());
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Model, CanonicalDesigns, ::testing::Values(
     // Assault: AC/20, LRM-20, SRM-6 and four medium lasers; 19 tons of armour.
     Design{"Atlas", 100, 3, 0, 20, 9, 47, 32, 34, 41, 14, 10,
-           {kAC20, kLRM20, kSRM6, kMediumLaser, kMediumLaser, kMediumLaser, kMediumLaser,
-            kAmmoAC20, kAmmoAC20, kAmmoLRM, kAmmoLRM, kAmmoSRM},
+           {"AC/20", "LRM-20", "SRM-6", "Medium Laser", "Medium Laser", "Medium Laser",
+            "Medium Laser", "AC/20 Ammo", "AC/20 Ammo", "LRM-20 Ammo", "LRM-20 Ammo",
+            "SRM-6 Ammo"},
            2 + 7 + 6 + 4 + 4 * 3},
     // 20-ton scout: one medium laser and two machine guns.
     Design{"Locust", 20, 8, 0, 10, 8, 10, 8, 4, 8, 2, 2,
-           {kMediumLaser, kMachineGun, kMachineGun, kAmmoMG}, 2 + 3},
+           {"Medium Laser", "Machine Gun", "Machine Gun", "Machine Gun Ammo"}, 2 + 3},
     // Jump-capable medium: AC/5, LRM-5, SRM-2, medium laser, three jump jets.
     Design{"Shadow Hawk", 55, 5, 3, 12, 9, 23, 18, 16, 17, 8, 5,
-           {kAC5, kLRM5, kSRM2, kMediumLaser, kAmmoAC5, kAmmoLRM, kAmmoSRM}, 3 + 1 + 2 + 2 + 3},
+           {"AC/5", "LRM-5", "SRM-2", "Medium Laser", "AC/5 Ammo", "LRM-5 Ammo", "SRM-2 Ammo"},
+           3 + 1 + 2 + 2 + 3},
     // Heavy with two PPCs.
     Design{"Warhammer", 70, 4, 0, 18, 9, 22, 17, 20, 15, 9, 8,
-           {kPPC, kPPC, kMediumLaser, kMediumLaser, kSmallLaser, kSmallLaser, kMachineGun,
-            kMachineGun, kSRM6, kAmmoSRM, kAmmoMG},
+           {"PPC", "PPC", "Medium Laser", "Medium Laser", "Small Laser", "Small Laser",
+            "Machine Gun", "Machine Gun", "SRM-6", "SRM-6 Ammo", "Machine Gun Ammo"},
            2 + 20 + 6 + 2 + 4},
-    // Light with jump jets, medium laser and SRM-2.
+    // Light scouts with six jump jets.
     Design{"Wasp", 20, 6, 6, 10, 6, 5, 6, 4, 5, 3, 2,
-           {kMediumLaser, kSRM2, kAmmoSRM}, 6 + 3 + 2},
+           {"Medium Laser", "SRM-2", "SRM-2 Ammo"}, 6 + 3 + 2},
     Design{"Stinger", 20, 6, 6, 10, 6, 5, 6, 4, 5, 3, 2,
-           {kMediumLaser, kMachineGun, kMachineGun, kAmmoMG}, 6 + 3},
+           {"Medium Laser", "Machine Gun", "Machine Gun", "Machine Gun Ammo"}, 6 + 3},
     // Medium raider: large laser, two medium lasers, two machine guns, six jump jets.
     Design{"Phoenix Hawk", 45, 6, 6, 10, 9, 19, 14, 13, 16, 6, 4,
-           {kLargeLaser, kMediumLaser, kMediumLaser, kMachineGun, kMachineGun, kAmmoMG},
+           {"Large Laser", "Medium Laser", "Medium Laser", "Machine Gun", "Machine Gun",
+            "Machine Gun Ammo"},
            6 + 8 + 6},
     // Assault with three PPCs, a small laser and 28 heat sinks.
     Design{"Awesome", 80, 3, 0, 28, 9, 33, 25, 26, 33, 14, 8,
-           {kPPC, kPPC, kPPC, kSmallLaser}, 2 + 30 + 1},
-    // Light striker: SRM-6, SRM-4 and a medium laser, no jump jets.
+           {"PPC", "PPC", "PPC", "Small Laser"}, 2 + 30 + 1},
+    // Light striker: SRM-6, SRM-4 and a medium laser.
     Design{"Commando", 25, 6, 0, 10, 6, 11, 6, 6, 8, 3, 2,
-           {kSRM6, kSRM4, kMediumLaser, kAmmoSRM, kAmmoSRM}, 2 + 4 + 3 + 3},
+           {"SRM-6", "SRM-4", "Medium Laser", "SRM-6 Ammo", "SRM-4 Ammo"}, 2 + 4 + 3 + 3},
     // Fire support: two LRM-20s and four medium lasers, 13 tons of armour.
     Design{"Archer", 70, 4, 0, 10, 9, 31, 23, 22, 25, 12, 8,
-           {kLRM20, kLRM20, kMediumLaser, kMediumLaser, kMediumLaser, kMediumLaser, kAmmoLRM,
-            kAmmoLRM, kAmmoLRM, kAmmoLRM},
+           {"LRM-20", "LRM-20", "Medium Laser", "Medium Laser", "Medium Laser", "Medium Laser",
+            "LRM-20 Ammo", "LRM-20 Ammo", "LRM-20 Ammo", "LRM-20 Ammo"},
            2 + 12 + 12}),
     [](const auto& info) {
         std::string name = info.param.name;

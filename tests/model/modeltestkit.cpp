@@ -41,10 +41,10 @@ catalog::WeaponTable smallWeaponTable() {
     t[kPPC] = weapon("PPC", kEnergy, 7, 10, 3, {-1}, true);
     t[kFlamer] = weapon("Flamer", kEnergy, 1, 3, 1, {-1}, false);
     t[kMachineGun] = weapon("Machine Gun", kBallistic, 0.5, 0, 1, {1}, false);
-    t[kAC2] = weapon("Autocannon/2", kBallistic, 6, 1, 1, {2}, true);
-    t[kAC5] = weapon("Autocannon/5", kBallistic, 8, 1, 4, {3}, true);
-    t[kAC10] = weapon("Autocannon/10", kBallistic, 12, 3, 7, {4}, true);
-    t[kAC20] = weapon("Autocannon/20", kBallistic, 14, 7, 10, {5}, true);
+    t[kAC2] = weapon("AC/2", kBallistic, 6, 1, 1, {2}, true);
+    t[kAC5] = weapon("AC/5", kBallistic, 8, 1, 4, {3}, true);
+    t[kAC10] = weapon("AC/10", kBallistic, 12, 3, 7, {4}, true);
+    t[kAC20] = weapon("AC/20", kBallistic, 14, 7, 10, {5}, true);
     t[kLRM5] = launcher("LRM-5", 2, 2, 1, 6, 1);
     t[kLRM10] = launcher("LRM-10", 5, 4, 2, 6, 1);
     t[kLRM15] = launcher("LRM-15", 7, 5, 3, 6, 1);
@@ -52,12 +52,15 @@ catalog::WeaponTable smallWeaponTable() {
     t[kSRM2] = launcher("SRM-2", 1, 2, 1, 7, 0);
     t[kSRM4] = launcher("SRM-4", 2, 3, 1, 7, 0);
     t[kSRM6] = launcher("SRM-6", 3, 4, 2, 7, 0);
-    t[kAmmoMG] = weapon("Ammo (MG)", kAmmunition, 1, 0, 1, {1});
-    t[kAmmoAC5] = weapon("Ammo (AC/5)", kAmmunition, 1, 0, 1, {3});
-    t[kAmmoAC10] = weapon("Ammo (AC/10)", kAmmunition, 1, 0, 1, {4});
-    t[kAmmoAC20] = weapon("Ammo (AC/20)", kAmmunition, 1, 0, 1, {5});
-    t[kAmmoLRM] = weapon("Ammo (LRM)", kAmmunition, 1, 0, 1, {6});
-    t[kAmmoSRM] = weapon("Ammo (SRM)", kAmmunition, 1, 0, 1, {7});
+    t[kAmmoMG] = weapon("Machine Gun Ammo", kAmmunition, 1, 0, 1, {1});
+    t[kAmmoAC5] = weapon("AC/5 Ammo", kAmmunition, 1, 0, 1, {3});
+    t[kAmmoAC10] = weapon("AC/10 Ammo", kAmmunition, 1, 0, 1, {4});
+    t[kAmmoAC20] = weapon("AC/20 Ammo", kAmmunition, 1, 0, 1, {5});
+    t[kAmmoLRM] = weapon("LRM-20 Ammo", kAmmunition, 1, 0, 1, {6});
+    t[kAmmoSRM] = weapon("SRM-6 Ammo", kAmmunition, 1, 0, 1, {7});
+    t[kAmmoLRM5] = weapon("LRM-5 Ammo", kAmmunition, 1, 0, 1, {6});
+    t[kAmmoSRM2] = weapon("SRM-2 Ammo", kAmmunition, 1, 0, 1, {7});
+    t[kAmmoSRM4] = weapon("SRM-4 Ammo", kAmmunition, 1, 0, 1, {7});
     t[kNotApplicable] = weapon("Gadget", kEquipment, -1, -1, 1, {-1}, true);
     return t;
 }

@@ -35,10 +35,15 @@ enum Weapon : std::int16_t {
     kAmmoAC20,
     kAmmoLRM,
     kAmmoSRM,
+    kAmmoLRM5,
+    kAmmoSRM2,
+    kAmmoSRM4,
     kNotApplicable, // equipment whose tonnage and heat are marked "not applicable"
     kWeaponCount
 };
 
+// Names as the shipped database has them; the launchers of one family share their ammunition
+// code, so "LRM-20 Ammo" feeds every LRM.
 catalog::WeaponTable smallWeaponTable();
 
 struct Kit {

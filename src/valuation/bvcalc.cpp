@@ -479,7 +479,7 @@ double Calculation::weaponSum() {
         const double value = mountedValue(mech_, weapon);
         sum += value;
         const std::int16_t refID = weapon.entry->refID;
-        if (refID == kC3MasterRefID || refID == kC3SlaveRefID) {
+        if (refID == kC3SlaveRefID || refID == kC3MasterRefID || refID == kImprovedC3RefID) {
             carriesC3_ = true;
         }
         const bool rear = weapon.entry->rearMounted;

@@ -16,9 +16,11 @@ class Mech;
 namespace fpw::valuation {
 
 // Records of the shipped weapon database that the calculation recognises by position
-// (`RefID`): the two C3 computers and the two heat-dissipating items.
+// (`RefID`): the three C3 units (slave, master, improved) and the two heat-dissipating
+// coolant pods.
+inline constexpr std::int16_t kC3SlaveRefID = 77;
 inline constexpr std::int16_t kC3MasterRefID = 78;
-inline constexpr std::int16_t kC3SlaveRefID = 79;
+inline constexpr std::int16_t kImprovedC3RefID = 79;
 inline constexpr std::int16_t kHeatDissipatingRefID1 = 377;
 inline constexpr std::int16_t kHeatDissipatingRefID2 = 378;
 

@@ -369,6 +369,21 @@ TEST_F(BVWorkedExample, C3SlaveUnderMultiTracIICountsRearWeaponsFull) {
               "32");
 }
 
+TEST_F(BVWorkedExample, EveryC3UnitLinksTheWeapons) {
+    model::Mech mech = baseDesign();
+    // 616.85 + 46 * 1.37 = 679.87; C3: 46 * 35 / 100 = 16.1 -> 16; 695.87 -> 696
+    for (const std::int16_t c3 : {kC3Slave, kC3Master, kImprovedC3}) {
+        mount(mech, {{kMediumLaser, kRightArm}, {c3, kHead}});
+        EXPECT_EQ(calc(mech).battleValue, 696) << "record " << c3;
+    }
+    // Without a C3 unit there is no C3 line.
+    mount(mech, {{kMediumLaser, kRightArm}, {kAMS, kHead}});
+    const BVResult r = calc(mech);
+    // with an AMS instead: (474.5 + 32) * 1.3 = 658.45 + 63.02 = 721.47 -> 721
+    EXPECT_EQ(r.battleValue, 721);
+    EXPECT_FALSE(hasLineStarting(r.lines.offensiveItems(), "Add 35% of BV"));
+}
+
 struct CockpitCase {
     std::int16_t cockpit;
     std::string_view line;

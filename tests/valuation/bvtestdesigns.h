@@ -36,6 +36,7 @@ enum Ref : std::int16_t {
     kClanERPPC = 13,  // energy, Clan, heat 15, BV 412, links
     kC3Master = kC3MasterRefID,
     kC3Slave = kC3SlaveRefID,
+    kImprovedC3 = kImprovedC3RefID,
     kHeatItem1 = kHeatDissipatingRefID1,
     kHeatItem2 = kHeatDissipatingRefID2,
 };
@@ -72,7 +73,8 @@ inline catalog::WeaponTable testWeapons() {
     table[kGaussAmmo] = record("Gauss Ammo", kAmmunition, 0, 37);
     table[kClanERPPC] = record("ER PPC", kEnergy, 15, 412);
     table[kC3Master] = record("C3 Master Computer", kEquipment, 0, 0);
-    table[kC3Slave] = record("C3 Slave", kEquipment, 0, 0);
+    table[kC3Slave] = record("C3 Slave Unit", kEquipment, 0, 0);
+    table[kImprovedC3] = record("Improved C3 Computer", kEquipment, 0, 0);
     table[kHeatItem1] = record("Heat-Dissipating Item A", kEquipment, 0, 0);
     table[kHeatItem2] = record("Heat-Dissipating Item B", kEquipment, 0, 0);
 

@@ -565,7 +565,7 @@ TEST_F(Mux, NamesAreWrittenAsAnsiText) {
     m.setMechName("Kr\xC3\xA4he"); // "Krähe" in UTF-8
     const std::string path = dir.file("k.mux");
     ASSERT_TRUE(SaveMUXFile(m, path));
-    EXPECT_EQ(dir.read("k.mux").substr(0, 28), "Name             { Kr\xE4he }");
+    EXPECT_EQ(dir.read("k.mux").substr(0, 28), "Name             { Kr\xE4he }\r\n");
 }
 
 TEST_F(Mux, AFailedWriteIsReportedAndKeepsTheOldFile) {
@@ -576,9 +576,9 @@ TEST_F(Mux, AFailedWriteIsReportedAndKeepsTheOldFile) {
     EXPECT_NE(user.messages[0].text.find("Function: Mech.SaveMUXFile"), std::string::npos);
 
     // An existing file is replaced whole.
-    const std::string path = dir.write("old.mux", std::string(5000, 'x'));
+    const std::string path = dir.write("old.mux", std::string(5000, '#'));
     ASSERT_TRUE(SaveMUXFile(m, path));
-    EXPECT_EQ(dir.read("old.mux").find('x'), std::string::npos);
+    EXPECT_EQ(dir.read("old.mux"), exportText(m));
 }
 
 } // namespace

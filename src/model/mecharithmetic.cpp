@@ -2,6 +2,7 @@
 // on that input, then the totals.
 #include "model/mech.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/numbers.h"
@@ -359,7 +360,11 @@ void Mech::CalcArmorTonnage() {
     f_.armorTonnage = halfTonArmor(points, perTon);
     // The points that can still be added before the same rule asks for more tonnage. Walking
     // the rule itself keeps floating-point noise out: 17.92 x 12.5 must give 224, not 225.
-    int most = points;
+    // Start near the answer: the one-decimal rounding lets up to 0.05 tons more through.
+    int most = std::max(points, static_cast<int>(perTon * (f_.armorTonnage + 0.05)) - 1);
+    while (most > points && halfTonArmor(most, perTon) > f_.armorTonnage) {
+        --most;
+    }
     while (halfTonArmor(most + 1, perTon) <= f_.armorTonnage) {
         ++most;
     }

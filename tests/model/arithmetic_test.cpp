@@ -517,3 +517,32 @@ TEST_F(Arithmetic, RecalcAllRebuildsFiguresFromRestoredInputs) {
 
 } // namespace
 } // namespace fpw::model
+
+namespace fpw::model {
+namespace {
+
+// Over every armour type, tech base and point count a design can carry: the free points never
+// cost anything, and one point more always does.
+TEST(ArmorFree, IsExactlyWhatTheBoughtTonnageStillHolds) {
+    testkit::Kit kit;
+    for (std::int16_t techBase = 0; techBase < 3; ++techBase) {
+        for (std::int16_t type = 0; type < 7; ++type) {
+            Mech mech(kit.ctx);
+            mech.setTechBase(techBase);
+            mech.setArmorType(type);
+            for (std::int16_t points = 0; points <= 400; ++points) {
+                mech.SetArmor(6, points);
+                const double tons = mech.armorTonnage();
+                const std::int16_t free = mech.armorFree();
+                ASSERT_GE(free, 0);
+                mech.SetArmor(6, static_cast<std::int16_t>(points + free));
+                ASSERT_DOUBLE_EQ(mech.armorTonnage(), tons) << points << " " << type;
+                mech.SetArmor(6, static_cast<std::int16_t>(points + free + 1));
+                ASSERT_GT(mech.armorTonnage(), tons) << points << " " << type;
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace fpw::model

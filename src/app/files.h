@@ -18,6 +18,9 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes,
 
 // True when the path names a regular file that can be opened for reading.
 bool fileExists(const std::string& path);
+inline bool gFileExists(const std::string& path) {
+    return fileExists(path);
+}
 
 // `directory` and `name` joined with the platform's separator; `directory` may end in either
 // "\" or "/" already.

@@ -45,4 +45,16 @@ struct ProgramContext {
     std::string programFile(std::string_view name) const;
 };
 
+// The program's names for the log and the error reporter of a context.
+inline void gWriteLog(ProgramContext& ctx, std::string_view text) {
+    ctx.log.write(text);
+}
+inline void gLogVerbose(ProgramContext& ctx, std::string_view text) {
+    ctx.log.verbose(text);
+}
+inline std::string gReportError(ProgramContext& ctx, std::string_view procedure,
+                                const Failure& failure, bool show = true, bool log = true) {
+    return ctx.errors.report(procedure, failure, show, log);
+}
+
 } // namespace fpw::app

@@ -3,6 +3,8 @@
 // shows the editor; everything else it needs from the person goes through ctx.user.
 #pragma once
 
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -23,8 +25,11 @@ public:
     virtual void setProgressRange(int /*minimum*/, int /*maximum*/) {}
     virtual void setProgress(int /*value*/) {}
     virtual void closeSplash() {}
-    // Where the editor may open, for the position clamp of the settings.
-    virtual ScreenSize screenSize() { return {}; }
+    // Where the editor may open, for the position clamp of the settings; by default a screen
+    // so large that no stored position is replaced.
+    virtual ScreenSize screenSize() {
+        return {std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::max()};
+    }
 };
 
 // "Version " + major.minor.revision, as the splash screen shows it.

@@ -1,0 +1,55 @@
+// The figures of a design as the editor's refresh computes them, never as a file stored them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace fpw::app {
+struct ProgramContext;
+}
+namespace fpw::model {
+class Mech;
+}
+
+namespace fpw::cli {
+
+// One row of `info`: a design, or one configuration of a locked OmniMech, or a file that could
+// not be read (then only `file` and `error` are set).
+struct DesignRow {
+    std::string file;
+    std::optional<std::string> error;
+    std::string name;
+    std::string model;
+    std::optional<std::string> config;
+    int tonnage = 0;
+    double totalTonnage = 0;
+    double freeTonnage = 0;
+    int walking = 0;
+    int running = 0;
+    int jumping = 0;
+    int maxHeat = 0;
+    int heatDissipation = 0;
+    int freeSlots = 0;
+    std::int32_t cost = 0;
+    // Nothing when no BV data is loaded.
+    std::optional<int> bv;
+};
+
+// Recomputes every figure of the design in the editor's refresh order: armoured slots counted
+// from the slot lists, the construction arithmetic, heat, total tonnage, cost and BV.
+// Returns whether a BV was computed.
+bool refreshFigures(model::Mech& mech);
+
+// Heat sinks as the heat display counts them: single ones once, every other type twice.
+int heatDissipation(const model::Mech& mech);
+
+// Free slots over the eight slot lists.
+int freeSlots(const model::Mech& mech);
+
+// Opens the design file quietly and gives its row, or one row per configuration of a locked
+// OmniMech; a file that cannot be read gives one row with its message.
+std::vector<DesignRow> designRows(app::ProgramContext& ctx, const std::string& path);
+
+} // namespace fpw::cli

@@ -1,0 +1,115 @@
+#include "infocommand.h"
+
+#include <cstdio>
+#include <ostream>
+
+#include <nlohmann/json.hpp>
+
+namespace fpw::cli {
+namespace {
+
+// A tonnage as a plain decimal number: "54.5", "20".
+std::string plainNumber(double x) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", x);
+    return buffer;
+}
+
+} // namespace
+
+std::string withoutCR(std::string_view text) {
+    std::string flat;
+    for (char c : text)
+        if (c != '\r')
+            flat += c;
+    return flat;
+}
+
+std::string jsonLine(const DesignRow& row) {
+    nlohmann::ordered_json j;
+    j["file"] = row.file;
+    const bool ok = !row.error;
+    const auto figure = [&](const char* key, auto value) {
+        if (ok)
+            j[key] = value;
+        else
+            j[key] = nullptr;
+    };
+    figure("name", row.name);
+    figure("model", row.model);
+    if (ok && row.config)
+        j["config"] = *row.config;
+    else
+        j["config"] = nullptr;
+    figure("tonnage", row.tonnage);
+    figure("total_tonnage", row.totalTonnage);
+    figure("free_tonnage", row.freeTonnage);
+    figure("walking", row.walking);
+    figure("running", row.running);
+    figure("jumping", row.jumping);
+    figure("max_heat", row.maxHeat);
+    figure("heat_dissipation", row.heatDissipation);
+    figure("free_slots", row.freeSlots);
+    figure("cost", row.cost);
+    if (ok && row.bv)
+        j["bv"] = *row.bv;
+    else
+        j["bv"] = nullptr;
+    if (row.error)
+        j["error"] = *row.error;
+    else
+        j["error"] = nullptr;
+    // Names come from files: a byte that is no UTF-8 must not end the run.
+    return j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+std::string textHeader() {
+    return "file\tname\tmodel\tconfig\ttonnage\ttotal_tonnage\tfree_tonnage\twalking\trunning\t"
+           "jumping\tmax_heat\theat_dissipation\tfree_slots\tcost\tbv";
+}
+
+std::string textLine(const DesignRow& row) {
+    std::string line = row.file;
+    const auto add = [&line](const std::string& value) {
+        line += '\t';
+        line += value;
+    };
+    add(row.name);
+    add(row.model);
+    add(row.config.value_or(""));
+    add(std::to_string(row.tonnage));
+    add(plainNumber(row.totalTonnage));
+    add(plainNumber(row.freeTonnage));
+    add(std::to_string(row.walking));
+    add(std::to_string(row.running));
+    add(std::to_string(row.jumping));
+    add(std::to_string(row.maxHeat));
+    add(std::to_string(row.heatDissipation));
+    add(std::to_string(row.freeSlots));
+    add(std::to_string(row.cost));
+    add(row.bv ? std::to_string(*row.bv) : "-");
+    return line;
+}
+
+int runInfo(app::ProgramContext& ctx, const std::vector<std::string>& files, bool json,
+            std::ostream& out, std::ostream& err) {
+    int status = 0;
+    if (!json)
+        out << textHeader() << '\n';
+    for (const std::string& file : files) {
+        for (const DesignRow& row : designRows(ctx, file)) {
+            if (row.error) {
+                status = 1;
+                if (!json) {
+                    err << file << ": " << withoutCR(*row.error) << '\n';
+                    continue;
+                }
+            }
+            out << (json ? jsonLine(row) : textLine(row)) << '\n';
+        }
+    }
+    out.flush();
+    return status;
+}
+
+} // namespace fpw::cli

@@ -1,0 +1,35 @@
+#include "muxcommand.h"
+
+#include <filesystem>
+#include <ostream>
+
+#include "designfigures.h"
+#include "infocommand.h"
+#include "io/designfile.h"
+#include "io/muxexport.h"
+#include "model/mech.h"
+
+namespace fpw::cli {
+
+std::string defaultMuxPath(const std::string& designPath) {
+    std::filesystem::path path(designPath);
+    path.replace_extension(".mux");
+    return path.string();
+}
+
+int runMux(app::ProgramContext& ctx, const std::string& file, const std::string& out,
+           std::ostream& err) {
+    model::Mech mech(ctx);
+    std::string message;
+    if (!io::TOpenMech(mech, file, true, message)) {
+        err << file << ": "
+            << withoutCR(message.empty() ? "The design file could not be read." : message) << '\n';
+        return 1;
+    }
+    refreshFigures(mech);
+    const std::string target = out.empty() ? defaultMuxPath(file) : out;
+    // A failed write has been reported on the error stream by the error reporter.
+    return io::SaveMUXFile(mech, target) ? 0 : 1;
+}
+
+} // namespace fpw::cli

@@ -20,7 +20,8 @@ inline constexpr std::string_view kCreditsPageMarker = "[NEW PAGE]";
 // line is not the header. Text after the last marker is not stored; two markers in a row
 // leave an empty page.
 std::optional<std::vector<std::string>> parseCredits(std::string_view bytes);
-// The file's bytes: the header, then each page's lines followed by a marker line.
+// The file's bytes: the header, then each page's lines followed by a marker line. An empty
+// first page does not survive: the reader fills page 0 with the first text it finds.
 std::string writeCredits(const std::vector<std::string>& pages);
 
 // Reads "credits.dat" into ctx.credits and sets ctx.creditsLoaded to the result. A file that

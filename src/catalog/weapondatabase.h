@@ -32,8 +32,8 @@ struct LoadProgress {
 ParseResult<WeaponTable> parseWeaponDatabase(std::string_view bytes,
                                              const LoadProgress& progress = {});
 
-// The file's bytes for `table`; throws std::length_error for more records than the file's
-// 16-bit count can hold.
+// The file's bytes for `table`; throws std::length_error for an empty table or one with more
+// records than the file's 16-bit count can hold.
 std::string writeWeaponDatabase(const WeaponTable& table);
 
 // Reads "wpndata.bin" from the program directory into ctx.weapons, showing the missing, damaged

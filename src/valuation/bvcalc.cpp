@@ -169,6 +169,7 @@ public:
           maxHeat_(MaxHeatForBV(mech, table)), dissipation_(HeatDissipation(mech)) {}
 
     BVResult run() {
+        result_.lines.reserve(24, 32 + weapons_.size());
         const double defensive = defensivePhase();
         const double offensive = offensivePhase();
         finalPhase(defensive, offensive);

@@ -30,6 +30,9 @@ public:
     void AddItem(std::string_view desc, double value, bool defensive);
     void AddItem(std::string_view desc, int value, bool defensive);
 
+    // Room for this many lines, so that a calculation does not grow the lists step by step.
+    void reserve(std::size_t defensive, std::size_t offensive);
+
     // Lines written so far; a new store has none.
     int DefensiveItemCount() const { return static_cast<int>(defensive_.size()); }
     int OffensiveItemCount() const { return static_cast<int>(offensive_.size()); }

@@ -1,0 +1,83 @@
+#include "datafiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <sys/wait.h>
+
+#include "app/files.h"
+#include "catalog/weapondatabase.h"
+#include "support/tempdir.h"
+
+namespace fpw::testing {
+namespace {
+
+std::string shellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+} // namespace
+
+std::string programDirectory() {
+    if (const char* dir = std::getenv("FPW_PROGRAM_DIR"); dir != nullptr && *dir != '\0') {
+        return dir;
+    }
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : self.parent_path().string();
+}
+
+std::string dataSourceDirectory() {
+    // This file lives in tests/data of the source tree; the sources sit in data/.
+    return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "data")
+        .string();
+}
+
+std::string programFilePath(std::string_view name) {
+    return app::joinPath(programDirectory(), name);
+}
+
+std::string dataSourcePath(std::string_view name) {
+    return app::joinPath(dataSourceDirectory(), name);
+}
+
+const catalog::WeaponTable& builtWeapons() {
+    static const std::optional<catalog::WeaponTable> table = [] {
+        std::optional<catalog::WeaponTable> loaded;
+        if (const auto bytes = app::readWholeFile(programFilePath("wpndata.bin"))) {
+            auto result = catalog::parseWeaponDatabase(*bytes);
+            if (result.ok()) {
+                loaded = std::move(result.value);
+            }
+        }
+        return loaded;
+    }();
+    static const catalog::WeaponTable empty;
+    EXPECT_TRUE(table.has_value())
+        << "wpndata.bin is missing or does not load from " << programDirectory();
+    return table ? *table : empty;
+}
+
+ToolRun runDataTool(std::initializer_list<std::string> arguments) {
+    TempDir scratch;
+    std::string command = shellQuoted(programFilePath("fpw-data"));
+    for (const std::string& argument : arguments) {
+        command += " " + shellQuoted(argument);
+    }
+    command += " >" + shellQuoted(scratch.file("out")) + " 2>" + shellQuoted(scratch.file("err"));
+    ToolRun run;
+    const int status = std::system(command.c_str());
+    run.exitCode = status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = scratch.read("out");
+    run.err = scratch.read("err");
+    return run;
+}
+
+} // namespace fpw::testing

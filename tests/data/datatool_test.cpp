@@ -1,0 +1,219 @@
+// The data tool end to end: a good data folder builds the same files the build installed, a
+// bad source line is refused with its file and line and leaves the output folder as it was,
+// and damaged binary files are refused by dump.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/files.h"
+#include "datafiles.h"
+#include "support/tempdir.h"
+
+namespace fpw::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kBuiltFiles[] = {"wpndata.bin",  "bvdata.bin",   "PiltData.Bin",  "ArmrPlt.Bin",
+                                   "IntrnPlt.Bin", "manufact.dat", "location.dat",  "engines.dat",
+                                   "armor.dat",    "chassis.dat",  "comsys.dat",    "jumpjet.dat",
+                                   "targsys.dat",  "credits.dat",  "plotlayout.txt"};
+
+// A copy of the shipped sources that a test may spoil.
+class DataCopy {
+public:
+    DataCopy() {
+        fs::create_directory(data());
+        fs::create_directory(out());
+        for (const fs::directory_entry& entry : fs::directory_iterator(dataSourceDirectory())) {
+            fs::copy_file(entry.path(), fs::path(data()) / entry.path().filename());
+        }
+    }
+    std::string data() const { return dir_.file("data"); }
+    std::string out() const { return dir_.file("out"); }
+    std::string source(std::string_view name) const { return app::joinPath(data(), name); }
+
+    std::vector<std::string> lines(std::string_view name) const {
+        std::vector<std::string> result;
+        std::string text = app::readWholeFile(source(name)).value_or("");
+        std::size_t start = 0;
+        while (start < text.size()) {
+            const std::size_t end = text.find('\n', start);
+            result.push_back(text.substr(start, end - start));
+            start = end == std::string::npos ? text.size() : end + 1;
+        }
+        return result;
+    }
+    void setLines(std::string_view name, const std::vector<std::string>& lines) const {
+        std::string text;
+        for (const std::string& line : lines) {
+            text += line + "\n";
+        }
+        ASSERT_TRUE(app::writeFileAtomically(source(name), text));
+    }
+    // Replaces the cell `column` (0-based, tab-separated) of line `line` (1-based).
+    void setCell(std::string_view name, std::size_t line, std::size_t column,
+                 const std::string& value) const {
+        std::vector<std::string> all = lines(name);
+        std::string& text = all.at(line - 1);
+        std::size_t start = 0;
+        for (std::size_t c = 0; c < column; ++c) {
+            start = text.find('\t', start) + 1;
+        }
+        const std::size_t end = text.find('\t', start);
+        text.replace(start, end == std::string::npos ? std::string::npos : end - start, value);
+        setLines(name, all);
+    }
+
+private:
+    TempDir dir_;
+};
+
+TEST(ShippedDataTool, BuildsTheInstalledFilesAgainByteForByte) {
+    DataCopy copy;
+    const ToolRun run = runDataTool({"build", copy.data(), copy.out()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    for (const char* name : kBuiltFiles) {
+        const auto rebuilt = app::readWholeFile(app::joinPath(copy.out(), name));
+        ASSERT_TRUE(rebuilt.has_value()) << name;
+        // Compared as a whole: a byte dump of a binary file would drown the report.
+        EXPECT_TRUE(*rebuilt == app::readWholeFile(programFilePath(name)).value_or(""))
+            << name << " differs from the installed one";
+    }
+}
+
+struct BadSource {
+    const char* label;
+    std::function<void(const DataCopy&)> spoil;
+    const char* file;
+    const char* expected; // what follows "<path>:"
+};
+
+TEST(ShippedDataTool, RefusesABadSourceWithFileAndLineAndWritesNothing) {
+    const BadSource cases[] = {
+        {"heat not a number", [](const DataCopy& d) { d.setCell("weapons.tsv", 3, 7, "three"); },
+         "weapons.tsv", "3: column Heat: \"three\" is not a whole number"},
+        {"heat out of range", [](const DataCopy& d) { d.setCell("weapons.tsv", 4, 7, "40000"); },
+         "weapons.tsv", "4: column Heat: \"40000\" is not a whole number"},
+        {"missing column",
+         [](const DataCopy& d) {
+             auto lines = d.lines("weapons.tsv");
+             lines[4] = lines[4].substr(0, lines[4].rfind('\t'));
+             d.setLines("weapons.tsv", lines);
+         },
+         "weapons.tsv", "5: expected 40 tab-separated columns, found 39"},
+        {"duplicate record",
+         [](const DataCopy& d) {
+             auto lines = d.lines("weapons.tsv");
+             lines.insert(lines.begin() + 2, lines[1]);
+             d.setLines("weapons.tsv", lines);
+         },
+         "weapons.tsv", "3: \"Small Laser\" with tech base 0 is already on line 2"},
+        {"empty line",
+         [](const DataCopy& d) {
+             auto lines = d.lines("weapons.tsv");
+             lines.insert(lines.begin() + 5, "");
+             d.setLines("weapons.tsv", lines);
+         },
+         "weapons.tsv", "6: empty line"},
+        {"not canonical", [](const DataCopy& d) { d.setCell("weapons.tsv", 3, 4, "1.0"); },
+         "weapons.tsv", "3: not written in the canonical form"},
+        {"manufacturer flag", [](const DataCopy& d) { d.setCell("weapons.tsv", 2, 29, "False"); },
+         "weapons.tsv", "2: column HasManufacturers"},
+        {"bad hex", [](const DataCopy& d) { d.setCell("weapons.tsv", 2, 6, "00"); }, "weapons.tsv",
+         "2: column Unnamed7"},
+        {"short BV table",
+         [](const DataCopy& d) {
+             auto lines = d.lines("bvdata.tsv");
+             lines[2] = lines[2].substr(0, lines[2].rfind('\t'));
+             d.setLines("bvdata.tsv", lines);
+         },
+         "bvdata.tsv", "3: OffensiveSpeedFactor needs 26 values, found 25"},
+        {"pilot skill", [](const DataCopy& d) { d.setCell("pilots.tsv", 2, 1, "x"); }, "pilots.tsv",
+         "2: column Gunnery"},
+        {"nameless pilot", [](const DataCopy& d) { d.setCell("pilots.tsv", 3, 0, ""); },
+         "pilots.tsv", "3: column Name: a pilot needs a name"},
+        {"too many points",
+         [](const DataCopy& d) {
+             auto lines = d.lines("plotlayout.txt");
+             for (std::size_t i = 0; i < lines.size(); ++i) {
+                 if (lines[i].rfind("Armor\t7\t", 0) == 0) {
+                     lines[i] = lines[i].substr(0, lines[i].rfind('\t')) + "\t10";
+                     d.setLines("plotlayout.txt", lines);
+                     return;
+                 }
+             }
+         },
+         "plotlayout.txt", "9: the area holds only 9 points, 10 wanted"},
+        {"overlapping areas",
+         [](const DataCopy& d) {
+             auto lines = d.lines("plotlayout.txt");
+             lines.back() = "Internal\t3\tRight Leg\t60\t240\t80\t270\t5\t2\t21";
+             d.setLines("plotlayout.txt", lines);
+         },
+         "plotlayout.txt", "27: the area overlaps the one on line 26"},
+        {"touching points",
+         [](const DataCopy& d) {
+             auto lines = d.lines("plotlayout.txt");
+             lines.back() = "Internal\t3\tRight Leg\t93\t233\t113\t263\t4\t2\t21";
+             d.setLines("plotlayout.txt", lines);
+         },
+         "plotlayout.txt", "27: Spacing must be more than twice PointSize"},
+        {"credits header",
+         [](const DataCopy& d) {
+             auto lines = d.lines("credits.dat");
+             lines[0] = "Credits";
+             d.setLines("credits.dat", lines);
+         },
+         "credits.dat", "1: the first line must be \"Forgeplanwork Credits File\""},
+        {"missing name list", [](const DataCopy& d) { fs::remove(d.source("jumpjet.dat")); },
+         "jumpjet.dat", " cannot be read"},
+    };
+    for (const BadSource& c : cases) {
+        SCOPED_TRACE(c.label);
+        DataCopy copy;
+        c.spoil(copy);
+        // An old file in the output folder must survive a refused build untouched.
+        ASSERT_TRUE(app::writeFileAtomically(app::joinPath(copy.out(), "wpndata.bin"), "old"));
+        const ToolRun run = runDataTool({"build", copy.data(), copy.out()});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find(copy.source(c.file) + ":" + c.expected), std::string::npos)
+            << run.err;
+        std::vector<std::string> written;
+        for (const fs::directory_entry& e : fs::directory_iterator(copy.out())) {
+            written.push_back(e.path().filename().string());
+        }
+        EXPECT_EQ(written, std::vector<std::string>{"wpndata.bin"});
+        EXPECT_EQ(app::readWholeFile(app::joinPath(copy.out(), "wpndata.bin")), "old");
+    }
+}
+
+TEST(ShippedDataTool, DumpRefusesDamagedAndForeignFiles) {
+    TempDir dir;
+    const std::string database = app::readWholeFile(programFilePath("wpndata.bin")).value_or("");
+    ASSERT_GT(database.size(), 200u);
+    const std::string truncated = dir.write("cut.bin", database.substr(0, database.size() - 7));
+    const std::string foreign = dir.write("other.bin", "Some other file entirely, not ours");
+    std::string wrongVersion = database;
+    wrongVersion[30] = 16;
+    const std::string old = dir.write("old.bin", wrongVersion);
+    for (const auto& [path, expected] :
+         {std::pair{truncated, "Input past end of file"},
+          std::pair{foreign, "not a weapon database, BV data, pilot or plot file"},
+          std::pair{old, "but this database is version 16"}}) {
+        const ToolRun run = runDataTool({"dump", path});
+        EXPECT_EQ(run.exitCode, 1) << path;
+        EXPECT_TRUE(run.out.empty()) << path;
+        EXPECT_NE(run.err.find(path + ": "), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(expected), std::string::npos) << run.err;
+    }
+    const ToolRun usage = runDataTool({"dump"});
+    EXPECT_EQ(usage.exitCode, 2);
+    EXPECT_NE(usage.err.find("usage:"), std::string::npos);
+}
+
+} // namespace
+} // namespace fpw::testing

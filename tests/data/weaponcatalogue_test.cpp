@@ -1,0 +1,458 @@
+// The shipped weapon database as data: the positions other rules name, ammunition that fits,
+// flags that agree with the record types, and the game's standard values.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "catalog/weapondatabase.h"
+#include "datafiles.h"
+
+namespace fpw::testing {
+namespace {
+
+using catalog::WeaponRecord;
+using catalog::WeaponTable;
+
+constexpr std::int16_t kEnergy = 0, kBallistic = 1, kMissile = 2, kEquipment = 3, kAmmo = 4,
+                       kArtillery = 5;
+constexpr std::int16_t kIS = 0, kClan = 1;
+
+const WeaponRecord* find(const WeaponTable& table, const std::string& name, std::int16_t base) {
+    const int index = catalog::findWeapon(table, name, base);
+    return index < 0 ? nullptr : &table[static_cast<std::size_t>(index)];
+}
+
+bool contains(const std::string& text, std::string_view part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The families an OmniMech may not carry in an arm with a lower arm or hand actuator.
+bool isPPCGaussOrAutocannon(const WeaponRecord& r) {
+    return contains(r.name, "PPC") || contains(r.name, "Gauss") || contains(r.name, "AC/") ||
+           contains(r.name, "-X AC") || r.name.rfind("HAG-", 0) == 0;
+}
+
+TEST(ShippedWeaponDatabase, HoldsAtLeast379Records) {
+    EXPECT_GE(builtWeapons().size(), 379u);
+}
+
+struct NamedPosition {
+    std::size_t index;
+    const char* name;
+    std::int16_t techBase;
+    std::int16_t weaponType;
+};
+
+TEST(ShippedWeaponDatabase, NamedPositionsHoldTheirItems) {
+    const NamedPosition positions[] = {
+        {44, "Guardian ECM Suite", kIS, kEquipment},
+        {64, "Anti-Missile System", kIS, kBallistic},
+        {76, "Beagle Active Probe", kIS, kEquipment},
+        {77, "C3 Slave Unit", kIS, kEquipment},
+        {78, "C3 Master Computer", kIS, kEquipment},
+        {79, "Improved C3 Computer", kIS, kEquipment},
+        {185, "Anti-Missile System", kClan, kBallistic},
+        {207, "Active Probe", kClan, kEquipment},
+        {208, "ECM Suite", kClan, kEquipment},
+        {281, "Bloodhound Active Probe", kIS, kEquipment},
+        {366, "A-Pod", kIS, kEquipment},
+        {367, "A-Pod", kClan, kEquipment},
+        {368, "Grenade Launcher (Front)", kIS, kEquipment},
+        {369, "Grenade Launcher (Rear)", kIS, kEquipment},
+        {370, "Grenade Launcher (Left)", kIS, kEquipment},
+        {371, "Grenade Launcher (Right)", kIS, kEquipment},
+        {372, "Grenade Launcher (Front)", kClan, kEquipment},
+        {373, "Grenade Launcher (Rear)", kClan, kEquipment},
+        {374, "Grenade Launcher (Left)", kClan, kEquipment},
+        {375, "Grenade Launcher (Right)", kClan, kEquipment},
+        {376, "Cowl", kIS, kEquipment},
+        {377, "Coolant Pod", kIS, kEquipment},
+        {378, "Coolant Pod", kClan, kEquipment},
+    };
+    const WeaponTable& table = builtWeapons();
+    ASSERT_GE(table.size(), 379u);
+    for (const NamedPosition& p : positions) {
+        SCOPED_TRACE(p.index);
+        const WeaponRecord& r = table[p.index];
+        EXPECT_EQ(r.name, p.name);
+        EXPECT_EQ(r.techBase, p.techBase);
+        EXPECT_EQ(r.weaponType, p.weaponType);
+    }
+    // The rules that read these positions also need their kind of item to be marked so.
+    for (const std::size_t defensive : {44u, 64u, 76u, 185u, 207u, 208u, 281u, 366u, 367u}) {
+        EXPECT_NE(table[defensive].defensiveItem, 0) << defensive;
+    }
+    EXPECT_TRUE(catalog::usesAmmunition(table[64]));
+    EXPECT_TRUE(catalog::usesAmmunition(table[185]));
+}
+
+TEST(ShippedWeaponDatabase, NoTwoRecordsShareNameAndTechBase) {
+    std::map<std::pair<std::string, std::int16_t>, std::size_t> seen;
+    const WeaponTable& table = builtWeapons();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const auto [it, inserted] = seen.emplace(std::pair{table[i].name, table[i].techBase}, i);
+        EXPECT_TRUE(inserted) << table[i].name << " at " << i << " and " << it->second;
+    }
+}
+
+TEST(ShippedWeaponDatabase, EveryAmmunitionUserHasAmmunitionAndEveryAmmunitionOneWeapon) {
+    const WeaponTable& table = builtWeapons();
+    std::vector<const WeaponRecord*> users;
+    std::vector<const WeaponRecord*> ammo;
+    for (const WeaponRecord& r : table) {
+        if (r.weaponType == kAmmo) {
+            ammo.push_back(&r);
+        } else if (catalog::usesAmmunition(r)) {
+            users.push_back(&r);
+        } else {
+            // A record that lists ammunition codes but is of a type the program never feeds
+            // would show an add-ammunition entry that leads nowhere.
+            EXPECT_TRUE(r.ammoCodes.empty() || r.ammoCodes.front() == -1) << r.name;
+        }
+    }
+    ASSERT_FALSE(users.empty());
+    for (const WeaponRecord* weapon : users) {
+        int standard = 0;
+        for (const WeaponRecord* a : ammo) {
+            standard += catalog::takesAmmunition(*weapon, *a) && a->ammoTypeText.empty() &&
+                        a->tonnage == 1 && a->techLevel <= weapon->techLevel;
+        }
+        // A design at the weapon's own level can always be given a plain ton of ammunition
+        // (the two missile racks that load either kind have their two kinds instead).
+        if (weapon->name.rfind("MML-", 0) != 0) {
+            EXPECT_EQ(standard, 1) << weapon->name << " (" << weapon->techBase << ")";
+        }
+    }
+    for (const WeaponRecord* a : ammo) {
+        std::vector<const WeaponRecord*> fits;
+        for (const WeaponRecord* weapon : users) {
+            if (catalog::takesAmmunition(*weapon, *a)) {
+                fits.push_back(weapon);
+            }
+        }
+        // Each record feeds exactly its own weapon: same name, tech base and type.
+        ASSERT_EQ(fits.size(), 1u) << a->name << " (" << a->techBase << ")";
+        EXPECT_EQ(a->ammoPrintName, fits[0]->name) << a->name;
+        EXPECT_EQ(a->techBase, fits[0]->techBase) << a->name;
+        EXPECT_EQ(a->ammoWeaponType, fits[0]->weaponType) << a->name;
+        EXPECT_GE(a->techLevel, fits[0]->techLevel) << a->name;
+    }
+}
+
+TEST(ShippedWeaponDatabase, AmmunitionRecordsAreShapedAsAmmunition) {
+    for (const WeaponRecord& r : builtWeapons()) {
+        SCOPED_TRACE(r.name);
+        if (r.weaponType != kAmmo) {
+            EXPECT_LT(r.shotsPerTon, 0);
+            EXPECT_TRUE(r.ammoTypeText.empty());
+            EXPECT_TRUE(r.ammoPrintName.empty());
+            EXPECT_GT(r.critSlots, 0);
+            EXPECT_TRUE(r.hasManufacturers);
+            continue;
+        }
+        EXPECT_GT(r.shotsPerTon, 0);
+        EXPECT_TRUE(r.tonnage == 1 || r.tonnage == 0.5);
+        EXPECT_EQ(r.critSlots, 1);
+        EXPECT_LT(r.heat, 0);
+        EXPECT_LT(r.damage, 1);
+        EXPECT_EQ(r.tcLinkable, 0);
+        EXPECT_EQ(r.artemisCapable, 0);
+        EXPECT_FALSE(r.spreadable);
+        EXPECT_GT(r.cost, 0);
+        EXPECT_EQ(r.ammoCodes.size(), 1u);
+        // The name says what kind it is, so that the add-ammunition list tells them apart.
+        if (!r.ammoTypeText.empty()) {
+            EXPECT_TRUE(contains(r.name, "(" + r.ammoTypeText + ")"));
+        }
+        if (r.tonnage == 0.5) {
+            EXPECT_TRUE(contains(r.name, "(Half)"));
+        }
+    }
+}
+
+TEST(ShippedWeaponDatabase, FlagsAgreeWithTypes) {
+    for (const WeaponRecord& r : builtWeapons()) {
+        SCOPED_TRACE(r.name + (r.techBase == kClan ? " (Clan)" : " (IS)"));
+        EXPECT_TRUE(r.techBase == kIS || r.techBase == kClan);
+        EXPECT_TRUE(r.techLevel >= 1 && r.techLevel <= 3);
+        EXPECT_FALSE(r.techBase == kClan && r.techLevel == 1) << "Clan gear starts at level 2";
+        EXPECT_TRUE(r.weaponType >= kEnergy && r.weaponType <= kArtillery);
+        EXPECT_GT(r.tonnage, 0);
+        EXPECT_EQ(r.hasManufacturers, !r.manufacturers.empty());
+        const bool weapon = r.weaponType == kEnergy || r.weaponType == kBallistic ||
+                            r.weaponType == kMissile || r.weaponType == kArtillery;
+        if (r.tcLinkable != 0) {
+            EXPECT_TRUE(r.weaponType == kEnergy || r.weaponType == kBallistic);
+            EXPECT_EQ(r.defensiveItem, 0);
+        }
+        // Direct-fire weapons that deal damage link to a targeting computer.
+        if ((r.weaponType == kEnergy || r.weaponType == kBallistic) && r.damage > 0 &&
+            r.defensiveItem == 0) {
+            EXPECT_NE(r.tcLinkable, 0);
+        }
+        if (r.artemisCapable != 0) {
+            EXPECT_EQ(r.weaponType, kMissile);
+            const bool lrmFamily = r.name.rfind("LRM-", 0) == 0 || r.name.rfind("MML-", 0) == 0;
+            EXPECT_EQ(r.artemisClass, lrmFamily ? 1 : 0);
+        }
+        if (r.weaponType != kAmmo &&
+            (r.name.rfind("LRM-", 0) == 0 || r.name.rfind("SRM-", 0) == 0)) {
+            EXPECT_NE(r.artemisCapable, 0);
+        }
+        EXPECT_EQ(r.omniArmActuatorsAllowed == 0, weapon && isPPCGaussOrAutocannon(r));
+        if (r.weaponType == kArtillery) {
+            EXPECT_NE(r.rangeUnit, "Hex");
+            EXPECT_GT(r.longRange, 0);
+        } else {
+            EXPECT_EQ(r.rangeUnit, "Hex");
+        }
+        if (weapon && r.mediumRange > 0 && r.rangeUnit == "Hex") {
+            EXPECT_LE(r.shortRange, r.mediumRange);
+            EXPECT_LE(r.mediumRange, r.longRange);
+            EXPECT_GE(r.extremeRange, r.longRange);
+        }
+        // Energy weapons have nothing to blow up.
+        if (r.weaponType == kEnergy) {
+            EXPECT_EQ(r.explosive, 0);
+        }
+        // Whatever cannot fit into one location must be allowed to spread.
+        if (r.critSlots > 12) {
+            EXPECT_TRUE(r.spreadable);
+        }
+        if (r.spreadable) {
+            EXPECT_NE(r.weaponType, kAmmo);
+        }
+        // Cluster weapons give the damage charts a whole volley and its expected share.
+        if (r.damagePer == "Missile") {
+            EXPECT_EQ(r.weaponType, kMissile);
+            EXPECT_GE(r.maxDamage, r.damage);
+            EXPECT_GT(r.averageDamage, 0);
+            EXPECT_LE(r.averageDamage, r.maxDamage);
+        }
+        if (r.defensiveItem != 0) {
+            EXPECT_EQ(r.tcLinkable, 0);
+        }
+    }
+}
+
+TEST(ShippedWeaponDatabase, ExplosiveAmmunitionIsEverythingButGaussAndPlasma) {
+    for (const WeaponRecord& r : builtWeapons()) {
+        if (r.weaponType != kAmmo) {
+            continue;
+        }
+        const bool inert = contains(r.ammoPrintName, "Gauss") ||
+                           r.ammoPrintName.rfind("HAG-", 0) == 0 ||
+                           contains(r.ammoPrintName, "Plasma");
+        EXPECT_EQ(r.explosive != 0, !inert) << r.name;
+    }
+}
+
+TEST(ShippedWeaponDatabase, BattleValueRulesFindUltraAndStreakByName) {
+    int ultras = 0;
+    int streaks = 0;
+    for (const WeaponRecord& r : builtWeapons()) {
+        if (r.weaponType == kAmmo) {
+            continue;
+        }
+        if (contains(r.name, "Ultra")) {
+            ++ultras;
+            EXPECT_EQ(r.maxDamage, 2 * r.damage) << r.name;
+        }
+        if (contains(r.name, "Streak")) {
+            ++streaks;
+            EXPECT_EQ(r.averageDamage, r.maxDamage) << r.name << ": a Streak hits with all";
+        }
+    }
+    EXPECT_EQ(ultras, 8);   // AC/2 to AC/20, both tech bases
+    EXPECT_EQ(streaks, 10); // three SRM racks per tech base, four Clan LRM racks
+}
+
+struct MuxCase {
+    const char* name;
+    std::int16_t techBase;
+    const char* mux;
+};
+
+TEST(ShippedWeaponDatabase, MuxNamesFollowTheServerTemplates) {
+    const MuxCase cases[] = {
+        {"Medium Laser", kIS, "IS.MediumLaser"},
+        {"LRM-20", kIS, "IS.LRM-20"},
+        {"AC/20", kIS, "IS.AC/20"},
+        {"ER Large Laser", kClan, "CL.ERLargeLaser"},
+        {"Anti-Missile System", kIS, "IS.Anti-MissileSystem"},
+        {"LB 10-X AC", kIS, "IS.LB10-XAC"},
+        {"Ultra AC/5", kIS, "IS.UltraAC/5"},
+        {"Rotary AC/5", kIS, "IS.RotaryAC/5"},
+        {"Streak SRM-2", kIS, "IS.StreakSRM-2"},
+        {"MRM-20", kIS, "IS.MRM-20"},
+        {"RL-10", kIS, "IS.RL-10"},
+        {"Narc Beacon", kIS, "IS.NarcBeacon"},
+        {"iNarc Beacon", kIS, "IS.iNarcBeacon"},
+        {"Gauss Rifle", kIS, "IS.GaussRifle"},
+        {"Light Gauss Rifle", kIS, "IS.LightGaussRifle"},
+        {"Heavy Gauss Rifle", kIS, "IS.HeavyGaussRifle"},
+        {"Arrow IV System", kIS, "IS.ArrowIVSystem"},
+        {"Long Tom", kIS, "IS.LongTom"},
+        {"Heavy Medium Laser", kClan, "CL.HeavyMediumLaser"},
+        {"A-Pod", kClan, "CL.A-Pod"},
+        {"Guardian ECM Suite", kIS, "Ecm"},
+        {"ECM Suite", kClan, "Ecm"},
+        {"Beagle Active Probe", kIS, "BeagleProbe"},
+        {"C3 Slave Unit", kIS, "C3Slave"},
+        {"C3 Master Computer", kIS, "C3Master"},
+        {"Improved C3 Computer", kIS, "C3i"},
+        {"TAG", kIS, "TAG"},
+        {"AC/20 Ammo", kIS, "Ammo_IS.AC/20 5"},
+        {"Machine Gun Ammo (Half)", kIS, "Ammo_IS.MachineGun 100"},
+        {"Machine Gun Ammo", kIS, "Ammo_IS.MachineGun 200"},
+    };
+    const WeaponTable& table = builtWeapons();
+    for (const MuxCase& c : cases) {
+        const WeaponRecord* r = find(table, c.name, c.techBase);
+        ASSERT_NE(r, nullptr) << c.name;
+        EXPECT_EQ(r->muxName, c.mux) << c.name;
+    }
+    // The export writes a weapon line only for names of at most two blanks: ammunition carries
+    // its shots and, for special kinds, the kind as the two words after the name.
+    for (const WeaponRecord& r : table) {
+        const auto blanks = std::count(r.muxName.begin(), r.muxName.end(), ' ');
+        if (r.weaponType == kAmmo) {
+            EXPECT_EQ(blanks, r.ammoTypeText.empty() ? 1 : 2) << r.name;
+            EXPECT_EQ(r.muxName.rfind("Ammo_", 0), 0u) << r.name;
+            EXPECT_TRUE(contains(r.muxName, " " + std::to_string(r.shotsPerTon))) << r.name;
+        } else {
+            EXPECT_EQ(blanks, 0) << r.name;
+        }
+    }
+}
+
+// Published values of the standard rules: tons, slots, heat, damage, ranges, Battle Value
+// and price of the weapons every era uses.
+struct StandardValues {
+    const char* name;
+    std::int16_t techBase;
+    double tons;
+    int slots, heat, damage, minRange, shortRange, mediumRange, longRange;
+    double bv;
+    int cost;
+};
+
+TEST(ShippedWeaponDatabase, StandardWeaponsCarryTheGameValues) {
+    const StandardValues cases[] = {
+        {"Small Laser", kIS, 0.5, 1, 1, 3, -1, 1, 2, 3, 9, 11250},
+        {"Medium Laser", kIS, 1, 1, 3, 5, -1, 3, 6, 9, 46, 40000},
+        {"Large Laser", kIS, 5, 2, 8, 8, -1, 5, 10, 15, 123, 100000},
+        {"PPC", kIS, 7, 3, 10, 10, 3, 6, 12, 18, 176, 200000},
+        {"Flamer", kIS, 1, 1, 3, 2, -1, 1, 2, 3, 6, 7500},
+        {"Machine Gun", kIS, 0.5, 1, 0, 2, -1, 1, 2, 3, 5, 5000},
+        {"AC/2", kIS, 6, 1, 1, 2, 4, 8, 16, 24, 37, 75000},
+        {"AC/5", kIS, 8, 4, 1, 5, 3, 6, 12, 18, 70, 125000},
+        {"AC/10", kIS, 12, 7, 3, 10, -1, 5, 10, 15, 123, 200000},
+        {"AC/20", kIS, 14, 10, 7, 20, -1, 3, 6, 9, 178, 300000},
+        {"LRM-5", kIS, 2, 1, 2, 1, 6, 7, 14, 21, 45, 30000},
+        {"LRM-10", kIS, 5, 2, 4, 1, 6, 7, 14, 21, 90, 100000},
+        {"LRM-15", kIS, 7, 3, 5, 1, 6, 7, 14, 21, 136, 175000},
+        {"LRM-20", kIS, 10, 5, 6, 1, 6, 7, 14, 21, 181, 250000},
+        {"SRM-2", kIS, 1, 1, 2, 2, -1, 3, 6, 9, 21, 10000},
+        {"SRM-4", kIS, 2, 1, 3, 2, -1, 3, 6, 9, 39, 60000},
+        {"SRM-6", kIS, 3, 2, 4, 2, -1, 3, 6, 9, 59, 80000},
+        {"ER Large Laser", kIS, 5, 2, 12, 8, -1, 7, 14, 19, 163, 200000},
+        {"ER PPC", kIS, 7, 3, 15, 10, -1, 7, 14, 23, 229, 300000},
+        {"Medium Pulse Laser", kIS, 2, 1, 4, 6, -1, 2, 4, 6, 48, 60000},
+        {"Gauss Rifle", kIS, 15, 7, 1, 15, 2, 7, 15, 22, 320, 300000},
+        {"LB 10-X AC", kIS, 11, 6, 2, 10, -1, 6, 12, 18, 148, 400000},
+        {"Ultra AC/5", kIS, 9, 5, 1, 5, 2, 6, 13, 20, 112, 200000},
+        {"Streak SRM-2", kIS, 1.5, 1, 2, 2, -1, 3, 6, 9, 30, 15000},
+        {"ER Medium Laser", kClan, 1, 1, 5, 7, -1, 5, 10, 15, 108, 80000},
+        {"ER Large Laser", kClan, 4, 1, 12, 10, -1, 8, 15, 25, 248, 200000},
+        {"ER PPC", kClan, 6, 2, 15, 15, -1, 7, 14, 23, 412, 300000},
+        {"Large Pulse Laser", kClan, 6, 2, 10, 10, -1, 6, 14, 20, 265, 175000},
+        {"Gauss Rifle", kClan, 12, 6, 1, 15, 2, 7, 15, 22, 320, 300000},
+        {"LRM-20", kClan, 5, 4, 6, 1, -1, 7, 14, 21, 220, 250000},
+        {"Streak SRM-6", kClan, 3, 2, 4, 2, -1, 4, 8, 12, 118, 120000},
+        {"Ultra AC/20", kClan, 12, 8, 7, 20, -1, 4, 8, 12, 335, 480000},
+    };
+    const WeaponTable& table = builtWeapons();
+    for (const StandardValues& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + (c.techBase == kClan ? " (Clan)" : " (IS)"));
+        const WeaponRecord* r = find(table, c.name, c.techBase);
+        ASSERT_NE(r, nullptr);
+        EXPECT_EQ(r->tonnage, c.tons);
+        EXPECT_EQ(r->critSlots, c.slots);
+        EXPECT_EQ(r->heat, c.heat);
+        EXPECT_EQ(r->damage, c.damage);
+        EXPECT_EQ(r->minRange, c.minRange);
+        EXPECT_EQ(r->shortRange, c.shortRange);
+        EXPECT_EQ(r->mediumRange, c.mediumRange);
+        EXPECT_EQ(r->longRange, c.longRange);
+        EXPECT_EQ(r->extremeRange, 2 * c.mediumRange);
+        EXPECT_EQ(r->battleValue, c.bv);
+        EXPECT_EQ(r->cost, c.cost);
+    }
+}
+
+struct StandardAmmo {
+    const char* name;
+    std::int16_t techBase;
+    int shots;
+    double tons;
+};
+
+TEST(ShippedWeaponDatabase, StandardAmmunitionHoldsTheGameShotsPerTon) {
+    const StandardAmmo cases[] = {
+        {"Machine Gun Ammo", kIS, 200, 1},
+        {"Machine Gun Ammo (Half)", kIS, 100, 0.5},
+        {"Machine Gun Ammo (Half)", kClan, 100, 0.5},
+        {"AC/2 Ammo", kIS, 45, 1},
+        {"AC/5 Ammo", kIS, 20, 1},
+        {"AC/10 Ammo", kIS, 10, 1},
+        {"AC/20 Ammo", kIS, 5, 1},
+        {"LRM-5 Ammo", kIS, 24, 1},
+        {"LRM-10 Ammo", kIS, 12, 1},
+        {"LRM-15 Ammo", kIS, 8, 1},
+        {"LRM-20 Ammo", kIS, 6, 1},
+        {"SRM-2 Ammo", kIS, 50, 1},
+        {"SRM-4 Ammo", kIS, 25, 1},
+        {"SRM-6 Ammo", kIS, 15, 1},
+        {"Gauss Rifle Ammo", kIS, 8, 1},
+        {"Streak SRM-6 Ammo", kClan, 15, 1},
+        {"Anti-Missile System Ammo", kIS, 12, 1},
+        {"Anti-Missile System Ammo", kClan, 24, 1},
+        {"LRM-20 Ammo (Swarm I)", kIS, 6, 1},
+        {"SRM-6 Ammo (Inferno)", kIS, 15, 1},
+        {"LB 10-X AC Ammo (Cluster)", kIS, 10, 1},
+        {"AC/10 Ammo (Precision)", kIS, 10, 1},
+    };
+    const WeaponTable& table = builtWeapons();
+    for (const StandardAmmo& c : cases) {
+        const WeaponRecord* r = find(table, c.name, c.techBase);
+        ASSERT_NE(r, nullptr) << c.name;
+        EXPECT_EQ(r->shotsPerTon, c.shots) << c.name;
+        EXPECT_EQ(r->tonnage, c.tons) << c.name;
+    }
+}
+
+TEST(ShippedWeaponDatabase, EveryLevelAndTechBaseHasWeaponsOfEachMainKind) {
+    std::set<std::tuple<int, int, int>> kinds;
+    for (const WeaponRecord& r : builtWeapons()) {
+        kinds.emplace(r.techBase, r.techLevel, r.weaponType);
+    }
+    for (const auto& [base, level] : {std::pair{kIS, 1}, std::pair{kIS, 2}, std::pair{kClan, 2}}) {
+        for (const std::int16_t type : {kEnergy, kBallistic, kMissile, kAmmo}) {
+            EXPECT_TRUE(kinds.count({base, level, type})) << base << "/" << level << "/" << type;
+        }
+    }
+    for (const std::int16_t base : {kIS, kClan}) {
+        EXPECT_TRUE(kinds.count({base, 2, kEquipment})) << base;
+        EXPECT_TRUE(kinds.count({base, 2, kArtillery})) << base;
+        EXPECT_TRUE(kinds.count({base, 3, kEnergy})) << base;
+    }
+}
+
+} // namespace
+} // namespace fpw::testing

@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+
+#include "app/errorreporter.h"
+#include "model/criticallocation.h"
+#include "model/mech.h"
+#include "model/modeltestkit.h"
+
+namespace fpw::model {
+namespace {
+
+using namespace testkit;
+
+class MechState : public ::testing::Test {
+protected:
+    // The report the error reporter shows for an index outside its range.
+    std::string outOfRange(const char* procedure) {
+        return app::errorReportText(procedure, app::Failure{9, "Subscript out of range"});
+    }
+
+    Kit kit;
+    Mech mech{kit.ctx};
+};
+
+TEST_F(MechState, NewDesignDefaults) {
+    EXPECT_EQ(mech.hsCount(), 10);
+    for (int i = 0; i < kActuators; ++i) {
+        EXPECT_TRUE(mech.GetLAActuator(i));
+        EXPECT_TRUE(mech.GetRAActuator(i));
+    }
+    EXPECT_EQ(mech.tonnage(), 0);
+    EXPECT_EQ(mech.currentConfig(), "");
+    EXPECT_DOUBLE_EQ(mech.cockpitTonnage(), 3);
+    EXPECT_TRUE(kit.user.messages.empty());
+}
+
+// Every per-location accessor: its range, the value written and read back, and the report
+// for an index outside the range with nothing changed.
+TEST_F(MechState, PerLocationValuesAndTheirRanges) {
+    struct Accessor {
+        const char* getName;
+        const char* setName;
+        int count;
+        std::function<int(int)> get;
+        std::function<void(int, int)> set;
+        int written = 1; // a value that differs from the new design's
+    };
+    const std::vector<Accessor> accessors{
+        {"Mech.GetArmor", "Mech.SetArmor", 11, [&](int i) { return mech.GetArmor(i); },
+         [&](int i, int v) { mech.SetArmor(i, static_cast<std::int16_t>(v)); }},
+        {"Mech.GetCASE", "Mech.SetCase", 7, [&](int i) { return mech.GetCASE(i); },
+         [&](int i, int v) { mech.SetCase(i, static_cast<std::int16_t>(v)); }},
+        {"Mech.GetArmorDamage", "Mech.SetArmorDamage", 11,
+         [&](int i) { return mech.GetArmorDamage(i); },
+         [&](int i, int v) { mech.SetArmorDamage(i, static_cast<std::int16_t>(v)); }},
+        {"Mech.GetPermArmorDamage", "Mech.SetPermArmorDamage", 11,
+         [&](int i) { return mech.GetPermArmorDamage(i); },
+         [&](int i, int v) { mech.SetPermArmorDamage(i, static_cast<std::int16_t>(v)); }},
+        {"Mech.GetIntDamage", "Mech.SetInternalDamage", 8,
+         [&](int i) { return mech.GetIntDamage(i); },
+         [&](int i, int v) { mech.SetInternalDamage(i, static_cast<std::int16_t>(v)); }},
+        {"Mech.GetPermIntDamage", "Mech.SetPermInternalDamage", 8,
+         [&](int i) { return mech.GetPermIntDamage(i); },
+         [&](int i, int v) { mech.SetPermInternalDamage(i, static_cast<std::int16_t>(v)); }},
+        {"Mech.IsLocDestroyed", "Mech.SetDestroyLocStatus", 8,
+         [&](int i) { return mech.IsLocDestroyed(i) ? 1 : 0; },
+         [&](int i, int v) { mech.SetDestroyLocStatus(i, v != 0); }},
+        {"Mech.GetLAActuator", "Mech.SetLAActuator", 4,
+         [&](int i) { return mech.GetLAActuator(i) ? 1 : 0; },
+         [&](int i, int v) { mech.SetLAActuator(i, v != 0); }, 0},
+        {"Mech.GetRAActuator", "Mech.SetRAActuator", 4,
+         [&](int i) { return mech.GetRAActuator(i) ? 1 : 0; },
+         [&](int i, int v) { mech.SetRAActuator(i, v != 0); }, 0},
+    };
+    for (const Accessor& a : accessors) {
+        for (int i = 0; i < a.count; ++i) {
+            a.set(i, a.written);
+            EXPECT_EQ(a.get(i), a.written) << a.setName << " " << i;
+        }
+        kit.user.messages.clear();
+        const MechFields before = mech.fields();
+        for (int bad : {-1, a.count}) {
+            a.set(bad, 1 - a.written);
+            EXPECT_EQ(a.get(bad), 0) << a.getName << " " << bad;
+        }
+        EXPECT_EQ(mech.fields(), before) << a.setName;
+        ASSERT_EQ(kit.user.messages.size(), 4u) << a.setName;
+        EXPECT_EQ(kit.user.messages[0].text, outOfRange(a.setName));
+        EXPECT_EQ(kit.user.messages[0].title, "Error");
+        EXPECT_EQ(kit.user.messages[1].text, outOfRange(a.getName));
+    }
+}
+
+TEST_F(MechState, SlotListOutsideTheLocationsWritesNowhere) {
+    CritLocation& bad = mech.critLocation(8);
+    ASSERT_EQ(kit.user.messages.size(), 1u);
+    EXPECT_EQ(kit.user.messages[0].text, outOfRange("Mech.CritLocation"));
+    const auto before = mech.critLocations();
+    bad.AddSlot();
+    EXPECT_FALSE(bad.PlaceItem("PPC", 0, true, "0"));
+    EXPECT_EQ(bad.slotCount(), 0);
+    EXPECT_EQ(mech.critLocations(), before);
+    EXPECT_EQ(&mech.critLocation(3), &mech.critLocations()[3]);
+}
+
+TEST_F(MechState, FindTCGivesTheFirstLocationWithTheComputer) {
+    EXPECT_EQ(mech.FindTC(), 0);
+    mech.critLocation(6).PlaceItem("Targeting Computer", 11, false, "cTS1");
+    EXPECT_EQ(mech.FindTC(), 6);
+    mech.critLocation(4).PlaceItem("Targeting Computer", 5, false, "cTS1");
+    EXPECT_EQ(mech.FindTC(), 4);
+}
+
+TEST_F(MechState, HeatSinksLostInDestroyedLocations) {
+    const auto place = [&](int loc, int first, int slots, const std::string& id) {
+        for (int s = first; s < first + slots; ++s) {
+            mech.critLocation(loc).PlaceItem("Heat Sink", s, false, id);
+        }
+    };
+    place(1, 0, 1, "cHS1");
+    place(1, 1, 1, "cHS2");
+    place(4, 0, 1, "cHS1");
+    mech.critLocation(1).PlaceItem("Jump Jet", 2, false, "cJJ1");
+    EXPECT_EQ(mech.HSDestroyed(), 0);
+    mech.SetDestroyLocStatus(1, true);
+    EXPECT_EQ(mech.HSDestroyed(), 2);
+    mech.SetDestroyLocStatus(4, true);
+    EXPECT_EQ(mech.HSDestroyed(), 3);
+
+    // Double heat sinks take three slots each on an Inner Sphere design.
+    Mech doubles(kit.ctx);
+    doubles.setHSType(1);
+    for (int s = 0; s < 6; ++s) {
+        doubles.critLocation(0).PlaceItem("Double Heat Sink", 4 + s, false,
+                                          s < 3 ? "cHS1" : "cHS2");
+    }
+    doubles.SetDestroyLocStatus(0, true);
+    EXPECT_EQ(doubles.HSDestroyed(), 2);
+    // One compact item holds two heat sinks.
+    Mech compact(kit.ctx);
+    compact.setHSType(2);
+    compact.critLocation(2).PlaceItem("2 Compact Heat Sinks", 4, false, "cHS1");
+    compact.SetDestroyLocStatus(2, true);
+    EXPECT_EQ(compact.HSDestroyed(), 2);
+}
+
+TEST_F(MechState, SaveFilePathIsTheFolderOfTheFile) {
+    EXPECT_EQ(mech.SaveFilePath(), "");
+    mech.setSaveFilename("C:\\Mechs\\Assault\\Atlas.FPM");
+    EXPECT_EQ(mech.SaveFilePath(), "C:\\Mechs\\Assault\\");
+    mech.setSaveFilename("/home/player/mechs/Locust.FPM");
+    EXPECT_EQ(mech.SaveFilePath(), "/home/player/mechs/");
+}
+
+TEST_F(MechState, AReplacedDesignKeepsTheViewsOfItsSlotLists) {
+    std::vector<SlotChange> heard;
+    mech.critLocation(5).setListener([&](const SlotChange& c) { heard.push_back(c); });
+    Mech loaded(kit.ctx);
+    loaded.setTonnage(40);
+    loaded.critLocation(5).PlaceItem("PPC", 6, true, "0");
+    mech = loaded;
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back().kind, SlotChange::Kind::Reset);
+    EXPECT_EQ(mech.tonnage(), 40);
+    EXPECT_EQ(mech.critLocation(5).SlotText(6), "PPC");
+    heard.clear();
+    mech.critLocation(5).ClearSlot(6);
+    EXPECT_EQ(heard.size(), 1u);
+    // The loaded copy never reached the view.
+    loaded.critLocation(5).ClearSlot(7);
+    EXPECT_EQ(heard.size(), 1u);
+}
+
+TEST(ModelValues, BaseCodeStripsTrailingDigits) {
+    const struct {
+        const char* id;
+        const char* code;
+    } cases[] = {{"cHS12", "cHS"},      {"cHS", "cHS"}, {"7", ""},      {"", ""},
+                 {"cA-IVL3", "cA-IVL"}, {"-1", "-"},    {"c2X4", "c2X"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(baseCode(c.id), c.code) << c.id;
+    }
+}
+
+TEST(ModelValues, WeaponEntryLocations) {
+    WeaponEntry w;
+    EXPECT_EQ(w.LocCount(), 0);
+    EXPECT_EQ(w.GetLoc(0), -1);
+    w.AddLoc(4);
+    EXPECT_EQ(w.locations, std::vector<std::int16_t>{4});
+    w.AddLoc(6);
+    EXPECT_EQ(w.LocCount(), 2);
+    EXPECT_EQ(w.GetLoc(1), 6);
+    EXPECT_EQ(w.GetLoc(2), -1);
+    EXPECT_EQ(w.GetLoc(-1), -1);
+    w.locations.clear();
+    EXPECT_EQ(w.LocCount(), 0);
+    w.AddLoc(2);
+    EXPECT_EQ(w.locations, std::vector<std::int16_t>{2});
+}
+
+TEST(ModelValues, CriticalLocationStoresSlotsByTheirOwnIndex) {
+    CriticalLocation loc;
+    EXPECT_EQ(loc.Slots(), -1);
+    CriticalSlot slot;
+    slot.index = 3;
+    slot.text = "PPC";
+    ASSERT_TRUE(loc.Add(slot));
+    EXPECT_EQ(loc.Slots(), 3);
+    ASSERT_NE(loc.GetSlot(3), nullptr);
+    EXPECT_EQ(loc.GetSlot(3)->text, "PPC");
+    EXPECT_EQ(loc.GetSlot(1)->index, 1);
+    EXPECT_EQ(loc.GetSlot(1)->text, "Roll Again");
+    EXPECT_EQ(loc.GetSlot(4), nullptr);
+    EXPECT_EQ(loc.GetSlot(-1), nullptr);
+    slot.index = -2;
+    EXPECT_FALSE(loc.Add(slot));
+    EXPECT_EQ(loc.Slots(), 3);
+    slot.index = 0;
+    slot.text = "Top";
+    loc.Add(slot);
+    EXPECT_EQ(loc.Slots(), 3);
+    EXPECT_EQ(loc.GetSlot(0)->text, "Top");
+
+    loc.setSlots(5);
+    EXPECT_EQ(loc.Slots(), 5);
+    EXPECT_EQ(loc.GetSlot(3)->text, "Roll Again"); // contents discarded
+    EXPECT_EQ(loc.GetSlot(5)->index, 5);
+    loc.setSlots(-1);
+    EXPECT_EQ(loc.Slots(), -1);
+}
+
+} // namespace
+} // namespace fpw::model

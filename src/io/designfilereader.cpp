@@ -265,7 +265,9 @@ void layReadSlots(model::Mech& mech, const std::vector<SlotRecord>& records) {
 
 // Figures the file does not carry, so that cost and Battle Value of the design are right.
 void recomputeMissingFigures(model::Mech& mech, model::MechFields stored) {
-    mech.RecalcAll();
+    // The weapon figures include the Artemis cost; the physical weapon setter its size.
+    mech.CalcWeaponTonnage();
+    mech.setPhysicalType(stored.physicalType);
     stored.physicalSize = mech.fields().physicalSize;
     stored.artemisCost = mech.fields().artemisCost;
     int armored = 0;

@@ -1,0 +1,309 @@
+// Damaged design files fail cleanly with their message, and the open design stays as it was.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <utility>
+
+#include "app/files.h"
+#include "catalog/equipment.h"
+#include "io/designfile.h"
+#include "io/designkit.h"
+
+namespace fpw::io {
+namespace {
+
+using Status = DesignFileResult::Status;
+using testing::designkit::Kit;
+namespace dk = testing::designkit;
+
+constexpr std::size_t kScalarBytes = 44 * 2 + 21 * 8 + 4;
+constexpr std::size_t kActuatorBytes = 16;
+
+void patch16(std::string& bytes, std::size_t at, std::int16_t value) {
+    std::memcpy(bytes.data() + at, &value, 2);
+}
+
+void patch32(std::string& bytes, std::size_t at, std::int32_t value) {
+    std::memcpy(bytes.data() + at, &value, 4);
+}
+
+// Where the weapon list of a design's file starts: after header, version, names and scalars.
+std::size_t weaponListOffset(const model::Mech& mech) {
+    const model::MechFields& f = mech.fields();
+    const std::size_t names =
+        8 + f.mechName.size() + f.mechModel.size() + f.historyFile.size() + f.currentConfig.size();
+    return 27 + names + kScalarBytes + kActuatorBytes;
+}
+
+std::size_t slotListOffset(const model::Mech& mech) {
+    std::size_t at = weaponListOffset(mech) + 2;
+    for (const model::WeaponEntry& w : mech.weapons()) {
+        if (!w.isFree()) {
+            at += 26 + 2 * w.locations.size();
+        }
+    }
+    return at + 22;
+}
+
+// Opening over a design that is already open, so that a change to it would show.
+class DamagedFile : public ::testing::Test {
+protected:
+    DamagedFile() : open(dk::plainDesign(kit.ctx)), before(writeDesignFile(open)) {
+        SaveMech(open, kit.dir.file("plain.fpm"));
+        plain = kit.dir.read("plain.fpm");
+        before = writeDesignFile(open);
+        beforeFields = open.fields();
+        beforeSlots = open.critLocations();
+    }
+
+    // Opens `bytes` and checks that it fails and leaves the open design alone.
+    std::string openFails(const std::string& bytes, bool quiet = true) {
+        const std::string path = kit.dir.write("damaged.fpm", bytes);
+        std::string message;
+        EXPECT_FALSE(TOpenMech(open, path, quiet, message));
+        EXPECT_FALSE(message.empty());
+        EXPECT_EQ(writeDesignFile(open), before);
+        EXPECT_EQ(open.fields(), beforeFields);
+        EXPECT_EQ(open.critLocations(), beforeSlots);
+        if (quiet) {
+            EXPECT_TRUE(kit.user.messages.empty());
+        }
+        return message;
+    }
+
+    Kit kit;
+    model::Mech open;
+    std::string plain;
+    std::string before;
+    model::MechFields beforeFields;
+    std::array<model::CritLocation, 8> beforeSlots;
+};
+
+TEST_F(DamagedFile, EveryTruncationFailsWithTheRightKindOfMessage) {
+    const std::string omni = writeDesignFile(dk::lockedOmniDesign(kit.ctx));
+    for (const std::string* file : {&std::as_const(plain), &omni}) {
+        for (std::size_t n = 0; n < file->size(); ++n) {
+            const DesignFileResult result = parseDesignFile(file->substr(0, n), kit.ctx);
+            ASSERT_FALSE(result.ok()) << "cut at " << n;
+            EXPECT_FALSE(result.mech.has_value());
+            if (n < kDesignFileHeaderWidth) {
+                EXPECT_EQ(result.status, Status::IncorrectHeader) << "cut at " << n;
+            } else {
+                EXPECT_EQ(result.status, Status::Damaged) << "cut at " << n;
+                EXPECT_TRUE(result.failure.number == app::failure::kInputPastEndOfFile ||
+                            result.failure.number == app::failure::kBadFileFormat);
+            }
+        }
+    }
+    // Through the file procedure as well, at points spread over the whole file.
+    for (std::size_t n = 30; n < plain.size(); n += 97) {
+        const std::string message = openFails(plain.substr(0, n));
+        EXPECT_NE(message.find(kOpenMechProcedure), std::string::npos);
+    }
+}
+
+TEST_F(DamagedFile, TheEndOfTheFileIsReportedAsSuch) {
+    const std::string message = openFails(plain.substr(0, plain.size() - 1));
+    EXPECT_NE(message.find("Error Number: 62"), std::string::npos);
+    EXPECT_NE(message.find("Input past end of file"), std::string::npos);
+}
+
+TEST_F(DamagedFile, WrongHeadersAreRefusedWithTheHeaderMessage) {
+    const std::string rest = plain.substr(kDesignFileHeaderWidth);
+    const std::string headers[] = {
+        "",
+        "Forgeplanwork Mec",
+        "forgeplanwork Mech       ",
+        "  Forgeplanwork Mech     ",
+        "Forgeplanwork Weapon Data",
+        std::string(25, '\0'),
+    };
+    for (const std::string& header : headers) {
+        std::string bytes = header;
+        if (!header.empty()) {
+            bytes += rest;
+        }
+        kit.user.messages.clear();
+        EXPECT_EQ(openFails(bytes, false), incorrectHeaderMessage()) << header;
+        const testing::ShownMessage& shown = kit.user.onlyMessage();
+        EXPECT_EQ(shown.title, "Incorrect header");
+        EXPECT_EQ(shown.text, "This mech file has an incorrect header. The file is either not a "
+                              "Forgeplanwork mech or the file is corrupt. It will not be opened.");
+    }
+}
+
+TEST_F(DamagedFile, OtherVersionsAreRefusedNamingBothVersions) {
+    for (std::int16_t version : {0, 2, -1, 300}) {
+        std::string bytes = plain;
+        patch16(bytes, kDesignFileHeaderWidth, version);
+        const std::string expected =
+            "This mech file does not have the correct version number. This executable can only "
+            "open mechs with a version of 1 but this mech has a version of " +
+            std::to_string(version) + ". This mech will not be opened.";
+        EXPECT_EQ(openFails(bytes), expected);
+
+        kit.user.messages.clear();
+        EXPECT_EQ(openFails(bytes, false), expected);
+        EXPECT_EQ(kit.user.onlyMessage().title, "Incorrect version");
+        EXPECT_EQ(kit.user.onlyMessage().text, expected);
+        kit.user.messages.clear();
+    }
+}
+
+struct Patch {
+    const char* what;
+    void (*apply)(std::string& bytes, const model::Mech& mech);
+};
+
+TEST_F(DamagedFile, AbsurdCountsAndImpossibleValuesAreDamage) {
+    const Patch patches[] = {
+        {"weapon count beyond the file",
+         [](std::string& b, const model::Mech& m) { patch16(b, weaponListOffset(m), 32767); }},
+        {"weapon count below -1",
+         [](std::string& b, const model::Mech& m) { patch16(b, weaponListOffset(m), -2); }},
+        {"weapon outside the database",
+         [](std::string& b, const model::Mech& m) {
+             patch16(b, weaponListOffset(m) + 2, dk::kWeaponCount);
+         }},
+        {"negative weapon record",
+         [](std::string& b, const model::Mech& m) { patch16(b, weaponListOffset(m) + 2, -1); }},
+        {"location list longer than the file",
+         [](std::string& b, const model::Mech& m) {
+             patch32(b, weaponListOffset(m) + 8, 0x7fffffff);
+         }},
+        {"location list of two dimensions",
+         [](std::string& b, const model::Mech& m) { patch16(b, weaponListOffset(m) + 6, 2); }},
+        {"weapon location 9",
+         [](std::string& b, const model::Mech& m) { patch16(b, weaponListOffset(m) + 16, 9); }},
+        {"start slot 40",
+         [](std::string& b, const model::Mech& m) { patch16(b, weaponListOffset(m) + 18, 40); }},
+        {"slot count beyond the file",
+         [](std::string& b, const model::Mech& m) { patch16(b, slotListOffset(m), 32000); }},
+        {"slot location 8",
+         [](std::string& b, const model::Mech& m) {
+             // The first record is the left arm's "Shoulder" with identifier "-1".
+             patch16(b, slotListOffset(m) + 2 + 10 + 2, 8);
+         }},
+        {"slot index 12",
+         [](std::string& b, const model::Mech& m) { patch16(b, slotListOffset(m) + 2 + 10, 12); }},
+        {"unknown save code",
+         [](std::string& b, const model::Mech& m) {
+             patch16(b, slotListOffset(m) + 2 + 10 + 4 + 18 + 4, 1005);
+         }},
+        {"name longer than the file",
+         [](std::string& b, const model::Mech&) { patch16(b, 27, -1); }},
+        {"a byte after the end", [](std::string& b, const model::Mech&) { b += 'x'; }},
+    };
+    for (const Patch& patch : patches) {
+        std::string bytes = plain;
+        patch.apply(bytes, open);
+        const DesignFileResult result = parseDesignFile(bytes, kit.ctx);
+        EXPECT_EQ(result.status, Status::Damaged) << patch.what;
+        const std::string message = openFails(bytes);
+        EXPECT_NE(message.find("Function: Mech.OpenMech"), std::string::npos) << patch.what;
+    }
+}
+
+TEST_F(DamagedFile, AbsurdCountsInTheOmniSectionAreDamage) {
+    model::Mech omni = dk::lockedOmniDesign(kit.ctx);
+    omni.SaveCurrentConfig();
+    const std::string file = writeDesignFile(omni);
+    // The part before the section is as long as the same design's file without it.
+    model::MechFields unlocked = omni.fields();
+    unlocked.omniBaseLocked = false;
+    model::Mech plainCopy = omni;
+    plainCopy.restoreFields(unlocked);
+    const std::size_t section = writeDesignFile(plainCopy).size();
+    const std::size_t baseSlots = section + 2 + 28 + 16 + 14 + 16;
+    const std::size_t names = file.find("Prime" + std::string(20, ' '));
+    ASSERT_NE(names, std::string::npos);
+
+    const std::pair<const char*, std::pair<std::size_t, std::int16_t>> patches[] = {
+        {"base weapon count", {section, 20000}},
+        {"base slots beyond the location", {baseSlots, 12}},
+        {"base slots beyond the file", {baseSlots, 11000}},
+        {"configuration count beyond the file", {names - 2, 30000}},
+        {"configuration count below -1", {names - 2, -7}},
+    };
+    for (const auto& [what, change] : patches) {
+        std::string bytes = file;
+        patch16(bytes, change.first, change.second);
+        const DesignFileResult result = parseDesignFile(bytes, kit.ctx);
+        EXPECT_EQ(result.status, Status::Damaged) << what;
+    }
+    // Two configurations of one name (letter case aside) cannot be told apart.
+    std::string twice = file;
+    twice.replace(names + 25, 5, "PRIME");
+    EXPECT_EQ(parseDesignFile(twice, kit.ctx).status, Status::Damaged);
+}
+
+TEST_F(DamagedFile, RandomBytesNeverOpen) {
+    std::mt19937 random(20261206);
+    const std::string start = plain.substr(0, kDesignFileHeaderWidth + 2);
+    for (int i = 0; i < 400; ++i) {
+        std::string bytes = i % 2 == 0 ? start : std::string();
+        const std::size_t length = random() % 700;
+        for (std::size_t j = 0; j < length; ++j) {
+            bytes += static_cast<char>(random() % 256);
+        }
+        EXPECT_FALSE(parseDesignFile(bytes, kit.ctx).ok()) << "buffer " << i;
+    }
+    // Random changes inside a real file: any outcome but a crash or a half-read design.
+    for (int i = 0; i < 400; ++i) {
+        std::string bytes = plain;
+        for (int k = 0; k < 4; ++k) {
+            bytes[27 + random() % (bytes.size() - 27)] = static_cast<char>(random() % 256);
+        }
+        const DesignFileResult result = parseDesignFile(bytes, kit.ctx);
+        EXPECT_EQ(result.ok(), result.mech.has_value());
+    }
+}
+
+TEST_F(DamagedFile, AMissingFileIsReportedAndChangesNothing) {
+    std::string message;
+    EXPECT_FALSE(TOpenMech(open, kit.dir.file("absent.fpm"), true, message));
+    EXPECT_NE(message.find("File not found"), std::string::npos);
+    EXPECT_TRUE(kit.user.messages.empty());
+    EXPECT_EQ(writeDesignFile(open), before);
+
+    EXPECT_FALSE(TOpenMech(open, kit.dir.file("absent.fpm"), false, message));
+    EXPECT_EQ(kit.user.onlyMessage().title, "Error");
+    EXPECT_EQ(kit.user.onlyMessage().text, message);
+}
+
+TEST_F(DamagedFile, NotQuietADamagedFileShowsTheErrorReport) {
+    openFails(plain.substr(0, 300), false);
+    const testing::ShownMessage& shown = kit.user.onlyMessage();
+    EXPECT_EQ(shown.title, "Error");
+    EXPECT_NE(shown.text.find("Function: Mech.OpenMech"), std::string::npos);
+}
+
+TEST(DesignFileSave, AFailedSaveKeepsTheOldFileAndTheDesignsName) {
+    Kit kit;
+    model::Mech mech = dk::plainDesign(kit.ctx);
+    const std::string path = kit.dir.write("kept.fpm", "the old design");
+    mech.setSaveFilename("earlier.fpm");
+    // More weapons than the file's 16-bit count can hold.
+    std::vector<model::WeaponEntry> many(40000);
+    for (std::size_t i = 0; i < many.size(); ++i) {
+        many[i].refID = dk::kMediumLaser;
+        many[i].weaponIndex = static_cast<std::int16_t>(i % 30000);
+    }
+    mech.setWeapons(many);
+    EXPECT_FALSE(SaveMech(mech, path));
+    EXPECT_EQ(kit.dir.read("kept.fpm"), "the old design");
+    EXPECT_EQ(mech.saveFilename(), "earlier.fpm");
+    EXPECT_EQ(kit.user.onlyMessage().title, "Error");
+    EXPECT_NE(kit.user.onlyMessage().text.find("Mech.SaveMech"), std::string::npos);
+    EXPECT_EQ(kit.user.busyCount, kit.user.normalCount);
+
+    kit.user.messages.clear();
+    model::Mech other = dk::quadDesign(kit.ctx);
+    EXPECT_FALSE(SaveMech(other, app::joinPath(kit.dir.file("no such folder"), "x.fpm")));
+    EXPECT_NE(kit.user.onlyMessage().text.find("Path/File access error"), std::string::npos);
+    EXPECT_TRUE(other.saveFilename().empty());
+}
+
+} // namespace
+} // namespace fpw::io

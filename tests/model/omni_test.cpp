@@ -1,0 +1,295 @@
+// Locking an OmniMech's base chassis and keeping, switching and deleting its configurations.
+#include <gtest/gtest.h>
+
+#include "catalog/equipment.h"
+#include "io/designkit.h"
+#include "model/mech.h"
+
+namespace fpw::model {
+namespace {
+
+using testing::designkit::Kit;
+namespace dk = testing::designkit;
+
+int liveCount(const Mech& mech, std::int16_t refID) {
+    int n = 0;
+    for (const WeaponEntry& w : mech.weapons()) {
+        n += (!w.isFree() && w.refID == refID) ? 1 : 0;
+    }
+    return n;
+}
+
+class LockedOmni : public ::testing::Test {
+protected:
+    LockedOmni() : mech(dk::omniChassis(kit.ctx)) {
+        chassisFree = mech.freeTonnage();
+        EXPECT_TRUE(mech.LockBaseOmni());
+        EXPECT_TRUE(mech.AddNewVariant("Prime"));
+        mech.SetInitialOmniConfig("Prime");
+        base = mech.omniState().base;
+    }
+
+    const OmniConfig& config(std::string_view name) {
+        return mech.omniState()
+            .configs[static_cast<std::size_t>(findOmniConfig(mech.omniState().configs, name))];
+    }
+
+    Kit kit;
+    Mech mech;
+    double chassisFree = 0;
+    OmniBaseChassis base;
+};
+
+TEST_F(LockedOmni, TheFirstConfigurationHoldsTheBaseChassis) {
+    EXPECT_TRUE(mech.omniBaseLocked());
+    EXPECT_EQ(mech.baseFreeTonnage(), chassisFree);
+    EXPECT_EQ(mech.OmniConfigCount(), 1);
+    const OmniConfig& prime = config("Prime");
+    EXPECT_EQ(prime.values.hsCount, 12);
+    EXPECT_EQ(mech.baseOmniHeatSinks(), 12);
+    EXPECT_EQ(prime.values.jumping, mech.omniBaseJumping());
+    ASSERT_EQ(prime.weapons.WeaponCount(), 1);
+    EXPECT_EQ(prime.weapons.GetWeapon(1)->refID, dk::kPPC);
+    EXPECT_TRUE(prime.weapons.GetWeapon("0")->baseOmni);
+    EXPECT_TRUE(mech.weapons().front().baseOmni);
+    EXPECT_EQ(prime.slots.GetLoc(4).slots(), base.slots.GetLoc(4).slots());
+    EXPECT_EQ(base.slots.configName(), "Base");
+}
+
+TEST_F(LockedOmni, LockingFixesOccupiedSlotsButNotArmourOrStructure) {
+    for (int loc = 0; loc < kSlotLocations; ++loc) {
+        for (const CriticalSlot& slot : base.slots.GetLoc(loc).slots()) {
+            const bool armourOrStructure =
+                baseCode(slot.itemID) == "cArm" || baseCode(slot.itemID) == "cIS";
+            EXPECT_EQ(slot.isLocked, slot.isActive && !armourOrStructure)
+                << loc << "/" << slot.index << " " << slot.text;
+            EXPECT_EQ(mech.critLocation(loc).IsLockedSlot(slot.index), slot.isLocked);
+        }
+    }
+    EXPECT_FALSE(base.slots.TIsBaseItem(0, 11)); // the armour slot "cArm1"
+    EXPECT_TRUE(base.slots.TIsBaseItem(4, 3));   // the PPC
+}
+
+TEST_F(LockedOmni, LockingTwiceOrABodyThatIsNoOmniIsRefused) {
+    EXPECT_FALSE(mech.LockBaseOmni());
+    EXPECT_EQ(mech.omniState().base, base);
+
+    Mech biped = dk::quadDesign(kit.ctx);
+    EXPECT_FALSE(biped.LockBaseOmni());
+    EXPECT_FALSE(biped.omniBaseLocked());
+    EXPECT_FALSE(biped.AddNewVariant("Prime"));
+}
+
+TEST_F(LockedOmni, VariantNamesAreKeptUniqueAndAtMost25Characters) {
+    struct Case {
+        const char* name;
+        bool added;
+        const char* kept;
+    };
+    const Case cases[] = {
+        {"Alpha", true, "Alpha"},
+        {"alpha", false, ""},
+        {"  PRIME ", false, ""},
+        {"", false, ""},
+        {"   ", false, ""},
+        {"  Beta  ", true, "Beta"},
+        {"A Thirty Character Long Name!", true, "A Thirty Character Long N"},
+        {"A Thirty Character Long Name?", false, ""}, // the same first 25 characters
+        {"Twenty-four characters x y", true, "Twenty-four characters x"},
+    };
+    for (const Case& c : cases) {
+        const int before = mech.OmniConfigCount();
+        EXPECT_EQ(mech.AddNewVariant(c.name), c.added) << c.name;
+        if (c.added) {
+            EXPECT_EQ(mech.GetOmniConfigName(before), c.kept);
+        } else {
+            EXPECT_EQ(mech.OmniConfigCount(), before);
+        }
+    }
+    EXPECT_EQ(mech.GetOmniConfigName(99), "");
+}
+
+TEST_F(LockedOmni, ASwitchStoresTheCurrentConfigurationFirst) {
+    ASSERT_TRUE(mech.AddNewVariant("Alpha"));
+    ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));
+    dk::placeWeapon(mech, dk::kMediumLaser, 0, 2);
+    dk::placeWeapon(mech, dk::kSRM6, 1, 0);
+    mech.setHSCount(15);
+    mech.SetCase(1, catalog::kStandardCase);
+    mech.SetLAActuator(2, true);
+    const auto alphaSlots = mech.critLocations();
+
+    ASSERT_TRUE(mech.ChangeOmniConfig("prime", true)); // letter case does not matter
+    EXPECT_EQ(mech.currentConfig(), "Prime");
+    EXPECT_EQ(mech.WeaponCount(), 1);
+    EXPECT_EQ(mech.hsCount(), 12);
+    EXPECT_EQ(mech.GetCASE(1), 0);
+    EXPECT_FALSE(mech.GetLAActuator(2));
+    EXPECT_FALSE(mech.critLocation(0).IsOccupied(2));
+
+    ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));
+    EXPECT_EQ(liveCount(mech, dk::kMediumLaser), 1);
+    EXPECT_EQ(liveCount(mech, dk::kSRM6), 1);
+    EXPECT_EQ(mech.hsCount(), 15);
+    EXPECT_EQ(mech.GetCASE(1), catalog::kStandardCase);
+    EXPECT_TRUE(mech.GetLAActuator(2));
+    EXPECT_EQ(mech.critLocations(), alphaSlots);
+    EXPECT_EQ(mech.omniState().base, base);
+}
+
+TEST_F(LockedOmni, LoadedValuesRunTheirRecalculations) {
+    ASSERT_TRUE(mech.AddNewVariant("Alpha"));
+    ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));
+    mech.setHSCount(16);
+    mech.setJumping(4);
+    dk::placeWeapon(mech, dk::kMediumLaser, 0, 2);
+    const MechFields alpha = mech.fields();
+    ASSERT_TRUE(mech.ChangeOmniConfig("Prime", true));
+    EXPECT_NE(mech.totalTonnage(), alpha.totalTonnage);
+    ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));
+    EXPECT_EQ(mech.hsTonnage(), alpha.hsTonnage);
+    EXPECT_EQ(mech.jumpJetTonnage(), alpha.jumpJetTonnage);
+    EXPECT_EQ(mech.weaponTonnage(), alpha.weaponTonnage);
+    EXPECT_EQ(mech.totalTonnage(), alpha.totalTonnage);
+    EXPECT_EQ(mech.maxHeatValue(), alpha.maxHeat);
+}
+
+TEST_F(LockedOmni, ChangesNeverReachTheBaseOrAnotherConfiguration) {
+    ASSERT_TRUE(mech.AddNewVariant("Alpha"));
+    ASSERT_TRUE(mech.AddNewVariant("Beta"));
+    const OmniConfig betaBefore = config("Beta");
+
+    ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));
+    dk::placeWeapon(mech, dk::kLRM10, 4, 6);
+    mech.critLocation(6).SetArmored(true, "cEng1");
+    mech.critLocation(0).ClearSlot(11); // the armour slot may move in a configuration
+    mech.setJumping(2);
+    ASSERT_TRUE(mech.SaveCurrentConfig());
+
+    EXPECT_EQ(config("Beta"), betaBefore);
+    EXPECT_EQ(mech.omniState().base, base);
+    EXPECT_EQ(config("Prime").slots.GetLoc(0).GetSlot(11)->itemID, "cArm1");
+    EXPECT_TRUE(config("Alpha").slots.GetLoc(6).GetSlot(0)->isArmored);
+    EXPECT_FALSE(config("Prime").slots.GetLoc(6).GetSlot(0)->isArmored);
+
+    // Switching without storing drops the unsaved change.
+    mech.setHSCount(20);
+    ASSERT_TRUE(mech.ChangeOmniConfig("Beta", false));
+    ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", false));
+    EXPECT_EQ(mech.hsCount(), 12);
+    EXPECT_EQ(mech.jumping(), 2);
+    EXPECT_EQ(liveCount(mech, dk::kLRM10), 1);
+}
+
+TEST_F(LockedOmni, AnUnknownConfigurationChangesNothing) {
+    const auto slots = mech.critLocations();
+    const MechFields fields = mech.fields();
+    EXPECT_FALSE(mech.ChangeOmniConfig("Gamma", true));
+    EXPECT_EQ(mech.critLocations(), slots);
+    EXPECT_EQ(mech.fields(), fields);
+    EXPECT_EQ(kit.user.busyCount, 0);
+}
+
+TEST_F(LockedOmni, DeletingKeepsTheOthersAndNeverTheLastOne) {
+    EXPECT_FALSE(mech.DeleteOmniConfig("Prime")); // the only one
+    ASSERT_TRUE(mech.AddNewVariant("Alpha"));
+    ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));
+    dk::placeWeapon(mech, dk::kMediumLaser, 5, 2);
+    ASSERT_TRUE(mech.SaveCurrentConfig());
+    const OmniConfig alpha = config("Alpha");
+
+    EXPECT_FALSE(mech.DeleteOmniConfig("prime")); // the name must match exactly
+    EXPECT_FALSE(mech.DeleteOmniConfig("Gamma"));
+    EXPECT_TRUE(mech.DeleteOmniConfig("Prime"));
+    EXPECT_EQ(mech.OmniConfigCount(), 1);
+    EXPECT_EQ(mech.GetOmniConfigName(0), "Alpha");
+    EXPECT_EQ(config("Alpha"), alpha);
+    EXPECT_EQ(mech.omniState().base, base);
+}
+
+TEST_F(LockedOmni, DeletingTheCurrentOfTwoLoadsTheOther) {
+    ASSERT_TRUE(mech.AddNewVariant("Alpha"));
+    ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));
+    dk::placeWeapon(mech, dk::kMediumLaser, 5, 2);
+    ASSERT_TRUE(mech.DeleteOmniConfig("Alpha"));
+    // The editor then loads the first remaining one; nothing is stored under the gone name.
+    ASSERT_TRUE(mech.ChangeOmniConfig(mech.GetOmniConfigName(0), true));
+    EXPECT_EQ(mech.currentConfig(), "Prime");
+    EXPECT_EQ(mech.WeaponCount(), 1);
+    EXPECT_EQ(mech.OmniConfigCount(), 1);
+    EXPECT_EQ(mech.omniState().base, base);
+}
+
+TEST_F(LockedOmni, WeaponLookupsSearchTheConfigurations) {
+    ASSERT_TRUE(mech.AddNewVariant("Alpha"));
+    ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));
+    const std::int16_t lrm = dk::placeWeapon(mech, dk::kLRM10, 4, 6);
+    EXPECT_FALSE(mech.TOmniWeaponPresent(dk::kLRM10)); // not stored yet
+    ASSERT_TRUE(mech.ChangeOmniConfig("Prime", true));
+    EXPECT_TRUE(mech.TOmniWeaponPresent(dk::kLRM10));
+    EXPECT_TRUE(mech.TOmniWeaponPresent(dk::kPPC));
+    EXPECT_FALSE(mech.TOmniWeaponPresent(dk::kAC5));
+
+    EXPECT_FALSE(mech.TSetOmniWeaponIdxGlobal(lrm, "Prime"));
+    ASSERT_TRUE(mech.TSetOmniWeaponIdxGlobal(lrm, "Alpha"));
+    EXPECT_EQ(mech.currentWeapon().refID, dk::kLRM10);
+    EXPECT_EQ(mech.currentWeapon().locations, (std::vector<std::int16_t>{4}));
+    EXPECT_FALSE(mech.TSetOmniWeaponIdxGlobal(lrm, "Gamma"));
+}
+
+TEST(OmniStorage, StoresRefuseWhatTheyCannotHold) {
+    OmniWeaponStorage weapons;
+    WeaponEntry w;
+    w.refID = 2;
+    w.weaponIndex = 7;
+    EXPECT_TRUE(weapons.Add(w));
+    w.refID = 3;
+    EXPECT_FALSE(weapons.Add(w)); // instance number 7 is taken
+    EXPECT_EQ(weapons.WeaponCount(), 1);
+    EXPECT_EQ(weapons.GetWeapon(1)->refID, 2);
+    EXPECT_EQ(weapons.GetWeapon(0), nullptr);
+    EXPECT_EQ(weapons.GetWeapon(2), nullptr);
+    EXPECT_EQ(weapons.GetWeapon("7")->refID, 2);
+    EXPECT_EQ(weapons.GetWeapon("07"), nullptr);
+
+    OmniCritLocationStorage slots;
+    CriticalLocation location;
+    location.setLocationIndex(8);
+    EXPECT_FALSE(slots.Add(location));
+    location.setLocationIndex(3);
+    CriticalSlot slot;
+    slot.index = 2;
+    slot.isLocked = true;
+    slot.isBaseArmored = true;
+    location.Add(slot);
+    EXPECT_TRUE(slots.Add(location));
+    EXPECT_TRUE(slots.TIsBaseItem(3, 2));
+    EXPECT_TRUE(slots.TIsBaseArmored(3, 2));
+    EXPECT_FALSE(slots.TIsBaseItem(3, 3));
+    EXPECT_FALSE(slots.TIsBaseItem(-1, 0));
+
+    OmniCASE caseSettings;
+    EXPECT_TRUE(caseSettings.Add(6, 2));
+    EXPECT_FALSE(caseSettings.Add(7, 1));
+    EXPECT_EQ(caseSettings.GetCASE(6), 2);
+    EXPECT_EQ(caseSettings.GetCASE(7), 0);
+
+    OmniActuators actuators;
+    EXPECT_TRUE(actuators.SetActuator(-1, 3, true)); // any non-zero selects the right arm
+    EXPECT_TRUE(actuators.GetActuator(1, 3));
+    EXPECT_FALSE(actuators.GetActuator(0, 3));
+    EXPECT_FALSE(actuators.SetActuator(0, 4, true));
+
+    OmniArmoredComponents armored;
+    EXPECT_EQ(armored.GetLocationSize(2), -1);
+    EXPECT_FALSE(armored.SetLocation(2, 0, true));
+    armored.SetLocationSize(2, 11);
+    EXPECT_EQ(armored.GetLocationSize(2), 11);
+    EXPECT_TRUE(armored.SetLocation(2, 11, true));
+    EXPECT_TRUE(armored.GetLocation(2, 11));
+    EXPECT_FALSE(armored.SetLocation(2, 12, true));
+    EXPECT_FALSE(armored.GetLocation(8, 0));
+}
+
+} // namespace
+} // namespace fpw::model

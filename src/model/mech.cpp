@@ -349,7 +349,11 @@ CritLocation& Mech::critLocation(int loc) {
 }
 
 const CritLocation& Mech::critLocation(int loc) const {
-    return const_cast<Mech*>(this)->critLocation(loc);
+    if (!checkIndex("CritLocation", loc, kSlotLocations)) {
+        nowhere_ = CritLocation(-1, 0);
+        return nowhere_;
+    }
+    return crits_[loc];
 }
 
 int Mech::FindTC() const {

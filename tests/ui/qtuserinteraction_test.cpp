@@ -31,12 +31,15 @@ TEST(QtFileFilter, TheProgramsFilterStringsBecomeQtFilters) {
     }
 }
 
-// Answers the next modal message box with `button`, remembering its title.
-void answerNextBox(QMessageBox::StandardButton button, QString* title) {
-    QTimer::singleShot(0, [button, title] {
+// Answers the next modal message box with `button`, remembering its title and text.
+void answerNextBox(QMessageBox::StandardButton button, QString* title, QString* text = nullptr) {
+    QTimer::singleShot(0, [button, title, text] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         *title = box->windowTitle();
+        if (text != nullptr) {
+            *text = box->textFormat() == Qt::PlainText ? box->text() : "(not plain text)";
+        }
         box->button(button)->click();
     });
 }
@@ -54,6 +57,16 @@ TEST(QtUserInteraction, QuestionsAnswerWithTheButtonPressedAndDefaultToTheProgra
 
     answerNextBox(QMessageBox::Yes, &title);
     EXPECT_TRUE(user.askYesNo("Delete?", "Delete"));
+}
+
+TEST(QtUserInteraction, MessagesArePlainTextWithTheirLineBreaks) {
+    QtUserInteraction user;
+    QString title;
+    QString text;
+    answerNextBox(QMessageBox::Ok, &title, &text);
+    user.message("Header <b>x</b>\r\n\tFunction: Main", "Error", app::MessageIcon::Critical);
+    EXPECT_EQ(title, "Error");
+    EXPECT_EQ(text, "Header <b>x</b>\n\tFunction: Main");
 }
 
 } // namespace

@@ -60,6 +60,16 @@ QString startPath(const app::FileDialogRequest& request) {
     return name.isEmpty() ? directory : QDir(directory).filePath(name);
 }
 
+// Message texts are plain text with CR LF line ends (the error report's layout); a text that
+// happens to contain "<" must not be taken for markup.
+QString displayText(std::string_view text) {
+    return toQString(text).replace("\r\n", "\n");
+}
+
+void preparePlainText(QMessageBox& box) {
+    box.setTextFormat(Qt::PlainText);
+}
+
 std::optional<std::string> chosenPath(const QString& path) {
     if (path.isEmpty()) {
         return std::nullopt;
@@ -99,20 +109,23 @@ QtFileFilter toQtFileFilter(std::string_view filter, int filterIndex) {
 
 void QtUserInteraction::message(std::string_view text, std::string_view title,
                                 app::MessageIcon icon) {
-    QMessageBox box(toQtIcon(icon), titleOrProgram(title), toQString(text), QMessageBox::Ok,
+    QMessageBox box(toQtIcon(icon), titleOrProgram(title), displayText(text), QMessageBox::Ok,
                     parent_);
+    preparePlainText(box);
     box.exec();
 }
 
 bool QtUserInteraction::askYesNo(std::string_view text, std::string_view title) {
-    QMessageBox box(QMessageBox::Question, titleOrProgram(title), toQString(text),
+    QMessageBox box(QMessageBox::Question, titleOrProgram(title), displayText(text),
                     QMessageBox::Yes | QMessageBox::No, parent_);
+    preparePlainText(box);
     return box.exec() == QMessageBox::Yes;
 }
 
 app::Answer QtUserInteraction::askYesNoCancel(std::string_view text, std::string_view title) {
-    QMessageBox box(QMessageBox::Question, titleOrProgram(title), toQString(text),
+    QMessageBox box(QMessageBox::Question, titleOrProgram(title), displayText(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    preparePlainText(box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return app::Answer::Yes;

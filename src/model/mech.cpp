@@ -143,8 +143,7 @@ int Mech::HSDestroyed() const {
     if (slotsPerItem < 1) {
         slotsPerItem = 1;
     }
-    // One compact item holds two heat sinks in its slot.
-    const int sinksPerItem = f_.hsType == catalog::heatsink::kCompact ? 2 : 1;
+    // Counted as `HSCount` counts them: a compact item (two heat sinks in one slot) is one.
     int lost = 0;
     for (int loc = 0; loc < kSlotLocations; ++loc) {
         if (!f_.locDestroyed[loc]) {
@@ -156,7 +155,7 @@ int Mech::HSDestroyed() const {
                 ++slots;
             }
         }
-        lost += slots / slotsPerItem * sinksPerItem;
+        lost += slots / slotsPerItem;
     }
     return lost;
 }

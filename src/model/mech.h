@@ -257,7 +257,7 @@ public:
     void SetPermInternalDamage(int loc, std::int16_t value);
     bool IsLocDestroyed(int loc) const; // 0 to 7
     void SetDestroyLocStatus(int loc, bool value);
-    // Heat sinks lost in destroyed locations: the "cHS" slots there, counted per heat sink.
+    // Heat sinks lost in destroyed locations: the "cHS" items there, in the unit of `HSCount`.
     int HSDestroyed() const;
 
     // ---- computed figures (read only)

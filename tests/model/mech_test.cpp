@@ -135,10 +135,11 @@ TEST_F(MechState, HeatSinksLostInDestroyedLocations) {
     }
     doubles.SetDestroyLocStatus(0, true);
     EXPECT_EQ(doubles.HSDestroyed(), 2);
-    // One compact item holds two heat sinks.
+    // A compact item counts once, as `HSCount` counts it.
     Mech compact(kit.ctx);
     compact.setHSType(2);
     compact.critLocation(2).PlaceItem("2 Compact Heat Sinks", 4, false, "cHS1");
+    compact.critLocation(2).PlaceItem("2 Compact Heat Sinks", 5, false, "cHS2");
     compact.SetDestroyLocStatus(2, true);
     EXPECT_EQ(compact.HSDestroyed(), 2);
 }

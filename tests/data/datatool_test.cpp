@@ -85,6 +85,24 @@ TEST(ShippedDataTool, BuildsTheInstalledFilesAgainByteForByte) {
     }
 }
 
+TEST(ShippedDataTool, AcceptsSourcesWithWindowsLineEndings) {
+    DataCopy copy;
+    for (const char* name : {"weapons.tsv", "bvdata.tsv", "pilots.tsv", "plotlayout.txt"}) {
+        std::string text;
+        for (const std::string& line : copy.lines(name)) {
+            text += line + "\r\n";
+        }
+        ASSERT_TRUE(app::writeFileAtomically(copy.source(name), text));
+    }
+    const ToolRun run = runDataTool({"build", copy.data(), copy.out()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    for (const char* name : {"wpndata.bin", "bvdata.bin", "PiltData.Bin", "ArmrPlt.Bin"}) {
+        EXPECT_TRUE(app::readWholeFile(app::joinPath(copy.out(), name)) ==
+                    app::readWholeFile(programFilePath(name)))
+            << name;
+    }
+}
+
 struct BadSource {
     const char* label;
     std::function<void(const DataCopy&)> spoil;

@@ -270,6 +270,24 @@ TEST_F(BVWorkedExample, ExplosiveAmmoWithXLEngineAndCaseII) {
               "- 5");
 }
 
+TEST_F(BVWorkedExample, AQuadsFrontLegsAreLegs) {
+    model::Mech mech = baseDesign();
+    mech.setMechType(catalog::kQuad);
+    mech.SetCase(kLeftTorso, catalog::kStandardCase);
+    mount(mech, {{kLRM20Ammo, kLeftArm}});
+    // structure: the front legs have leg points: 3 + 16 + 2 * 12 + 4 * 12 = 91; * 1.5 = 136.5
+    // the front left leg counts as a leg although its side torso has CASE: 1 * 20
+    // defensive 300 + 136.5 + 50 - 20 = 466.5 * 1.3 = 606.45
+    // weapons 23 * 1.37 = 31.51; total 637.96 -> 638
+    const BVResult r = calc(mech);
+    EXPECT_EQ(r.battleValue, 638);
+    const auto& d = r.lines.defensiveItems();
+    EXPECT_EQ(lineValue(d, "Internal Structure battle value: "), "91");
+    EXPECT_EQ(lineValue(d, "Subtract 20 points per ton of explosive ammo in CT, Legs or Head or "
+                           "Un-CASEd torsos or Arms attached to Un-CASEd torsos: 1 * 20"),
+              "- 20");
+}
+
 TEST_F(BVWorkedExample, HardenedArmour) {
     model::Mech mech = baseDesign();
     mech.setWalking(3);

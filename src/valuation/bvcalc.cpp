@@ -63,10 +63,6 @@ bool isMixedTech(const Mech& mech) {
     return mech.techBase() != catalog::kInnerSphere && mech.techBase() != catalog::kClan;
 }
 
-bool contains(const std::string& text, std::string_view word) {
-    return text.find(word) != std::string::npos;
-}
-
 // The Artemis setting that applies to a record: 0 when it takes none.
 std::int16_t artemisSetting(const Mech& mech, const WeaponRecord& record) {
     if (record.artemisCapable == 0) {
@@ -107,40 +103,6 @@ double mountedValue(const Mech& mech, const Weapon& weapon) {
         return value / 2;
     }
     return value;
-}
-
-// The running MP the movement steps work with: hardened armour slows the design by one.
-int effectiveRunningMP(const Mech& mech) {
-    if (mech.armorType() == catalog::armor::kHardened) {
-        return mech.walking() + app::RoundUp(mech.walking() / 2.0) - 1;
-    }
-    return mech.running();
-}
-
-// The MP a movement enhancement allows in a turn, by the first matching row; none without one.
-std::optional<int> enhancedMP(const Mech& mech) {
-    const int w = mech.walking();
-    const bool masc = mech.masc() != 0;
-    const bool supercharger = mech.supercharger();
-    const bool tsm = mech.tsm();
-    if (masc && supercharger) {
-        return static_cast<int>(std::floor(2.5 * w));
-    }
-    if (masc) {
-        return 2 * w;
-    }
-    if (supercharger && tsm) {
-        // Triple-strength myomer adds one walking MP and the supercharger doubles that; the
-        // running MP of the boosted walk would be doubled twice over.
-        return 2 * (w + 1);
-    }
-    if (supercharger) {
-        return 2 * w;
-    }
-    if (tsm) {
-        return (w + 1) + app::RoundUp((w + 1) / 2.0);
-    }
-    return std::nullopt;
 }
 
 bool isLeg(int location, const Mech& mech) {
@@ -677,107 +639,6 @@ std::optional<BVResult> CalcBV(model::Mech& mech) {
     BVResult result = Calculation(mech, ctx.weapons, ctx.bvTables).run();
     mech.storeBattleValue(result.battleValue);
     return result;
-}
-
-std::int16_t MaxHeatForBV(const model::Mech& mech, const WeaponTable& weapons) {
-    const int jumping = mech.jumping();
-    const bool standardJets = mech.jumpJetType() == catalog::jumpjet::kStandard;
-    const std::int16_t engine = mech.engineType();
-    int heat = 0;
-    if (engine == catalog::engine::kXXL || engine == catalog::engine::kLargeXXL) {
-        if (jumping <= 0) {
-            heat = 4;
-        } else if (standardJets) {
-            heat = jumping > 3 ? 2 * jumping : 6;
-        } else {
-            heat = jumping > 6 ? jumping : 3;
-        }
-    } else if (jumping <= 0) {
-        heat = 2;
-    } else if (standardJets) {
-        heat = jumping >= 4 ? jumping : 3;
-    } else {
-        heat = jumping > 6 ? app::RoundUp(jumping / 2.0) : 3;
-    }
-    if (mech.nullSigSys()) {
-        heat += 10;
-    }
-
-    const bool countRear = multiTracII(mech);
-    for (const Weapon& weapon : liveWeapons(mech, weapons)) {
-        if (weapon.entry->rearMounted && !countRear) {
-            continue;
-        }
-        const WeaponRecord& record = *weapon.record;
-        if (contains(record.name, "Ultra") && record.heat >= 1) {
-            heat += 2 * record.heat;
-        } else if (contains(record.name, "Streak") && record.heat > 0) {
-            // Streak launchers fire only on a lock, so half their heat counts; the running
-            // total is converted to a whole number at each of them.
-            heat = app::toInteger(heat + record.heat / 2.0);
-        } else if (record.heat >= 1) {
-            heat += record.heat;
-        }
-    }
-    return app::toInteger(heat);
-}
-
-std::int16_t HeatDissipation(const model::Mech& mech) {
-    using namespace catalog::heatsink;
-    const std::int16_t type = mech.hsType();
-    const bool doubleStrength =
-        type == kDouble || type == kCompact || type == kLaser || type == kClanDouble;
-    int dissipation = doubleStrength ? mech.hsCount() * 2 : mech.hsCount();
-    for (const WeaponEntry& entry : mech.weapons()) {
-        if (entry.refID == kHeatDissipatingRefID1 || entry.refID == kHeatDissipatingRefID2) {
-            ++dissipation;
-        }
-    }
-    return app::toInteger(dissipation);
-}
-
-int TMM(int hexesMoved) {
-    if (hexesMoved <= 2) {
-        return 0;
-    }
-    if (hexesMoved <= 4) {
-        return 1;
-    }
-    if (hexesMoved <= 6) {
-        return 2;
-    }
-    if (hexesMoved <= 9) {
-        return 3;
-    }
-    if (hexesMoved <= 13) {
-        return 4;
-    }
-    return 5;
-}
-
-double DefensiveMovementFactor(const catalog::BVTables& tables, int modifier) {
-    const auto& table = tables.defensiveMovementFactor;
-    const int last = static_cast<int>(table.size()) - 1;
-    if (modifier <= 0) {
-        return table[0];
-    }
-    if (modifier <= last) {
-        return table[static_cast<std::size_t>(modifier)];
-    }
-    const double step =
-        table[static_cast<std::size_t>(last)] - table[static_cast<std::size_t>(last - 1)];
-    return table[static_cast<std::size_t>(last)] + step * (modifier - last);
-}
-
-double OffensiveSpeedFactor(const catalog::BVTables& tables, int speedRating) {
-    const auto& table = tables.offensiveSpeedFactor;
-    if (speedRating <= 0) {
-        return table[0];
-    }
-    if (speedRating < static_cast<int>(table.size())) {
-        return table[static_cast<std::size_t>(speedRating)];
-    }
-    return app::roundTwoDecimals(std::pow((speedRating - 5) / 10.0 + 1, 1.2));
 }
 
 } // namespace fpw::valuation

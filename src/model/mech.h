@@ -383,7 +383,8 @@ public:
     // Removes the configuration with exactly this name; refused (false) for an unknown name
     // and for the last configuration.
     bool DeleteOmniConfig(std::string_view name);
-    // Sets `CurrentConfig` without loading anything.
+    // Sets `CurrentConfig` without loading anything: to the configuration's stored name when
+    // one matches as `ChangeOmniConfig` matches, else to `name` as given.
     void SetInitialOmniConfig(std::string name);
     const std::string& currentConfig() const { return f_.currentConfig; }
     int OmniConfigCount() const { return static_cast<int>(omni_.configs.size()); }

@@ -127,9 +127,13 @@ bool Mech::AddNewVariant(std::string_view name) {
             config.weapons.Add(weapon);
         }
     }
-    // A copy: changing the new configuration's slots never reaches the base chassis.
-    config.slots = base.slots;
+    // Copies: changing the new configuration's slots never reaches the base chassis.
     config.slots.setConfigName(kept);
+    for (int loc = 0; loc < kSlotLocations; ++loc) {
+        CriticalLocation location = base.slots.GetLoc(loc);
+        location.setConfigName(kept);
+        config.slots.Add(location);
+    }
     omni_.configs.push_back(std::move(config));
     return true;
 }
@@ -227,7 +231,10 @@ bool Mech::DeleteOmniConfig(std::string_view name) {
 }
 
 void Mech::SetInitialOmniConfig(std::string name) {
-    f_.currentConfig = std::move(name);
+    // The configuration's own spelling, so that the file names it as the list does.
+    const int index = findOmniConfig(omni_.configs, name);
+    f_.currentConfig =
+        index < 0 ? std::move(name) : omni_.configs[static_cast<std::size_t>(index)].name;
 }
 
 std::string Mech::GetOmniConfigName(int i) const {

@@ -172,10 +172,28 @@ TEST(DesignFileCases, TheCurrentConfigurationIsFoundByItsFirst25Characters) {
     };
     for (const Case& c : cases) {
         model::Mech mech = dk::lockedOmniDesign(kit.ctx);
-        mech.SetInitialOmniConfig(c.current);
-        const model::Mech opened = reopen(kit, mech);
+        mech.SaveCurrentConfig();
+        // A name as another program may have written it.
+        model::MechFields f = mech.fields();
+        f.currentConfig = c.current;
+        mech.restoreFields(f);
+        const std::string path = kit.dir.write("current.fpm", writeDesignFile(mech));
+        model::Mech opened(kit.ctx);
+        std::string message;
+        ASSERT_TRUE(TOpenMech(opened, path, true, message)) << message;
         EXPECT_EQ(opened.currentConfig(), c.found) << c.current;
     }
+}
+
+TEST(DesignFileCases, AVariantNeverShownComesBackAsItWasAdded) {
+    Kit kit;
+    model::Mech mech = dk::lockedOmniDesign(kit.ctx);
+    ASSERT_TRUE(mech.AddNewVariant("Delta"));
+    mech.SaveCurrentConfig();
+    const model::Mech opened = reopen(kit, mech);
+    EXPECT_EQ(opened.omniState(), mech.omniState());
+    EXPECT_EQ(opened.omniState().configs[3].slots.GetLoc(4),
+              mech.omniState().configs[3].slots.GetLoc(4));
 }
 
 TEST(DesignFileCases, StoredConfigurationsNameTheirOwnWeapons) {

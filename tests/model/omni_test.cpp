@@ -109,6 +109,15 @@ TEST_F(LockedOmni, VariantNamesAreKeptUniqueAndAtMost25Characters) {
     EXPECT_EQ(mech.GetOmniConfigName(99), "");
 }
 
+TEST_F(LockedOmni, TheInitialConfigurationTakesTheStoredSpelling) {
+    ASSERT_TRUE(mech.AddNewVariant("Long Range Support Variant"));
+    mech.SetInitialOmniConfig("long range support variant");
+    EXPECT_EQ(mech.currentConfig(), "Long Range Support Varian");
+    mech.SetInitialOmniConfig("Gamma");
+    EXPECT_EQ(mech.currentConfig(), "Gamma");
+    EXPECT_FALSE(mech.SaveCurrentConfig());
+}
+
 TEST_F(LockedOmni, ASwitchStoresTheCurrentConfigurationFirst) {
     ASSERT_TRUE(mech.AddNewVariant("Alpha"));
     ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));

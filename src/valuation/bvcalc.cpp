@@ -25,13 +25,14 @@ constexpr bool kOffensive = false;
 constexpr std::string_view kSeparator = "----------";
 constexpr std::string_view kIndent = "     ";
 
-// A live entry of the weapon list with its database record. Entries whose index lies outside
-// the table (a damaged design) carry no record and count for nothing.
+// A live entry of the weapon list with its database record.
 struct Weapon {
     const WeaponEntry* entry = nullptr;
     const WeaponRecord* record = nullptr;
 };
 
+// The live entries; one whose index lies outside the table (a damaged design) is left out, so
+// it counts for nothing.
 std::vector<Weapon> liveWeapons(const Mech& mech, const WeaponTable& table) {
     std::vector<Weapon> result;
     result.reserve(mech.weapons().size());
@@ -122,8 +123,7 @@ std::int16_t caseAt(const Mech& mech, int location) {
     return mech.fields().caseSettings[static_cast<std::size_t>(location)];
 }
 
-// ---- the defensive phase
-
+// One run of the calculation: the three phases, each adding its lines as it goes.
 class Calculation {
 public:
     Calculation(const Mech& mech, const WeaponTable& table, const catalog::BVTables& tables)
@@ -172,6 +172,8 @@ private:
     bool carriesC3_ = false;
     BVResult result_;
 };
+
+// ---- the defensive phase
 
 double Calculation::defensivePhase() {
     double total = armorBV();

@@ -95,7 +95,10 @@ struct DesignFolder {
                 if (ref >= 0)
                     m.AddWeapon(static_cast<std::int16_t>(ref));
             }
-            const std::string path = (folder / ("d" + std::to_string(i) + ".FPM")).string();
+            std::string name = "d";
+            name += std::to_string(i);
+            name += ".FPM";
+            const std::string path = (folder / name).string();
             if (!io::SaveMech(m, path)) {
                 problem = "could not write the design files";
                 return;
@@ -169,6 +172,9 @@ void BM_OpenAndRecomputeInProcess(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * kDesignFiles);
 }
-BENCHMARK(BM_OpenAndRecomputeInProcess)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_OpenAndRecomputeInProcess)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->UseRealTime();
 
 } // namespace

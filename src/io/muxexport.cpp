@@ -188,8 +188,10 @@ std::vector<std::string> specials(const Mech& mech) {
 
 std::string critKey(int firstSlot, int lastSlot) {
     std::string key = "    CRIT_" + number(firstSlot + 1);
-    if (lastSlot > firstSlot)
-        key += "-" + number(lastSlot + 1);
+    if (lastSlot > firstSlot) {
+        key += '-';
+        key += number(lastSlot + 1);
+    }
     return key;
 }
 

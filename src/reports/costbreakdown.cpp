@@ -282,7 +282,9 @@ void weaponLines(const model::Mech& mech, const CostResult& cost, CostBreakdown&
         mech.techBase() != catalog::kInnerSphere && mech.techBase() != catalog::kClan;
     for (const WeaponGroup& group : groups) {
         const catalog::WeaponRecord& record = table[static_cast<std::size_t>(group.refID)];
-        std::string text = "(" + std::to_string(group.count) + ") ";
+        std::string text = "(";
+        text += std::to_string(group.count);
+        text += ") ";
         if (mixed)
             text += record.techBase == catalog::kClan ? "(C) " : "(IS) ";
         text += record.name + tons(group.count * (record.tonnage < 0 ? 0 : record.tonnage));

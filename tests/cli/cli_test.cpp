@@ -202,10 +202,12 @@ protected:
 
     RunResult run(const std::vector<std::string>& args) const {
         std::string command = quoted(exe.string());
-        for (const std::string& arg : args)
-            command += " " + quoted(arg);
-        const std::string errFile = work.file("stderr.txt");
-        command += " 2>" + quoted(errFile);
+        for (const std::string& arg : args) {
+            command += ' ';
+            command += quoted(arg);
+        }
+        command += " 2>";
+        command += quoted(work.file("stderr.txt"));
         RunResult result;
         FILE* pipe = popen(command.c_str(), "r");
         if (pipe == nullptr)

@@ -363,16 +363,18 @@ TEST_F(Mux, ExportReadsBackWithAStraightforwardReader) {
             }
             // A group starts where its item starts.
             const int first = crit.first - 1;
-            if (first > 0 && slots.IsOccupied(first - 1) && coveredBy[first - 1] >= 0)
+            if (first > 0 && slots.IsOccupied(first - 1) && coveredBy[first - 1] >= 0) {
                 EXPECT_TRUE(slots.SlotItemId(first - 1) != slots.SlotItemId(first) ||
                             slots.SlotText(first - 1) != slots.SlotText(first))
                     << l.name;
+            }
         }
         for (int s = 0; s < slots.slotCount(); ++s) {
             // The one item without a line: three blanks in its MUX name.
             const bool silent = slots.SlotText(s) == "Odd Pod";
-            if (slots.IsOccupied(s) && !silent)
+            if (slots.IsOccupied(s) && !silent) {
                 EXPECT_GE(coveredBy[s], 0) << l.name << " slot " << s << " not exported";
+            }
         }
     }
 }

@@ -413,8 +413,8 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
             result.message = incorrectVersionMessage(version);
             return result;
         }
-        model::Mech mech(ctx);
-        model::MechFields f = mech.fields();
+        // The values a new design has where the file holds none (the damage state).
+        model::MechFields f;
         f.mechName = in.string();
         f.mechModel = in.string();
         f.historyFile = in.string();
@@ -444,8 +444,9 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         }
         require(in.atEnd(), "bytes after the end of the design");
 
-        // The weapon list first: setting it recomputes weapon figures that the stored
-        // values then replace.
+        // The design is built only from a file that read to its end. The weapon list goes
+        // first: setting it recomputes weapon figures that the stored values then replace.
+        model::Mech mech(ctx);
         mech.setWeapons(std::move(weapons));
         layReadSlots(mech, slots);
         mech.restoreOmniState(std::move(omni));

@@ -241,8 +241,8 @@ void readScalars(RecordReader& in, model::MechFields& f) {
 
 // The slot lists at the length the design had: limit crits shortens light designs, and a
 // list is never shorter than the slots the file fills.
-void layReadSlots(model::Mech& mech, const std::vector<SlotRecord>& records) {
-    const model::MechFields& f = mech.fields();
+void layReadSlots(model::Mech& mech, const model::MechFields& f,
+                  const std::vector<SlotRecord>& records) {
     auto& lists = mech.critLocations();
     for (int loc = 0; loc < model::kSlotLocations; ++loc) {
         const int normal = catalog::locationSlotCount(loc);
@@ -448,7 +448,7 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         // first: setting it recomputes weapon figures that the stored values then replace.
         model::Mech mech(ctx);
         mech.setWeapons(std::move(weapons));
-        layReadSlots(mech, slots);
+        layReadSlots(mech, f, slots);
         mech.restoreOmniState(std::move(omni));
         mech.restoreFields(f);
         recomputeMissingFigures(mech, f);

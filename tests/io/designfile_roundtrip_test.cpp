@@ -2,6 +2,7 @@
 // comes back as it was.
 #include <gtest/gtest.h>
 
+#include "catalog/locations.h"
 #include "io/designfile.h"
 #include "io/designkit.h"
 
@@ -22,6 +23,19 @@ model::MechFields asStored(model::MechFields f) {
     f.artemisCost = 0;
     f.armoredSlots = 0;
     return f;
+}
+
+// A 20-ton design with limit crits: its slot lists are shorter than the location's slots.
+model::Mech limitedDesign(app::ProgramContext& ctx) {
+    model::Mech mech = testing::designkit::weaponlessDesign(ctx);
+    mech.setLimitCrits(true);
+    for (int loc = 0; loc < model::kSlotLocations; ++loc) {
+        for (int n = catalog::gGetLimitedCritSlots(mech.tonnage(), loc); n > 0; --n) {
+            mech.critLocation(loc).DropLastSlot();
+        }
+    }
+    testing::designkit::placeWeapon(mech, testing::designkit::kMediumLaser, 4, 0);
+    return mech;
 }
 
 class DesignFileRoundTrip : public ::testing::TestWithParam<DesignCase> {};
@@ -48,6 +62,7 @@ TEST_P(DesignFileRoundTrip, SavedOpenedAndSavedAgainIsByteIdentical) {
     EXPECT_EQ(opened.weapons(), original.weapons());
     // Slot texts the file leaves out come back as the editor wrote them.
     for (int loc = 0; loc < model::kSlotLocations; ++loc) {
+        EXPECT_EQ(opened.critLocation(loc).slotCount(), original.critLocation(loc).slotCount());
         EXPECT_EQ(opened.critLocation(loc).slots(), original.critLocation(loc).slots())
             << "location " << loc;
     }
@@ -62,6 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DesignCase{"LAM", testing::designkit::lamDesign},
                       DesignCase{"MixedTech", testing::designkit::mixedTechDesign},
                       DesignCase{"NoWeapons", testing::designkit::weaponlessDesign},
+                      DesignCase{"LimitedCrits", limitedDesign},
                       DesignCase{"UnlockedOmni", testing::designkit::omniChassis},
                       DesignCase{"LockedOmni", testing::designkit::lockedOmniDesign}),
     [](const ::testing::TestParamInfo<DesignCase>& info) { return std::string(info.param.name); });

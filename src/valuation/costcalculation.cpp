@@ -30,13 +30,13 @@ std::int64_t converted(double amount) {
     return static_cast<std::int64_t>(std::nearbyint(amount));
 }
 
-// Adds amounts to the running 32-bit total the way `AddCost` does: once one addition leaves
+// `AddCost`: adds amounts to the running 32-bit total; once one addition leaves
 // the range, nothing more is added.
 class CostAdder {
 public:
     explicit CostAdder(CostResult& result) : result_(result) {}
 
-    void add(CostStep step, std::int64_t amount) {
+    void AddCost(CostStep step, std::int64_t amount) {
         if (result_.overflow)
             return;
         if (amount == kOutOfRange || amount < kLongMin || amount > kLongMax ||
@@ -191,34 +191,34 @@ CostResult costOf(const model::Mech& mech) {
     CostResult result;
     CostAdder adder(result);
 
-    adder.add(CostStep::LifeSupport, priceOf(prices, price::kLifeSupport));
+    adder.AddCost(CostStep::LifeSupport, priceOf(prices, price::kLifeSupport));
 
     switch (mech.targSysType()) {
     case catalog::targeting::kVariableRange:
-        adder.add(CostStep::Sensors, perTon(price::kVariableRangeTargSys));
+        adder.AddCost(CostStep::Sensors, perTon(price::kVariableRangeTargSys));
         break;
     case catalog::targeting::kMultiTracII:
-        adder.add(CostStep::Sensors, perTon(price::kMultiTracII));
+        adder.AddCost(CostStep::Sensors, perTon(price::kMultiTracII));
         break;
     case catalog::targeting::kTargetingComputer:
-        adder.add(CostStep::Sensors,
-                  converted(static_cast<double>(perTon(price::kSensors)) +
-                            static_cast<double>(priceOf(prices, price::kTargetingComputer)) *
-                                mech.targSysTonnage()));
+        adder.AddCost(CostStep::Sensors,
+                      converted(static_cast<double>(perTon(price::kSensors)) +
+                                static_cast<double>(priceOf(prices, price::kTargetingComputer)) *
+                                    mech.targSysTonnage()));
         break;
     default:
-        adder.add(CostStep::Sensors, perTon(price::kSensors));
+        adder.AddCost(CostStep::Sensors, perTon(price::kSensors));
         break;
     }
 
     if (const int item = cockpitItem(mech.cockpitType()); item >= 0)
-        adder.add(CostStep::Cockpit, priceOf(prices, item));
+        adder.AddCost(CostStep::Cockpit, priceOf(prices, item));
 
-    adder.add(CostStep::Musculature,
-              perTon(mech.tsm() ? price::kTripleStrengthMyomer : price::kStandardMusculature));
+    adder.AddCost(CostStep::Musculature,
+                  perTon(mech.tsm() ? price::kTripleStrengthMyomer : price::kStandardMusculature));
 
     if (const int item = structureItem(mech.isType()); item >= 0)
-        adder.add(CostStep::Structure, perTon(item));
+        adder.AddCost(CostStep::Structure, perTon(item));
 
     // Actuator 1 takes the first of the three arm prices, 2 the second and 3 the third, the
     // left arm before the right for each; the shoulder is not priced.
@@ -227,55 +227,55 @@ CostResult costOf(const model::Mech& mech) {
     for (int actuator = 1; actuator <= 3; ++actuator) {
         const int item = kArmItems[static_cast<std::size_t>(actuator - 1)];
         if (mech.GetLAActuator(actuator))
-            adder.add(CostStep::ArmActuators, perTon(item));
+            adder.AddCost(CostStep::ArmActuators, perTon(item));
         if (mech.GetRAActuator(actuator))
-            adder.add(CostStep::ArmActuators, perTon(item));
+            adder.AddCost(CostStep::ArmActuators, perTon(item));
     }
 
-    adder.add(CostStep::LegActuators,
-              (priceOf(prices, price::kFootActuator) + priceOf(prices, price::kLowerLegActuator) +
-               priceOf(prices, price::kUpperLegActuator)) *
-                  2 * tons);
+    adder.AddCost(CostStep::LegActuators, (priceOf(prices, price::kFootActuator) +
+                                           priceOf(prices, price::kLowerLegActuator) +
+                                           priceOf(prices, price::kUpperLegActuator)) *
+                                              2 * tons);
 
     if (const int item = engineItem(mech.engineType()); item >= 0)
-        adder.add(CostStep::Engine,
-                  converted(static_cast<double>(mech.engineRating()) * static_cast<double>(tons) /
-                            75.0 * static_cast<double>(priceOf(prices, item))));
+        adder.AddCost(CostStep::Engine, converted(static_cast<double>(mech.engineRating()) *
+                                                  static_cast<double>(tons) / 75.0 *
+                                                  static_cast<double>(priceOf(prices, item))));
 
     if (const int item = gyroItem(mech.gyroType()); item >= 0)
-        adder.add(CostStep::Gyro,
-                  converted(static_cast<double>(priceOf(prices, item)) * mech.gyroTonnage()));
+        adder.AddCost(CostStep::Gyro,
+                      converted(static_cast<double>(priceOf(prices, item)) * mech.gyroTonnage()));
 
     {
         const std::int64_t jump = mech.jumping();
         const int item = mech.jumpJetType() == catalog::jumpjet::kStandard
                              ? price::kJumpJet
                              : price::kImprovedJumpJet;
-        adder.add(CostStep::JumpJets, jump * jump * tons * priceOf(prices, item));
+        adder.AddCost(CostStep::JumpJets, jump * jump * tons * priceOf(prices, item));
     }
 
-    adder.add(CostStep::HeatSinks, heatSinkAmount(mech, prices));
+    adder.AddCost(CostStep::HeatSinks, heatSinkAmount(mech, prices));
 
     if (const int item = armorItem(mech.armorType()); item >= 0)
-        adder.add(CostStep::Armor,
-                  converted(static_cast<double>(priceOf(prices, item)) * mech.armorTonnage()));
+        adder.AddCost(CostStep::Armor,
+                      converted(static_cast<double>(priceOf(prices, item)) * mech.armorTonnage()));
 
     for (const model::WeaponEntry& entry : mech.weapons()) {
         if (const catalog::WeaponRecord* record = recordOf(table, entry))
-            adder.add(CostStep::Weapons, record->cost < 1 ? 0 : record->cost);
+            adder.AddCost(CostStep::Weapons, record->cost < 1 ? 0 : record->cost);
     }
 
     if (mech.masc() != 0) {
         const std::int64_t mascTons = converted(mech.mascTonnage());
-        adder.add(CostStep::MASC, mascTons == kOutOfRange ? kOutOfRange
-                                                          : mech.engineRating() * mascTons *
-                                                                priceOf(prices, price::kMASC));
+        adder.AddCost(CostStep::MASC, mascTons == kOutOfRange ? kOutOfRange
+                                                              : mech.engineRating() * mascTons *
+                                                                    priceOf(prices, price::kMASC));
     }
     if (mech.supercharger())
-        adder.add(CostStep::Supercharger,
-                  mech.engineRating() * priceOf(prices, price::kSupercharger));
+        adder.AddCost(CostStep::Supercharger,
+                      mech.engineRating() * priceOf(prices, price::kSupercharger));
     if (mech.nullSigSys())
-        adder.add(CostStep::NullSignature, priceOf(prices, price::kNullSignatureSystem));
+        adder.AddCost(CostStep::NullSignature, priceOf(prices, price::kNullSignatureSystem));
 
     // `PhysicalTonnage` holds both arms; each arm pays for its own weapon.
     if (mech.physicalType() != catalog::physical::kNone) {
@@ -284,35 +284,35 @@ CostResult costOf(const model::Mech& mech) {
         const std::int64_t amount =
             converted(perArm * static_cast<double>(priceOf(prices, price::kPhysicalWeapons)));
         if (mech.laPhysical())
-            adder.add(CostStep::PhysicalLeftArm, amount);
+            adder.AddCost(CostStep::PhysicalLeftArm, amount);
         if (mech.raPhysical())
-            adder.add(CostStep::PhysicalRightArm, amount);
+            adder.AddCost(CostStep::PhysicalRightArm, amount);
     }
 
     const double turretPrice = static_cast<double>(priceOf(prices, price::kTurret));
     if (mech.ltTurret())
-        adder.add(CostStep::LeftTurret, converted(mech.ltTurretTonnage() * turretPrice));
+        adder.AddCost(CostStep::LeftTurret, converted(mech.ltTurretTonnage() * turretPrice));
     if (mech.rtTurret())
-        adder.add(CostStep::RightTurret, converted(mech.rtTurretTonnage() * turretPrice));
+        adder.AddCost(CostStep::RightTurret, converted(mech.rtTurretTonnage() * turretPrice));
 
-    adder.add(CostStep::ArmoredSlots, static_cast<std::int64_t>(mech.armoredSlots()) *
-                                          priceOf(prices, price::kArmoredSlot));
+    adder.AddCost(CostStep::ArmoredSlots, static_cast<std::int64_t>(mech.armoredSlots()) *
+                                              priceOf(prices, price::kArmoredSlot));
 
     // The head has no CASE setting. Every value but 0 and 1 reads as CASE II.
     for (int loc = 0; loc < model::kCaseLocations; ++loc) {
         const std::int16_t setting = mech.GetCASE(loc);
         if (setting == catalog::kStandardCase)
-            adder.add(CostStep::CASE, priceOf(prices, price::kCASE));
+            adder.AddCost(CostStep::CASE, priceOf(prices, price::kCASE));
         else if (setting != catalog::kNoCase)
-            adder.add(CostStep::CASE, priceOf(prices, price::kCASEII));
+            adder.AddCost(CostStep::CASE, priceOf(prices, price::kCASEII));
     }
 
     const std::int64_t artemis = artemisAmount(mech, table, prices);
     result.artemisCost = static_cast<std::int32_t>(std::clamp(artemis, kLongMin, kLongMax));
-    adder.add(CostStep::Artemis, artemis);
+    adder.AddCost(CostStep::Artemis, artemis);
 
     if (mech.mechType() == catalog::kLAM || mech.mechType() == catalog::kOmniMech)
-        adder.add(CostStep::Surcharge, converted(static_cast<double>(adder.total()) / 4.0));
+        adder.AddCost(CostStep::Surcharge, converted(static_cast<double>(adder.total()) / 4.0));
 
     result.subtotal = adder.total();
     result.multiplier = 1.0 + mech.tonnage() / 100.0;

@@ -233,6 +233,20 @@ TEST(DesignFileCases, TextsAreRebuiltFromTheDesignsTypes) {
     EXPECT_EQ(opened.critLocation(4).SlotText(2), "Artemis IV FCS");
 }
 
+TEST(DesignFileCases, TheGyroSlotsReadBackWithTheGyrosLongName) {
+    Kit kit;
+    model::Mech mech = dk::weaponlessDesign(kit.ctx);
+    mech.setGyroType(catalog::gyro::kExtraLight);
+    mech.LayDefaultSlots();
+    // Whatever the slot showed, the save code names the gyro.
+    model::SlotFlags flags = mech.critLocation(6).slot(3).flags();
+    mech.critLocation(6).SetSlot("Gyro", 3, flags, "cG1");
+    const model::Mech opened = reopen(kit, mech);
+    for (int slot = 3; slot < 9; ++slot) {
+        EXPECT_EQ(opened.critLocation(6).SlotText(slot), "XL Gyro") << slot;
+    }
+}
+
 TEST(DesignFileCases, FiguresTheFileDoesNotCarryAreRecomputed) {
     Kit kit;
     model::Mech mech = dk::plainDesign(kit.ctx);

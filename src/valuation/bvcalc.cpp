@@ -444,7 +444,7 @@ double Calculation::weaponSum() {
         const double value = mountedValue(mech_, weapon);
         sum += value;
         const std::int16_t refID = weapon.entry->refID;
-        if (refID == kC3SlaveRefID || refID == kC3MasterRefID || refID == kImprovedC3RefID) {
+        if (refID == kC3MasterRefID || refID == kImprovedC3RefID) {
             carriesC3_ = true;
         }
         const bool rear = weapon.entry->rearMounted;

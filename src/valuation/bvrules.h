@@ -15,8 +15,9 @@ class Mech;
 namespace fpw::valuation {
 
 // Records of the shipped weapon database that the calculation recognises by position
-// (`RefID`): the three C3 units (slave, master, improved) and the two heat-dissipating
-// coolant pods.
+// (`RefID`): the two C3 computers (master and improved) that give a design the C3 bonus, and
+// the two heat-dissipating coolant pods. The C3 slave unit at 77 links into a master's network
+// but does not by itself mark the design as carrying C3.
 inline constexpr std::int16_t kC3SlaveRefID = 77;
 inline constexpr std::int16_t kC3MasterRefID = 78;
 inline constexpr std::int16_t kImprovedC3RefID = 79;

@@ -372,10 +372,11 @@ TEST_F(BVWorkedExample, CommandConsoleWithC3) {
     EXPECT_EQ(lineValue(o, "     (2) Medium Laser"), "92");
 }
 
-TEST_F(BVWorkedExample, C3SlaveUnderMultiTracIICountsRearWeaponsFull) {
+TEST_F(BVWorkedExample, C3MasterUnderMultiTracIICountsRearWeaponsFull) {
     model::Mech mech = baseDesign();
     mech.setTargSysType(catalog::targeting::kMultiTracII);
-    mount(mech, {{kMediumLaser, kRightArm}, {kMediumLaser, kCenterTorso, true}, {kC3Slave, kHead}});
+    mount(mech,
+          {{kMediumLaser, kRightArm}, {kMediumLaser, kCenterTorso, true}, {kC3Master, kHead}});
     // heat 2 + 3 + 3 = 8; weapons 92 * 1.37 = 126.04; total 742.89
     // C3: 92 * 35 / 100 = 32.2 -> 32; 774.89 -> 775
     const BVResult r = calc(mech);
@@ -387,13 +388,16 @@ TEST_F(BVWorkedExample, C3SlaveUnderMultiTracIICountsRearWeaponsFull) {
               "32");
 }
 
-TEST_F(BVWorkedExample, EveryC3UnitLinksTheWeapons) {
+TEST_F(BVWorkedExample, TheTwoC3ComputersLinkTheWeapons) {
     model::Mech mech = baseDesign();
     // 616.85 + 46 * 1.37 = 679.87; C3: 46 * 35 / 100 = 16.1 -> 16; 695.87 -> 696
-    for (const std::int16_t c3 : {kC3Slave, kC3Master, kImprovedC3}) {
+    for (const std::int16_t c3 : {kC3Master, kImprovedC3}) {
         mount(mech, {{kMediumLaser, kRightArm}, {c3, kHead}});
         EXPECT_EQ(calc(mech).battleValue, 696) << "record " << c3;
     }
+    // A slave unit alone is not a C3 computer: 679.87 -> 680.
+    mount(mech, {{kMediumLaser, kRightArm}, {kC3Slave, kHead}});
+    EXPECT_EQ(calc(mech).battleValue, 680);
     // Without a C3 unit there is no C3 line.
     mount(mech, {{kMediumLaser, kRightArm}, {kAMS, kHead}});
     const BVResult r = calc(mech);

@@ -49,7 +49,7 @@ TEST(BVShippedData, ADesignWithTheShippedTables) {
     mech.setWalking(5);
     mech.SetArmor(catalog::kCenterTorso, 150);
     std::vector<model::WeaponEntry> list(3);
-    const std::int16_t refs[] = {1 /* Medium Laser */, kC3SlaveRefID, kHeatDissipatingRefID1};
+    const std::int16_t refs[] = {1 /* Medium Laser */, kC3MasterRefID, kHeatDissipatingRefID1};
     for (std::int16_t i = 0; i < 3; ++i) {
         list[i].refID = refs[i];
         list[i].weaponIndex = i;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "app/programcontext.h"
 #include "app/recordcodec.h"
 #include "catalog/bvdatafile.h"
@@ -7,6 +9,8 @@
 #include "catalog/namelists.h"
 #include "catalog/pilotfile.h"
 #include "catalog/plotfile.h"
+#include "support/bytepatch.h"
+#include "support/contextfixture.h"
 #include "support/scripteduser.h"
 #include "support/tempdir.h"
 
@@ -19,11 +23,7 @@ using testing::TempDir;
 const std::string kContact = "Please contact Quennard at support@quennard.example for "
                              "information about obtaining a new database.";
 
-struct Fixture {
-    TempDir dir;
-    ScriptedUser user;
-    app::ProgramContext ctx{dir.path(), user};
-};
+using Fixture = testing::ContextFixture;
 
 // The file with its 30- or 50-byte header replaced and its version kept.
 std::string withHeader(const std::string& bytes, std::string_view header, std::size_t width) {
@@ -33,10 +33,7 @@ std::string withHeader(const std::string& bytes, std::string_view header, std::s
 }
 
 std::string withVersion(const std::string& bytes, std::size_t at, std::int16_t version) {
-    std::string changed = bytes;
-    changed[at] = static_cast<char>(version & 0xFF);
-    changed[at + 1] = static_cast<char>((version >> 8) & 0xFF);
-    return changed;
+    return testing::patchLittleEndian(bytes, at, static_cast<std::uint16_t>(version), 2);
 }
 
 // ---------------------------------------------------------------- BV data
@@ -138,34 +135,19 @@ TEST(BVDataFile, TruncationAtAnyByteIsDamage) {
 
 const PilotList kPilots{{"Natasha Kerenský", 2, 3}, {"", 4, 5}, {"Kai", 1, 2}, {"", 0, 0}};
 
-TEST(PilotFile, WrittenPilotsReadBackEqual) {
-    const auto parsed = parsePilotFile(writePilotFile(kPilots));
-    ASSERT_TRUE(parsed.ok());
-    EXPECT_EQ(parsed.value, kPilots);
-}
-
-TEST(PilotFile, NoRecordsLoadsAsOneEmptyPilot) {
-    Fixture f;
-    f.dir.write(kPilotFile, writePilotFile({}));
-    f.ctx.pilots = {{"Old", 1, 1}};
-    LoadPilotData(f.ctx);
-    EXPECT_EQ(f.ctx.pilots, PilotList{Pilot{}});
-    EXPECT_TRUE(f.user.messages.empty());
-}
-
-TEST(PilotFile, MissingFileIsSilentAndEmpty) {
-    Fixture f;
-    f.ctx.pilots = {{"Old", 1, 1}};
-    LoadPilotData(f.ctx);
-    EXPECT_EQ(f.ctx.pilots, PilotList{Pilot{}});
-    EXPECT_TRUE(f.user.messages.empty());
-}
-
-TEST(PilotFile, LoadReadsEveryRecord) {
-    Fixture f;
-    f.dir.write(kPilotFile, writePilotFile(kPilots));
-    LoadPilotData(f.ctx);
-    EXPECT_EQ(f.ctx.pilots, kPilots);
+TEST(PilotFile, LoadReadsEveryRecordAndAnEmptyOrMissingFileAsOneEmptyPilot) {
+    const std::pair<std::optional<PilotList>, PilotList> cases[] = {
+        {kPilots, kPilots}, {PilotList{}, PilotList{Pilot{}}}, {std::nullopt, PilotList{Pilot{}}}};
+    for (const auto& [written, loaded] : cases) {
+        Fixture f;
+        if (written) {
+            f.dir.write(kPilotFile, writePilotFile(*written));
+        }
+        f.ctx.pilots = {{"Old", 1, 1}};
+        LoadPilotData(f.ctx);
+        EXPECT_EQ(f.ctx.pilots, loaded);
+        EXPECT_TRUE(f.user.messages.empty());
+    }
 }
 
 TEST(PilotFile, DamagedFilesShowTheirMessageAndLeaveAnEmptyList) {
@@ -402,12 +384,8 @@ TEST(PlotFile, AbsurdArrayCountsAreReadErrors) {
     // Location 1's X array: point size, dimension count, then the element count.
     const std::size_t count = 50 + 2 + (2 + 2 + 2) + 2 + 2;
     for (const std::uint32_t value : {0x7FFFFFFFu, 0xFFFFFFFFu}) {
-        std::string damaged = bytes;
-        for (int i = 0; i < 4; ++i) {
-            damaged[count + static_cast<std::size_t>(i)] =
-                static_cast<char>((value >> (8 * i)) & 0xFF);
-        }
-        const auto parsed = parsePlotFile(damaged, kArmorPlotFile);
+        const auto parsed =
+            parsePlotFile(testing::patchLittleEndian(bytes, count, value, 4), kArmorPlotFile);
         EXPECT_EQ(parsed.status, ParseStatus::ReadFailure);
         EXPECT_TRUE(parsed.value.empty());
     }

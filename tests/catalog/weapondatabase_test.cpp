@@ -1,9 +1,12 @@
 #include "catalog/weapondatabase.h"
 
+#include <numeric>
+
 #include <gtest/gtest.h>
 
 #include "app/programcontext.h"
 #include "app/recordcodec.h"
+#include "support/bytepatch.h"
 #include "support/scripteduser.h"
 #include "support/tempdir.h"
 
@@ -111,30 +114,26 @@ TEST(WeaponDatabase, LayoutHasNoPadding) {
                                                   6));
 }
 
-TEST(WeaponDatabase, LoadsOneRecordWhenTheLastIndexIsZero) {
-    LoadFixture f;
-    f.writeDatabase(writeWeaponDatabase({sampleWeapon("AC/20", 0)}));
-    std::vector<std::pair<int, int>> ranges;
-    std::vector<int> advanced;
-    LoadProgress progress{[&](int lo, int hi) { ranges.emplace_back(lo, hi); },
-                          [&](int value) { advanced.push_back(value); }};
-    ASSERT_TRUE(LoadWeapons(f.ctx, progress));
-    ASSERT_EQ(f.ctx.weapons.size(), 1u);
-    EXPECT_EQ(f.ctx.weapons[0].name, "AC/20");
-    EXPECT_EQ(ranges, (std::vector<std::pair<int, int>>{{0, 0}}));
-    EXPECT_EQ(advanced, std::vector<int>{0});
-    EXPECT_TRUE(f.user.messages.empty());
-}
-
 TEST(WeaponDatabase, ProgressAdvancesAndEventsRunAfterEveryRecord) {
-    LoadFixture f;
-    const WeaponTable table{sampleWeapon("A", 0), sampleWeapon("B", 0), sampleWeapon("C", 1)};
-    f.writeDatabase(writeWeaponDatabase(table));
-    std::vector<int> advanced;
-    ASSERT_TRUE(LoadWeapons(f.ctx, {{}, [&](int value) { advanced.push_back(value); }}));
-    EXPECT_EQ(f.ctx.weapons, table);
-    EXPECT_EQ(advanced, (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(f.user.eventPumps, 3);
+    for (const WeaponTable& table :
+         {WeaponTable{sampleWeapon("AC/20", 0)},
+          WeaponTable{sampleWeapon("A", 0), sampleWeapon("B", 0), sampleWeapon("C", 1)}}) {
+        LoadFixture f;
+        f.writeDatabase(writeWeaponDatabase(table));
+        std::vector<std::pair<int, int>> ranges;
+        std::vector<int> advanced;
+        LoadProgress progress{[&](int lo, int hi) { ranges.emplace_back(lo, hi); },
+                              [&](int value) { advanced.push_back(value); }};
+        ASSERT_TRUE(LoadWeapons(f.ctx, progress));
+        EXPECT_EQ(f.ctx.weapons, table);
+        const int last = static_cast<int>(table.size()) - 1;
+        EXPECT_EQ(ranges, (std::vector<std::pair<int, int>>{{0, last}}));
+        std::vector<int> each(table.size());
+        std::iota(each.begin(), each.end(), 0);
+        EXPECT_EQ(advanced, each);
+        EXPECT_EQ(f.user.eventPumps, last + 1);
+        EXPECT_TRUE(f.user.messages.empty());
+    }
 }
 
 TEST(WeaponDatabase, MissingFileShowsAPlainMessage) {
@@ -238,16 +237,11 @@ TEST(WeaponDatabase, AFileEndingInsideTheRecordsGoesToTheErrorReporter) {
 
 TEST(WeaponDatabase, AbsurdCountsAreRefusedWithoutAllocating) {
     const std::string one = writeWeaponDatabase({bareWeapon()});
-    const auto withLastIndex = [&](std::int16_t lastIndex) {
-        std::string bytes = one;
-        bytes[32] = static_cast<char>(lastIndex & 0xFF);
-        bytes[33] = static_cast<char>((lastIndex >> 8) & 0xFF);
-        return bytes;
-    };
     for (const std::int16_t lastIndex : {std::int16_t{-1}, std::int16_t{-2}, std::int16_t{1},
                                          std::int16_t{32767}, std::int16_t{-32768}}) {
         SCOPED_TRACE(lastIndex);
-        const auto parsed = parseWeaponDatabase(withLastIndex(lastIndex));
+        const auto parsed = parseWeaponDatabase(
+            testing::patchLittleEndian(one, 32, static_cast<std::uint16_t>(lastIndex), 2));
         EXPECT_EQ(parsed.status, ParseStatus::Damaged);
         EXPECT_TRUE(parsed.value.empty());
     }
@@ -260,28 +254,13 @@ TEST(WeaponDatabase, AbsurdCountsAreRefusedWithoutAllocating) {
     const std::size_t countAt = 34 + 74 + 3 * 2 + 2;
     for (const std::uint32_t count : {0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu, 0x10000u}) {
         SCOPED_TRACE(count);
-        std::string bytes = withCodes;
-        for (int i = 0; i < 4; ++i) {
-            bytes[countAt + static_cast<std::size_t>(i)] =
-                static_cast<char>((count >> (8 * i)) & 0xFF);
-        }
-        const auto parsed = parseWeaponDatabase(bytes);
+        const auto parsed =
+            parseWeaponDatabase(testing::patchLittleEndian(withCodes, countAt, count, 4));
         EXPECT_EQ(parsed.status, ParseStatus::ReadFailure);
         EXPECT_EQ(parsed.failure.number, 62);
     }
     // The unmodified file does read, so the offset above is the count's.
     EXPECT_TRUE(parseWeaponDatabase(withCodes).ok());
-}
-
-TEST(WeaponDatabase, EmptyArraysCarryNoElementData) {
-    WeaponRecord r = bareWeapon();
-    const std::string bytes = writeWeaponDatabase({r});
-    // Dimension count 0 for both arrays, nothing after.
-    const auto parsed = parseWeaponDatabase(bytes);
-    ASSERT_TRUE(parsed.ok());
-    EXPECT_TRUE(parsed.value[0].ammoCodes.empty());
-    EXPECT_TRUE(parsed.value[0].manufacturers.empty());
-    EXPECT_EQ(bytes.size(), 140u);
 }
 
 TEST(WeaponLookup, FindsTheFirstExactNameOfTheTechBase) {

@@ -24,20 +24,13 @@ TEST(DefaultSlots, NewBipedDesign) {
     const auto& lists = mech.critLocations();
     EXPECT_EQ(texts(lists[7]), (std::vector<std::string>{"Life Support", "Sensors", "Cockpit", R,
                                                          "Sensors", "Life Support"}));
-    const std::vector<std::string> arm{"Shoulder",
-                                       "Upper Arm Actuator",
-                                       "Lower Arm Actuator",
-                                       "Hand Actuator",
-                                       R,
-                                       R,
-                                       R,
-                                       R,
-                                       R,
-                                       R,
-                                       R,
-                                       R};
-    const std::vector<std::string> leg{
-        "Hip", "Upper Leg Actuator", "Lower Leg Actuator", "Foot Actuator", R, R, R, R, R, R, R, R};
+    std::vector<std::string> arm(12, R);
+    std::vector<std::string> leg(12, R);
+    for (std::size_t i = 0; i < 4; ++i) {
+        arm[i] =
+            std::array{"Shoulder", "Upper Arm Actuator", "Lower Arm Actuator", "Hand Actuator"}[i];
+        leg[i] = std::array{"Hip", "Upper Leg Actuator", "Lower Leg Actuator", "Foot Actuator"}[i];
+    }
     EXPECT_EQ(texts(lists[0]), arm);
     EXPECT_EQ(texts(lists[5]), arm);
     EXPECT_EQ(texts(lists[2]), leg);

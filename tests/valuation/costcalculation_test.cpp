@@ -1,6 +1,7 @@
 #include "valuation/costcalculation.h"
 
 #include <cmath>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -50,12 +51,13 @@ protected:
     // The 20-ton reference design: walking 6 (rating 120), fusion engine, standard gyro,
     // cockpit, structure and myomer, 10 single heat sinks, 64 points of standard armour
     // (4 tons), every actuator, one medium laser.
-    void reference20() {
-        mech.setTonnage(20);
-        mech.setWalking(6);
-        mech.SetArmor(catalog::kCenterTorso, 64);
-        mech.AddWeapon(kMediumLaser);
+    static void reference20(Mech& m) {
+        m.setTonnage(20);
+        m.setWalking(6);
+        m.SetArmor(catalog::kCenterTorso, 64);
+        m.AddWeapon(kMediumLaser);
     }
+    void reference20() { reference20(mech); }
 
     // The 100-ton reference design: walking 3 (rating 300), no armour, no weapons.
     void reference100() {
@@ -124,26 +126,19 @@ TEST_F(Cost, HundredTonDesignDoublesItsParts) {
 // A quarter of the parts is added before the multiplier: 1,201,200 / 4 = 300,300;
 // (1,201,200 + 300,300) x 1.2 = 1,801,800.
 TEST_F(Cost, OmniMechAndLAMPayAQuarterMoreBeforeTheMultiplier) {
-    for (std::int16_t type : {catalog::kOmniMech, catalog::kLAM}) {
+    const std::tuple<std::int16_t, std::int64_t, std::int32_t> cases[] = {
+        {catalog::kOmniMech, 300300, 1801800},
+        {catalog::kLAM, 300300, 1801800},
+        {catalog::kQuad, 0, 1441440}};
+    for (const auto& [type, surcharge, total] : cases) {
         Mech m(ctx);
-        m.setTonnage(20);
-        m.setWalking(6);
-        m.SetArmor(catalog::kCenterTorso, 64);
-        m.AddWeapon(kMediumLaser);
+        reference20(m);
         m.setMechType(type);
         const CostResult r = costOf(m);
-        EXPECT_EQ(r.step(CostStep::Surcharge), 300300) << type;
-        EXPECT_EQ(r.subtotal, 1501500);
-        EXPECT_EQ(CalcTotalCost(m), 1801800);
+        EXPECT_EQ(r.step(CostStep::Surcharge), surcharge) << type;
+        EXPECT_EQ(r.subtotal, kParts20 + surcharge) << type;
+        EXPECT_EQ(CalcTotalCost(m), total) << type;
     }
-    Mech quad(ctx);
-    quad.setTonnage(20);
-    quad.setWalking(6);
-    quad.SetArmor(catalog::kCenterTorso, 64);
-    quad.AddWeapon(kMediumLaser);
-    quad.setMechType(catalog::kQuad);
-    EXPECT_EQ(costOf(quad).step(CostStep::Surcharge), 0);
-    EXPECT_EQ(CalcTotalCost(quad), 1441440);
 }
 
 TEST_F(Cost, SingleHeatSinksBeyondTheFreeTen) {
@@ -403,10 +398,7 @@ TEST_F(Cost, ChangedPricesCountFromTheNextCalculation) {
 
     // A design made afterwards is priced the same way.
     Mech later(ctx);
-    later.setTonnage(20);
-    later.setWalking(6);
-    later.SetArmor(catalog::kCenterTorso, 64);
-    later.AddWeapon(kMediumLaser);
+    reference20(later);
     EXPECT_EQ(CalcTotalCost(later), 1441440 + 18000); // 15,000 x 1.2
 }
 

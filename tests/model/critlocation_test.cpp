@@ -180,31 +180,21 @@ TEST(CritLocation, RemoveAllOfTakesEveryInstanceOfTheCode) {
     EXPECT_TRUE(list.IsOccupied(4)); // a weapon's empty base code never matches
 }
 
-struct CompactCase {
-    const char* before;
-    const char* after;
-};
-
-class CompactTable : public ::testing::TestWithParam<CompactCase> {};
-
-TEST_P(CompactTable, MovesItemsUpWholeAndLeavesLockedSlots) {
-    CritLocation list = listOf(GetParam().before);
-    list.Compact();
-    EXPECT_EQ(layoutOf(list), GetParam().after) << GetParam().before;
-    for (int i = 0; i < list.slotCount(); ++i) {
-        EXPECT_EQ(list.slot(i).index, i);
+TEST(CritLocation, CompactMovesItemsUpWholeAndLeavesLockedSlots) {
+    // Before and after; an item never splits around a locked slot.
+    const std::pair<const char*, const char*> cases[] = {
+        {"..AA.B.1", "AAB1...."}, {"L..AA.L.B", "LAAB..L.."}, {".L.AAA", ".LAAA."},
+        {"LL.L.AA", "LL.LAA."},   {".L..AAB", "BLAA..."},     {"AB..", "AB.."},
+        {"LLLL", "LLLL"},         {"...1122", "1122..."}};
+    for (const auto& [before, after] : cases) {
+        CritLocation list = listOf(before);
+        list.Compact();
+        EXPECT_EQ(layoutOf(list), after) << before;
+        for (int i = 0; i < list.slotCount(); ++i) {
+            EXPECT_EQ(list.slot(i).index, i);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Model, CompactTable,
-                         ::testing::Values(CompactCase{"..AA.B.1", "AAB1...."},
-                                           CompactCase{"L..AA.L.B", "LAAB..L.."},
-                                           CompactCase{".L.AAA", ".LAAA."},
-                                           // an item never splits around a locked slot
-                                           CompactCase{"LL.L.AA", "LL.LAA."},
-                                           CompactCase{".L..AAB", "BLAA..."},
-                                           CompactCase{"AB..", "AB.."}, CompactCase{"LLLL", "LLLL"},
-                                           CompactCase{"...1122", "1122..."}));
 
 TEST(CritLocation, CompactReportsMovesAndStaysSilentWhenNothingMoves) {
     CritLocation list = listOf("..AA.7");

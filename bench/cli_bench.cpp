@@ -12,7 +12,7 @@
 
 #include "app/files.h"
 #include "app/programcontext.h"
-#include "app/userinteraction.h"
+#include "bench/benchsupport.h"
 #include "catalog/bvdatafile.h"
 #include "catalog/equipment.h"
 #include "catalog/locations.h"
@@ -29,38 +29,11 @@ namespace fs = std::filesystem;
 
 constexpr int kDesignFiles = 3000;
 
-class Quiet : public app::UserInteraction {
-public:
-    void message(std::string_view, std::string_view, app::MessageIcon) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    app::Answer askYesNoCancel(std::string_view, std::string_view) override {
-        return app::Answer::Cancel;
-    }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> openFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<int> chooseFromList(std::string_view, std::string_view,
-                                      const std::vector<std::string>&) override {
-        return std::nullopt;
-    }
-    void setBusyPointer() override {}
-    void setNormalPointer() override {}
-    void processEvents() override {}
-    void beep() override {}
-};
-
 // The folder of design files, written once and removed at the end of the run.
 struct DesignFolder {
-    Quiet user;
     std::string programDir = fs::read_symlink("/proc/self/exe").parent_path().string();
-    app::ProgramContext ctx{programDir, user};
+    bench::BenchContext context{programDir};
+    app::ProgramContext& ctx = context.ctx;
     fs::path folder;
     std::vector<std::string> files;
     std::string tool;

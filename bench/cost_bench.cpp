@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/programcontext.h"
-#include "app/userinteraction.h"
+#include "bench/benchsupport.h"
 #include "catalog/equipment.h"
 #include "catalog/locations.h"
 #include "model/mech.h"
@@ -16,33 +16,6 @@
 namespace {
 
 using namespace fpw;
-
-class Silent : public app::UserInteraction {
-public:
-    void message(std::string_view, std::string_view, app::MessageIcon) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    app::Answer askYesNoCancel(std::string_view, std::string_view) override {
-        return app::Answer::Cancel;
-    }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> openFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<int> chooseFromList(std::string_view, std::string_view,
-                                      const std::vector<std::string>&) override {
-        return std::nullopt;
-    }
-    void setBusyPointer() override {}
-    void setNormalPointer() override {}
-    void processEvents() override {}
-    void beep() override {}
-};
 
 enum : std::int16_t { kMediumLaser, kPPC, kLRM15, kSRM6, kAmmo, kAC10, kRecords };
 
@@ -67,8 +40,8 @@ catalog::WeaponTable table() {
 }
 
 struct Fixture {
-    Silent user;
-    app::ProgramContext ctx{"/nonexistent", user};
+    bench::BenchContext context;
+    app::ProgramContext& ctx = context.ctx;
     model::Mech typical{ctx};
     model::Mech heavy{ctx};
 

@@ -9,7 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/programcontext.h"
-#include "app/userinteraction.h"
+#include "bench/benchsupport.h"
 #include "catalog/equipment.h"
 #include "catalog/prices.h"
 #include "io/designfile.h"
@@ -18,33 +18,6 @@
 namespace {
 
 using namespace fpw;
-
-class Silent : public app::UserInteraction {
-public:
-    void message(std::string_view, std::string_view, app::MessageIcon) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    app::Answer askYesNoCancel(std::string_view, std::string_view) override {
-        return app::Answer::Cancel;
-    }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> openFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<int> chooseFromList(std::string_view, std::string_view,
-                                      const std::vector<std::string>&) override {
-        return std::nullopt;
-    }
-    void setBusyPointer() override {}
-    void setNormalPointer() override {}
-    void processEvents() override {}
-    void beep() override {}
-};
 
 catalog::WeaponRecord record(const char* name, std::int16_t type, double tons, std::int16_t heat,
                              std::int16_t slots, std::int16_t ammo) {
@@ -62,14 +35,14 @@ enum Ref : std::int16_t { kAC20, kLRM20, kSRM6, kMediumLaser, kAmmoAC20, kAmmoLR
 
 // A scratch folder and a program context over a small weapon table.
 struct Workbench {
-    Silent user;
     std::filesystem::path folder;
-    app::ProgramContext ctx;
+    bench::BenchContext context;
+    app::ProgramContext& ctx;
 
     Workbench()
         : folder(std::filesystem::temp_directory_path() /
                  ("fpw-designfile-bench-" + std::to_string(::getpid()))),
-          ctx(folder.string(), user) {
+          context(folder.string()), ctx(context.ctx) {
         std::filesystem::create_directories(folder);
         ctx.weapons = {
             record("Autocannon/20", 1, 14, 7, 10, 5), record("LRM-20", 2, 10, 6, 5, 6),

@@ -5,39 +5,12 @@
 #include <benchmark/benchmark.h>
 
 #include "app/programcontext.h"
-#include "app/userinteraction.h"
+#include "bench/benchsupport.h"
 #include "model/mech.h"
 
 namespace {
 
 using namespace fpw;
-
-class NoOneAsked : public app::UserInteraction {
-public:
-    void message(std::string_view, std::string_view, app::MessageIcon) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    app::Answer askYesNoCancel(std::string_view, std::string_view) override {
-        return app::Answer::Cancel;
-    }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> openFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<int> chooseFromList(std::string_view, std::string_view,
-                                      const std::vector<std::string>&) override {
-        return std::nullopt;
-    }
-    void setBusyPointer() override {}
-    void setNormalPointer() override {}
-    void processEvents() override {}
-    void beep() override {}
-};
 
 catalog::WeaponRecord record(const char* name, std::int16_t type, double tons, std::int16_t heat,
                              std::vector<std::int16_t> ammo, bool linkable, bool artemis) {
@@ -56,8 +29,8 @@ catalog::WeaponRecord record(const char* name, std::int16_t type, double tons, s
 // An assault design of twelve weapon entries with a targeting computer and Artemis, the
 // options that make the weapon sums do the most work.
 struct TypicalDesign {
-    NoOneAsked user;
-    app::ProgramContext ctx{"/nonexistent", user};
+    bench::BenchContext context;
+    app::ProgramContext& ctx = context.ctx;
     model::Mech mech{ctx};
 
     TypicalDesign() {

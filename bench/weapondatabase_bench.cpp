@@ -7,40 +7,12 @@
 
 #include "app/files.h"
 #include "app/programcontext.h"
-#include "app/userinteraction.h"
+#include "bench/benchsupport.h"
 #include "catalog/weapondatabase.h"
 
 namespace {
 
 using namespace fpw;
-
-// A person who is never asked anything: the load shows no message when the file is sound.
-class SilentUser : public app::UserInteraction {
-public:
-    void message(std::string_view, std::string_view, app::MessageIcon) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    app::Answer askYesNoCancel(std::string_view, std::string_view) override {
-        return app::Answer::Cancel;
-    }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> openFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<int> chooseFromList(std::string_view, std::string_view,
-                                      const std::vector<std::string>&) override {
-        return std::nullopt;
-    }
-    void setBusyPointer() override {}
-    void setNormalPointer() override {}
-    void processEvents() override {}
-    void beep() override {}
-};
 
 // Records of the size the shipped database has: names, a few codes and manufacturers.
 catalog::WeaponTable makeTable(int count) {
@@ -77,8 +49,8 @@ void BM_LoadWeaponsFromFile(benchmark::State& state) {
     const auto directory = std::filesystem::temp_directory_path() /
                            ("fpw-bench-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(directory);
-    SilentUser user;
-    app::ProgramContext ctx(directory.string(), user);
+    bench::BenchContext context(directory.string());
+    app::ProgramContext& ctx = context.ctx;
     app::writeFileAtomically(ctx.programFile(catalog::kWeaponDatabaseFile),
                              catalog::writeWeaponDatabase(makeTable(500)));
     for (auto _ : state) {

@@ -40,7 +40,7 @@ constexpr std::size_t kMaxCountedString = std::numeric_limits<std::uint16_t>::ma
 
 std::string_view RecordReader::take(std::size_t count) {
     if (count > remaining()) {
-        throw ReadError("Input past end of file");
+        throw ReadError(std::string(kInputPastEndText));
     }
     const auto part = bytes_.substr(position_, count);
     position_ += count;

@@ -17,6 +17,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// What a ReadError says when the file ends before the record does; the readers report the
+// same text with failure::kInputPastEndOfFile.
+inline constexpr std::string_view kInputPastEndText = "Input past end of file";
+
 // Reads values from a byte buffer it does not own. Every read checks the bytes left first
 // and throws ReadError instead of reading past the end or allocating for an absurd count.
 class RecordReader {

@@ -28,8 +28,9 @@ std::string gAppendWithSeparator(std::string_view list, std::string_view item,
 // ASCII lower case, the comparison the program's parameter and qualifier texts use.
 std::string lowerCase(std::string_view text);
 
-// The lines of a text file: split at LF, a CR before the LF belonging to the line ending; a
-// last line without LF counts, an empty remainder after the last LF does not.
+// The lines of a text file: CR LF, LF and a lone CR each end a line (files come from editors of
+// every platform); a last line without an ending counts, a final line ending adds no entry and
+// an empty line is an empty entry. The views point into `text`.
 std::vector<std::string_view> splitLines(std::string_view text);
 
 // A plain text file's bytes as UTF-8: Windows-1252 unless the file starts with the UTF-8 byte

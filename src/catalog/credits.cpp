@@ -3,12 +3,13 @@
 #include "app/ansi.h"
 #include "app/files.h"
 #include "app/programcontext.h"
-#include "catalog/namelists.h"
+#include "app/textutil.h"
 
 namespace fpw::catalog {
 
 std::optional<std::vector<std::string>> parseCredits(std::string_view bytes) {
-    const std::vector<std::string> lines = splitLines(app::ansiToUtf8(bytes));
+    const std::string utf8 = app::ansiToUtf8(bytes);
+    const std::vector<std::string_view> lines = app::splitLines(utf8);
     if (lines.empty() || lines.front() != kCreditsHeader) {
         return std::nullopt;
     }

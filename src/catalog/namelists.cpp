@@ -4,6 +4,7 @@
 
 #include "app/ansi.h"
 #include "app/files.h"
+#include "app/textutil.h"
 
 namespace fpw::catalog {
 namespace {
@@ -40,27 +41,10 @@ std::string nameListTitle(int index) {
     return std::string(kNameLists[static_cast<std::size_t>(index)].title);
 }
 
-std::vector<std::string> splitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            lines.emplace_back(text.substr(start, i - start));
-            i += (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-            start = i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < text.size()) {
-        lines.emplace_back(text.substr(start));
-    }
-    return lines;
-}
-
 std::vector<std::string> parseNameList(std::string_view bytes) {
-    return splitLines(app::ansiToUtf8(bytes));
+    const std::string text = app::ansiToUtf8(bytes);
+    const std::vector<std::string_view> lines = app::splitLines(text);
+    return std::vector<std::string>(lines.begin(), lines.end());
 }
 
 std::string writeNameList(const std::vector<std::string>& entries) {

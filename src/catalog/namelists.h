@@ -15,10 +15,6 @@ std::string gGetListFileName(int index);
 // The list's caption ("Manufacturer" ...) for index 0 to 7, else an empty string.
 std::string nameListTitle(int index);
 
-// Splits text into lines: CR LF, LF and a lone CR each end a line; a final line ending adds
-// no entry, an empty line is an empty entry.
-std::vector<std::string> splitLines(std::string_view text);
-
 // The entries of a name list file's bytes.
 std::vector<std::string> parseNameList(std::string_view bytes);
 // The file's bytes: every entry followed by CR LF.

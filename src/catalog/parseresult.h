@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/errorreporter.h"
+#include "app/recordcodec.h"
 
 namespace fpw::catalog {
 
@@ -27,6 +28,14 @@ template <typename T> struct ParseResult {
     app::Failure failure;
 
     bool ok() const { return status == ParseStatus::Ok; }
+
+    // The file ended inside its records: nothing is handed over.
+    void setInputPastEnd() {
+        status = ParseStatus::ReadFailure;
+        value = T{};
+        failure =
+            app::Failure{app::failure::kInputPastEndOfFile, std::string(app::kInputPastEndText)};
+    }
 };
 
 } // namespace fpw::catalog

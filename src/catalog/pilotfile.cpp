@@ -53,8 +53,7 @@ ParseResult<PilotList> parsePilotFile(std::string_view bytes) {
         }
         result.value = std::move(pilots);
     } catch (const app::ReadError&) {
-        result.status = ParseStatus::ReadFailure;
-        result.failure = app::Failure{app::failure::kInputPastEndOfFile, "Input past end of file"};
+        result.setInputPastEnd();
     }
     return result;
 }

@@ -105,8 +105,7 @@ ParseResult<PlotTable> parsePlotFile(std::string_view bytes, const PlotFileKind&
             table.push_back(std::move(record));
         }
     } catch (const app::ReadError&) {
-        result.status = ParseStatus::ReadFailure;
-        result.failure = app::Failure{app::failure::kInputPastEndOfFile, "Input past end of file"};
+        result.setInputPastEnd();
         return result;
     }
     result.value = std::move(table);

@@ -186,8 +186,7 @@ ParseResult<WeaponTable> parseWeaponDatabase(std::string_view bytes, const LoadP
             }
         }
     } catch (const app::ReadError&) {
-        result.status = ParseStatus::ReadFailure;
-        result.failure = app::Failure{app::failure::kInputPastEndOfFile, "Input past end of file"};
+        result.setInputPastEnd();
         return result;
     }
     result.value = std::move(table);

@@ -39,12 +39,13 @@ TEST(TextUtil, AppendWithSeparator) {
     EXPECT_EQ(gAppendWithSeparator("AC/20", "LRM-20", ", "), "AC/20, LRM-20");
 }
 
-TEST(TextUtil, SplitLinesTreatsCrLfAsOneLineEnding) {
+TEST(TextUtil, SplitLinesEndsLinesAtCrLfLfAndLoneCr) {
     using Lines = std::vector<std::string_view>;
     EXPECT_EQ(splitLines("a\r\nb\r\n"), (Lines{"a", "b"}));
     EXPECT_EQ(splitLines("a\nb"), (Lines{"a", "b"}));
     EXPECT_EQ(splitLines("a\n\nb\n"), (Lines{"a", "", "b"}));
-    EXPECT_EQ(splitLines("a\r\r\n"), (Lines{"a\r"}));
+    EXPECT_EQ(splitLines("a\r\r\n"), (Lines{"a", ""}));
+    EXPECT_EQ(splitLines("a\rb\r"), (Lines{"a", "b"}));
     EXPECT_EQ(splitLines(""), Lines{});
 }
 

@@ -1,6 +1,7 @@
 #include "infocommand.h"
 
 #include <cstdio>
+#include <optional>
 #include <ostream>
 
 #include <nlohmann/json.hpp>
@@ -13,6 +14,15 @@ std::string plainNumber(double x) {
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.15g", x);
     return buffer;
+}
+
+// A missing value is written as null, so that every row has every key.
+template <typename T>
+void putOptional(nlohmann::ordered_json& j, const char* key, const std::optional<T>& value) {
+    if (value)
+        j[key] = *value;
+    else
+        j[key] = nullptr;
 }
 
 } // namespace
@@ -37,10 +47,7 @@ std::string jsonLine(const DesignRow& row) {
     };
     figure("name", row.name);
     figure("model", row.model);
-    if (ok && row.config)
-        j["config"] = *row.config;
-    else
-        j["config"] = nullptr;
+    putOptional(j, "config", ok ? row.config : std::nullopt);
     figure("tonnage", row.tonnage);
     figure("total_tonnage", row.totalTonnage);
     figure("free_tonnage", row.freeTonnage);
@@ -51,14 +58,8 @@ std::string jsonLine(const DesignRow& row) {
     figure("heat_dissipation", row.heatDissipation);
     figure("free_slots", row.freeSlots);
     figure("cost", row.cost);
-    if (ok && row.bv)
-        j["bv"] = *row.bv;
-    else
-        j["bv"] = nullptr;
-    if (row.error)
-        j["error"] = *row.error;
-    else
-        j["error"] = nullptr;
+    putOptional(j, "bv", ok ? row.bv : std::nullopt);
+    putOptional(j, "error", row.error);
     // Names come from files: a byte that is no UTF-8 must not end the run.
     return j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }

@@ -183,9 +183,20 @@ double roundAsFormatted(double x, int decimals) {
         return x;
     }
     const DecimalText rounded = roundDecimal(x, clampedDecimals(decimals));
-    const std::string text = (rounded.negative ? "-" : "") +
-                             (rounded.whole.empty() ? std::string("0") : rounded.whole) + "." +
-                             rounded.fraction + "0";
+    // Built by appending: GCC 12 reports a false overlap for string + const char* chains.
+    std::string text;
+    text.reserve(rounded.whole.size() + rounded.fraction.size() + 4);
+    if (rounded.negative) {
+        text.push_back('-');
+    }
+    if (rounded.whole.empty()) {
+        text.push_back('0');
+    } else {
+        text.append(rounded.whole);
+    }
+    text.push_back('.');
+    text.append(rounded.fraction);
+    text.push_back('0');
     double value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
@@ -204,15 +215,21 @@ std::string formatFixed(double x, int decimals, bool groupThousands, bool leadin
     }
     decimals = clampedDecimals(decimals);
     const DecimalText rounded = roundDecimal(x, decimals);
-    std::string whole = rounded.whole;
-    if (whole.empty() && (leadingZero || decimals == 0)) {
-        whole = "0";
+    std::string text;
+    text.reserve(rounded.whole.size() * 4 / 3 + rounded.fraction.size() + 3);
+    if (rounded.negative) {
+        text.push_back('-');
     }
-    std::string text = rounded.negative ? "-" : "";
-    text += groupThousands ? groupedThousands(whole) : whole;
+    if (rounded.whole.empty()) {
+        if (leadingZero || decimals == 0) {
+            text.push_back('0');
+        }
+    } else {
+        text.append(groupThousands ? groupedThousands(rounded.whole) : rounded.whole);
+    }
     if (decimals > 0) {
-        text += '.';
-        text += rounded.fraction;
+        text.push_back('.');
+        text.append(rounded.fraction);
     }
     return text;
 }

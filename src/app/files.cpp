@@ -38,9 +38,8 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
     };
     const fs::path target(path);
     std::random_device entropy;
-    const fs::path temporary =
-        target.parent_path() /
-        ("." + target.filename().string() + "." + std::to_string(entropy()) + ".tmp");
+    const fs::path temporary = target.parent_path() / ("." + target.filename().string() + "." +
+                                                       std::to_string(entropy()) + ".tmp");
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) {
@@ -74,7 +73,9 @@ bool fileExists(const std::string& path) {
     return static_cast<bool>(in);
 }
 
-bool isPathSeparator(char c) { return c == '\\' || c == '/'; }
+bool isPathSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 std::string joinPath(std::string_view directory, std::string_view name) {
     std::string path(directory);

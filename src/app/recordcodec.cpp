@@ -47,19 +47,33 @@ std::string_view RecordReader::take(std::size_t count) {
     return part;
 }
 
-std::int16_t RecordReader::integer() { return decode<std::int16_t>(take(2)); }
-bool RecordReader::boolean() { return integer() != 0; }
-std::int32_t RecordReader::longValue() { return decode<std::int32_t>(take(4)); }
-double RecordReader::doubleValue() { return decode<double>(take(8)); }
+std::int16_t RecordReader::integer() {
+    return decode<std::int16_t>(take(2));
+}
+bool RecordReader::boolean() {
+    return integer() != 0;
+}
+std::int32_t RecordReader::longValue() {
+    return decode<std::int32_t>(take(4));
+}
+double RecordReader::doubleValue() {
+    return decode<double>(take(8));
+}
 
 std::string RecordReader::string() {
     const auto length = decode<std::uint16_t>(take(2));
     return ansiToUtf8(take(length));
 }
 
-std::string RecordReader::fixedText(std::size_t width) { return ansiToUtf8(take(width)); }
-std::string RecordReader::header(std::size_t width) { return trimBlanks(fixedText(width)); }
-std::string RecordReader::rawBytes(std::size_t count) { return std::string(take(count)); }
+std::string RecordReader::fixedText(std::size_t width) {
+    return ansiToUtf8(take(width));
+}
+std::string RecordReader::header(std::size_t width) {
+    return trimBlanks(fixedText(width));
+}
+std::string RecordReader::rawBytes(std::size_t count) {
+    return std::string(take(count));
+}
 
 std::size_t RecordReader::checkedCount(std::int64_t count, std::size_t minRecordBytes) {
     if (count < 0) {
@@ -119,10 +133,18 @@ std::size_t RecordReader::lastIndexPrefix(std::size_t minRecordBytes) {
     return checkedCount(std::int64_t{lastIndex} + 1, minRecordBytes);
 }
 
-void RecordWriter::integer(std::int16_t value) { encode(bytes_, value); }
-void RecordWriter::boolean(bool value) { integer(value ? -1 : 0); }
-void RecordWriter::longValue(std::int32_t value) { encode(bytes_, value); }
-void RecordWriter::doubleValue(double value) { encode(bytes_, value); }
+void RecordWriter::integer(std::int16_t value) {
+    encode(bytes_, value);
+}
+void RecordWriter::boolean(bool value) {
+    integer(value ? -1 : 0);
+}
+void RecordWriter::longValue(std::int32_t value) {
+    encode(bytes_, value);
+}
+void RecordWriter::doubleValue(double value) {
+    encode(bytes_, value);
+}
 
 void RecordWriter::string(std::string_view utf8) {
     std::string ansi = utf8ToAnsi(utf8);
@@ -138,7 +160,9 @@ void RecordWriter::fixedText(std::string_view utf8, std::size_t width) {
     bytes_ += ansi;
 }
 
-void RecordWriter::rawBytes(std::string_view bytes) { bytes_.append(bytes); }
+void RecordWriter::rawBytes(std::string_view bytes) {
+    bytes_.append(bytes);
+}
 
 void RecordWriter::arrayHead(std::size_t count, std::int32_t lowerBound) {
     integer(1);

@@ -16,9 +16,9 @@ struct SkillMultiplier {
 };
 
 struct BVTables {
-    std::array<double, 7> engineMultiplierIS{};   // by engine type
-    std::array<double, 7> engineMultiplierClan{}; // by engine type
-    std::array<double, 26> offensiveSpeedFactor{}; // by speed rating 0 to 25
+    std::array<double, 7> engineMultiplierIS{};      // by engine type
+    std::array<double, 7> engineMultiplierClan{};    // by engine type
+    std::array<double, 26> offensiveSpeedFactor{};   // by speed rating 0 to 25
     std::array<double, 6> defensiveMovementFactor{}; // by target movement modifier 0 to 5
     std::array<SkillMultiplier, 64> skillMultiplier{};
     bool operator==(const BVTables&) const = default;

@@ -12,7 +12,8 @@ namespace fpw::catalog {
 // byte for byte; they are true when non-zero.
 struct WeaponRecord {
     std::string name;
-    std::int16_t weaponType = 0; // 0 energy, 1 ballistic, 2 missile, 3 equipment, 4 ammo, 5 artillery
+    // 0 energy, 1 ballistic, 2 missile, 3 equipment, 4 ammo, 5 artillery
+    std::int16_t weaponType = 0;
     std::int16_t techLevel = 1;
     std::int16_t techBase = 0; // 0 Inner Sphere, 1 Clan
     double tonnage = 0;        // negative: not applicable
@@ -30,11 +31,11 @@ struct WeaponRecord {
     std::int16_t unnamed17 = 0;
     std::array<std::uint8_t, 8> unnamed18{};
     bool spreadable = false;
-    std::int32_t cost = 0;          // below 1: not applicable
-    std::int16_t combatValue = 0;   // below 1: not applicable
-    double battleValue = 0;         // 0 or less: not applicable
-    std::int16_t shotsPerTon = -1;  // negative: not applicable
-    std::string damagePer = "-1";   // "-1": none
+    std::int32_t cost = 0;         // below 1: not applicable
+    std::int16_t combatValue = 0;  // below 1: not applicable
+    double battleValue = 0;        // 0 or less: not applicable
+    std::int16_t shotsPerTon = -1; // negative: not applicable
+    std::string damagePer = "-1";  // "-1": none
     std::int16_t maxDamage = -1;
     std::int16_t tcLinkable = 0;
     std::int16_t ammoWeaponType = 0;

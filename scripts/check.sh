@@ -4,6 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+# Let the two builds share cached objects although they live in different folders.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 cmake --preset core >/dev/null
 cmake --build --preset core
 cmake --preset default >/dev/null

@@ -2,7 +2,7 @@
 # Installs what building and testing need on Debian 12 (as root), once.
 set -euo pipefail
 packages=(
-    cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
+    cmake ninja-build g++ ccache libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev nlohmann-json3-dev
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev
     xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils

@@ -38,8 +38,13 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
     };
     const fs::path target(path);
     std::random_device entropy;
-    const fs::path temporary = target.parent_path() / ("." + target.filename().string() + "." +
-                                                       std::to_string(entropy()) + ".tmp");
+    // Appended piece by piece: GCC 12 reports a false overlap for const char* + string chains.
+    std::string hiddenName(1, '.');
+    hiddenName.append(target.filename().string());
+    hiddenName.push_back('.');
+    hiddenName.append(std::to_string(entropy()));
+    hiddenName.append(".tmp");
+    const fs::path temporary = target.parent_path() / hiddenName;
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) {

@@ -69,7 +69,8 @@ ToolRun runDataTool(std::initializer_list<std::string> arguments) {
     TempDir scratch;
     std::string command = shellQuoted(programFilePath("fpw-data"));
     for (const std::string& argument : arguments) {
-        command += " " + shellQuoted(argument);
+        command += ' ';
+        command += shellQuoted(argument);
     }
     command += " >" + shellQuoted(scratch.file("out")) + " 2>" + shellQuoted(scratch.file("err"));
     ToolRun run;

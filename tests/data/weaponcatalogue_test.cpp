@@ -324,7 +324,8 @@ TEST(ShippedWeaponDatabase, MuxNamesFollowTheServerTemplates) {
         if (r.weaponType == kAmmo) {
             EXPECT_EQ(blanks, r.ammoTypeText.empty() ? 1 : 2) << r.name;
             EXPECT_EQ(r.muxName.rfind("Ammo_", 0), 0u) << r.name;
-            EXPECT_TRUE(contains(r.muxName, " " + std::to_string(r.shotsPerTon))) << r.name;
+            const std::string shots = std::string(" ").append(std::to_string(r.shotsPerTon));
+            EXPECT_TRUE(contains(r.muxName, shots)) << r.name;
         } else {
             EXPECT_EQ(blanks, 0) << r.name;
         }

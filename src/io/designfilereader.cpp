@@ -32,7 +32,6 @@ void require(bool condition, const char* what) {
 constexpr std::size_t kMinWeaponBytes = 28;
 constexpr std::size_t kMinSlotBytes = 28;
 constexpr std::size_t kMaxStartSlot = 12;
-constexpr std::string_view kInputPastEnd = "Input past end of file";
 
 // A slot record as the file holds it.
 struct SlotRecord {
@@ -455,11 +454,11 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         result.mech.emplace(std::move(mech));
     } catch (const app::ReadError& error) {
         // The codec says which: the file ended early, or a count it cannot hold.
-        const bool ended = std::string_view(error.what()) == kInputPastEnd;
+        const bool ended = std::string_view(error.what()) == app::kInputPastEndText;
         result.status = DesignFileResult::Status::Damaged;
-        result.failure =
-            ended ? app::Failure{app::failure::kInputPastEndOfFile, std::string(kInputPastEnd)}
-                  : app::Failure{app::failure::kBadFileFormat, "Bad file format"};
+        result.failure = ended ? app::Failure{app::failure::kInputPastEndOfFile,
+                                              std::string(app::kInputPastEndText)}
+                               : app::Failure{app::failure::kBadFileFormat, "Bad file format"};
     } catch (const BadValue&) {
         result.status = DesignFileResult::Status::Damaged;
         result.failure = app::Failure{app::failure::kBadFileFormat, "Bad file format"};

@@ -10,6 +10,7 @@
 #include "app/programcontext.h"
 #include "catalog/equipment.h"
 #include "catalog/locations.h"
+#include "catalog/movement.h"
 #include "model/mech.h"
 
 namespace fpw::valuation {
@@ -368,12 +369,12 @@ double Calculation::heatPenalty() {
 }
 
 double Calculation::movementFactor() {
-    int modifier = TMM(effectiveRunningMP(mech_));
+    int modifier = catalog::TMM(effectiveRunningMP(mech_));
     if (mech_.jumping() > 0) {
-        modifier = std::max(modifier, TMM(mech_.jumping()) + 1);
+        modifier = std::max(modifier, catalog::TMM(mech_.jumping()) + 1);
     }
     if (const auto mp = enhancedMP(mech_)) {
-        modifier = std::max(modifier, TMM(*mp));
+        modifier = std::max<int>(modifier, catalog::TMM(*mp));
     }
     const double factor = DefensiveMovementFactor(tables_, modifier);
     def("Max target modifier of " + std::to_string(modifier) + " = defensive movement factor of " +

@@ -75,25 +75,6 @@ std::int16_t HeatDissipation(const model::Mech& mech) {
     return app::toInteger(dissipation);
 }
 
-int TMM(int hexesMoved) {
-    if (hexesMoved <= 2) {
-        return 0;
-    }
-    if (hexesMoved <= 4) {
-        return 1;
-    }
-    if (hexesMoved <= 6) {
-        return 2;
-    }
-    if (hexesMoved <= 9) {
-        return 3;
-    }
-    if (hexesMoved <= 13) {
-        return 4;
-    }
-    return 5;
-}
-
 double DefensiveMovementFactor(const catalog::BVTables& tables, int modifier) {
     const auto& table = tables.defensiveMovementFactor;
     const int last = static_cast<int>(table.size()) - 1;

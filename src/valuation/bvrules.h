@@ -31,9 +31,6 @@ std::int16_t MaxHeatForBV(const model::Mech& mech, const catalog::WeaponTable& w
 // Heat sinks (double-strength types count twice) plus one per heat-dissipating item.
 std::int16_t HeatDissipation(const model::Mech& mech);
 
-// Target movement modifier for the hexes moved in a turn (0 to 5).
-int TMM(int hexesMoved);
-
 // The running MP the movement rules work with: `Running`, one less with hardened armour.
 int effectiveRunningMP(const model::Mech& mech);
 

@@ -85,14 +85,6 @@ TEST_F(BVTestBase, HeatDissipationByHeatSinkTypeAndItems) {
     EXPECT_EQ(HeatDissipation(mech), 15);
 }
 
-TEST(BVTargetModifier, ByHexesMoved) {
-    const std::pair<int, int> cases[] = {{-1, 0}, {0, 0}, {2, 0},  {3, 1},  {4, 1},  {5, 2}, {6, 2},
-                                         {7, 3},  {9, 3}, {10, 4}, {13, 4}, {14, 5}, {30, 5}};
-    for (const auto& [hexes, modifier] : cases) {
-        EXPECT_EQ(TMM(hexes), modifier) << hexes << " hexes";
-    }
-}
-
 TEST(BVFactors, ModifierSixContinuesTheTablesLastStep) {
     catalog::BVTables tables = testTables();
     EXPECT_DOUBLE_EQ(DefensiveMovementFactor(tables, 5), 1.5);

@@ -35,7 +35,11 @@ std::string programDirectory() {
 }
 
 std::string dataSourceDirectory() {
-    // This file lives in tests/data of the source tree; the sources sit in data/.
+    // CTest names the source tree's data/ folder; a compiler cache may have made __FILE__
+    // relative, so it is only the fallback for a test binary started by hand.
+    if (const char* directory = std::getenv("FPW_DATA_SOURCE_DIR")) {
+        return directory;
+    }
     return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "data")
         .string();
 }

@@ -35,13 +35,12 @@ std::string programDirectory() {
 }
 
 std::string dataSourceDirectory() {
-    // CTest names the source tree's data/ folder; a compiler cache may have made __FILE__
-    // relative, so it is only the fallback for a test binary started by hand.
+    // The build compiles the source tree's data/ folder in (__FILE__ may be relative under a
+    // compiler cache); FPW_DATA_SOURCE_DIR in the environment overrides it.
     if (const char* directory = std::getenv("FPW_DATA_SOURCE_DIR")) {
         return directory;
     }
-    return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "data")
-        .string();
+    return FPW_DATA_SOURCE_DIR;
 }
 
 std::string programFilePath(std::string_view name) {

@@ -157,18 +157,6 @@ private:
     app::ProgramContext& ctx_;
 };
 
-catalog::DesignTypes designTypes(const model::MechFields& f) {
-    catalog::DesignTypes types;
-    types.techBase = f.techBase;
-    types.armorType = f.armorType;
-    types.isType = f.isType;
-    types.hsType = f.hsType;
-    types.engineType = f.engineType;
-    types.gyroType = f.gyroType;
-    types.jumpJetType = f.jumpJetType;
-    return types;
-}
-
 void readScalars(RecordReader& in, model::MechFields& f) {
     f.tonnage = in.integer();
     f.totalTonnage = in.doubleValue();
@@ -429,7 +417,7 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         for (auto& armor : f.armor) {
             armor = in.integer();
         }
-        const catalog::DesignTypes types = designTypes(f);
+        const catalog::DesignTypes types = model::designTypesOf(f);
         std::vector<SlotRecord> slots = reader.slotRecords(in.lastIndexPrefix(kMinSlotBytes));
         for (SlotRecord& r : slots) {
             reader.rebuildText(r, types);

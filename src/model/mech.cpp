@@ -375,4 +375,25 @@ void Mech::LayDefaultSlots() {
     model::LayDefaultSlots(crits_, setup);
 }
 
+bool Mech::operator==(const Mech& other) const {
+    return f_ == other.f_ && weapons_ == other.weapons_ && crits_ == other.crits_ &&
+           omni_ == other.omni_;
+}
+
+catalog::DesignTypes designTypesOf(const MechFields& f) {
+    catalog::DesignTypes types;
+    types.techBase = f.techBase;
+    types.armorType = f.armorType;
+    types.isType = f.isType;
+    types.hsType = f.hsType;
+    types.engineType = f.engineType;
+    types.gyroType = f.gyroType;
+    types.jumpJetType = f.jumpJetType;
+    return types;
+}
+
+catalog::DesignTypes Mech::designTypes() const {
+    return designTypesOf(f_);
+}
+
 } // namespace fpw::model

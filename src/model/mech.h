@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/designtypes.h"
 #include "model/critlocation.h"
 #include "model/omniconfig.h"
 #include "model/weaponentry.h"
@@ -139,6 +140,9 @@ struct MechFields {
     bool operator==(const MechFields&) const = default;
 };
 
+// The type codes of a design's fields that the catalogue names general items and weapons by.
+catalog::DesignTypes designTypesOf(const MechFields& fields);
+
 class Mech {
 public:
     // A new design: one free weapon element, 10 heat sinks, all actuators, default slots.
@@ -154,6 +158,11 @@ public:
     // Recomputes every construction figure from the inputs (after a file was read, or for
     // the editor's full refresh). `ArmoredSlotData` values are inputs and stay.
     void RecalcAll();
+    // The same design: fields, weapon list, slot lists and omni configurations (the current
+    // weapon, a scratch entry, and the views' listeners and highlights are no part of it).
+    bool operator==(const Mech& other) const;
+    // The type codes the catalogue names general items and weapons by.
+    catalog::DesignTypes designTypes() const;
 
     // ---- identity
     const std::string& mechName() const { return f_.mechName; }

@@ -1,0 +1,10 @@
+#include "editor/script.h"
+#include "editor/scriptverbs.h"
+
+namespace fpw::editor::script {
+
+void registerDocumentVerbs(VerbTable& table) {
+    (void)table;
+}
+
+} // namespace fpw::editor::script

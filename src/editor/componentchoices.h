@@ -1,7 +1,11 @@
 // What the editor's selection controls offer: the lists that `UpdateAvailableTech` fills from
-// the design's tech base and level, and which options are available.
+// the design's tech base and level, the bounds of the spin controls, and which options can be
+// used. The window shows these and sends the player's choice to the handler of the control
+// (components.h, systems.h); after a refusal the list still selects the stored value, which is
+// how a refused change is put back.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -9,15 +13,25 @@ namespace fpw::editor {
 
 class Editor;
 
-// One selection control: its entries, the entry shown, and whether it can be used.
+// One selection control: its entries (catalogue names), the entry shown, and whether it can
+// be used. A handler is given the catalogue code of the chosen name, never its list position.
 struct ChoiceList {
     std::vector<std::string> items;
     std::string selected;
     bool enabled = true;
+    bool visible = true;
     bool operator==(const ChoiceList&) const = default;
 };
 
+// An option (check box): whether it can be used; its value is the design's.
+struct OptionState {
+    bool enabled = true;
+    bool visible = true;
+    bool operator==(const OptionState&) const = default;
+};
+
 struct ComponentChoices {
+    ChoiceList techBase;
     ChoiceList techLevel;
     ChoiceList mechType;
     ChoiceList engine;
@@ -27,6 +41,31 @@ struct ComponentChoices {
     ChoiceList structure;
     ChoiceList armor;
     ChoiceList heatSinks;
+    ChoiceList physical;
+    ChoiceList artemisLRM;
+    ChoiceList artemisSRM;
+    std::array<ChoiceList, 7> caseLocations; // locations 0 to 6
+    ChoiceList superchargerLocation;         // location names that hold engine slots
+
+    // Spin control bounds.
+    int tonnageMin = 10;
+    int tonnageMax = 100;
+    int walkingMax = 0;
+    int jumpingMax = 0;
+    int heatSinksMin = 10;
+
+    OptionState masc;
+    OptionState tsm;
+    OptionState supercharger;
+    OptionState nullSignature;
+    OptionState improvedJumpJets;
+    OptionState limitCrits;
+    OptionState fractional;
+    OptionState turrets;
+    OptionState armActuators; // the lower arm and hand actuator options
+    OptionState armless;
+    OptionState physicalArms; // the left and right arm options of the physical weapon
+
     bool operator==(const ComponentChoices&) const = default;
 };
 

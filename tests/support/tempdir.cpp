@@ -9,8 +9,7 @@
 namespace fpw::testing {
 
 TempDir::TempDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "fpw-test-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "fpw-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot create a temporary folder");
     }

@@ -1,0 +1,113 @@
+// The machinery every user action runs through: a refusal leaves no trace, an accepted change
+// is one undo step, and undo and redo restore the document exactly.
+#include <gtest/gtest.h>
+
+#include "editor/editor.h"
+#include "editor/refresh.h"
+#include "editor/script.h"
+#include "support/shippedcontext.h"
+
+namespace fpw::editor {
+namespace {
+
+struct EditorMachinery : ::testing::Test {
+    testing::ShippedContext shipped;
+    Editor editor{shipped.ctx};
+
+    bool nameDesign(const std::string& name, Outcome outcome) {
+        return editor.perform("Name", [&] {
+            editor.mech().setMechName(name);
+            editor.items().add("cHS", 1, "Heat Sink", 1);
+            return outcome;
+        });
+    }
+};
+
+TEST_F(EditorMachinery, ARefusedRuleLeavesNoTraceAndNoStep) {
+    const EditorDocument before = editor.document();
+    EXPECT_FALSE(nameDesign("Atlas", Outcome::Refused));
+    EXPECT_EQ(editor.document(), before);
+    EXPECT_FALSE(editor.canUndo());
+}
+
+TEST_F(EditorMachinery, AcceptedChangesAreStepsThatUndoAndRedoExactly) {
+    const EditorDocument start = editor.document();
+    ASSERT_TRUE(nameDesign("Atlas", Outcome::Accepted));
+    const EditorDocument first = editor.document();
+    ASSERT_TRUE(nameDesign("Atlas II", Outcome::Accepted));
+    const EditorDocument second = editor.document();
+    EXPECT_EQ(editor.undoDepth(), 2u);
+
+    ASSERT_TRUE(editor.undo());
+    EXPECT_EQ(editor.document(), first);
+    ASSERT_TRUE(editor.undo());
+    EXPECT_EQ(editor.document(), start);
+    EXPECT_FALSE(editor.undo());
+    ASSERT_TRUE(editor.redo());
+    ASSERT_TRUE(editor.redo());
+    EXPECT_EQ(editor.document(), second);
+
+    // A new action drops what could have been redone.
+    ASSERT_TRUE(editor.undo());
+    ASSERT_TRUE(nameDesign("Awesome", Outcome::Accepted));
+    EXPECT_FALSE(editor.canRedo());
+}
+
+TEST_F(EditorMachinery, AnActionThatChangesNothingIsNoStepAndNestedActionsJoinTheOuterOne) {
+    EXPECT_TRUE(editor.perform("Nothing", [] { return Outcome::Accepted; }));
+    EXPECT_FALSE(editor.canUndo());
+
+    const EditorDocument before = editor.document();
+    EXPECT_FALSE(editor.perform("Outer", [&] {
+        nameDesign("Inner", Outcome::Accepted);
+        return Outcome::Refused;
+    }));
+    EXPECT_EQ(editor.document(), before);
+    EXPECT_FALSE(editor.canUndo());
+}
+
+TEST_F(EditorMachinery, ObserversHearOfEveryActionUndoAndRefusal) {
+    int told = 0;
+    const int id = editor.addObserver([&] { ++told; });
+    nameDesign("Atlas", Outcome::Accepted);
+    nameDesign("Atlas", Outcome::Refused);
+    editor.undo();
+    EXPECT_EQ(told, 3);
+    editor.removeObserver(id);
+    nameDesign("Atlas", Outcome::Accepted);
+    EXPECT_EQ(told, 3);
+}
+
+TEST(EditorDisplayTexts, WeightClassesLeaveTheGapsEmpty) {
+    const struct {
+        int tonnage;
+        const char* name;
+    } rows[] = {{10, "Light Mech"},
+                {35, "Light Mech"},
+                {36, ""},
+                {39, ""},
+                {40, "Medium Mech"},
+                {55, "Medium Mech"},
+                {56, ""},
+                {60, "Heavy Mech"},
+                {75, "Heavy Mech"},
+                {79, ""},
+                {80, "Assault Mech"},
+                {100, "Assault Mech"},
+                {105, ""},
+                {5, ""}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(weightClassName(row.tonnage), row.name) << row.tonnage << " tons";
+    }
+}
+
+TEST(EditorScriptWords, QuotesHoldBlanksAndHashStartsAComment) {
+    EXPECT_EQ(script::splitWords(R"(drop "Medium Laser" RT 3 # the first)"),
+              (std::vector<std::string>{"drop", "Medium Laser", "RT", "3"}));
+    EXPECT_EQ(script::splitWords(R"(name "# not a comment")"),
+              (std::vector<std::string>{"name", "# not a comment"}));
+    EXPECT_THROW(script::splitWords(R"(name "Atlas)"), script::ScriptError);
+}
+
+} // namespace
+} // namespace fpw::editor

@@ -165,6 +165,15 @@ void CountFreeSlots(Editor& editor) {
     display.freeSlots += " ";
 }
 
+bool HasUnallocatedWeapons(const Editor& editor) {
+    for (const model::WeaponEntry& weapon : editor.mech().weapons()) {
+        if (!weapon.isFree() && weapon.LocCount() == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void CountArmoredSlots(Editor& editor) {
     // Every armoured slot counts once, the parts of a torso-mounted cockpit included: each is
     // a slot of its own that a hit can find.

@@ -32,6 +32,8 @@ void SetSaved(Editor& editor, bool saved);
 // the unallocated weapons (with their Artemis slots) and items still need, and the
 // "Crits Free: " text; stores all three in the display.
 void CountFreeSlots(Editor& editor);
+// A weapon of the design sits in no slot yet.
+bool HasUnallocatedWeapons(const Editor& editor);
 // Counts the armoured slots and stores the number and their tonnage in the design.
 void CountArmoredSlots(Editor& editor);
 // "Light Mech" ... "Assault Mech", or empty in the gaps between the classes.

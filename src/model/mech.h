@@ -143,6 +143,9 @@ struct MechFields {
 // The type codes of a design's fields that the catalogue names general items and weapons by.
 catalog::DesignTypes designTypesOf(const MechFields& fields);
 
+// Armour points one ton of this armour type gives on this tech base.
+double armorPointsPerTon(std::int16_t armorType, std::int16_t techBase);
+
 class Mech {
 public:
     // A new design: one free weapon element, 10 heat sinks, all actuators, default slots.

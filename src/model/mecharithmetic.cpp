@@ -29,11 +29,6 @@ double twoDecimals(double x) {
     return x == std::floor(x) ? x : app::roundTwoDecimals(x);
 }
 
-// Points of armour one ton gives.
-double pointsPerTon(std::int16_t armorType, std::int16_t techBase) {
-    return 16.0 * catalog::armorPointsFactor(armorType, techBase);
-}
-
 // Armour tonnage of `points` without fractional accounting: points per ton first rounded to
 // one decimal as "#0.#" does, then up to the half ton.
 double halfTonArmor(int points, double perTon) {
@@ -41,6 +36,10 @@ double halfTonArmor(int points, double perTon) {
 }
 
 } // namespace
+
+double armorPointsPerTon(std::int16_t armorType, std::int16_t techBase) {
+    return 16.0 * catalog::armorPointsFactor(armorType, techBase);
+}
 
 const catalog::WeaponRecord* Mech::record(const WeaponEntry& w) const {
     if (w.refID < 0 || w.refID >= static_cast<int>(ctx_->weapons.size())) {
@@ -345,7 +344,7 @@ void Mech::CalcArmorTonnage() {
         points += a;
     }
     f_.armorPoints = static_cast<std::int16_t>(points);
-    const double perTon = pointsPerTon(f_.armorType, f_.techBase);
+    const double perTon = armorPointsPerTon(f_.armorType, f_.techBase);
     if (perTon <= 0) {
         // An armour type the catalogue does not know gives no points per ton.
         f_.armorTonnage = 0;

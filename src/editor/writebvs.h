@@ -1,0 +1,24 @@
+// Writes the Battle Value of every design file in a directory tree to the log.
+#pragma once
+
+#include <string>
+
+namespace fpw::app {
+struct ProgramContext;
+}
+
+namespace fpw::editor {
+
+struct WriteBVsResult {
+    int files = 0;          // design files found, the ones that did not open included
+    std::string statusText; // the count and " done..."
+};
+
+// Visits `directory` and every directory below it (each in name order): "Dir: " and the path
+// go to the log, then for every "*.FPM" file (any letter case) its name, " " and model when it
+// has one, a tab and its Battle Value. Every file is opened quietly into a design of its own,
+// so the editor's design is never touched; a file that does not open is shown and skipped.
+// Ends with the message "Done".
+WriteBVsResult WriteBVs(app::ProgramContext& ctx, const std::string& directory);
+
+} // namespace fpw::editor

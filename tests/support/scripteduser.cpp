@@ -21,28 +21,33 @@ void ScriptedUser::message(std::string_view text, std::string_view title, app::M
     messages.push_back({std::string(text), std::string(title), icon});
 }
 
-bool ScriptedUser::askYesNo(std::string_view text, std::string_view) {
+bool ScriptedUser::askYesNo(std::string_view text, std::string_view title) {
     questions.emplace_back(text);
+    questionTitles.emplace_back(title);
     return next(yesNoAnswers, "Yes/No question: " + std::string(text), false);
 }
 
-app::Answer ScriptedUser::askYesNoCancel(std::string_view text, std::string_view) {
+app::Answer ScriptedUser::askYesNoCancel(std::string_view text, std::string_view title) {
     questions.emplace_back(text);
+    questionTitles.emplace_back(title);
     return next(yesNoCancelAnswers, "Yes/No/Cancel question: " + std::string(text),
                 app::Answer::Cancel);
 }
 
-std::optional<std::string> ScriptedUser::inputBox(std::string_view prompt, std::string_view,
+std::optional<std::string> ScriptedUser::inputBox(std::string_view prompt, std::string_view title,
                                                   std::string_view) {
     questions.emplace_back(prompt);
+    questionTitles.emplace_back(title);
     return next<std::optional<std::string>>(inputAnswers, "input box", std::nullopt);
 }
 
-std::optional<std::string> ScriptedUser::openFileDialog(const app::FileDialogRequest&) {
+std::optional<std::string> ScriptedUser::openFileDialog(const app::FileDialogRequest& request) {
+    dialogs.push_back(request);
     return next<std::optional<std::string>>(fileAnswers, "open dialog", std::nullopt);
 }
 
-std::optional<std::string> ScriptedUser::saveFileDialog(const app::FileDialogRequest&) {
+std::optional<std::string> ScriptedUser::saveFileDialog(const app::FileDialogRequest& request) {
+    dialogs.push_back(request);
     return next<std::optional<std::string>>(fileAnswers, "save dialog", std::nullopt);
 }
 

@@ -28,6 +28,8 @@ public:
     // What happened.
     std::vector<ShownMessage> messages;
     std::vector<std::string> questions;
+    std::vector<std::string> questionTitles; // beside `questions`
+    std::vector<app::FileDialogRequest> dialogs;
     int busyCount = 0;
     int normalCount = 0;
     int eventPumps = 0;

@@ -1,0 +1,317 @@
+// New, open and save from the editor: the save checks and warning, the file dialogs and
+// overwrite questions, the unsaved prompts, and what printing and histories require.
+#include <gtest/gtest.h>
+
+#include "app/files.h"
+#include "catalog/equipment.h"
+#include "catalog/generalitems.h"
+#include "editor/documentcommands.h"
+#include "editor/documentskit.h"
+#include "editor/refresh.h"
+#include "io/designfile.h"
+
+namespace fpw::editor {
+namespace {
+
+using testing::documents::EditorKit;
+using testing::documents::saveableDesign;
+using testing::documents::stateOf;
+
+struct DocumentsTest : ::testing::Test, EditorKit {
+    std::string path(std::string_view name) const { return dir.file(name); }
+};
+
+TEST_F(DocumentsTest, NewDesignTakesTheDefaultSettingsAndWaitsForItsHeatSinks) {
+    ctx.settings.defaultTechBase = "Clan";
+    ctx.settings.defaultTechLevel = 2;
+    ctx.settings.defaultMechType = "Quad";
+    load(saveableDesign(ctx));
+    user.yesNoCancelAnswers = {app::Answer::No};
+    ASSERT_TRUE(NewMech(editor));
+
+    const model::Mech& mech = editor.mech();
+    EXPECT_EQ(mech.tonnage(), 20);
+    EXPECT_EQ(mech.walking(), 1);
+    EXPECT_EQ(mech.techBase(), catalog::kClan);
+    EXPECT_EQ(mech.techLevel(), 2);
+    EXPECT_EQ(mech.mechType(), catalog::kQuad);
+    EXPECT_EQ(mech.critLocation(0).slot(0).text, model::Mech(ctx).critLocation(2).slot(0).text)
+        << "a quad's front legs carry leg actuators";
+    // A 20-rated engine holds no heat sinks: all ten wait to be placed.
+    EXPECT_EQ(editor.items().count(catalog::cHS), 10);
+    EXPECT_TRUE(editor.saved());
+    EXPECT_EQ(editor.display().savedText, "Saved");
+    EXPECT_EQ(editor.undoDepth(), 0u);
+    EXPECT_EQ(editor.display().weightClass, "Light Mech");
+}
+
+TEST_F(DocumentsTest, EachSaveCheckRefusesWithItsTextInOrderAndWritesNothing) {
+    struct Case {
+        const char* what;
+        std::function<void(model::Mech&, UnallocatedItems&)> spoil;
+        const char* text;
+    };
+    const std::vector<Case> cases{
+        {"unplaced weapon, no name",
+         [](model::Mech& m, UnallocatedItems&) {
+             m.AddWeapon(testing::designkit::kMediumLaser);
+             m.setMechName("");
+         },
+         "You cannot save a mech that has unallocated weapons."},
+        {"unplaced item, overweight",
+         [](model::Mech& m, UnallocatedItems& items) {
+             items.add(catalog::cJJ, 1, "Jump Jet", 1);
+             m.setTonnage(20);
+         },
+         "You cannot save a mech that has unallocated items."},
+        {"overweight, no name",
+         [](model::Mech& m, UnallocatedItems&) {
+             m.setTonnage(20);
+             m.setMechName("");
+         },
+         "This mech is overweight and cannot be saved."},
+        {"blank name", [](model::Mech& m, UnallocatedItems&) { m.setMechName("  "); },
+         "You cannot save a mech that does not have a name."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        model::Mech mech = saveableDesign(ctx);
+        UnallocatedItems items;
+        c.spoil(mech, items);
+        editor.replaceDocument(EditorDocument{std::move(mech), std::move(items), false});
+        UpdateAllTonnages(editor);
+        user.messages.clear();
+        const auto before = stateOf(editor);
+
+        EXPECT_FALSE(SaveMechTo(editor, path("refused.fpm")));
+        ASSERT_EQ(user.messages.size(), 1u);
+        EXPECT_EQ(user.messages[0].title, "Unable to save");
+        EXPECT_EQ(user.messages[0].text, c.text);
+        EXPECT_FALSE(app::fileExists(path("refused.fpm")));
+        EXPECT_TRUE(stateOf(editor) == before);
+        // The MUX export makes the same checks.
+        user.messages.clear();
+        EXPECT_FALSE(SaveMUXCommand(editor));
+        ASSERT_EQ(user.messages.size(), 1u);
+        EXPECT_EQ(user.messages[0].text, c.text);
+    }
+}
+
+TEST_F(DocumentsTest, MissingAmmunitionWarnsAndStillSaves) {
+    model::Mech mech = saveableDesign(ctx);
+    testing::designkit::placeWeapon(mech, testing::designkit::kMachineGun, 0, 6);
+    load(std::move(mech));
+    ASSERT_TRUE(SaveMechTo(editor, path("warned.fpm")));
+    const testing::ShownMessage& shown = user.onlyMessage();
+    EXPECT_EQ(shown.title, "Not enough ammunition");
+    EXPECT_EQ(shown.icon, app::MessageIcon::Information);
+    EXPECT_EQ(shown.text.rfind("Some of the weapons mounted on this mech require ammunition", 0),
+              0u);
+    EXPECT_TRUE(app::fileExists(path("warned.fpm")));
+    EXPECT_TRUE(editor.saved());
+    EXPECT_EQ(editor.display().savedText, "Saved");
+}
+
+TEST_F(DocumentsTest, SaveAsksForAFileOnlyUntilTheDesignHasOne) {
+    load(saveableDesign(ctx));
+    editor.mech().setSaveFilename("");
+    user.fileAnswers = {std::nullopt};
+    EXPECT_FALSE(SaveMechCommand(editor)) << "a cancelled dialog saves nothing";
+    EXPECT_FALSE(editor.saved());
+    ASSERT_EQ(user.dialogs.size(), 1u);
+    EXPECT_EQ(user.dialogs[0].title, "Save Mech");
+    EXPECT_EQ(user.dialogs[0].filter, "Forgeplanwork Mechs (*.fpm)|*.fpm");
+    EXPECT_EQ(user.dialogs[0].fileName, "Harrowgate - HRW-3C");
+
+    user.fileAnswers = {path("first.fpm")};
+    ASSERT_TRUE(SaveMechCommand(editor));
+    EXPECT_EQ(editor.mech().saveFilename(), path("first.fpm"));
+    EXPECT_EQ(ctx.settings.lastDir, dir.path() + "/");
+    EXPECT_EQ(windowTitle(editor), "Forgeplanwork - first.fpm");
+
+    // The design's own file: no dialog, and with "Save Prompt" off no question either.
+    ASSERT_TRUE(SetMechModel(editor, "HRW-3D"));
+    EXPECT_TRUE(SaveMechCommand(editor));
+    EXPECT_EQ(user.dialogs.size(), 2u);
+    EXPECT_TRUE(user.questions.empty());
+}
+
+TEST_F(DocumentsTest, OverwriteQuestionFollowsTheDialogAndTheSavePromptSetting) {
+    load(saveableDesign(ctx));
+    const std::string target = dir.write("taken.fpm", "old bytes");
+    struct Case {
+        bool saveAs;
+        bool savePrompt;
+        bool asked;
+    };
+    for (const Case c : {Case{true, false, true}, Case{false, true, true},
+                         Case{false, false, false}}) {
+        SCOPED_TRACE(::testing::Message() << "save as " << c.saveAs << ", prompt "
+                                          << c.savePrompt);
+        editor.mech().setSaveFilename(target);
+        ctx.settings.savePrompt = c.savePrompt;
+        user.questions.clear();
+        user.fileAnswers = {target};
+        user.yesNoAnswers = {false};
+        SetSaved(editor, false);
+        const bool saved = c.saveAs ? SaveMechAsCommand(editor) : SaveMechCommand(editor);
+        EXPECT_EQ(saved, !c.asked);
+        if (c.asked) {
+            ASSERT_EQ(user.questions.size(), 1u);
+            EXPECT_EQ(user.questions[0], "Overwrite existing mech?");
+            EXPECT_EQ(user.questionTitles[0], "Overwrite?");
+            EXPECT_EQ(dir.read("taken.fpm"), "old bytes");
+            EXPECT_FALSE(editor.saved());
+        } else {
+            EXPECT_NE(dir.read("taken.fpm"), "old bytes");
+        }
+        dir.write("taken.fpm", "old bytes");
+        user.fileAnswers.clear();
+        user.yesNoAnswers.clear();
+    }
+}
+
+TEST_F(DocumentsTest, AFailedWriteLeavesTheDesignUnsavedAndReported) {
+    load(saveableDesign(ctx));
+    EXPECT_FALSE(SaveMechTo(editor, path("no such folder/x.fpm")));
+    EXPECT_FALSE(editor.saved());
+    EXPECT_EQ(editor.display().savedText, "Not Saved");
+    EXPECT_TRUE(editor.mech().saveFilename().empty());
+    EXPECT_EQ(user.onlyMessage().title, "Error");
+}
+
+TEST_F(DocumentsTest, ASavedDesignOpensIntoAnotherEditorExactly) {
+    load(saveableDesign(ctx));
+    ASSERT_TRUE(SaveMechTo(editor, path("round.fpm")));
+    Editor other(ctx);
+    ASSERT_TRUE(SetMechName(other, "scratch"));
+    ASSERT_TRUE(OpenMech(other, path("round.fpm")));
+    EXPECT_TRUE(other.mech() == editor.mech());
+    EXPECT_TRUE(other.items().empty());
+    EXPECT_EQ(other.display(), editor.display());
+    EXPECT_EQ(other.selectedEquipment(), editor.selectedEquipment());
+    EXPECT_TRUE(other.saved());
+    EXPECT_EQ(other.undoDepth(), 0u) << "opening a design clears the history";
+}
+
+TEST_F(DocumentsTest, AFileThatDoesNotReadLeavesTheEditorAsItWas) {
+    load(saveableDesign(ctx));
+    ASSERT_TRUE(SetMechName(editor, "Edited"));
+    const auto before = stateOf(editor);
+    const std::string good = io::writeDesignFile(saveableDesign(ctx));
+    for (const std::string& bytes : {std::string("not a design"), good.substr(0, good.size() / 2)}) {
+        user.messages.clear();
+        EXPECT_FALSE(OpenMech(editor, dir.write("bad.fpm", bytes)));
+        EXPECT_EQ(user.messages.size(), 1u);
+        EXPECT_TRUE(stateOf(editor) == before);
+    }
+    EXPECT_FALSE(OpenMech(editor, path("missing.fpm")));
+    EXPECT_TRUE(stateOf(editor) == before);
+}
+
+TEST_F(DocumentsTest, UnsavedPromptsGoOnStopOrSaveFirst) {
+    const std::string existing = path("existing.fpm");
+    ASSERT_TRUE(app::writeFileAtomically(existing, io::writeDesignFile(saveableDesign(ctx))));
+    using Command = std::function<bool(Editor&)>;
+    struct Case {
+        const char* what;
+        Command command;
+        const char* question;
+    };
+    const std::string beforeNew =
+        "This mech is unsaved, would you like to save it before making a new mech?";
+    const std::vector<Case> cases{
+        {"new", NewMech, beforeNew.c_str()},
+        {"open", [&](Editor& e) { return OpenMechFile(e, existing); }, beforeNew.c_str()},
+        {"exit", ConfirmClose,
+         "This mech is unsaved, would you like to save it before exiting?"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // Cancel stops; so does Yes when the save is refused (no name).
+        for (const app::Answer answer : {app::Answer::Cancel, app::Answer::Yes}) {
+            load(saveableDesign(ctx));
+            editor.mech().setMechName("");
+            UpdateAllTonnages(editor);
+            const auto before = stateOf(editor);
+            user.questions.clear();
+            user.yesNoCancelAnswers = {answer};
+            EXPECT_FALSE(c.command(editor));
+            ASSERT_EQ(user.questions.size(), 1u);
+            EXPECT_EQ(user.questions[0], c.question);
+            EXPECT_EQ(user.questionTitles[0], "Save?");
+            EXPECT_TRUE(stateOf(editor) == before);
+        }
+        // No goes on; Yes saves to the design's file and goes on.
+        for (const app::Answer answer : {app::Answer::No, app::Answer::Yes}) {
+            load(saveableDesign(ctx));
+            editor.mech().setSaveFilename(path(std::string(c.what) + ".fpm"));
+            user.yesNoCancelAnswers = {answer};
+            EXPECT_TRUE(c.command(editor));
+            EXPECT_EQ(app::fileExists(path(std::string(c.what) + ".fpm")),
+                      answer == app::Answer::Yes);
+        }
+    }
+    // A saved design is replaced without a question.
+    ASSERT_TRUE(OpenMechFile(editor, existing));
+    user.questions.clear();
+    EXPECT_TRUE(NewMech(editor));
+    EXPECT_TRUE(user.questions.empty());
+}
+
+TEST_F(DocumentsTest, PrintPreviewAndHistoryPreconditions) {
+    struct Case {
+        const char* what;
+        bool omniUnlocked;
+        bool saved;
+        bool named;
+        bool print, preview, history;
+        const char* printText;
+    };
+    const char* const unlocked = "You can not print out the base omni chassis. You need to lock "
+                                 "the chassis before printing.";
+    const char* const unsaved = "You need to save the mech before printing.";
+    for (const Case& c : {
+             Case{"saved", false, true, true, true, true, true, nullptr},
+             Case{"unsaved", false, false, true, false, true, true, unsaved},
+             Case{"unlocked omni", true, true, true, false, false, true, unlocked},
+             Case{"unnamed", false, true, false, true, true, false, nullptr},
+         }) {
+        SCOPED_TRACE(c.what);
+        model::Mech mech =
+            c.omniUnlocked ? testing::designkit::omniChassis(ctx) : saveableDesign(ctx);
+        if (!c.named) {
+            mech.setMechName("");
+        }
+        load(std::move(mech));
+        SetSaved(editor, c.saved);
+        user.messages.clear();
+        EXPECT_EQ(CanPrint(editor), c.print);
+        if (c.printText != nullptr) {
+            EXPECT_EQ(user.onlyMessage().title, "Unable to print");
+            EXPECT_EQ(user.onlyMessage().text, c.printText);
+        }
+        EXPECT_EQ(CanPreview(editor), c.preview);
+        user.messages.clear();
+        EXPECT_EQ(CanCreateHistory(editor), c.history);
+        if (!c.history) {
+            EXPECT_EQ(user.onlyMessage().title, "Unable to create historical data");
+            EXPECT_EQ(user.onlyMessage().text,
+                      "You cannot create a history for a mech that does not have a name.");
+        }
+    }
+}
+
+TEST(WeightClass, TheGapsBetweenTheClassesShowNone) {
+    const std::vector<std::pair<int, const char*>> cases{
+        {5, ""},  {10, "Light Mech"},   {35, "Light Mech"},   {36, ""}, {39, ""},
+        {40, "Medium Mech"}, {55, "Medium Mech"}, {56, ""},   {59, ""}, {60, "Heavy Mech"},
+        {75, "Heavy Mech"},  {76, ""},  {79, ""}, {80, "Assault Mech"}, {100, "Assault Mech"},
+        {105, ""}};
+    for (const auto& [tons, name] : cases) {
+        EXPECT_EQ(weightClassName(tons), name) << tons;
+    }
+}
+
+} // namespace
+} // namespace fpw::editor

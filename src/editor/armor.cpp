@@ -178,7 +178,8 @@ void DistributeArmor(model::Mech& mech, int points) {
     ArmorArray armor{};
     int left = std::max(0, points);
     auto give = [&](int loc, int wanted) {
-        const int given = std::clamp(wanted, 0, std::min(left, limitIn(armor, maxima, loc)));
+        const int room = limitIn(armor, maxima, loc) - armor[loc];
+        const int given = std::clamp(wanted, 0, std::max(0, std::min(left, room)));
         armor[loc] += given;
         left -= given;
         return given;
@@ -199,6 +200,9 @@ void DistributeArmor(model::Mech& mech, int points) {
             }
         }
     }
+    // The pairs leave the center torso out: what they could not take goes there, so that
+    // every point asked for (up to the design's maximum) is placed.
+    give(kCenterTorso, left);
     applyArmor(mech, armor);
 }
 

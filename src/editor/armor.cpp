@@ -41,13 +41,20 @@ using ArmorArray = std::array<int, kArmorLocations>;
 // The other half of a torso's shared maximum: front for rear and rear for front; -1 elsewhere.
 int pairedSide(int loc) {
     switch (loc) {
-    case kLeftTorso: return kLeftTorsoRear;
-    case kRightTorso: return kRightTorsoRear;
-    case kCenterTorso: return kCenterTorsoRear;
-    case kLeftTorsoRear: return kLeftTorso;
-    case kRightTorsoRear: return kRightTorso;
-    case kCenterTorsoRear: return kCenterTorso;
-    default: return -1;
+    case kLeftTorso:
+        return kLeftTorsoRear;
+    case kRightTorso:
+        return kRightTorsoRear;
+    case kCenterTorso:
+        return kCenterTorsoRear;
+    case kLeftTorsoRear:
+        return kLeftTorso;
+    case kRightTorsoRear:
+        return kRightTorso;
+    case kCenterTorsoRear:
+        return kCenterTorso;
+    default:
+        return -1;
     }
 }
 
@@ -142,15 +149,24 @@ int maximumArmorPoints(const model::Mech& mech) {
 
 int mirrorLocation(int loc) {
     switch (loc) {
-    case kLeftArm: return kRightArm;
-    case kRightArm: return kLeftArm;
-    case kLeftTorso: return kRightTorso;
-    case kRightTorso: return kLeftTorso;
-    case kLeftLeg: return kRightLeg;
-    case kRightLeg: return kLeftLeg;
-    case kLeftTorsoRear: return kRightTorsoRear;
-    case kRightTorsoRear: return kLeftTorsoRear;
-    default: return -1;
+    case kLeftArm:
+        return kRightArm;
+    case kRightArm:
+        return kLeftArm;
+    case kLeftTorso:
+        return kRightTorso;
+    case kRightTorso:
+        return kLeftTorso;
+    case kLeftLeg:
+        return kRightLeg;
+    case kRightLeg:
+        return kLeftLeg;
+    case kLeftTorsoRear:
+        return kRightTorsoRear;
+    case kRightTorsoRear:
+        return kLeftTorsoRear;
+    default:
+        return -1;
     }
 }
 

@@ -121,10 +121,10 @@ std::optional<std::string> askSavePath(Editor& editor, std::string_view filter) 
     app::FileDialogRequest request;
     request.title = std::string(kSaveDialogTitle);
     request.filter = std::string(filter);
-    request.fileName = mech.mechModel().empty() ? mech.mechName()
-                                                : mech.mechName() + " - " + mech.mechModel();
-    request.initialDirectory = mech.SaveFilePath().empty() ? editor.context().settings.lastDir
-                                                           : mech.SaveFilePath();
+    request.fileName =
+        mech.mechModel().empty() ? mech.mechName() : mech.mechName() + " - " + mech.mechModel();
+    request.initialDirectory =
+        mech.SaveFilePath().empty() ? editor.context().settings.lastDir : mech.SaveFilePath();
     std::optional<std::string> path = editor.user().saveFileDialog(request);
     if (path && path->empty()) {
         path.reset();
@@ -184,9 +184,12 @@ bool settleUnsaved(Editor& editor, std::string_view question) {
         return true;
     }
     switch (editor.user().askYesNoCancel(question, "Save?")) {
-    case app::Answer::Yes: return SaveMechCommand(editor);
-    case app::Answer::No: return true;
-    case app::Answer::Cancel: break;
+    case app::Answer::Yes:
+        return SaveMechCommand(editor);
+    case app::Answer::No:
+        return true;
+    case app::Answer::Cancel:
+        break;
     }
     return false;
 }
@@ -312,8 +315,7 @@ bool SetMechModel(Editor& editor, const std::string& model) {
 }
 
 bool ConfirmClose(Editor& editor) {
-    return settleUnsaved(editor,
-                         "This mech is unsaved, would you like to save it before exiting?");
+    return settleUnsaved(editor, "This mech is unsaved, would you like to save it before exiting?");
 }
 
 void WriteClosingLog(Editor& editor) {
@@ -358,9 +360,8 @@ bool CanPrint(Editor& editor) {
 
 bool CanCreateHistory(Editor& editor) {
     if (!hasName(editor.mech())) {
-        editor.user().message(
-            "You cannot create a history for a mech that does not have a name.",
-            "Unable to create historical data", app::MessageIcon::Critical);
+        editor.user().message("You cannot create a history for a mech that does not have a name.",
+                              "Unable to create historical data", app::MessageIcon::Critical);
         return false;
     }
     return true;

@@ -161,7 +161,8 @@ bool DeleteVariant(Editor& editor, const std::string& name) {
             return Outcome::Refused;
         }
         if (mech.OmniConfigCount() < 2) {
-            return refuse(editor, "You need at have atleast two variants before you can delete one.",
+            return refuse(editor,
+                          "You need at have atleast two variants before you can delete one.",
                           "Unable to remove config");
         }
         const bool current = index == model::findOmniConfig(configs, mech.currentConfig());

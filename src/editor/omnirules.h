@@ -11,8 +11,8 @@ class Editor;
 
 // What the omni controls show.
 struct OmniControls {
-    bool lockVisible = false;      // an Omni-Mech whose chassis is not locked yet
-    bool variantsVisible = false;  // the variant list and its buttons, once locked
+    bool lockVisible = false;        // an Omni-Mech whose chassis is not locked yet
+    bool variantsVisible = false;    // the variant list and its buttons, once locked
     bool baseChassisEditable = true; // the base chassis controls; off once locked
     std::vector<std::string> variants;
     std::string selected; // the current variant

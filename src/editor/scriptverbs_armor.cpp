@@ -30,9 +30,8 @@ void setArmor(Session& s, const std::vector<std::string>& args) {
 
 void registerArmorVerbs(VerbTable& table) {
     table.add({"armor", 2, 2, "armor LOC POINTS", setArmor});
-    table.add({"armor-max", 0, 0, "armor-max", [](Session& s, const auto&) {
-                   MaximumArmor(s.editor);
-               }});
+    table.add(
+        {"armor-max", 0, 0, "armor-max", [](Session& s, const auto&) { MaximumArmor(s.editor); }});
     table.add({"armor-points", 1, 1, "armor-points N", [](Session& s, const auto& args) {
                    answerNext(s, args[0]);
                    AddArmorPoints(s.editor);

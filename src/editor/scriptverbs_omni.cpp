@@ -10,8 +10,8 @@ namespace {
 // A name of the variant list, exactly as the list shows it.
 std::string listedVariant(const Session& s, const std::string& name) {
     const OmniControls controls = omniControls(s.editor);
-    return controls.variants[static_cast<std::size_t>(findChoice(controls.variants, name,
-                                                                 "variants"))];
+    return controls
+        .variants[static_cast<std::size_t>(findChoice(controls.variants, name, "variants"))];
 }
 
 // The variant buttons are there only once the chassis is locked.

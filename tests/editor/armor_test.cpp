@@ -59,8 +59,8 @@ TEST(ArmorDistribution, EveryAmountIsPlacedWhole) {
                 if (points > maximum) {
                     continue;
                 }
-                SCOPED_TRACE(::testing::Message() << tons << " tons, type " << mechType << ", "
-                                                  << points << " points");
+                SCOPED_TRACE(::testing::Message()
+                             << tons << " tons, type " << mechType << ", " << points << " points");
                 DistributeArmor(mech, points);
                 EXPECT_EQ(mech.armorPoints(), points);
                 for (int loc = 0; loc < kArmorLocations; ++loc) {
@@ -83,7 +83,7 @@ TEST_F(ArmorTest, AddPointsRefusesWhatIsNoWholeNumberInRangeAndChangesNothing) {
     const char* const tooMany =
         "You entered a value greater than the maximum number of points that can be allocated.";
     const std::vector<std::pair<const char*, const char*>> cases{
-        {"ten", invalid}, {"0", invalid},   {"-4", invalid},
+        {"ten", invalid}, {"0", invalid},     {"-4", invalid},
         {"2.5", invalid}, {"32001", invalid}, {"170", tooMany}};
     for (const auto& [answer, text] : cases) {
         SCOPED_TRACE(answer);

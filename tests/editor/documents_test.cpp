@@ -144,10 +144,9 @@ TEST_F(DocumentsTest, OverwriteQuestionFollowsTheDialogAndTheSavePromptSetting) 
         bool savePrompt;
         bool asked;
     };
-    for (const Case c : {Case{true, false, true}, Case{false, true, true},
-                         Case{false, false, false}}) {
-        SCOPED_TRACE(::testing::Message() << "save as " << c.saveAs << ", prompt "
-                                          << c.savePrompt);
+    for (const Case c :
+         {Case{true, false, true}, Case{false, true, true}, Case{false, false, false}}) {
+        SCOPED_TRACE(::testing::Message() << "save as " << c.saveAs << ", prompt " << c.savePrompt);
         editor.mech().setSaveFilename(target);
         ctx.settings.savePrompt = c.savePrompt;
         user.questions.clear();
@@ -199,7 +198,8 @@ TEST_F(DocumentsTest, AFileThatDoesNotReadLeavesTheEditorAsItWas) {
     ASSERT_TRUE(SetMechName(editor, "Edited"));
     const auto before = stateOf(editor);
     const std::string good = io::writeDesignFile(saveableDesign(ctx));
-    for (const std::string& bytes : {std::string("not a design"), good.substr(0, good.size() / 2)}) {
+    for (const std::string& bytes :
+         {std::string("not a design"), good.substr(0, good.size() / 2)}) {
         user.messages.clear();
         EXPECT_FALSE(OpenMech(editor, dir.write("bad.fpm", bytes)));
         EXPECT_EQ(user.messages.size(), 1u);
@@ -223,8 +223,7 @@ TEST_F(DocumentsTest, UnsavedPromptsGoOnStopOrSaveFirst) {
     const std::vector<Case> cases{
         {"new", NewMech, beforeNew.c_str()},
         {"open", [&](Editor& e) { return OpenMechFile(e, existing); }, beforeNew.c_str()},
-        {"exit", ConfirmClose,
-         "This mech is unsaved, would you like to save it before exiting?"},
+        {"exit", ConfirmClose, "This mech is unsaved, would you like to save it before exiting?"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -304,10 +303,10 @@ TEST_F(DocumentsTest, PrintPreviewAndHistoryPreconditions) {
 
 TEST(WeightClass, TheGapsBetweenTheClassesShowNone) {
     const std::vector<std::pair<int, const char*>> cases{
-        {5, ""},  {10, "Light Mech"},   {35, "Light Mech"},   {36, ""}, {39, ""},
-        {40, "Medium Mech"}, {55, "Medium Mech"}, {56, ""},   {59, ""}, {60, "Heavy Mech"},
-        {75, "Heavy Mech"},  {76, ""},  {79, ""}, {80, "Assault Mech"}, {100, "Assault Mech"},
-        {105, ""}};
+        {5, ""},  {10, "Light Mech"},   {35, "Light Mech"},    {36, ""},
+        {39, ""}, {40, "Medium Mech"},  {55, "Medium Mech"},   {56, ""},
+        {59, ""}, {60, "Heavy Mech"},   {75, "Heavy Mech"},    {76, ""},
+        {79, ""}, {80, "Assault Mech"}, {100, "Assault Mech"}, {105, ""}};
     for (const auto& [tons, name] : cases) {
         EXPECT_EQ(weightClassName(tons), name) << tons;
     }

@@ -13,9 +13,8 @@ void EditorKit::load(model::Mech mech) {
 }
 
 EditorState stateOf(const editor::Editor& editor) {
-    return EditorState{editor.document(),         editor.unallocatedWeapons(),
-                       editor.selectedEquipment(), editor.display(),
-                       editor.armorControls(),     editor.undoDepth()};
+    return EditorState{editor.document(), editor.unallocatedWeapons(), editor.selectedEquipment(),
+                       editor.display(),  editor.armorControls(),      editor.undoDepth()};
 }
 
 model::Mech saveableDesign(app::ProgramContext& ctx) {

@@ -93,7 +93,8 @@ TEST_F(OmniTest, LockingAsksTwiceThenShowsTheFirstVariant) {
     load(kit::omniChassis(ctx));
     EXPECT_TRUE(omniControls(editor).lockVisible);
     ASSERT_TRUE(lock("  Prime  "));
-    EXPECT_EQ(user.questionTitles, (std::vector<std::string>{"Lock base chassis?", "First Variant"}));
+    EXPECT_EQ(user.questionTitles,
+              (std::vector<std::string>{"Lock base chassis?", "First Variant"}));
     EXPECT_EQ(user.questions[0], "Are you sure you want to lock the base omni chassis? Once you "
                                  "lock it you will not be able to make changes to it again.");
     const OmniControls controls = omniControls(editor);
@@ -126,8 +127,8 @@ TEST_F(OmniTest, AbandonedOrIllegalFirstVariantLeavesTheChassisUnlocked) {
 TEST_F(OmniTest, AddVariantRefusesBaseAndTakenNamesInAnyCase) {
     load(kit::omniChassis(ctx));
     ASSERT_TRUE(lock("Prime"));
-    for (const auto& [name, title, text] : std::vector<std::tuple<const char*, const char*,
-                                                                  const char*>>{
+    for (const auto& [name, title, text] :
+         std::vector<std::tuple<const char*, const char*, const char*>>{
              {"base", "Illegal Name",
               "This is an illegal variant name. You may not name a variant 'Base'"},
              {" PRIME", "Variant exists", kExists}}) {
@@ -208,8 +209,7 @@ TEST_F(OmniTest, DeletingNeedsTwoVariantsAndLoadsTheFirstRemaining) {
     ASSERT_TRUE(DeleteVariant(editor, "Alpha"));
     EXPECT_EQ(user.questions.back(), "Are you sure you want to delete the variant named Alpha?");
     EXPECT_EQ(user.questionTitles.back(), "Delete variant?");
-    EXPECT_EQ(omniControls(editor).variants,
-              (std::vector<std::string>{"Prime", kLong}));
+    EXPECT_EQ(omniControls(editor).variants, (std::vector<std::string>{"Prime", kLong}));
     EXPECT_EQ(omniControls(editor).selected, "Prime");
     EXPECT_FALSE(hasWeapon(kit::kSmallLaser));
     EXPECT_FALSE(hasWeapon(kit::kMediumLaser));
@@ -220,8 +220,7 @@ TEST_F(OmniTest, DeletingNeedsTwoVariantsAndLoadsTheFirstRemaining) {
     kit::placeWeapon(editor.mech(), kit::kSmallLaser, 4, 9);
     user.yesNoAnswers = {true};
     ASSERT_TRUE(DeleteVariant(editor, "Prime"));
-    EXPECT_EQ(omniControls(editor).variants,
-              std::vector<std::string>{kLong});
+    EXPECT_EQ(omniControls(editor).variants, std::vector<std::string>{kLong});
     EXPECT_TRUE(hasWeapon(kit::kSmallLaser));
     EXPECT_TRUE(hasWeapon(kit::kLRM10));
 }

@@ -48,9 +48,8 @@ TEST(WriteBVs, LogsEveryDesignOfTheTreeAndReportsTheOnesThatDoNotOpen) {
     EXPECT_EQ(lines.back(), "Dir: " + root + "/sub/deeper");
 
     ASSERT_EQ(kit.user.messages.size(), 2u);
-    EXPECT_EQ(kit.user.messages[0].text.rfind("Unable to open file: " + root +
-                                                  "/sub/broken.fpm\n\nReason: ",
-                                              0),
+    EXPECT_EQ(kit.user.messages[0].text.rfind(
+                  "Unable to open file: " + root + "/sub/broken.fpm\n\nReason: ", 0),
               0u)
         << kit.user.messages[0].text;
     EXPECT_EQ(kit.user.messages[1].text, "Done");

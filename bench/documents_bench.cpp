@@ -1,0 +1,30 @@
+// Opening a design into the editor: reading the file into a fresh design, swapping it in, and
+// every list and figure the editor shows rebuilt.
+#include <string>
+
+#include <benchmark/benchmark.h>
+
+#include "bench/benchdesigns.h"
+#include "editor/documentcommands.h"
+#include "editor/editor.h"
+#include "io/designfile.h"
+
+namespace {
+
+using namespace fpw;
+
+void BM_OpenDesignIntoEditor(benchmark::State& state, bool omni) {
+    bench::Workbench bench;
+    model::Mech design = omni ? bench::omniDesign(bench.ctx) : bench::typicalDesign(bench.ctx);
+    const std::string path = bench.file("open.fpm");
+    io::SaveMech(design, path);
+    editor::Editor editor(bench.ctx);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(editor::OpenMech(editor, path));
+    }
+    state.SetLabel("per design");
+}
+BENCHMARK_CAPTURE(BM_OpenDesignIntoEditor, Typical, false);
+BENCHMARK_CAPTURE(BM_OpenDesignIntoEditor, OmniThreeConfigurations, true);
+
+} // namespace

@@ -197,6 +197,19 @@ bool settleUnsaved(Editor& editor, std::string_view question) {
 constexpr std::string_view kUnsavedBeforeNew =
     "This mech is unsaved, would you like to save it before making a new mech?";
 
+// The name or model box: the design takes the text as typed.
+bool changeIdentity(Editor& editor, std::string_view procedure,
+                    const std::string& (model::Mech::*current)() const,
+                    void (model::Mech::*set)(std::string), const std::string& text) {
+    return editor.perform(procedure, [&] {
+        if ((editor.mech().*current)() != text) {
+            (editor.mech().*set)(text);
+            UpdateAllTonnages(editor);
+        }
+        return Outcome::Accepted;
+    });
+}
+
 bool isUnlockedOmni(const model::Mech& mech) {
     return mech.mechType() == catalog::kOmniMech && !mech.omniBaseLocked();
 }
@@ -295,23 +308,13 @@ bool SaveMUXCommand(Editor& editor) {
 }
 
 bool SetMechName(Editor& editor, const std::string& name) {
-    return editor.perform("SetMechName", [&] {
-        if (editor.mech().mechName() != name) {
-            editor.mech().setMechName(name);
-            UpdateAllTonnages(editor);
-        }
-        return Outcome::Accepted;
-    });
+    return changeIdentity(editor, "SetMechName", &model::Mech::mechName, &model::Mech::setMechName,
+                          name);
 }
 
 bool SetMechModel(Editor& editor, const std::string& model) {
-    return editor.perform("SetMechModel", [&] {
-        if (editor.mech().mechModel() != model) {
-            editor.mech().setMechModel(model);
-            UpdateAllTonnages(editor);
-        }
-        return Outcome::Accepted;
-    });
+    return changeIdentity(editor, "SetMechModel", &model::Mech::mechModel,
+                          &model::Mech::setMechModel, model);
 }
 
 bool ConfirmClose(Editor& editor) {

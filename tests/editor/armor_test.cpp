@@ -87,13 +87,8 @@ TEST_F(ArmorTest, AddPointsRefusesWhatIsNoWholeNumberInRangeAndChangesNothing) {
         {"2.5", invalid}, {"32001", invalid}, {"170", tooMany}};
     for (const auto& [answer, text] : cases) {
         SCOPED_TRACE(answer);
-        const auto before = stateOf(editor);
-        user.messages.clear();
         user.inputAnswers = {std::string(answer)};
-        EXPECT_FALSE(AddArmorPoints(editor));
-        EXPECT_EQ(user.onlyMessage().title, "Invalid Entry");
-        EXPECT_EQ(user.onlyMessage().text, text);
-        EXPECT_TRUE(stateOf(editor) == before);
+        expectRefused([&] { return AddArmorPoints(editor); }, "Invalid Entry", text);
     }
     // A cancelled box does nothing at all.
     const auto before = stateOf(editor);
@@ -121,12 +116,8 @@ TEST_F(ArmorTest, AddTonnageTurnsTonsIntoPointsOfTheArmourType) {
         {"9.5", "You entered a value greater than the maximum tonnage that can be allocated."}};
     for (const auto& [answer, text] : refused) {
         SCOPED_TRACE(answer);
-        const auto before = stateOf(editor);
-        user.messages.clear();
         user.inputAnswers = {std::string(answer)};
-        EXPECT_FALSE(AddArmorTonnage(editor));
-        EXPECT_EQ(user.onlyMessage().text, text);
-        EXPECT_TRUE(stateOf(editor) == before);
+        expectRefused([&] { return AddArmorTonnage(editor); }, "Invalid Entry", text);
     }
     user.inputAnswers = {"5"};
     ASSERT_TRUE(AddArmorTonnage(editor));

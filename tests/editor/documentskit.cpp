@@ -1,5 +1,7 @@
 #include "editor/documentskit.h"
 
+#include <gtest/gtest.h>
+
 #include "editor/documentcommands.h"
 #include "editor/refresh.h"
 
@@ -10,6 +12,17 @@ void EditorKit::load(model::Mech mech) {
     editor::RefreshAllData(editor);
     editor::UpdateAllTonnages(editor);
     editor.clearHistory();
+}
+
+void EditorKit::expectRefused(const std::function<bool()>& action, std::string_view title,
+                              std::string_view text) {
+    const EditorState before = stateOf(editor);
+    user.messages.clear();
+    EXPECT_FALSE(action());
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].title, title);
+    EXPECT_EQ(user.messages[0].text, text);
+    EXPECT_TRUE(stateOf(editor) == before) << "a refusal changed the editor";
 }
 
 EditorState stateOf(const editor::Editor& editor) {

@@ -2,7 +2,9 @@
 // write-BVs tests, with the one comparison of the whole editor state a refusal must leave.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "editor/editor.h"
 #include "io/designkit.h"
@@ -13,6 +15,10 @@ struct EditorKit : designkit::Kit {
     editor::Editor editor{ctx};
     // Puts a design into the editor as opening it would, unsaved.
     void load(model::Mech mech);
+    // Runs an action that must be refused with exactly this one message and leave the whole
+    // editor as it was.
+    void expectRefused(const std::function<bool()>& action, std::string_view title,
+                       std::string_view text);
 };
 
 // Everything the editor holds and shows.

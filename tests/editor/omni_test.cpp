@@ -79,13 +79,8 @@ TEST_F(OmniTest, EachLockCheckRefusesWithItsTextAndChangesNothing) {
         model::Mech mech = kit::omniChassis(ctx);
         c.spoil(mech);
         load(std::move(mech));
-        const auto before = stateOf(editor);
-        user.messages.clear();
-        EXPECT_FALSE(LockChassis(editor));
-        EXPECT_EQ(user.onlyMessage().title, "Unable to lock chassis");
-        EXPECT_EQ(user.onlyMessage().text, c.text);
+        expectRefused([&] { return LockChassis(editor); }, "Unable to lock chassis", c.text);
         EXPECT_TRUE(user.questions.empty());
-        EXPECT_TRUE(stateOf(editor) == before);
     }
 }
 
@@ -133,14 +128,9 @@ TEST_F(OmniTest, AddVariantRefusesBaseAndTakenNamesInAnyCase) {
               "This is an illegal variant name. You may not name a variant 'Base'"},
              {" PRIME", "Variant exists", kExists}}) {
         SCOPED_TRACE(name);
-        const auto before = stateOf(editor);
-        user.messages.clear();
         user.inputAnswers = {std::string(name)};
-        EXPECT_FALSE(AddVariant(editor));
-        EXPECT_EQ(user.onlyMessage().title, title);
-        EXPECT_EQ(user.onlyMessage().text, text);
+        expectRefused([&] { return AddVariant(editor); }, title, text);
         EXPECT_EQ(user.questionTitles.back(), "New variant");
-        EXPECT_TRUE(stateOf(editor) == before);
     }
     user.inputAnswers = {"  A name longer than twenty-five letters "};
     ASSERT_TRUE(AddVariant(editor));
@@ -181,12 +171,8 @@ TEST_F(OmniTest, ChoosingAVariantStoresTheCurrentOneFirst) {
         SCOPED_TRACE(c.what);
         load(primeCurrent(ctx));
         c.spoil(editor);
-        const auto before = stateOf(editor);
-        user.messages.clear();
-        EXPECT_FALSE(ChooseVariant(editor, "Alpha"));
-        EXPECT_EQ(user.onlyMessage().title, "Unable to change variants");
-        EXPECT_EQ(user.onlyMessage().text, c.text);
-        EXPECT_TRUE(stateOf(editor) == before);
+        expectRefused([&] { return ChooseVariant(editor, "Alpha"); }, "Unable to change variants",
+                      c.text);
         EXPECT_EQ(omniControls(editor).selected, "Prime");
     }
 }
@@ -194,12 +180,8 @@ TEST_F(OmniTest, ChoosingAVariantStoresTheCurrentOneFirst) {
 TEST_F(OmniTest, DeletingNeedsTwoVariantsAndLoadsTheFirstRemaining) {
     load(kit::omniChassis(ctx));
     ASSERT_TRUE(lock("Prime"));
-    const auto before = stateOf(editor);
-    EXPECT_FALSE(DeleteVariant(editor, "Prime"));
-    EXPECT_EQ(user.onlyMessage().title, "Unable to remove config");
-    EXPECT_EQ(user.onlyMessage().text,
-              "You need at have atleast two variants before you can delete one.");
-    EXPECT_TRUE(stateOf(editor) == before);
+    expectRefused([&] { return DeleteVariant(editor, "Prime"); }, "Unable to remove config",
+                  "You need at have atleast two variants before you can delete one.");
 
     // The current one goes without being stored: the first remaining one is loaded.
     load(kit::lockedOmniDesign(ctx));
@@ -228,14 +210,11 @@ TEST_F(OmniTest, DeletingNeedsTwoVariantsAndLoadsTheFirstRemaining) {
 TEST_F(OmniTest, DeletingAnotherVariantWaitsForTheUnallocatedItemsAndTheAnswer) {
     load(kit::lockedOmniDesign(ctx));
     editor.items().add(catalog::cHS, 1, "Heat Sink", 1);
-    auto before = stateOf(editor);
-    EXPECT_FALSE(DeleteVariant(editor, "Prime"));
-    EXPECT_EQ(user.onlyMessage().text,
-              "You can not change variants if you have unallocated items.");
-    EXPECT_TRUE(stateOf(editor) == before);
+    expectRefused([&] { return DeleteVariant(editor, "Prime"); }, "Unable to change variants",
+                  "You can not change variants if you have unallocated items.");
 
     load(kit::lockedOmniDesign(ctx));
-    before = stateOf(editor);
+    const auto before = stateOf(editor);
     user.yesNoAnswers = {false};
     EXPECT_FALSE(DeleteVariant(editor, "Prime"));
     EXPECT_TRUE(stateOf(editor) == before);

@@ -161,6 +161,21 @@ TEST_F(DocumentsTest, OverwriteQuestionFollowsTheDialogAndTheSavePromptSetting) 
     }
 }
 
+TEST_F(DocumentsTest, MuxExportAsksBeforeReplacingAnyFileAndLeavesTheSavedFlag) {
+    load(saveableDesign(ctx));
+    const std::string target = dir.write("export.txt", "old export");
+    user.fileAnswers = {target, target};
+    user.yesNoAnswers = {false, true};
+    EXPECT_FALSE(SaveMUXCommand(editor));
+    EXPECT_EQ(dir.read("export.txt"), "old export");
+    EXPECT_TRUE(SaveMUXCommand(editor));
+    EXPECT_EQ(dir.read("export.txt").rfind("Name             { Harrowgate }", 0), 0u);
+    EXPECT_EQ(user.dialogs.at(0).filter, "All Files (*.*)|*.*");
+    EXPECT_EQ(user.dialogs.at(0).title, "Save Mech");
+    EXPECT_EQ(user.questionTitles, (std::vector<std::string>{"Overwrite?", "Overwrite?"}));
+    EXPECT_FALSE(editor.saved()) << "an export is no save of the design";
+}
+
 TEST_F(DocumentsTest, AFailedWriteLeavesTheDesignUnsavedAndReported) {
     load(saveableDesign(ctx));
     EXPECT_FALSE(SaveMechTo(editor, path("no such folder/x.fpm")));

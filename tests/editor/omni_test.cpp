@@ -4,6 +4,7 @@
 
 #include "catalog/equipment.h"
 #include "catalog/generalitems.h"
+#include "editor/documentcommands.h"
 #include "editor/documentskit.h"
 #include "editor/omnirules.h"
 
@@ -18,15 +19,16 @@ using testing::documents::stateOf;
 constexpr const char* kLong = "Long Range Support Varian";
 constexpr const char* kExists = "This is an illegal variant name because it already exists.";
 
-struct OmniTest : ::testing::Test, EditorKit {
-    bool hasWeapon(std::int16_t refID) const {
-        for (const model::WeaponEntry& weapon : editor.mech().weapons()) {
-            if (weapon.refID == refID) {
-                return true;
-            }
+bool hasWeapon(const Editor& editor, std::int16_t refID) {
+    for (const model::WeaponEntry& weapon : editor.mech().weapons()) {
+        if (weapon.refID == refID) {
+            return true;
         }
-        return false;
     }
+    return false;
+}
+
+struct OmniTest : ::testing::Test, EditorKit {
     void removeWeapon(std::int16_t refID) {
         for (const model::WeaponEntry& weapon : editor.mech().weapons()) {
             if (weapon.refID == refID) {
@@ -149,13 +151,13 @@ model::Mech primeCurrent(app::ProgramContext& ctx) {
 TEST_F(OmniTest, ChoosingAVariantStoresTheCurrentOneFirst) {
     load(primeCurrent(ctx));
     ASSERT_TRUE(ChooseVariant(editor, kLong));
-    EXPECT_TRUE(hasWeapon(kit::kLRM10));
+    EXPECT_TRUE(hasWeapon(editor, kit::kLRM10));
     EXPECT_EQ(editor.mech().jumping(), 3);
     removeWeapon(kit::kLRM10);
     ASSERT_TRUE(ChooseVariant(editor, "Prime"));
     EXPECT_EQ(editor.mech().jumping(), 0);
     ASSERT_TRUE(ChooseVariant(editor, kLong));
-    EXPECT_FALSE(hasWeapon(kit::kLRM10)) << "returning shows the variant as it was left";
+    EXPECT_FALSE(hasWeapon(editor, kit::kLRM10)) << "returning shows the variant as it was left";
     EXPECT_EQ(editor.mech().jumping(), 3);
 
     struct Case {
@@ -193,8 +195,8 @@ TEST_F(OmniTest, DeletingNeedsTwoVariantsAndLoadsTheFirstRemaining) {
     EXPECT_EQ(user.questionTitles.back(), "Delete variant?");
     EXPECT_EQ(omniControls(editor).variants, (std::vector<std::string>{"Prime", kLong}));
     EXPECT_EQ(omniControls(editor).selected, "Prime");
-    EXPECT_FALSE(hasWeapon(kit::kSmallLaser));
-    EXPECT_FALSE(hasWeapon(kit::kMediumLaser));
+    EXPECT_FALSE(hasWeapon(editor, kit::kSmallLaser));
+    EXPECT_FALSE(hasWeapon(editor, kit::kMediumLaser));
     EXPECT_TRUE(editor.items().empty());
 
     // Another one: the current one is stored first, then the first remaining one is loaded.
@@ -203,8 +205,21 @@ TEST_F(OmniTest, DeletingNeedsTwoVariantsAndLoadsTheFirstRemaining) {
     user.yesNoAnswers = {true};
     ASSERT_TRUE(DeleteVariant(editor, "Prime"));
     EXPECT_EQ(omniControls(editor).variants, std::vector<std::string>{kLong});
-    EXPECT_TRUE(hasWeapon(kit::kSmallLaser));
-    EXPECT_TRUE(hasWeapon(kit::kLRM10));
+    EXPECT_TRUE(hasWeapon(editor, kit::kSmallLaser));
+    EXPECT_TRUE(hasWeapon(editor, kit::kLRM10));
+}
+
+TEST_F(OmniTest, ASavedOmniMechOpensWithItsVariantsAndTheOneThatWasShown) {
+    load(primeCurrent(ctx));
+    ASSERT_TRUE(ChooseVariant(editor, kLong));
+    ASSERT_TRUE(SaveMechTo(editor, dir.file("omni.fpm")));
+    Editor other(ctx);
+    ASSERT_TRUE(OpenMech(other, dir.file("omni.fpm")));
+    EXPECT_EQ(omniControls(other), omniControls(editor));
+    EXPECT_EQ(omniControls(other).selected, kLong);
+    EXPECT_TRUE(other.mech() == editor.mech());
+    ASSERT_TRUE(ChooseVariant(other, "Prime"));
+    EXPECT_FALSE(hasWeapon(other, kit::kLRM10));
 }
 
 TEST_F(OmniTest, DeletingAnotherVariantWaitsForTheUnallocatedItemsAndTheAnswer) {

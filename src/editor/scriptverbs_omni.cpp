@@ -24,8 +24,13 @@ void requireVariants(const Session& s) {
 } // namespace
 
 void registerOmniVerbs(VerbTable& table) {
-    table.add({"lock-chassis", 0, 0, "lock-chassis",
-               [](Session& s, const auto&) { LockChassis(s.editor); }});
+    table.add({"lock-chassis", 0, 0, "lock-chassis", [](Session& s, const auto&) {
+                   if (!omniControls(s.editor).lockVisible) {
+                       throw ScriptError("only an Omni-Mech whose chassis is not locked yet can "
+                                         "be locked");
+                   }
+                   LockChassis(s.editor);
+               }});
     table.add({"variant-add", 1, 1, "variant-add NAME", [](Session& s, const auto& args) {
                    requireVariants(s);
                    s.user.answers.push_front(args[0]);

@@ -84,6 +84,7 @@ TEST(OmniVerbs, LockAddChooseAndDeleteVariants) {
     s.load(kit::omniChassis(s.ctx));
     EXPECT_FALSE(s.run("variant-add Alpha\n"));
     EXPECT_EQ(s.errors.str(), "line 1: the design has no variants: its chassis is not locked\n");
+    EXPECT_TRUE(s.run("lock-chassis\n", {"no"})) << "declining the question is no error";
     ASSERT_TRUE(s.run("lock-chassis\nvariant-add \" Alpha \"\nvariant Alpha\n"
                       "variant-delete Prime\n",
                       {"yes", "Prime", "yes"}))
@@ -91,6 +92,9 @@ TEST(OmniVerbs, LockAddChooseAndDeleteVariants) {
     // The two questions and two input boxes took the queued answers in turn.
     EXPECT_TRUE(s.user.answers.empty());
     EXPECT_EQ(omniControls(s.editor).variants, std::vector<std::string>{"Alpha"});
+    EXPECT_FALSE(s.run("lock-chassis\n"));
+    EXPECT_NE(s.errors.str().find("line 1: only an Omni-Mech whose chassis is not locked yet"),
+              std::string::npos);
     EXPECT_FALSE(s.run("variant Beta\n"));
     EXPECT_EQ(s.errors.str().substr(s.errors.str().find("line 1: no entry")),
               "line 1: no entry \"Beta\" in the list \"variants\"\n");

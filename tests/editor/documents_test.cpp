@@ -264,47 +264,25 @@ TEST_F(DocumentsTest, UnsavedPromptsGoOnStopOrSaveFirst) {
     EXPECT_TRUE(user.questions.empty());
 }
 
-TEST_F(DocumentsTest, PrintPreviewAndHistoryPreconditions) {
-    struct Case {
-        const char* what;
-        bool omniUnlocked;
-        bool saved;
-        bool named;
-        bool print, preview, history;
-        const char* printText;
-    };
+TEST_F(DocumentsTest, PrintingNeedsALockedChassisAndASaveAHistoryNeedsAName) {
+    const char* const title = "Unable to print";
     const char* const unlocked = "You can not print out the base omni chassis. You need to lock "
                                  "the chassis before printing.";
-    const char* const unsaved = "You need to save the mech before printing.";
-    for (const Case& c : {
-             Case{"saved", false, true, true, true, true, true, nullptr},
-             Case{"unsaved", false, false, true, false, true, true, unsaved},
-             Case{"unlocked omni", true, true, true, false, false, true, unlocked},
-             Case{"unnamed", false, true, false, true, true, false, nullptr},
-         }) {
-        SCOPED_TRACE(c.what);
-        model::Mech mech =
-            c.omniUnlocked ? testing::designkit::omniChassis(ctx) : saveableDesign(ctx);
-        if (!c.named) {
-            mech.setMechName("");
-        }
-        load(std::move(mech));
-        SetSaved(editor, c.saved);
-        user.messages.clear();
-        EXPECT_EQ(CanPrint(editor), c.print);
-        if (c.printText != nullptr) {
-            EXPECT_EQ(user.onlyMessage().title, "Unable to print");
-            EXPECT_EQ(user.onlyMessage().text, c.printText);
-        }
-        EXPECT_EQ(CanPreview(editor), c.preview);
-        user.messages.clear();
-        EXPECT_EQ(CanCreateHistory(editor), c.history);
-        if (!c.history) {
-            EXPECT_EQ(user.onlyMessage().title, "Unable to create historical data");
-            EXPECT_EQ(user.onlyMessage().text,
-                      "You cannot create a history for a mech that does not have a name.");
-        }
-    }
+    load(testing::designkit::omniChassis(ctx));
+    SetSaved(editor, true);
+    expectRefused([&] { return CanPrint(editor); }, title, unlocked);
+    expectRefused([&] { return CanPreview(editor); }, title, unlocked);
+
+    load(saveableDesign(ctx));
+    expectRefused([&] { return CanPrint(editor); }, title,
+                  "You need to save the mech before printing.");
+    EXPECT_TRUE(CanPreview(editor)) << "the preview needs no save";
+    SetSaved(editor, true);
+    EXPECT_TRUE(CanPrint(editor));
+    EXPECT_TRUE(CanCreateHistory(editor));
+    editor.mech().setMechName("");
+    expectRefused([&] { return CanCreateHistory(editor); }, "Unable to create historical data",
+                  "You cannot create a history for a mech that does not have a name.");
 }
 
 TEST(WeightClass, TheGapsBetweenTheClassesShowNone) {

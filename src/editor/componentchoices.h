@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fpw::editor {
@@ -70,6 +71,19 @@ struct ComponentChoices {
 };
 
 // Refills every list for the design's tech base and level and selects the design's values.
+// It never changes the design: a value the level does not offer (an opened design) stays
+// selected and listed, and clearing it is `ClearUnavailableTech`'s job.
 void UpdateAvailableTech(Editor& editor);
+// What the tech base, level and body type offer, without the design's own values added.
+ComponentChoices offeredChoices(const Editor& editor);
+// After the player lowered the tech base or level: every choice the design may no longer
+// have goes back to the first entry of its list through its own rule, every option no longer
+// offered is turned off, and the lists are refilled. False when one of those rules refused
+// (it showed its message); the caller then refuses the whole change.
+bool ClearUnavailableTech(Editor& editor);
+// Selects `name` in the list; when the list lacks it, shows "Error" / "Unable to find string
+// '...' in combo box '...'." and answers false.
+bool TSearchCombo(Editor& editor, ChoiceList& list, std::string_view name,
+                  std::string_view listName);
 
 } // namespace fpw::editor

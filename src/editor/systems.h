@@ -28,4 +28,34 @@ bool SetArmless(Editor& editor, bool on);
 bool SetLimitCrits(Editor& editor, bool on);
 bool SetFractionalAccounting(Editor& editor, bool on);
 
+// ---- procedures other rules run inside their own action (no action of their own)
+
+// The CASE choices of one location (0 to 6) for the tech base and level; a setting the
+// location no longer offers is cleared with its item, and an offered setting gets its slot
+// back when it lacks one. A Clan design's standard CASE is built in: no slot, kept as stored.
+void CheckCASELoc(Editor& editor, int location);
+// `CheckCASELoc` for locations 0 to 6.
+void CheckCASE(Editor& editor);
+// Every "cCASE" item out and every setting cleared.
+void ResetCASE(Editor& editor);
+// Places the physical weapon again in each arm whose option is on; an arm without a hand
+// actuator or without room loses its option, with the message. False when an arm lost it.
+bool CheckPhysicals(Editor& editor);
+// The supercharger location list from the engine slots; a supercharger whose location no
+// longer holds engine slots is removed.
+void CheckSupercharger(Editor& editor);
+// Every "cNSS" item out and the system off.
+void ClearNSS(Editor& editor);
+// Every "cTSM" item out (placed and unallocated) and the myomer off.
+void ClearTSM(Editor& editor);
+// The MASC item follows `MASCSize` (after a tonnage or accounting change).
+void SyncMASCItem(Editor& editor);
+// Armless: every movable item of both arms unallocated, arm armour 0, arm CASE cleared.
+void MakeArmless(Editor& editor);
+// Both arms back to the full actuator set. False, with the flags of the failing arm kept,
+// when a locked item sits in an actuator slot.
+bool RestoreArmActuators(Editor& editor);
+// The same, for a design that becomes a quad or leaves the level of the actuator options.
+bool ResetArmActuators(Editor& editor);
+
 } // namespace fpw::editor

@@ -35,6 +35,17 @@ void fixedItem(CritLocation& list, int slot, const std::string& text, const std:
 
 } // namespace
 
+void LayLimbActuators(CritLocation& list, bool leg, const std::array<bool, 4>& present) {
+    for (int i = 0; i < 4; ++i) {
+        if (leg || present[static_cast<std::size_t>(i)]) {
+            fixedEntry(list, i,
+                       leg ? kLeg[static_cast<std::size_t>(i)] : kArm[static_cast<std::size_t>(i)]);
+        } else {
+            list.ClearSlot(i);
+        }
+    }
+}
+
 void LayDefaultSlots(std::array<CritLocation, 8>& lists, const DefaultSlotSetup& setup) {
     for (int loc = 0; loc < 8; ++loc) {
         lists[loc] = CritLocation(loc, loc == 7 ? 6 : 12);
@@ -45,21 +56,11 @@ void LayDefaultSlots(std::array<CritLocation, 8>& lists, const DefaultSlotSetup&
         }
     }
     const bool quad = setup.mechType == catalog::kQuad;
-    for (int i = 0; i < 4; ++i) {
-        fixedEntry(lists[2], i, kLeg[i]);
-        fixedEntry(lists[3], i, kLeg[i]);
-        if (quad) {
-            fixedEntry(lists[0], i, kLeg[i]);
-            fixedEntry(lists[5], i, kLeg[i]);
-        } else {
-            if (setup.laActuators[i]) {
-                fixedEntry(lists[0], i, kArm[i]);
-            }
-            if (setup.raActuators[i]) {
-                fixedEntry(lists[5], i, kArm[i]);
-            }
-        }
-    }
+    constexpr std::array<bool, 4> all{true, true, true, true};
+    LayLimbActuators(lists[2], true, all);
+    LayLimbActuators(lists[3], true, all);
+    LayLimbActuators(lists[0], quad, quad ? all : setup.laActuators);
+    LayLimbActuators(lists[5], quad, quad ? all : setup.raActuators);
 
     const EngineSlots engine = engineSlots(setup.engineType, setup.techBase);
     const std::string engineText = catalog::engineLongName(setup.engineType);

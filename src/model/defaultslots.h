@@ -23,4 +23,8 @@ struct DefaultSlotSetup {
 // entries locked and occupied, everything else "Roll Again". Each list keeps its listener.
 void LayDefaultSlots(std::array<CritLocation, 8>& lists, const DefaultSlotSetup& setup);
 
+// Writes slots 0 to 3 of an arm with its actuators (left out ones become free slots), or of a
+// quad's front leg with the leg actuators. What the slots held is overwritten.
+void LayLimbActuators(CritLocation& list, bool leg, const std::array<bool, 4>& present);
+
 } // namespace fpw::model

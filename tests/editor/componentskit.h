@@ -1,0 +1,47 @@
+// A design built through the editor's own rules, and the whole editor state to compare after a
+// refusal, for the component and system rule tests.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "editor/editor.h"
+#include "support/shippedcontext.h"
+
+namespace fpw::editor::testkit {
+
+// Everything the player sees: the document and the lists and texts derived from it.
+struct EditorSnapshot {
+    EditorDocument document;
+    ComponentChoices choices;
+    EditorDisplay display;
+    std::vector<WeaponRow> unallocated;
+    std::vector<WeaponRow> selected;
+    bool operator==(const EditorSnapshot&) const = default;
+};
+EditorSnapshot snapshot(const Editor& editor);
+
+// Adds a weapon of the loaded database and writes it over the slots from `slot` in `loc` as
+// a drop does; returns its instance number.
+std::int16_t placeWeapon(Editor& editor, const std::string& name, int loc, int slot,
+                         std::int16_t techBase = 0);
+
+struct RulesFixture : ::testing::Test {
+    testing::ShippedContext shipped;
+    Editor editor{shipped.ctx};
+
+    // A design of the given tonnage and walking MP at the tech base and level, through the
+    // handlers; fails the test when one of them refuses.
+    void build(int tonnage, int walking, int techBase = 0, int techLevel = 3);
+    // Runs a change that must be refused with exactly this message and leave no trace.
+    void expectRefusal(const std::function<bool()>& change, const std::string& title,
+                       const std::string& text);
+    // The slot texts of a location, for short comparisons.
+    std::vector<std::string> texts(int loc) const;
+};
+
+} // namespace fpw::editor::testkit

@@ -148,7 +148,7 @@ bool ChangePhysicalType(Editor& editor, int physicalType) {
         (physicalType != catalog::physical::kNone && !editor.choices().physical.enabled)) {
         return false;
     }
-    editor.perform("ChangePhysicalType", [&] {
+    const bool accepted = editor.perform("ChangePhysicalType", [&] {
         mech.setPhysicalType(static_cast<std::int16_t>(physicalType));
         if (physicalType == catalog::physical::kNone) {
             mech.setLAPhysical(false);
@@ -158,7 +158,7 @@ bool ChangePhysicalType(Editor& editor, int physicalType) {
         RefreshSelectedWeapons(editor);
         return rules::finish(editor);
     });
-    return mech.physicalType() == physicalType;
+    return accepted && mech.physicalType() == physicalType;
 }
 
 bool SetPhysicalArm(Editor& editor, bool rightArm, bool on) {
@@ -170,7 +170,7 @@ bool SetPhysicalArm(Editor& editor, bool rightArm, bool on) {
                mech.physicalType() == catalog::physical::kNone)) {
         return false;
     }
-    editor.perform("SetPhysicalArm", [&] {
+    const bool accepted = editor.perform("SetPhysicalArm", [&] {
         setPhysicalOn(mech, rightArm, on);
         mech.critLocation(armLoc(rightArm)).RemoveAllOf(catalog::cPhy);
         if (on) {
@@ -182,7 +182,7 @@ bool SetPhysicalArm(Editor& editor, bool rightArm, bool on) {
         RefreshSelectedWeapons(editor);
         return rules::finish(editor);
     });
-    return physicalOn(mech, rightArm) == on;
+    return accepted && physicalOn(mech, rightArm) == on;
 }
 
 bool SetArmActuator(Editor& editor, bool rightArm, int actuator, bool on) {
@@ -196,7 +196,7 @@ bool SetArmActuator(Editor& editor, bool rightArm, int actuator, bool on) {
     if (!editor.choices().armActuators.enabled) {
         return false;
     }
-    editor.perform("SetArmActuator", [&] {
+    const bool accepted = editor.perform("SetArmActuator", [&] {
         const int loc = armLoc(rightArm);
         if (!on) {
             // No hand without a lower arm, no physical weapon without a hand.
@@ -234,7 +234,7 @@ bool SetArmActuator(Editor& editor, bool rightArm, int actuator, bool on) {
         RefreshSelectedWeapons(editor);
         return rules::finish(editor);
     });
-    return hasActuator(mech, rightArm, actuator) == on;
+    return accepted && hasActuator(mech, rightArm, actuator) == on;
 }
 
 bool RestoreArmActuators(Editor& editor) {
@@ -279,7 +279,7 @@ bool SetArmless(Editor& editor, bool on) {
     if (on && !editor.choices().armless.enabled) {
         return false;
     }
-    editor.perform("SetArmless", [&] {
+    const bool accepted = editor.perform("SetArmless", [&] {
         if (on) {
             MakeArmless(editor);
         } else {
@@ -287,7 +287,7 @@ bool SetArmless(Editor& editor, bool on) {
         }
         return rules::finish(editor);
     });
-    return mech.armless() == on;
+    return accepted && mech.armless() == on;
 }
 
 } // namespace fpw::editor

@@ -143,7 +143,7 @@ bool SetArtemis(Editor& editor, bool lrm, int setting) {
         !rules::offers(list, catalog::artemisName(setting))) {
         return false;
     }
-    editor.perform("SetArtemis", [&] {
+    const bool accepted = editor.perform("SetArtemis", [&] {
         if (lrm) {
             mech.setArtemisLRM(static_cast<std::int16_t>(setting));
         } else {
@@ -153,7 +153,7 @@ bool SetArtemis(Editor& editor, bool lrm, int setting) {
         RefreshSelectedWeapons(editor);
         return rules::finish(editor);
     });
-    return settingOf(mech, family) == setting;
+    return accepted && settingOf(mech, family) == setting;
 }
 
 } // namespace fpw::editor

@@ -43,8 +43,8 @@ std::string noRoomText(int setting) {
 void CheckCASELoc(Editor& editor, int location) {
     model::Mech& mech = editor.mech();
     const int setting = mech.GetCASE(location);
-    const ChoiceList& offered =
-        offeredChoices(editor).caseLocations[static_cast<std::size_t>(location)];
+    const ComponentChoices choices = offeredChoices(editor);
+    const ChoiceList& offered = choices.caseLocations[static_cast<std::size_t>(location)];
     const bool builtIn = mech.techBase() == catalog::kClan && setting == catalog::kStandardCase;
     model::CritLocation& list = mech.critLocation(location);
     if (setting != catalog::kNoCase && !builtIn &&
@@ -87,7 +87,7 @@ bool SetCASE(Editor& editor, int location, int setting) {
          setting != catalog::kCaseII)) {
         return false;
     }
-    editor.perform("SetCASE", [&] {
+    const bool accepted = editor.perform("SetCASE", [&] {
         mech.critLocation(location).RemoveAllOf(catalog::cCASE);
         mech.SetCase(location, static_cast<std::int16_t>(setting));
         if (takesSlot(mech, setting) && !placeCase(editor, location, setting)) {
@@ -95,7 +95,7 @@ bool SetCASE(Editor& editor, int location, int setting) {
         }
         return rules::finish(editor);
     });
-    return mech.GetCASE(location) == setting;
+    return accepted && mech.GetCASE(location) == setting;
 }
 
 } // namespace fpw::editor

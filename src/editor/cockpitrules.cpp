@@ -157,7 +157,7 @@ bool ChangeCockpit(Editor& editor, int cockpitType) {
     if (!rules::offers(editor.choices().cockpit, catalog::cockpitName(cockpitType))) {
         return false;
     }
-    editor.perform("ChangeCockpit", [&] {
+    const bool accepted = editor.perform("ChangeCockpit", [&] {
         const int old = mech.cockpitType();
         const bool console = cockpitType == kCommandConsole;
         if (console && mech.tonnage() < kHeavyTonnage) {
@@ -198,7 +198,7 @@ bool ChangeCockpit(Editor& editor, int cockpitType) {
         RefreshSelectedWeapons(editor);
         return rules::finish(editor);
     });
-    return mech.cockpitType() == cockpitType;
+    return accepted && mech.cockpitType() == cockpitType;
 }
 
 } // namespace fpw::editor

@@ -300,13 +300,14 @@ bool ClearUnavailableTech(Editor& editor) {
     const ComponentChoices o = offeredChoices(editor);
     clearChoice(o.mechType, catalog::mechTypeName(mech.mechType()),
                 [&] { return ChangeMechType(editor, catalog::kBiped); });
-    clearChoice(o.engine, catalog::engineName(mech.engineType()),
-                [&] { return ChangeEngine(editor, 0); });
-    clearChoice(o.gyro, catalog::gyroName(mech.gyroType()), [&] { return ChangeGyro(editor, 0); });
+    // The cockpit first: a torso-mounted one holds center-torso slots the engine may need.
     clearChoice(o.cockpit, catalog::cockpitName(mech.cockpitType()),
                 [&] { return ChangeCockpit(editor, 0); });
     clearChoice(o.targeting, catalog::targetingName(mech.targSysType()),
                 [&] { return ChangeTargetingSystem(editor, 0); });
+    clearChoice(o.engine, catalog::engineName(mech.engineType()),
+                [&] { return ChangeEngine(editor, 0); });
+    clearChoice(o.gyro, catalog::gyroName(mech.gyroType()), [&] { return ChangeGyro(editor, 0); });
     clearChoice(o.structure, catalog::structureName(mech.isType()),
                 [&] { return ChangeStructure(editor, 0); });
     clearChoice(o.armor, catalog::armorName(mech.armorType()),

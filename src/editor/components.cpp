@@ -151,7 +151,7 @@ bool ChangeMechType(Editor& editor, int mechType) {
     if (!rules::offers(editor.choices().mechType, catalog::mechTypeName(mechType))) {
         return false;
     }
-    editor.perform("ChangeMechType", [&] {
+    const bool accepted = editor.perform("ChangeMechType", [&] {
         const bool wasQuad = mech.mechType() == catalog::kQuad;
         const bool quad = mechType == catalog::kQuad;
         if (mechType == catalog::kLAM && mech.tonnage() > kLargestLAMTonnage) {
@@ -195,7 +195,7 @@ bool ChangeMechType(Editor& editor, int mechType) {
         RefreshSelectedWeapons(editor);
         return rules::finish(editor);
     });
-    return mech.mechType() == mechType;
+    return accepted && mech.mechType() == mechType;
 }
 
 bool ChangeTonnage(Editor& editor, int tonnage) {
@@ -207,7 +207,7 @@ bool ChangeTonnage(Editor& editor, int tonnage) {
         tonnage % 5 != 0) {
         return false;
     }
-    editor.perform("ChangeTonnage", [&] {
+    const bool accepted = editor.perform("ChangeTonnage", [&] {
         constexpr const char* title = "Unable to change tonnage";
         if (mech.mechType() == catalog::kLAM && tonnage > kLargestLAMTonnage) {
             return rules::refuse(editor, title, "LAMs cannot be over 55 tons.");
@@ -226,7 +226,7 @@ bool ChangeTonnage(Editor& editor, int tonnage) {
         CheckPhysicals(editor);
         return rules::finish(editor);
     });
-    return mech.tonnage() == tonnage;
+    return accepted && mech.tonnage() == tonnage;
 }
 
 bool ChangeTechBase(Editor& editor, int techBase) {
@@ -237,7 +237,7 @@ bool ChangeTechBase(Editor& editor, int techBase) {
     if (!rules::offers(editor.choices().techBase, catalog::techBaseName(techBase))) {
         return false;
     }
-    editor.perform("ChangeTechBase", [&] {
+    const bool accepted = editor.perform("ChangeTechBase", [&] {
         const std::int16_t oldBase = mech.techBase();
         const int oldHSSlots = catalog::heatSinkSlots(mech.hsType(), oldBase);
         mech.setTechBase(static_cast<std::int16_t>(techBase));
@@ -271,7 +271,7 @@ bool ChangeTechBase(Editor& editor, int techBase) {
         RefreshSelectedWeapons(editor);
         return rules::finish(editor);
     });
-    return mech.techBase() == techBase;
+    return accepted && mech.techBase() == techBase;
 }
 
 bool ChangeTechLevel(Editor& editor, int techLevel) {
@@ -282,7 +282,7 @@ bool ChangeTechLevel(Editor& editor, int techLevel) {
     if (!rules::offers(editor.choices().techLevel, std::to_string(techLevel))) {
         return false;
     }
-    editor.perform("ChangeTechLevel", [&] {
+    const bool accepted = editor.perform("ChangeTechLevel", [&] {
         const bool leavingLevel3 = mech.techLevel() == 3 && techLevel < 3;
         mech.setTechLevel(static_cast<std::int16_t>(techLevel));
         RefreshWeapons(editor);
@@ -295,7 +295,7 @@ bool ChangeTechLevel(Editor& editor, int techLevel) {
         CheckCASE(editor);
         return rules::finish(editor);
     });
-    return mech.techLevel() == techLevel;
+    return accepted && mech.techLevel() == techLevel;
 }
 
 bool ChangeWalking(Editor& editor, int walkingMP) {
@@ -306,13 +306,13 @@ bool ChangeWalking(Editor& editor, int walkingMP) {
     if (walkingMP < 1 || walkingMP > editor.choices().walkingMax) {
         return false;
     }
-    editor.perform("ChangeWalking", [&] {
+    const bool accepted = editor.perform("ChangeWalking", [&] {
         mech.setWalking(static_cast<std::int16_t>(walkingMP));
         // The rating moves the heat sinks the engine holds, so the items follow as well.
         rules::boundMovement(editor);
         return rules::finish(editor);
     });
-    return mech.walking() == walkingMP;
+    return accepted && mech.walking() == walkingMP;
 }
 
 bool ChangeStructure(Editor& editor, int isType) {
@@ -323,12 +323,12 @@ bool ChangeStructure(Editor& editor, int isType) {
     if (!rules::offers(editor.choices().structure, catalog::structureName(isType))) {
         return false;
     }
-    editor.perform("ChangeStructure", [&] {
+    const bool accepted = editor.perform("ChangeStructure", [&] {
         mech.setISType(static_cast<std::int16_t>(isType));
         structureItems(editor);
         return rules::finish(editor);
     });
-    return mech.isType() == isType;
+    return accepted && mech.isType() == isType;
 }
 
 bool ChangeArmorType(Editor& editor, int armorType) {
@@ -339,7 +339,7 @@ bool ChangeArmorType(Editor& editor, int armorType) {
     if (!rules::offers(editor.choices().armor, catalog::armorName(armorType))) {
         return false;
     }
-    editor.perform("ChangeArmorType", [&] {
+    const bool accepted = editor.perform("ChangeArmorType", [&] {
         if (armorType == catalog::armor::kHardened && mech.mechType() == catalog::kOmniMech) {
             return rules::refuse(editor, "Unable to mount armor",
                                  "Hardened armor can not be mounted on omni mechs.");
@@ -352,7 +352,7 @@ bool ChangeArmorType(Editor& editor, int armorType) {
         armorItems(editor);
         return rules::finish(editor);
     });
-    return mech.armorType() == armorType;
+    return accepted && mech.armorType() == armorType;
 }
 
 } // namespace fpw::editor

@@ -116,7 +116,7 @@ bool ChangeEngine(Editor& editor, int engineType) {
     if (!rules::offers(editor.choices().engine, catalog::engineName(engineType))) {
         return false;
     }
-    editor.perform("ChangeEngine", [&] {
+    const bool accepted = editor.perform("ChangeEngine", [&] {
         const std::int16_t old = mech.engineType();
         mech.setEngineType(static_cast<std::int16_t>(engineType));
         if (!rules::layEngineAndGyro(editor)) {
@@ -130,7 +130,7 @@ bool ChangeEngine(Editor& editor, int engineType) {
         RefreshSelectedWeapons(editor);
         return rules::finish(editor);
     });
-    return mech.engineType() == engineType;
+    return accepted && mech.engineType() == engineType;
 }
 
 bool ChangeGyro(Editor& editor, int gyroType) {
@@ -141,7 +141,7 @@ bool ChangeGyro(Editor& editor, int gyroType) {
     if (!rules::offers(editor.choices().gyro, catalog::gyroName(gyroType))) {
         return false;
     }
-    editor.perform("ChangeGyro", [&] {
+    const bool accepted = editor.perform("ChangeGyro", [&] {
         const std::int16_t old = mech.gyroType();
         mech.setGyroType(static_cast<std::int16_t>(gyroType));
         if (!rules::layEngineAndGyro(editor)) {
@@ -154,7 +154,7 @@ bool ChangeGyro(Editor& editor, int gyroType) {
         RefreshSelectedWeapons(editor);
         return rules::finish(editor);
     });
-    return mech.gyroType() == gyroType;
+    return accepted && mech.gyroType() == gyroType;
 }
 
 } // namespace fpw::editor

@@ -36,12 +36,12 @@ bool ChangeHeatSinkType(Editor& editor, int hsType) {
     if (!rules::offers(editor.choices().heatSinks, catalog::heatSinkName(hsType))) {
         return false;
     }
-    editor.perform("ChangeHeatSinkType", [&] {
+    const bool accepted = editor.perform("ChangeHeatSinkType", [&] {
         mech.setHSType(static_cast<std::int16_t>(hsType));
         ResetHS(editor);
         return rules::finish(editor);
     });
-    return mech.hsType() == hsType;
+    return accepted && mech.hsType() == hsType;
 }
 
 bool ChangeHeatSinkCount(Editor& editor, int count) {
@@ -52,12 +52,12 @@ bool ChangeHeatSinkCount(Editor& editor, int count) {
     if (count < editor.choices().heatSinksMin || count > 32767) {
         return false;
     }
-    editor.perform("ChangeHeatSinkCount", [&] {
+    const bool accepted = editor.perform("ChangeHeatSinkCount", [&] {
         mech.setHSCount(static_cast<std::int16_t>(count));
         CheckCorrectHSCount(editor);
         return rules::finish(editor);
     });
-    return mech.hsCount() == count;
+    return accepted && mech.hsCount() == count;
 }
 
 } // namespace fpw::editor

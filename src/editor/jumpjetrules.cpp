@@ -30,12 +30,12 @@ bool ChangeJumping(Editor& editor, int jumpMP) {
     if (jumpMP < 0 || jumpMP > editor.choices().jumpingMax) {
         return false;
     }
-    editor.perform("ChangeJumping", [&] {
+    const bool accepted = editor.perform("ChangeJumping", [&] {
         mech.setJumping(static_cast<std::int16_t>(jumpMP));
         CheckJJs(editor);
         return rules::finish(editor);
     });
-    return mech.jumping() == jumpMP;
+    return accepted && mech.jumping() == jumpMP;
 }
 
 bool ChangeImprovedJumpJets(Editor& editor, bool improved) {
@@ -47,14 +47,14 @@ bool ChangeImprovedJumpJets(Editor& editor, bool improved) {
     if (improved && !editor.choices().improvedJumpJets.enabled) {
         return false;
     }
-    editor.perform("ChangeImprovedJumpJets", [&] {
+    const bool accepted = editor.perform("ChangeImprovedJumpJets", [&] {
         mech.setJumpJetType(wanted);
         // The items change size, so they all come back unallocated.
         ResetJJs(editor);
         rules::boundMovement(editor);
         return rules::finish(editor);
     });
-    return mech.jumpJetType() == wanted;
+    return accepted && mech.jumpJetType() == wanted;
 }
 
 } // namespace fpw::editor

@@ -81,7 +81,7 @@ bool SetMASC(Editor& editor, bool on) {
     if (on && !editor.choices().masc.enabled) {
         return false;
     }
-    editor.perform("SetMASC", [&] {
+    const bool accepted = editor.perform("SetMASC", [&] {
         if (on && mech.tsm()) {
             return rules::refuse(editor, "Unable to install system", kIncompatibleMyomer);
         }
@@ -89,7 +89,7 @@ bool SetMASC(Editor& editor, bool on) {
         SyncMASCItem(editor);
         return rules::finish(editor);
     });
-    return (mech.masc() != 0) == on;
+    return accepted && (mech.masc() != 0) == on;
 }
 
 void ClearTSM(Editor& editor) {
@@ -106,7 +106,7 @@ bool SetTSM(Editor& editor, bool on) {
     if (on && !editor.choices().tsm.enabled) {
         return false;
     }
-    editor.perform("SetTSM", [&] {
+    const bool accepted = editor.perform("SetTSM", [&] {
         if (on && mech.masc() != 0) {
             return rules::refuse(editor, "Unable to install system", kIncompatibleMyomer);
         }
@@ -118,7 +118,7 @@ bool SetTSM(Editor& editor, bool on) {
         }
         return rules::finish(editor);
     });
-    return mech.tsm() == on;
+    return accepted && mech.tsm() == on;
 }
 
 void CheckSupercharger(Editor& editor) {
@@ -136,7 +136,7 @@ bool SetSupercharger(Editor& editor, bool on) {
     if (on && !editor.choices().supercharger.enabled) {
         return false;
     }
-    editor.perform("SetSupercharger", [&] {
+    const bool accepted = editor.perform("SetSupercharger", [&] {
         if (!on) {
             removeSupercharger(editor);
             return rules::finish(editor);
@@ -158,7 +158,7 @@ bool SetSupercharger(Editor& editor, bool on) {
         mech.setSupercharger(true);
         return rules::finish(editor);
     });
-    return mech.supercharger() == on;
+    return accepted && mech.supercharger() == on;
 }
 
 bool MoveSupercharger(Editor& editor, int location) {
@@ -169,7 +169,7 @@ bool MoveSupercharger(Editor& editor, int location) {
     if (location < 0 || location >= model::kSlotLocations || !holdsEngine(editor, location)) {
         return false;
     }
-    editor.perform("MoveSupercharger", [&] {
+    const bool accepted = editor.perform("MoveSupercharger", [&] {
         rules::removePlaced(editor, catalog::cSC, true);
         if (!placeSupercharger(editor, location)) {
             // The player is told the supercharger is gone, and it is.
@@ -178,7 +178,7 @@ bool MoveSupercharger(Editor& editor, int location) {
         }
         return rules::finish(editor);
     });
-    return mech.supercharger() && mech.superchargerLoc() == location;
+    return accepted && mech.supercharger() && mech.superchargerLoc() == location;
 }
 
 void ClearNSS(Editor& editor) {
@@ -194,7 +194,7 @@ bool SetNullSignature(Editor& editor, bool on) {
     if (on && !editor.choices().nullSignature.enabled) {
         return false;
     }
-    editor.perform("SetNullSignature", [&] {
+    const bool accepted = editor.perform("SetNullSignature", [&] {
         constexpr const char* title = "Unable to use system";
         if (!on) {
             ClearNSS(editor);
@@ -220,7 +220,7 @@ bool SetNullSignature(Editor& editor, bool on) {
         RefreshSelectedWeapons(editor);
         return rules::finish(editor);
     });
-    return mech.nullSigSys() == on;
+    return accepted && mech.nullSigSys() == on;
 }
 
 bool ChangeTargetingSystem(Editor& editor, int targSysType) {
@@ -231,7 +231,7 @@ bool ChangeTargetingSystem(Editor& editor, int targSysType) {
     if (!rules::offers(editor.choices().targeting, catalog::targetingName(targSysType))) {
         return false;
     }
-    editor.perform("ChangeTargetingSystem", [&] {
+    const bool accepted = editor.perform("ChangeTargetingSystem", [&] {
         if (targSysType != catalog::targeting::kStandard && mech.nullSigSys()) {
             return rules::refuse(editor, "Unable to install system",
                                  "This mech has a Null Signature System installed which is "
@@ -254,7 +254,7 @@ bool ChangeTargetingSystem(Editor& editor, int targSysType) {
         RefreshSelectedWeapons(editor);
         return rules::finish(editor);
     });
-    return mech.targSysType() == targSysType;
+    return accepted && mech.targSysType() == targSysType;
 }
 
 bool SetTurret(Editor& editor, bool rightTorso, bool on) {
@@ -267,7 +267,7 @@ bool SetTurret(Editor& editor, bool rightTorso, bool on) {
         return false;
     }
     const int loc = rightTorso ? catalog::kRightTorso : catalog::kLeftTorso;
-    editor.perform("SetTurret", [&] {
+    const bool accepted = editor.perform("SetTurret", [&] {
         constexpr const char* title = "Unable to mount turret";
         model::CritLocation& list = mech.critLocation(loc);
         if (on) {
@@ -307,7 +307,7 @@ bool SetTurret(Editor& editor, bool rightTorso, bool on) {
         RefreshSelectedWeapons(editor);
         return rules::finish(editor);
     });
-    return has() == on;
+    return accepted && has() == on;
 }
 
 bool SetLimitCrits(Editor& editor, bool on) {
@@ -318,7 +318,7 @@ bool SetLimitCrits(Editor& editor, bool on) {
     if (on && !editor.choices().limitCrits.enabled) {
         return false;
     }
-    editor.perform("SetLimitCrits", [&] {
+    const bool accepted = editor.perform("SetLimitCrits", [&] {
         mech.setLimitCrits(on);
         if (!LimitCriticalSlots(editor)) {
             return rules::refuse(editor, "Unable to limit crits", kLimitCritsRefusal);
@@ -341,7 +341,7 @@ bool SetLimitCrits(Editor& editor, bool on) {
         RefreshSelectedWeapons(editor);
         return rules::finish(editor);
     });
-    return mech.limitCrits() == on;
+    return accepted && mech.limitCrits() == on;
 }
 
 bool SetFractionalAccounting(Editor& editor, bool on) {
@@ -352,13 +352,13 @@ bool SetFractionalAccounting(Editor& editor, bool on) {
     if (on && !editor.choices().fractional.enabled) {
         return false;
     }
-    editor.perform("SetFractionalAccounting", [&] {
+    const bool accepted = editor.perform("SetFractionalAccounting", [&] {
         mech.setFractionalAccounting(on);
         // MASC's slots follow its exact tonnage under fractional accounting.
         SyncMASCItem(editor);
         return rules::finish(editor);
     });
-    return mech.fractionalAccounting() == on;
+    return accepted && mech.fractionalAccounting() == on;
 }
 
 } // namespace fpw::editor

@@ -138,6 +138,18 @@ const Refusal kRefusals[] = {
      },
      [](Editor& e) { return ChangeTonnage(e, 10); }, "Unable to change tonnage",
      "Unable to limit the critical slots for this mech."},
+    // A locked omni base chassis fills the left arm.
+    {"NullSignatureWithoutRoom", 50, 0,
+     [](Editor& e) {
+         ChangeMechType(e, kOmniMech);
+         for (int slot = 4; slot < 12; ++slot) {
+             testkit::placeWeapon(e, "Medium Laser", kLeftArm, slot);
+         }
+         e.mech().LockBaseOmni();
+     },
+     [](Editor& e) { return SetNullSignature(e, true); }, "Unable to use system",
+     "Unable to allocate all the slots of the Null Signature System. The system has been "
+     "removed."},
 };
 
 class ComponentRefusal : public testkit::RulesFixture,

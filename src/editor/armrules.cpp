@@ -141,48 +141,40 @@ bool CheckPhysicals(Editor& editor) {
 
 bool ChangePhysicalType(Editor& editor, int physicalType) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.physicalType() == physicalType) {
-        return mech.physicalType() == physicalType;
-    }
-    if (!rules::offers(editor.choices().physical, catalog::physicalName(physicalType)) ||
-        (physicalType != catalog::physical::kNone && !editor.choices().physical.enabled)) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangePhysicalType", [&] {
-        mech.setPhysicalType(static_cast<std::int16_t>(physicalType));
-        if (physicalType == catalog::physical::kNone) {
-            mech.setLAPhysical(false);
-            mech.setRAPhysical(false);
-        }
-        CheckPhysicals(editor);
-        RefreshSelectedWeapons(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.physicalType() == physicalType;
+    return rules::change(
+        editor, "ChangePhysicalType", [&] { return mech.physicalType() == physicalType; },
+        rules::offers(editor.choices().physical, catalog::physicalName(physicalType)) &&
+            (physicalType == catalog::physical::kNone || editor.choices().physical.enabled),
+        [&] {
+            mech.setPhysicalType(static_cast<std::int16_t>(physicalType));
+            if (physicalType == catalog::physical::kNone) {
+                mech.setLAPhysical(false);
+                mech.setRAPhysical(false);
+            }
+            CheckPhysicals(editor);
+            RefreshSelectedWeapons(editor);
+            return rules::finish(editor);
+        });
 }
 
 bool SetPhysicalArm(Editor& editor, bool rightArm, bool on) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || physicalOn(mech, rightArm) == on) {
-        return physicalOn(mech, rightArm) == on;
-    }
-    if (on && (!editor.choices().physicalArms.enabled ||
-               mech.physicalType() == catalog::physical::kNone)) {
-        return false;
-    }
-    const bool accepted = editor.perform("SetPhysicalArm", [&] {
-        setPhysicalOn(mech, rightArm, on);
-        mech.critLocation(armLoc(rightArm)).RemoveAllOf(catalog::cPhy);
-        if (on) {
-            const std::string failure = placePhysical(editor, rightArm);
-            if (!failure.empty()) {
-                return rules::refuse(editor, "Unable to mount weapon", failure);
+    return rules::change(
+        editor, "SetPhysicalArm", [&] { return physicalOn(mech, rightArm) == on; },
+        !on || (editor.choices().physicalArms.enabled &&
+                mech.physicalType() != catalog::physical::kNone),
+        [&] {
+            setPhysicalOn(mech, rightArm, on);
+            mech.critLocation(armLoc(rightArm)).RemoveAllOf(catalog::cPhy);
+            if (on) {
+                const std::string failure = placePhysical(editor, rightArm);
+                if (!failure.empty()) {
+                    return rules::refuse(editor, "Unable to mount weapon", failure);
+                }
             }
-        }
-        RefreshSelectedWeapons(editor);
-        return rules::finish(editor);
-    });
-    return accepted && physicalOn(mech, rightArm) == on;
+            RefreshSelectedWeapons(editor);
+            return rules::finish(editor);
+        });
 }
 
 bool SetArmActuator(Editor& editor, bool rightArm, int actuator, bool on) {
@@ -190,51 +182,48 @@ bool SetArmActuator(Editor& editor, bool rightArm, int actuator, bool on) {
     if (actuator != kLowerArm && actuator != kHand) {
         return false;
     }
-    if (editor.loading() || hasActuator(mech, rightArm, actuator) == on) {
-        return hasActuator(mech, rightArm, actuator) == on;
-    }
-    if (!editor.choices().armActuators.enabled) {
-        return false;
-    }
-    const bool accepted = editor.perform("SetArmActuator", [&] {
-        const int loc = armLoc(rightArm);
-        if (!on) {
-            // No hand without a lower arm, no physical weapon without a hand.
-            for (int i = kHand; i >= actuator; --i) {
-                if (hasActuator(mech, rightArm, i)) {
-                    setActuator(mech, rightArm, i, false);
-                    mech.critLocation(loc).ClearSlot(i);
+    return rules::change(
+        editor, "SetArmActuator", [&] { return hasActuator(mech, rightArm, actuator) == on; },
+        editor.choices().armActuators.enabled,
+        [&] {
+            const int loc = armLoc(rightArm);
+            if (!on) {
+                // No hand without a lower arm, no physical weapon without a hand.
+                for (int i = kHand; i >= actuator; --i) {
+                    if (hasActuator(mech, rightArm, i)) {
+                        setActuator(mech, rightArm, i, false);
+                        mech.critLocation(loc).ClearSlot(i);
+                    }
+                }
+                setPhysicalOn(mech, rightArm, false);
+                CheckPhysicals(editor);
+                return rules::finish(editor);
+            }
+            constexpr const char* title = "Unable to restore actuator";
+            // A hand needs its lower arm: both are restored then.
+            const bool both = actuator == kHand && !hasActuator(mech, rightArm, kLowerArm);
+            const std::string which = both                    ? "the actuators"
+                                      : actuator == kLowerArm ? "the lower arm actuator"
+                                                              : "the hand actuator";
+            if (mech.mechType() == catalog::kOmniMech && mountsActuatorlessWeapon(editor, loc)) {
+                return rules::refuse(
+                    editor, title,
+                    "Unable to restore " + which +
+                        " due to the weapons that are mounted in the arm. On an "
+                        "omni-mech, you may not have lower or hand actuators in an "
+                        "arm that mounts a PPC, Gauss Rifle or Autocannon.");
+            }
+            for (int i = kLowerArm; i <= actuator; ++i) {
+                if (!restoreActuator(editor, rightArm, i)) {
+                    return rules::refuse(editor, title,
+                                         std::string("Unable to restore the ") +
+                                             (i == kLowerArm ? "lower arm" : "hand") +
+                                             " actuator due to a locked item being in the way.");
                 }
             }
-            setPhysicalOn(mech, rightArm, false);
-            CheckPhysicals(editor);
+            RefreshSelectedWeapons(editor);
             return rules::finish(editor);
-        }
-        constexpr const char* title = "Unable to restore actuator";
-        // A hand needs its lower arm: both are restored then.
-        const bool both = actuator == kHand && !hasActuator(mech, rightArm, kLowerArm);
-        const std::string which = both                    ? "the actuators"
-                                  : actuator == kLowerArm ? "the lower arm actuator"
-                                                          : "the hand actuator";
-        if (mech.mechType() == catalog::kOmniMech && mountsActuatorlessWeapon(editor, loc)) {
-            return rules::refuse(editor, title,
-                                 "Unable to restore " + which +
-                                     " due to the weapons that are mounted in the arm. On an "
-                                     "omni-mech, you may not have lower or hand actuators in an "
-                                     "arm that mounts a PPC, Gauss Rifle or Autocannon.");
-        }
-        for (int i = kLowerArm; i <= actuator; ++i) {
-            if (!restoreActuator(editor, rightArm, i)) {
-                return rules::refuse(editor, title,
-                                     std::string("Unable to restore the ") +
-                                         (i == kLowerArm ? "lower arm" : "hand") +
-                                         " actuator due to a locked item being in the way.");
-            }
-        }
-        RefreshSelectedWeapons(editor);
-        return rules::finish(editor);
-    });
-    return accepted && hasActuator(mech, rightArm, actuator) == on;
+        });
 }
 
 bool RestoreArmActuators(Editor& editor) {
@@ -273,21 +262,17 @@ void MakeArmless(Editor& editor) {
 
 bool SetArmless(Editor& editor, bool on) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.armless() == on) {
-        return mech.armless() == on;
-    }
-    if (on && !editor.choices().armless.enabled) {
-        return false;
-    }
-    const bool accepted = editor.perform("SetArmless", [&] {
-        if (on) {
-            MakeArmless(editor);
-        } else {
-            mech.setArmless(false);
-        }
-        return rules::finish(editor);
-    });
-    return accepted && mech.armless() == on;
+    return rules::change(
+        editor, "SetArmless", [&] { return mech.armless() == on; },
+        !on || editor.choices().armless.enabled,
+        [&] {
+            if (on) {
+                MakeArmless(editor);
+            } else {
+                mech.setArmless(false);
+            }
+            return rules::finish(editor);
+        });
 }
 
 } // namespace fpw::editor

@@ -135,25 +135,23 @@ bool CheckArtemisLoc(Editor& editor, int loc) {
 bool SetArtemis(Editor& editor, bool lrm, int setting) {
     model::Mech& mech = editor.mech();
     const Family& family = lrm ? kLRM : kSRM;
-    if (editor.loading() || settingOf(mech, family) == setting) {
-        return settingOf(mech, family) == setting;
-    }
     const ChoiceList& list = lrm ? editor.choices().artemisLRM : editor.choices().artemisSRM;
     if (setting < catalog::kNoArtemis || setting > catalog::kArtemisV ||
         !rules::offers(list, catalog::artemisName(setting))) {
         return false;
     }
-    const bool accepted = editor.perform("SetArtemis", [&] {
-        if (lrm) {
-            mech.setArtemisLRM(static_cast<std::int16_t>(setting));
-        } else {
-            mech.setArtemisSRM(static_cast<std::int16_t>(setting));
-        }
-        placeFamily(editor, family, -1);
-        RefreshSelectedWeapons(editor);
-        return rules::finish(editor);
-    });
-    return accepted && settingOf(mech, family) == setting;
+    return rules::change(
+        editor, "SetArtemis", [&] { return settingOf(mech, family) == setting; }, true,
+        [&] {
+            if (lrm) {
+                mech.setArtemisLRM(static_cast<std::int16_t>(setting));
+            } else {
+                mech.setArtemisSRM(static_cast<std::int16_t>(setting));
+            }
+            placeFamily(editor, family, -1);
+            RefreshSelectedWeapons(editor);
+            return rules::finish(editor);
+        });
 }
 
 } // namespace fpw::editor

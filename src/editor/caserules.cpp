@@ -78,24 +78,19 @@ bool SetCASE(Editor& editor, int location, int setting) {
     if (location < 0 || location >= model::kCaseLocations) {
         return false;
     }
-    if (editor.loading() || mech.GetCASE(location) == setting) {
-        return mech.GetCASE(location) == setting;
-    }
-    if (!rules::offers(editor.choices().caseLocations[static_cast<std::size_t>(location)],
-                       catalog::caseName(setting)) ||
-        (setting != catalog::kNoCase && setting != catalog::kStandardCase &&
-         setting != catalog::kCaseII)) {
-        return false;
-    }
-    const bool accepted = editor.perform("SetCASE", [&] {
-        mech.critLocation(location).RemoveAllOf(catalog::cCASE);
-        mech.SetCase(location, static_cast<std::int16_t>(setting));
-        if (takesSlot(mech, setting) && !placeCase(editor, location, setting)) {
-            return rules::refuse(editor, "Unable to add case", noRoomText(setting));
-        }
-        return rules::finish(editor);
-    });
-    return accepted && mech.GetCASE(location) == setting;
+    return rules::change(
+        editor, "SetCASE", [&] { return mech.GetCASE(location) == setting; },
+        setting >= catalog::kNoCase && setting <= catalog::kCaseII &&
+            rules::offers(editor.choices().caseLocations[static_cast<std::size_t>(location)],
+                          catalog::caseName(setting)),
+        [&] {
+            mech.critLocation(location).RemoveAllOf(catalog::cCASE);
+            mech.SetCase(location, static_cast<std::int16_t>(setting));
+            if (takesSlot(mech, setting) && !placeCase(editor, location, setting)) {
+                return rules::refuse(editor, "Unable to add case", noRoomText(setting));
+            }
+            return rules::finish(editor);
+        });
 }
 
 } // namespace fpw::editor

@@ -151,54 +151,53 @@ Outcome placeTorsoParts(Editor& editor) {
 
 bool ChangeCockpit(Editor& editor, int cockpitType) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.cockpitType() == cockpitType) {
-        return mech.cockpitType() == cockpitType;
-    }
-    if (!rules::offers(editor.choices().cockpit, catalog::cockpitName(cockpitType))) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangeCockpit", [&] {
-        const int old = mech.cockpitType();
-        const bool console = cockpitType == kCommandConsole;
-        if (console && mech.tonnage() < kHeavyTonnage) {
-            return rules::refuse(editor, "Unable to change cockpit",
-                                 "Command Consoles can only be mounted on heavy or assault mechs.");
-        }
-        // The console works beside the standard or the enhanced imaging layout; from any other
-        // the standard one is restored first.
-        const bool keepsLayout = old == kStandard || old == kEnhancedImaging;
-        const int layoutType = console ? (keepsLayout ? old : kStandard) : cockpitType;
-        const HeadLayout layout = headLayout(layoutType);
-        const model::CritLocation& head = mech.critLocation(catalog::kHead);
-        if (const std::optional<int> slot = blockedSlot(head, layout)) {
-            const bool restore = (console && !keepsLayout) || cockpitType == kTorsoMounted;
-            return rules::refuse(editor,
-                                 restore ? "Unable to restore cockpit" : "Unable to change cockpit",
-                                 blockedText(cockpitType, console, *slot));
-        }
-        removeTorsoParts(editor);
-        writeHead(editor, layout);
-        if (console) {
-            const int slot = rules::firstFreeSlot(head);
-            if (slot < 0) {
-                std::string text = "Unable to switch to a Command Console since there are no free "
-                                   "slots in the head to mount it.";
-                if (old != kStandard) {
-                    text += " You must be able to switch to a standard cockpit first and then "
-                            "install the command console.";
-                }
-                return rules::refuse(editor, "Unable to change cockpit", text);
+    return rules::change(
+        editor, "ChangeCockpit", [&] { return mech.cockpitType() == cockpitType; },
+        rules::offers(editor.choices().cockpit, catalog::cockpitName(cockpitType)),
+        [&] {
+            const int old = mech.cockpitType();
+            const bool console = cockpitType == kCommandConsole;
+            if (console && mech.tonnage() < kHeavyTonnage) {
+                return rules::refuse(
+                    editor, "Unable to change cockpit",
+                    "Command Consoles can only be mounted on heavy or assault mechs.");
             }
-            rules::placeFixedEntry(editor, catalog::kHead, slot, catalog::cCP, "Command Console");
-        }
-        if (cockpitType == kTorsoMounted && placeTorsoParts(editor) == Outcome::Refused) {
-            return Outcome::Refused;
-        }
-        mech.setCockpitType(static_cast<std::int16_t>(cockpitType));
-        RefreshSelectedWeapons(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.cockpitType() == cockpitType;
+            // The console works beside the standard or the enhanced imaging layout; from any other
+            // the standard one is restored first.
+            const bool keepsLayout = old == kStandard || old == kEnhancedImaging;
+            const int layoutType = console ? (keepsLayout ? old : kStandard) : cockpitType;
+            const HeadLayout layout = headLayout(layoutType);
+            const model::CritLocation& head = mech.critLocation(catalog::kHead);
+            if (const std::optional<int> slot = blockedSlot(head, layout)) {
+                const bool restore = (console && !keepsLayout) || cockpitType == kTorsoMounted;
+                return rules::refuse(
+                    editor, restore ? "Unable to restore cockpit" : "Unable to change cockpit",
+                    blockedText(cockpitType, console, *slot));
+            }
+            removeTorsoParts(editor);
+            writeHead(editor, layout);
+            if (console) {
+                const int slot = rules::firstFreeSlot(head);
+                if (slot < 0) {
+                    std::string text =
+                        "Unable to switch to a Command Console since there are no free "
+                        "slots in the head to mount it.";
+                    if (old != kStandard) {
+                        text += " You must be able to switch to a standard cockpit first and then "
+                                "install the command console.";
+                    }
+                    return rules::refuse(editor, "Unable to change cockpit", text);
+                }
+                rules::placeFixedEntry(editor, catalog::kHead, slot, catalog::cCP,
+                                       "Command Console");
+            }
+            if (cockpitType == kTorsoMounted && placeTorsoParts(editor) == Outcome::Refused) {
+                return Outcome::Refused;
+            }
+            mech.setCockpitType(static_cast<std::int16_t>(cockpitType));
+            RefreshSelectedWeapons(editor);
+            return rules::finish(editor);
+        });
 }
 
 } // namespace fpw::editor

@@ -145,214 +145,186 @@ bool LimitCriticalSlots(Editor& editor) {
 
 bool ChangeMechType(Editor& editor, int mechType) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.mechType() == mechType) {
-        return mech.mechType() == mechType;
-    }
-    if (!rules::offers(editor.choices().mechType, catalog::mechTypeName(mechType))) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangeMechType", [&] {
-        const bool wasQuad = mech.mechType() == catalog::kQuad;
-        const bool quad = mechType == catalog::kQuad;
-        if (mechType == catalog::kLAM && mech.tonnage() > kLargestLAMTonnage) {
-            return rules::refuse(editor, "Unable to create LAM",
-                                 "LAMs cannot be bigger than 55 tons.");
-        }
-        if (quad) {
-            constexpr const char* title = "Unable to create quad";
-            if (armEndLocked(mech.critLocation(catalog::kLeftArm)) ||
-                armEndLocked(mech.critLocation(catalog::kRightArm))) {
-                return rules::refuse(editor, title,
-                                     "Unable to switch to a QUAD design because the last 6 "
-                                     "critical slots in each arm must be either empty or "
-                                     "unlocked.");
+    return rules::change(
+        editor, "ChangeMechType", [&] { return mech.mechType() == mechType; },
+        rules::offers(editor.choices().mechType, catalog::mechTypeName(mechType)),
+        [&] {
+            const bool wasQuad = mech.mechType() == catalog::kQuad;
+            const bool quad = mechType == catalog::kQuad;
+            if (mechType == catalog::kLAM && mech.tonnage() > kLargestLAMTonnage) {
+                return rules::refuse(editor, "Unable to create LAM",
+                                     "LAMs cannot be bigger than 55 tons.");
             }
-            if (mech.physicalType() != catalog::physical::kNone &&
-                (mech.laPhysical() || mech.raPhysical())) {
-                return rules::refuse(editor, title,
-                                     "Unable to switch to a QUAD design because there are "
-                                     "physical weapons mounted on this mech.");
+            if (quad) {
+                constexpr const char* title = "Unable to create quad";
+                if (armEndLocked(mech.critLocation(catalog::kLeftArm)) ||
+                    armEndLocked(mech.critLocation(catalog::kRightArm))) {
+                    return rules::refuse(editor, title,
+                                         "Unable to switch to a QUAD design because the last 6 "
+                                         "critical slots in each arm must be either empty or "
+                                         "unlocked.");
+                }
+                if (mech.physicalType() != catalog::physical::kNone &&
+                    (mech.laPhysical() || mech.raPhysical())) {
+                    return rules::refuse(editor, title,
+                                         "Unable to switch to a QUAD design because there are "
+                                         "physical weapons mounted on this mech.");
+                }
+                if (!allArmActuators(mech)) {
+                    return rules::refuse(editor, title,
+                                         "Unable to switch to a QUAD design because there are "
+                                         "actuators that are not mounted on this mech.");
+                }
             }
-            if (!allArmActuators(mech)) {
-                return rules::refuse(editor, title,
-                                     "Unable to switch to a QUAD design because there are "
-                                     "actuators that are not mounted on this mech.");
+            mech.setMechType(static_cast<std::int16_t>(mechType));
+            if (quad != wasQuad) {
+                layLimbs(editor, quad);
+                CheckJJs(editor);
             }
-        }
-        mech.setMechType(static_cast<std::int16_t>(mechType));
-        if (quad != wasQuad) {
-            layLimbs(editor, quad);
-            CheckJJs(editor);
-        }
-        if (quad && mech.armless()) {
-            mech.setArmless(false);
-        }
-        if (mechType == catalog::kOmniMech && mech.armorType() == catalog::armor::kHardened) {
-            mech.setArmorType(catalog::armor::kStandard);
-            armorItems(editor);
-        }
-        CheckValidArmor(editor);
-        RefreshSelectedWeapons(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.mechType() == mechType;
+            if (quad && mech.armless()) {
+                mech.setArmless(false);
+            }
+            if (mechType == catalog::kOmniMech && mech.armorType() == catalog::armor::kHardened) {
+                mech.setArmorType(catalog::armor::kStandard);
+                armorItems(editor);
+            }
+            CheckValidArmor(editor);
+            RefreshSelectedWeapons(editor);
+            return rules::finish(editor);
+        });
 }
 
 bool ChangeTonnage(Editor& editor, int tonnage) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.tonnage() == tonnage) {
-        return mech.tonnage() == tonnage;
-    }
-    if (tonnage < editor.choices().tonnageMin || tonnage > editor.choices().tonnageMax ||
-        tonnage % 5 != 0) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangeTonnage", [&] {
-        constexpr const char* title = "Unable to change tonnage";
-        if (mech.mechType() == catalog::kLAM && tonnage > kLargestLAMTonnage) {
-            return rules::refuse(editor, title, "LAMs cannot be over 55 tons.");
-        }
-        const bool lighter = tonnage < mech.tonnage();
-        mech.setTonnage(static_cast<std::int16_t>(tonnage));
-        if (mech.limitCrits() && !LimitCriticalSlots(editor)) {
-            return rules::refuse(editor, title, kLimitCritsRefusal);
-        }
-        if (lighter) {
-            CheckValidArmor(editor);
-        }
-        rules::boundMovement(editor);
-        SyncMASCItem(editor);
-        CheckCorrectHSCount(editor);
-        CheckPhysicals(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.tonnage() == tonnage;
+    return rules::change(
+        editor, "ChangeTonnage", [&] { return mech.tonnage() == tonnage; },
+        tonnage >= editor.choices().tonnageMin && tonnage <= editor.choices().tonnageMax &&
+            tonnage % 5 == 0,
+        [&] {
+            constexpr const char* title = "Unable to change tonnage";
+            if (mech.mechType() == catalog::kLAM && tonnage > kLargestLAMTonnage) {
+                return rules::refuse(editor, title, "LAMs cannot be over 55 tons.");
+            }
+            const bool lighter = tonnage < mech.tonnage();
+            mech.setTonnage(static_cast<std::int16_t>(tonnage));
+            if (mech.limitCrits() && !LimitCriticalSlots(editor)) {
+                return rules::refuse(editor, title, kLimitCritsRefusal);
+            }
+            if (lighter) {
+                CheckValidArmor(editor);
+            }
+            rules::boundMovement(editor);
+            SyncMASCItem(editor);
+            CheckCorrectHSCount(editor);
+            CheckPhysicals(editor);
+            return rules::finish(editor);
+        });
 }
 
 bool ChangeTechBase(Editor& editor, int techBase) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.techBase() == techBase) {
-        return mech.techBase() == techBase;
-    }
-    if (!rules::offers(editor.choices().techBase, catalog::techBaseName(techBase))) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangeTechBase", [&] {
-        const std::int16_t oldBase = mech.techBase();
-        const int oldHSSlots = catalog::heatSinkSlots(mech.hsType(), oldBase);
-        mech.setTechBase(static_cast<std::int16_t>(techBase));
-        RefreshWeapons(editor);
-        if (techBase == catalog::kClan && mech.mechType() == catalog::kLAM &&
-            editor.context().noClanLAMs) {
-            mech.setMechType(catalog::kBiped);
-        }
-        if (techBase != catalog::kInnerSphere && mech.techLevel() < 2) {
-            mech.setTechLevel(2);
-        }
-        // The engine's side-torso slots follow the tech base.
-        if (!rules::layEngineAndGyro(editor)) {
-            const std::string engine = catalog::engineName(mech.engineType());
-            return rules::refuse(editor, "Unable to install system",
-                                 "There was not enough room to allocate a " + engine +
-                                     " engine, reverting back to a " + engine + " engine.");
-        }
-        if (!ClearUnavailableTech(editor)) {
-            return Outcome::Refused;
-        }
-        if (catalog::heatSinkSlots(mech.hsType(), mech.techBase()) != oldHSSlots) {
-            ResetHS(editor);
-        }
-        rules::syncItemCount(editor, catalog::cIS,
-                             catalog::structureSlots(mech.isType(), mech.techBase()));
-        rules::syncItemCount(editor, catalog::cArm,
-                             catalog::armorSlots(mech.armorType(), mech.techBase()));
-        SyncMASCItem(editor);
-        CheckCASE(editor);
-        RefreshSelectedWeapons(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.techBase() == techBase;
+    return rules::change(
+        editor, "ChangeTechBase", [&] { return mech.techBase() == techBase; },
+        rules::offers(editor.choices().techBase, catalog::techBaseName(techBase)),
+        [&] {
+            const std::int16_t oldBase = mech.techBase();
+            const int oldHSSlots = catalog::heatSinkSlots(mech.hsType(), oldBase);
+            mech.setTechBase(static_cast<std::int16_t>(techBase));
+            RefreshWeapons(editor);
+            if (techBase == catalog::kClan && mech.mechType() == catalog::kLAM &&
+                editor.context().noClanLAMs) {
+                mech.setMechType(catalog::kBiped);
+            }
+            if (techBase != catalog::kInnerSphere && mech.techLevel() < 2) {
+                mech.setTechLevel(2);
+            }
+            // The engine's side-torso slots follow the tech base.
+            if (!rules::layEngineAndGyro(editor)) {
+                const std::string engine = catalog::engineName(mech.engineType());
+                return rules::refuse(editor, "Unable to install system",
+                                     "There was not enough room to allocate a " + engine +
+                                         " engine, reverting back to a " + engine + " engine.");
+            }
+            if (!ClearUnavailableTech(editor)) {
+                return Outcome::Refused;
+            }
+            if (catalog::heatSinkSlots(mech.hsType(), mech.techBase()) != oldHSSlots) {
+                ResetHS(editor);
+            }
+            rules::syncItemCount(editor, catalog::cIS,
+                                 catalog::structureSlots(mech.isType(), mech.techBase()));
+            rules::syncItemCount(editor, catalog::cArm,
+                                 catalog::armorSlots(mech.armorType(), mech.techBase()));
+            SyncMASCItem(editor);
+            CheckCASE(editor);
+            RefreshSelectedWeapons(editor);
+            return rules::finish(editor);
+        });
 }
 
 bool ChangeTechLevel(Editor& editor, int techLevel) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.techLevel() == techLevel) {
-        return mech.techLevel() == techLevel;
-    }
-    if (!rules::offers(editor.choices().techLevel, std::to_string(techLevel))) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangeTechLevel", [&] {
-        const bool leavingLevel3 = mech.techLevel() == 3 && techLevel < 3;
-        mech.setTechLevel(static_cast<std::int16_t>(techLevel));
-        RefreshWeapons(editor);
-        if (leavingLevel3) {
-            rules::clearArmoredComponents(editor);
-        }
-        if (!ClearUnavailableTech(editor)) {
-            return Outcome::Refused;
-        }
-        CheckCASE(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.techLevel() == techLevel;
+    return rules::change(
+        editor, "ChangeTechLevel", [&] { return mech.techLevel() == techLevel; },
+        rules::offers(editor.choices().techLevel, std::to_string(techLevel)),
+        [&] {
+            const bool leavingLevel3 = mech.techLevel() == 3 && techLevel < 3;
+            mech.setTechLevel(static_cast<std::int16_t>(techLevel));
+            RefreshWeapons(editor);
+            if (leavingLevel3) {
+                rules::clearArmoredComponents(editor);
+            }
+            if (!ClearUnavailableTech(editor)) {
+                return Outcome::Refused;
+            }
+            CheckCASE(editor);
+            return rules::finish(editor);
+        });
 }
 
 bool ChangeWalking(Editor& editor, int walkingMP) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.walking() == walkingMP) {
-        return mech.walking() == walkingMP;
-    }
-    if (walkingMP < 1 || walkingMP > editor.choices().walkingMax) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangeWalking", [&] {
-        mech.setWalking(static_cast<std::int16_t>(walkingMP));
-        // The rating moves the heat sinks the engine holds, so the items follow as well.
-        rules::boundMovement(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.walking() == walkingMP;
+    return rules::change(
+        editor, "ChangeWalking", [&] { return mech.walking() == walkingMP; },
+        walkingMP >= 1 && walkingMP <= editor.choices().walkingMax,
+        [&] {
+            mech.setWalking(static_cast<std::int16_t>(walkingMP));
+            // The rating moves the heat sinks the engine holds, so the items follow as well.
+            rules::boundMovement(editor);
+            return rules::finish(editor);
+        });
 }
 
 bool ChangeStructure(Editor& editor, int isType) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.isType() == isType) {
-        return mech.isType() == isType;
-    }
-    if (!rules::offers(editor.choices().structure, catalog::structureName(isType))) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangeStructure", [&] {
-        mech.setISType(static_cast<std::int16_t>(isType));
-        structureItems(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.isType() == isType;
+    return rules::change(
+        editor, "ChangeStructure", [&] { return mech.isType() == isType; },
+        rules::offers(editor.choices().structure, catalog::structureName(isType)),
+        [&] {
+            mech.setISType(static_cast<std::int16_t>(isType));
+            structureItems(editor);
+            return rules::finish(editor);
+        });
 }
 
 bool ChangeArmorType(Editor& editor, int armorType) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.armorType() == armorType) {
-        return mech.armorType() == armorType;
-    }
-    if (!rules::offers(editor.choices().armor, catalog::armorName(armorType))) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangeArmorType", [&] {
-        if (armorType == catalog::armor::kHardened && mech.mechType() == catalog::kOmniMech) {
-            return rules::refuse(editor, "Unable to mount armor",
-                                 "Hardened armor can not be mounted on omni mechs.");
-        }
-        mech.setArmorType(static_cast<std::int16_t>(armorType));
-        if (armorType != catalog::armor::kStandard) {
-            // Armoured components go with standard armour only.
-            rules::clearArmoredComponents(editor);
-        }
-        armorItems(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.armorType() == armorType;
+    return rules::change(
+        editor, "ChangeArmorType", [&] { return mech.armorType() == armorType; },
+        rules::offers(editor.choices().armor, catalog::armorName(armorType)),
+        [&] {
+            if (armorType == catalog::armor::kHardened && mech.mechType() == catalog::kOmniMech) {
+                return rules::refuse(editor, "Unable to mount armor",
+                                     "Hardened armor can not be mounted on omni mechs.");
+            }
+            mech.setArmorType(static_cast<std::int16_t>(armorType));
+            if (armorType != catalog::armor::kStandard) {
+                // Armoured components go with standard armour only.
+                rules::clearArmoredComponents(editor);
+            }
+            armorItems(editor);
+            return rules::finish(editor);
+        });
 }
 
 } // namespace fpw::editor

@@ -110,51 +110,43 @@ bool layEngineAndGyro(Editor& editor, bool* centerTorsoBlocked) {
 
 bool ChangeEngine(Editor& editor, int engineType) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.engineType() == engineType) {
-        return mech.engineType() == engineType;
-    }
-    if (!rules::offers(editor.choices().engine, catalog::engineName(engineType))) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangeEngine", [&] {
-        const std::int16_t old = mech.engineType();
-        mech.setEngineType(static_cast<std::int16_t>(engineType));
-        if (!rules::layEngineAndGyro(editor)) {
-            return rules::refuse(
-                editor, "Unable to install system",
-                "There was not enough room to allocate a " + catalog::engineName(engineType) +
-                    " engine, reverting back to a " + catalog::engineName(old) + " engine.");
-        }
-        rules::boundMovement(editor);
-        CheckSupercharger(editor);
-        RefreshSelectedWeapons(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.engineType() == engineType;
+    return rules::change(
+        editor, "ChangeEngine", [&] { return mech.engineType() == engineType; },
+        rules::offers(editor.choices().engine, catalog::engineName(engineType)),
+        [&] {
+            const std::int16_t old = mech.engineType();
+            mech.setEngineType(static_cast<std::int16_t>(engineType));
+            if (!rules::layEngineAndGyro(editor)) {
+                return rules::refuse(
+                    editor, "Unable to install system",
+                    "There was not enough room to allocate a " + catalog::engineName(engineType) +
+                        " engine, reverting back to a " + catalog::engineName(old) + " engine.");
+            }
+            rules::boundMovement(editor);
+            CheckSupercharger(editor);
+            RefreshSelectedWeapons(editor);
+            return rules::finish(editor);
+        });
 }
 
 bool ChangeGyro(Editor& editor, int gyroType) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.gyroType() == gyroType) {
-        return mech.gyroType() == gyroType;
-    }
-    if (!rules::offers(editor.choices().gyro, catalog::gyroName(gyroType))) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangeGyro", [&] {
-        const std::int16_t old = mech.gyroType();
-        mech.setGyroType(static_cast<std::int16_t>(gyroType));
-        if (!rules::layEngineAndGyro(editor)) {
-            return rules::refuse(editor, "Unable to install system",
-                                 "There are not enough free crits in the center torso to mount a " +
-                                     catalog::gyroLongName(gyroType) +
-                                     " gyro, reverting back to a " + catalog::gyroLongName(old) +
-                                     " gyro.");
-        }
-        RefreshSelectedWeapons(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.gyroType() == gyroType;
+    return rules::change(
+        editor, "ChangeGyro", [&] { return mech.gyroType() == gyroType; },
+        rules::offers(editor.choices().gyro, catalog::gyroName(gyroType)),
+        [&] {
+            const std::int16_t old = mech.gyroType();
+            mech.setGyroType(static_cast<std::int16_t>(gyroType));
+            if (!rules::layEngineAndGyro(editor)) {
+                return rules::refuse(
+                    editor, "Unable to install system",
+                    "There are not enough free crits in the center torso to mount a " +
+                        catalog::gyroLongName(gyroType) + " gyro, reverting back to a " +
+                        catalog::gyroLongName(old) + " gyro.");
+            }
+            RefreshSelectedWeapons(editor);
+            return rules::finish(editor);
+        });
 }
 
 } // namespace fpw::editor

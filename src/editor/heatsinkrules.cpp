@@ -30,34 +30,26 @@ void CheckCorrectHSCount(Editor& editor) {
 
 bool ChangeHeatSinkType(Editor& editor, int hsType) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.hsType() == hsType) {
-        return mech.hsType() == hsType;
-    }
-    if (!rules::offers(editor.choices().heatSinks, catalog::heatSinkName(hsType))) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangeHeatSinkType", [&] {
-        mech.setHSType(static_cast<std::int16_t>(hsType));
-        ResetHS(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.hsType() == hsType;
+    return rules::change(
+        editor, "ChangeHeatSinkType", [&] { return mech.hsType() == hsType; },
+        rules::offers(editor.choices().heatSinks, catalog::heatSinkName(hsType)),
+        [&] {
+            mech.setHSType(static_cast<std::int16_t>(hsType));
+            ResetHS(editor);
+            return rules::finish(editor);
+        });
 }
 
 bool ChangeHeatSinkCount(Editor& editor, int count) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.hsCount() == count) {
-        return mech.hsCount() == count;
-    }
-    if (count < editor.choices().heatSinksMin || count > 32767) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangeHeatSinkCount", [&] {
-        mech.setHSCount(static_cast<std::int16_t>(count));
-        CheckCorrectHSCount(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.hsCount() == count;
+    return rules::change(
+        editor, "ChangeHeatSinkCount", [&] { return mech.hsCount() == count; },
+        count >= editor.choices().heatSinksMin && count <= 32767,
+        [&] {
+            mech.setHSCount(static_cast<std::int16_t>(count));
+            CheckCorrectHSCount(editor);
+            return rules::finish(editor);
+        });
 }
 
 } // namespace fpw::editor

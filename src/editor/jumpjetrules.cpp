@@ -24,37 +24,29 @@ void ClearJJs(Editor& editor) {
 
 bool ChangeJumping(Editor& editor, int jumpMP) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.jumping() == jumpMP) {
-        return mech.jumping() == jumpMP;
-    }
-    if (jumpMP < 0 || jumpMP > editor.choices().jumpingMax) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangeJumping", [&] {
-        mech.setJumping(static_cast<std::int16_t>(jumpMP));
-        CheckJJs(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.jumping() == jumpMP;
+    return rules::change(
+        editor, "ChangeJumping", [&] { return mech.jumping() == jumpMP; },
+        jumpMP >= 0 && jumpMP <= editor.choices().jumpingMax,
+        [&] {
+            mech.setJumping(static_cast<std::int16_t>(jumpMP));
+            CheckJJs(editor);
+            return rules::finish(editor);
+        });
 }
 
 bool ChangeImprovedJumpJets(Editor& editor, bool improved) {
     model::Mech& mech = editor.mech();
     const auto wanted = improved ? catalog::jumpjet::kImproved : catalog::jumpjet::kStandard;
-    if (editor.loading() || mech.jumpJetType() == wanted) {
-        return mech.jumpJetType() == wanted;
-    }
-    if (improved && !editor.choices().improvedJumpJets.enabled) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangeImprovedJumpJets", [&] {
-        mech.setJumpJetType(wanted);
-        // The items change size, so they all come back unallocated.
-        ResetJJs(editor);
-        rules::boundMovement(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.jumpJetType() == wanted;
+    return rules::change(
+        editor, "ChangeImprovedJumpJets", [&] { return mech.jumpJetType() == wanted; },
+        !improved || editor.choices().improvedJumpJets.enabled,
+        [&] {
+            mech.setJumpJetType(wanted);
+            // The items change size, so they all come back unallocated.
+            ResetJJs(editor);
+            rules::boundMovement(editor);
+            return rules::finish(editor);
+        });
 }
 
 } // namespace fpw::editor

@@ -14,6 +14,14 @@
 
 namespace fpw::editor::rules {
 
+bool change(Editor& editor, std::string_view procedure, const std::function<bool()>& has,
+            bool offered, const std::function<Outcome()>& rule) {
+    if (editor.loading() || has()) {
+        return has();
+    }
+    return offered && editor.perform(procedure, rule) && has();
+}
+
 Outcome refuse(Editor& editor, std::string_view title, std::string_view text) {
     warn(editor, title, text);
     return Outcome::Refused;

@@ -2,6 +2,7 @@
 // for a system's entry, and taking a system's items out of the design.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,13 @@ class CritLocation;
 }
 
 namespace fpw::editor::rules {
+
+// The frame of every handler: the event is ignored while the editor is loading or when the
+// design already has the value (`has`); a value the control does not offer is refused without
+// a word; otherwise `rule` runs as one action under the procedure's name. Answers whether the
+// design now has the value.
+bool change(Editor& editor, std::string_view procedure, const std::function<bool()>& has,
+            bool offered, const std::function<Outcome()>& rule);
 
 // Shows the critical message box of a refusal and answers `Outcome::Refused`.
 Outcome refuse(Editor& editor, std::string_view title, std::string_view text);

@@ -75,21 +75,17 @@ void SyncMASCItem(Editor& editor) {
 
 bool SetMASC(Editor& editor, bool on) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || (mech.masc() != 0) == on) {
-        return (mech.masc() != 0) == on;
-    }
-    if (on && !editor.choices().masc.enabled) {
-        return false;
-    }
-    const bool accepted = editor.perform("SetMASC", [&] {
-        if (on && mech.tsm()) {
-            return rules::refuse(editor, "Unable to install system", kIncompatibleMyomer);
-        }
-        mech.setMASC(on ? 1 : 0);
-        SyncMASCItem(editor);
-        return rules::finish(editor);
-    });
-    return accepted && (mech.masc() != 0) == on;
+    return rules::change(
+        editor, "SetMASC", [&] { return (mech.masc() != 0) == on; },
+        !on || editor.choices().masc.enabled,
+        [&] {
+            if (on && mech.tsm()) {
+                return rules::refuse(editor, "Unable to install system", kIncompatibleMyomer);
+            }
+            mech.setMASC(on ? 1 : 0);
+            SyncMASCItem(editor);
+            return rules::finish(editor);
+        });
 }
 
 void ClearTSM(Editor& editor) {
@@ -100,25 +96,20 @@ void ClearTSM(Editor& editor) {
 
 bool SetTSM(Editor& editor, bool on) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.tsm() == on) {
-        return mech.tsm() == on;
-    }
-    if (on && !editor.choices().tsm.enabled) {
-        return false;
-    }
-    const bool accepted = editor.perform("SetTSM", [&] {
-        if (on && mech.masc() != 0) {
-            return rules::refuse(editor, "Unable to install system", kIncompatibleMyomer);
-        }
-        if (on) {
-            mech.setTSM(true);
-            rules::addUnallocated(editor, catalog::cTSM, kTSMItems);
-        } else {
-            ClearTSM(editor);
-        }
-        return rules::finish(editor);
-    });
-    return accepted && mech.tsm() == on;
+    return rules::change(
+        editor, "SetTSM", [&] { return mech.tsm() == on; }, !on || editor.choices().tsm.enabled,
+        [&] {
+            if (on && mech.masc() != 0) {
+                return rules::refuse(editor, "Unable to install system", kIncompatibleMyomer);
+            }
+            if (on) {
+                mech.setTSM(true);
+                rules::addUnallocated(editor, catalog::cTSM, kTSMItems);
+            } else {
+                ClearTSM(editor);
+            }
+            return rules::finish(editor);
+        });
 }
 
 void CheckSupercharger(Editor& editor) {
@@ -130,55 +121,49 @@ void CheckSupercharger(Editor& editor) {
 
 bool SetSupercharger(Editor& editor, bool on) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.supercharger() == on) {
-        return mech.supercharger() == on;
-    }
-    if (on && !editor.choices().supercharger.enabled) {
-        return false;
-    }
-    const bool accepted = editor.perform("SetSupercharger", [&] {
-        if (!on) {
-            removeSupercharger(editor);
+    return rules::change(
+        editor, "SetSupercharger", [&] { return mech.supercharger() == on; },
+        !on || editor.choices().supercharger.enabled,
+        [&] {
+            if (!on) {
+                removeSupercharger(editor);
+                return rules::finish(editor);
+            }
+            // The center torso when the engine is there, else the first location that holds it.
+            int loc = holdsEngine(editor, catalog::kCenterTorso) ? catalog::kCenterTorso : -1;
+            for (int l = 0; l < model::kSlotLocations && loc < 0; ++l) {
+                loc = holdsEngine(editor, l) ? l : -1;
+            }
+            if (loc < 0) {
+                return rules::refuse(editor, "Unable to mount system",
+                                     "There are no valid locations to put a supercharger. "
+                                     "Superchargers need to be put in the same location as an "
+                                     "engine.");
+            }
+            if (!placeSupercharger(editor, loc)) {
+                return rules::refuse(editor, kNoSuperchargerSlotTitle, kNoSuperchargerSlot);
+            }
+            mech.setSupercharger(true);
             return rules::finish(editor);
-        }
-        // The center torso when the engine is there, else the first location that holds it.
-        int loc = holdsEngine(editor, catalog::kCenterTorso) ? catalog::kCenterTorso : -1;
-        for (int l = 0; l < model::kSlotLocations && loc < 0; ++l) {
-            loc = holdsEngine(editor, l) ? l : -1;
-        }
-        if (loc < 0) {
-            return rules::refuse(editor, "Unable to mount system",
-                                 "There are no valid locations to put a supercharger. "
-                                 "Superchargers need to be put in the same location as an "
-                                 "engine.");
-        }
-        if (!placeSupercharger(editor, loc)) {
-            return rules::refuse(editor, kNoSuperchargerSlotTitle, kNoSuperchargerSlot);
-        }
-        mech.setSupercharger(true);
-        return rules::finish(editor);
-    });
-    return accepted && mech.supercharger() == on;
+        });
 }
 
 bool MoveSupercharger(Editor& editor, int location) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || !mech.supercharger() || mech.superchargerLoc() == location) {
-        return mech.supercharger() && mech.superchargerLoc() == location;
-    }
-    if (location < 0 || location >= model::kSlotLocations || !holdsEngine(editor, location)) {
-        return false;
-    }
-    const bool accepted = editor.perform("MoveSupercharger", [&] {
-        rules::removePlaced(editor, catalog::cSC, true);
-        if (!placeSupercharger(editor, location)) {
-            // The player is told the supercharger is gone, and it is.
-            rules::warn(editor, kNoSuperchargerSlotTitle, kNoSuperchargerSlot);
-            removeSupercharger(editor);
-        }
-        return rules::finish(editor);
-    });
-    return accepted && mech.supercharger() && mech.superchargerLoc() == location;
+    return rules::change(
+        editor, "MoveSupercharger",
+        [&] { return mech.supercharger() && mech.superchargerLoc() == location; },
+        mech.supercharger() && location >= 0 && location < model::kSlotLocations &&
+            holdsEngine(editor, location),
+        [&] {
+            rules::removePlaced(editor, catalog::cSC, true);
+            if (!placeSupercharger(editor, location)) {
+                // The player is told the supercharger is gone, and it is.
+                rules::warn(editor, kNoSuperchargerSlotTitle, kNoSuperchargerSlot);
+                removeSupercharger(editor);
+            }
+            return rules::finish(editor);
+        });
 }
 
 void ClearNSS(Editor& editor) {
@@ -188,177 +173,159 @@ void ClearNSS(Editor& editor) {
 
 bool SetNullSignature(Editor& editor, bool on) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.nullSigSys() == on) {
-        return mech.nullSigSys() == on;
-    }
-    if (on && !editor.choices().nullSignature.enabled) {
-        return false;
-    }
-    const bool accepted = editor.perform("SetNullSignature", [&] {
-        constexpr const char* title = "Unable to use system";
-        if (!on) {
-            ClearNSS(editor);
-            return rules::finish(editor);
-        }
-        if (mech.targSysType() != catalog::targeting::kStandard) {
-            return rules::refuse(editor, title,
-                                 "The Null Signature System is incompatible with the specialty "
-                                 "target and tracking systems.");
-        }
-        const std::string text = catalog::genItemText(catalog::cNSS, {}, editor.user());
-        for (int loc = 0; loc < model::kCaseLocations; ++loc) {
-            const int slot = rules::slotForEntry(mech.critLocation(loc));
-            if (slot < 0) {
-                // Whatever was placed is rolled back: the system is removed again.
-                return rules::refuse(editor, title,
-                                     "Unable to allocate all the slots of the Null Signature "
-                                     "System. The system has been removed.");
+    return rules::change(
+        editor, "SetNullSignature", [&] { return mech.nullSigSys() == on; },
+        !on || editor.choices().nullSignature.enabled,
+        [&] {
+            constexpr const char* title = "Unable to use system";
+            if (!on) {
+                ClearNSS(editor);
+                return rules::finish(editor);
             }
-            rules::placeFixedEntry(editor, loc, slot, catalog::cNSS, text);
-        }
-        mech.setNullSigSys(true);
-        RefreshSelectedWeapons(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.nullSigSys() == on;
+            if (mech.targSysType() != catalog::targeting::kStandard) {
+                return rules::refuse(editor, title,
+                                     "The Null Signature System is incompatible with the specialty "
+                                     "target and tracking systems.");
+            }
+            const std::string text = catalog::genItemText(catalog::cNSS, {}, editor.user());
+            for (int loc = 0; loc < model::kCaseLocations; ++loc) {
+                const int slot = rules::slotForEntry(mech.critLocation(loc));
+                if (slot < 0) {
+                    // Whatever was placed is rolled back: the system is removed again.
+                    return rules::refuse(editor, title,
+                                         "Unable to allocate all the slots of the Null Signature "
+                                         "System. The system has been removed.");
+                }
+                rules::placeFixedEntry(editor, loc, slot, catalog::cNSS, text);
+            }
+            mech.setNullSigSys(true);
+            RefreshSelectedWeapons(editor);
+            return rules::finish(editor);
+        });
 }
 
 bool ChangeTargetingSystem(Editor& editor, int targSysType) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.targSysType() == targSysType) {
-        return mech.targSysType() == targSysType;
-    }
-    if (!rules::offers(editor.choices().targeting, catalog::targetingName(targSysType))) {
-        return false;
-    }
-    const bool accepted = editor.perform("ChangeTargetingSystem", [&] {
-        if (targSysType != catalog::targeting::kStandard && mech.nullSigSys()) {
-            return rules::refuse(editor, "Unable to install system",
-                                 "This mech has a Null Signature System installed which is "
-                                 "incompatible with specialty target and tracking systems.");
-        }
-        // The old system's items leave: the head slot, or the computer placed and unallocated.
-        rules::removePlaced(editor, catalog::cTS, true);
-        editor.items().remove(catalog::cTS);
-        if (takesHeadSlot(targSysType)) {
-            const int slot = rules::slotForEntry(mech.critLocation(catalog::kHead));
-            if (slot < 0) {
-                return rules::refuse(editor, "Unable to change system",
-                                     "Unable to switch to " + catalog::targetingName(targSysType) +
-                                         " because there are no free critical slots in the head.");
+    return rules::change(
+        editor, "ChangeTargetingSystem", [&] { return mech.targSysType() == targSysType; },
+        rules::offers(editor.choices().targeting, catalog::targetingName(targSysType)),
+        [&] {
+            if (targSysType != catalog::targeting::kStandard && mech.nullSigSys()) {
+                return rules::refuse(editor, "Unable to install system",
+                                     "This mech has a Null Signature System installed which is "
+                                     "incompatible with specialty target and tracking systems.");
             }
-            rules::placeFixedEntry(editor, catalog::kHead, slot, catalog::cTS,
-                                   catalog::targetingName(targSysType));
-        }
-        mech.setTargSysType(static_cast<std::int16_t>(targSysType));
-        RefreshSelectedWeapons(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.targSysType() == targSysType;
+            // The old system's items leave: the head slot, or the computer placed and unallocated.
+            rules::removePlaced(editor, catalog::cTS, true);
+            editor.items().remove(catalog::cTS);
+            if (takesHeadSlot(targSysType)) {
+                const int slot = rules::slotForEntry(mech.critLocation(catalog::kHead));
+                if (slot < 0) {
+                    return rules::refuse(
+                        editor, "Unable to change system",
+                        "Unable to switch to " + catalog::targetingName(targSysType) +
+                            " because there are no free critical slots in the head.");
+                }
+                rules::placeFixedEntry(editor, catalog::kHead, slot, catalog::cTS,
+                                       catalog::targetingName(targSysType));
+            }
+            mech.setTargSysType(static_cast<std::int16_t>(targSysType));
+            RefreshSelectedWeapons(editor);
+            return rules::finish(editor);
+        });
 }
 
 bool SetTurret(Editor& editor, bool rightTorso, bool on) {
     model::Mech& mech = editor.mech();
     auto has = [&] { return rightTorso ? mech.rtTurret() : mech.ltTurret(); };
-    if (editor.loading() || has() == on) {
-        return has() == on;
-    }
-    if (on && !editor.choices().turrets.enabled) {
-        return false;
-    }
     const int loc = rightTorso ? catalog::kRightTorso : catalog::kLeftTorso;
-    const bool accepted = editor.perform("SetTurret", [&] {
-        constexpr const char* title = "Unable to mount turret";
-        model::CritLocation& list = mech.critLocation(loc);
-        if (on) {
-            if (mech.mechType() == catalog::kQuad && (mech.ltTurret() || mech.rtTurret())) {
-                return rules::refuse(editor, title, "Quad mechs may only mount one turret.");
-            }
-            const int slot = rules::firstFreeSlot(list);
-            if (slot < 0) {
-                return rules::refuse(editor, title,
-                                     "There are no free critical slots for the turret mechanism.");
-            }
-            rules::placeFixedEntry(editor, loc, slot, catalog::cTur, "Turret Mechanism");
-        } else {
-            list.RemoveAllOf(catalog::cTur);
-            // The torso's weapons leave the turret.
-            for (const model::WeaponEntry& weapon : std::vector(mech.weapons())) {
-                if (!weapon.isFree() && weapon.turretMounted && weapon.GetLoc(0) == loc &&
-                    mech.TSetWeaponIdxGlobal(weapon.weaponIndex)) {
-                    mech.currentWeapon().turretMounted = false;
-                    mech.UpdateGlobalWeaponIdx(weapon.weaponIndex);
-                    const std::string id = std::to_string(weapon.weaponIndex);
-                    list.SetTurret(false, id);
-                    const model::ItemRun run = list.FindItem(id);
-                    for (int s = run.firstSlot; s >= 0 && s < run.firstSlot + run.slotCount; ++s) {
-                        model::CriticalSlot entry = list.slot(s);
-                        list.SetSlot(weaponSlotText(editor, mech.currentWeapon()), s, entry.flags(),
-                                     id);
+    return rules::change(
+        editor, "SetTurret", [&] { return has() == on; }, !on || editor.choices().turrets.enabled,
+        [&] {
+            constexpr const char* title = "Unable to mount turret";
+            model::CritLocation& list = mech.critLocation(loc);
+            if (on) {
+                if (mech.mechType() == catalog::kQuad && (mech.ltTurret() || mech.rtTurret())) {
+                    return rules::refuse(editor, title, "Quad mechs may only mount one turret.");
+                }
+                const int slot = rules::firstFreeSlot(list);
+                if (slot < 0) {
+                    return rules::refuse(
+                        editor, title,
+                        "There are no free critical slots for the turret mechanism.");
+                }
+                rules::placeFixedEntry(editor, loc, slot, catalog::cTur, "Turret Mechanism");
+            } else {
+                list.RemoveAllOf(catalog::cTur);
+                // The torso's weapons leave the turret.
+                for (const model::WeaponEntry& weapon : std::vector(mech.weapons())) {
+                    if (!weapon.isFree() && weapon.turretMounted && weapon.GetLoc(0) == loc &&
+                        mech.TSetWeaponIdxGlobal(weapon.weaponIndex)) {
+                        mech.currentWeapon().turretMounted = false;
+                        mech.UpdateGlobalWeaponIdx(weapon.weaponIndex);
+                        const std::string id = std::to_string(weapon.weaponIndex);
+                        list.SetTurret(false, id);
+                        const model::ItemRun run = list.FindItem(id);
+                        for (int s = run.firstSlot; s >= 0 && s < run.firstSlot + run.slotCount;
+                             ++s) {
+                            model::CriticalSlot entry = list.slot(s);
+                            list.SetSlot(weaponSlotText(editor, mech.currentWeapon()), s,
+                                         entry.flags(), id);
+                        }
                     }
                 }
             }
-        }
-        if (rightTorso) {
-            mech.setRTTurret(on);
-        } else {
-            mech.setLTTurret(on);
-        }
-        RefreshSelectedWeapons(editor);
-        return rules::finish(editor);
-    });
-    return accepted && has() == on;
+            if (rightTorso) {
+                mech.setRTTurret(on);
+            } else {
+                mech.setLTTurret(on);
+            }
+            RefreshSelectedWeapons(editor);
+            return rules::finish(editor);
+        });
 }
 
 bool SetLimitCrits(Editor& editor, bool on) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.limitCrits() == on) {
-        return mech.limitCrits() == on;
-    }
-    if (on && !editor.choices().limitCrits.enabled) {
-        return false;
-    }
-    const bool accepted = editor.perform("SetLimitCrits", [&] {
-        mech.setLimitCrits(on);
-        if (!LimitCriticalSlots(editor)) {
-            return rules::refuse(editor, "Unable to limit crits", kLimitCritsRefusal);
-        }
-        if (on) {
-            const int tons = mech.tonnage();
-            auto line = [&](const char* name, int loc) {
-                return std::string("\t") + name +
-                       std::to_string(catalog::gGetLimitedCritSlots(tons, loc)) + "\r\n";
-            };
-            editor.user().message("A mech of " + std::to_string(tons) +
-                                      " tons has the following number of critical slots "
-                                      "subtracted from the normal number:\r\n" +
-                                      line("Arms: ", catalog::kLeftArm) +
-                                      line("Torsos: ", catalog::kLeftTorso) +
-                                      line("Legs: ", catalog::kLeftLeg) +
-                                      "These critical slots are removed from the end of the list.",
-                                  "Limit Crits", app::MessageIcon::Information);
-        }
-        RefreshSelectedWeapons(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.limitCrits() == on;
+    return rules::change(
+        editor, "SetLimitCrits", [&] { return mech.limitCrits() == on; },
+        !on || editor.choices().limitCrits.enabled,
+        [&] {
+            mech.setLimitCrits(on);
+            if (!LimitCriticalSlots(editor)) {
+                return rules::refuse(editor, "Unable to limit crits", kLimitCritsRefusal);
+            }
+            if (on) {
+                const int tons = mech.tonnage();
+                auto line = [&](const char* name, int loc) {
+                    return std::string("\t") + name +
+                           std::to_string(catalog::gGetLimitedCritSlots(tons, loc)) + "\r\n";
+                };
+                editor.user().message(
+                    "A mech of " + std::to_string(tons) +
+                        " tons has the following number of critical slots "
+                        "subtracted from the normal number:\r\n" +
+                        line("Arms: ", catalog::kLeftArm) + line("Torsos: ", catalog::kLeftTorso) +
+                        line("Legs: ", catalog::kLeftLeg) +
+                        "These critical slots are removed from the end of the list.",
+                    "Limit Crits", app::MessageIcon::Information);
+            }
+            RefreshSelectedWeapons(editor);
+            return rules::finish(editor);
+        });
 }
 
 bool SetFractionalAccounting(Editor& editor, bool on) {
     model::Mech& mech = editor.mech();
-    if (editor.loading() || mech.fractionalAccounting() == on) {
-        return mech.fractionalAccounting() == on;
-    }
-    if (on && !editor.choices().fractional.enabled) {
-        return false;
-    }
-    const bool accepted = editor.perform("SetFractionalAccounting", [&] {
-        mech.setFractionalAccounting(on);
-        // MASC's slots follow its exact tonnage under fractional accounting.
-        SyncMASCItem(editor);
-        return rules::finish(editor);
-    });
-    return accepted && mech.fractionalAccounting() == on;
+    return rules::change(
+        editor, "SetFractionalAccounting", [&] { return mech.fractionalAccounting() == on; },
+        !on || editor.choices().fractional.enabled,
+        [&] {
+            mech.setFractionalAccounting(on);
+            // MASC's slots follow its exact tonnage under fractional accounting.
+            SyncMASCItem(editor);
+            return rules::finish(editor);
+        });
 }
 
 } // namespace fpw::editor

@@ -63,7 +63,7 @@ void SyncMASCItem(Editor& editor) {
     }
     const UnallocatedItem* row = editor.items().find(catalog::cMASC);
     const int current = placedSize > 0 ? placedSize : (row != nullptr ? row->slotsPerItem : 0);
-    if (current == size && (size == 0 || placedSize > 0 || row != nullptr)) {
+    if (current == size) {
         return;
     }
     rules::removePlaced(editor, catalog::cMASC, true);

@@ -120,7 +120,7 @@ std::string blockedText(int cockpitType, bool forConsole, int slot) {
 
 Outcome placeTorsoParts(Editor& editor) {
     model::Mech& mech = editor.mech();
-    constexpr const char* title = "Unable to change cockpit";
+    constexpr const char* title = rules::kChangeCockpitTitle;
     const std::string text = "Unable to switch to a torso-mounted cockpit since there are not "
                              "enough free slots in the ";
     const model::CritLocation& ct = mech.critLocation(catalog::kCenterTorso);
@@ -159,7 +159,7 @@ bool ChangeCockpit(Editor& editor, int cockpitType) {
             const bool console = cockpitType == kCommandConsole;
             if (console && mech.tonnage() < kHeavyTonnage) {
                 return rules::refuse(
-                    editor, "Unable to change cockpit",
+                    editor, rules::kChangeCockpitTitle,
                     "Command Consoles can only be mounted on heavy or assault mechs.");
             }
             // The console works beside the standard or the enhanced imaging layout; from any other
@@ -171,7 +171,7 @@ bool ChangeCockpit(Editor& editor, int cockpitType) {
             if (const std::optional<int> slot = blockedSlot(head, layout)) {
                 const bool restore = (console && !keepsLayout) || cockpitType == kTorsoMounted;
                 return rules::refuse(
-                    editor, restore ? "Unable to restore cockpit" : "Unable to change cockpit",
+                    editor, restore ? "Unable to restore cockpit" : rules::kChangeCockpitTitle,
                     blockedText(cockpitType, console, *slot));
             }
             removeTorsoParts(editor);
@@ -186,7 +186,7 @@ bool ChangeCockpit(Editor& editor, int cockpitType) {
                         text += " You must be able to switch to a standard cockpit first and then "
                                 "install the command console.";
                     }
-                    return rules::refuse(editor, "Unable to change cockpit", text);
+                    return rules::refuse(editor, rules::kChangeCockpitTitle, text);
                 }
                 rules::placeFixedEntry(editor, catalog::kHead, slot, catalog::cCP,
                                        "Command Console");

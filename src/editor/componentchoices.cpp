@@ -18,14 +18,6 @@ namespace {
 using catalog::kClan;
 using catalog::kInnerSphere;
 
-std::vector<std::string> names(std::string (*name)(int), std::initializer_list<int> codes) {
-    std::vector<std::string> list;
-    for (int code : codes) {
-        list.push_back(name(code));
-    }
-    return list;
-}
-
 // Entries the design's tech base and level offer, per control. Clan means tech base 1; the
 // mixed base goes with the Inner Sphere unless said otherwise.
 struct Offer {
@@ -181,7 +173,7 @@ ComponentChoices offeredChoices(const Editor& editor) {
     const bool quad = mech.mechType() == catalog::kQuad;
     const bool level3 = o.level == 3;
     ComponentChoices c;
-    c.techBase.items = names(catalog::techBaseName, {0, 1, 2});
+    c.techBase = listOf(catalog::techBaseName, {0, 1, 2});
     for (int level = mech.techBase() == kInnerSphere ? 1 : 2; level <= 3; ++level) {
         c.techLevel.items.push_back(levelName(level));
     }

@@ -240,10 +240,8 @@ bool ChangeTechBase(Editor& editor, int techBase) {
             }
             // The engine's side-torso slots follow the tech base.
             if (!rules::layEngineAndGyro(editor)) {
-                const std::string engine = catalog::engineName(mech.engineType());
-                return rules::refuse(editor, "Unable to install system",
-                                     "There was not enough room to allocate a " + engine +
-                                         " engine, reverting back to a " + engine + " engine.");
+                return rules::refuse(editor, rules::kInstallSystemTitle,
+                                     rules::engineRoomText(mech.engineType(), mech.engineType()));
             }
             if (!ClearUnavailableTech(editor)) {
                 return Outcome::Refused;

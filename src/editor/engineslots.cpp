@@ -71,6 +71,11 @@ bool layEntries(Editor& editor, int loc, const std::vector<Entry>& entries) {
 
 namespace rules {
 
+std::string engineRoomText(int newEngine, int oldEngine) {
+    return "There was not enough room to allocate a " + catalog::engineName(newEngine) +
+           " engine, reverting back to a " + catalog::engineName(oldEngine) + " engine.";
+}
+
 bool layEngineAndGyro(Editor& editor, bool* centerTorsoBlocked) {
     const model::Mech& mech = editor.mech();
     const model::EngineSlots engine = model::engineSlots(mech.engineType(), mech.techBase());
@@ -117,10 +122,8 @@ bool ChangeEngine(Editor& editor, int engineType) {
             const std::int16_t old = mech.engineType();
             mech.setEngineType(static_cast<std::int16_t>(engineType));
             if (!rules::layEngineAndGyro(editor)) {
-                return rules::refuse(
-                    editor, "Unable to install system",
-                    "There was not enough room to allocate a " + catalog::engineName(engineType) +
-                        " engine, reverting back to a " + catalog::engineName(old) + " engine.");
+                return rules::refuse(editor, rules::kInstallSystemTitle,
+                                     rules::engineRoomText(engineType, old));
             }
             rules::boundMovement(editor);
             CheckSupercharger(editor);
@@ -139,7 +142,7 @@ bool ChangeGyro(Editor& editor, int gyroType) {
             mech.setGyroType(static_cast<std::int16_t>(gyroType));
             if (!rules::layEngineAndGyro(editor)) {
                 return rules::refuse(
-                    editor, "Unable to install system",
+                    editor, rules::kInstallSystemTitle,
                     "There are not enough free crits in the center torso to mount a " +
                         catalog::gyroLongName(gyroType) + " gyro, reverting back to a " +
                         catalog::gyroLongName(old) + " gyro.");

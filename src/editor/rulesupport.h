@@ -14,6 +14,13 @@ class CritLocation;
 
 namespace fpw::editor::rules {
 
+// Message titles several rules share.
+inline constexpr const char* kInstallSystemTitle = "Unable to install system";
+inline constexpr const char* kChangeCockpitTitle = "Unable to change cockpit";
+
+// The engine refusal: there is no room for the new engine's slots.
+std::string engineRoomText(int newEngine, int oldEngine);
+
 // The frame of every handler: the event is ignored while the editor is loading or when the
 // design already has the value (`has`); a value the control does not offer is refused without
 // a word; otherwise `rule` runs as one action under the procedure's name. Answers whether the

@@ -80,7 +80,7 @@ bool SetMASC(Editor& editor, bool on) {
         !on || editor.choices().masc.enabled,
         [&] {
             if (on && mech.tsm()) {
-                return rules::refuse(editor, "Unable to install system", kIncompatibleMyomer);
+                return rules::refuse(editor, rules::kInstallSystemTitle, kIncompatibleMyomer);
             }
             mech.setMASC(on ? 1 : 0);
             SyncMASCItem(editor);
@@ -100,7 +100,7 @@ bool SetTSM(Editor& editor, bool on) {
         editor, "SetTSM", [&] { return mech.tsm() == on; }, !on || editor.choices().tsm.enabled,
         [&] {
             if (on && mech.masc() != 0) {
-                return rules::refuse(editor, "Unable to install system", kIncompatibleMyomer);
+                return rules::refuse(editor, rules::kInstallSystemTitle, kIncompatibleMyomer);
             }
             if (on) {
                 mech.setTSM(true);
@@ -211,7 +211,7 @@ bool ChangeTargetingSystem(Editor& editor, int targSysType) {
         rules::offers(editor.choices().targeting, catalog::targetingName(targSysType)),
         [&] {
             if (targSysType != catalog::targeting::kStandard && mech.nullSigSys()) {
-                return rules::refuse(editor, "Unable to install system",
+                return rules::refuse(editor, rules::kInstallSystemTitle,
                                      "This mech has a Null Signature System installed which is "
                                      "incompatible with specialty target and tracking systems.");
             }

@@ -114,6 +114,21 @@ TEST_F(SystemRules, TheSuperchargerStaysBesideTheEngine) {
     EXPECT_FALSE(placedAnywhere(editor, cSC));
 }
 
+TEST_F(SystemRules, AnArmlessDesignEmptiesItsArms) {
+    build(50, 4);
+    const std::int16_t laser = testkit::placeWeapon(editor, "Medium Laser", kLeftArm, 4);
+    ASSERT_TRUE(SetCASE(editor, kRightArm, kCaseII));
+    editor.mech().SetArmor(kLeftArm, 10);
+    const int freeWithArms = editor.display().freeSlotCount;
+    ASSERT_TRUE(SetArmless(editor, true));
+    ASSERT_TRUE(editor.mech().TSetWeaponIdxGlobal(laser));
+    EXPECT_EQ(editor.mech().currentWeapon().LocCount(), 0);
+    EXPECT_EQ(editor.mech().GetArmor(kLeftArm), 0);
+    EXPECT_EQ(editor.mech().GetCASE(kRightArm), kNoCase);
+    EXPECT_FALSE(placedAnywhere(editor, cCASE));
+    EXPECT_EQ(editor.display().freeSlotCount, freeWithArms - 7 - 7); // arms no longer count
+}
+
 TEST_F(SystemRules, LeavingATargetingSystemTakesItsItems) {
     build(50, 4);
     ASSERT_TRUE(ChangeTargetingSystem(editor, targeting::kVariableRange));

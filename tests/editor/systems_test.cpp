@@ -65,6 +65,13 @@ TEST_F(SystemRules, RemovingTheLowerArmTakesTheHandAndTheHatchet) {
     EXPECT_FALSE(editor.mech().GetLAActuator(3));
     EXPECT_EQ(texts(kLeftArm), (Texts{"Shoulder", "Upper Arm Actuator", kFree, kFree, kFree, kFree,
                                       kFree, kFree, kFree, kFree, kFree, kFree}));
+    // No physical weapon without a hand, none of type None, and None clears both arms.
+    EXPECT_FALSE(SetPhysicalArm(editor, false, true));
+    ASSERT_TRUE(SetPhysicalArm(editor, true, true));
+    ASSERT_TRUE(ChangePhysicalType(editor, physical::kNone));
+    EXPECT_FALSE(editor.mech().raPhysical());
+    EXPECT_FALSE(placedAnywhere(editor, cPhy));
+    EXPECT_FALSE(SetPhysicalArm(editor, true, true));
     // The hand comes back with its lower arm.
     ASSERT_TRUE(SetArmActuator(editor, false, 3, true));
     EXPECT_EQ(texts(kLeftArm)[2], "Lower Arm Actuator");
@@ -227,6 +234,25 @@ TEST_F(SystemRules, LoweringTheLevelClearsWhatItNoLongerOffers) {
     EXPECT_EQ(mech.jumpJetType(), jumpjet::kStandard);
     EXPECT_FALSE(mech.critLocation(kCenterTorso).IsArmoredSlot(0));
     EXPECT_EQ(texts(kCenterTorso)[3], "Gyro");
+}
+
+TEST_F(SystemRules, AClanBaseTakesWhatTheClansDoNotBuild) {
+    shipped.ctx.noClanLAMs = true;
+    build(50, 4, kInnerSphere, 1);
+    ASSERT_TRUE(ChangeMechType(editor, kLAM));
+    ASSERT_TRUE(ChangeTechBase(editor, kMixedTech));
+    EXPECT_EQ(editor.mech().mechType(), kLAM);
+    EXPECT_EQ(editor.mech().techLevel(), 2) << "level 1 is for the Inner Sphere alone";
+    ASSERT_TRUE(ChangeTechLevel(editor, 3));
+    ASSERT_TRUE(SetTSM(editor, true));
+    ASSERT_TRUE(SetNullSignature(editor, true));
+    ASSERT_TRUE(SetMASC(editor, false));
+    ASSERT_TRUE(ChangeTechBase(editor, kClan));
+    EXPECT_EQ(editor.mech().mechType(), kBiped);
+    EXPECT_FALSE(editor.mech().tsm());
+    EXPECT_FALSE(editor.mech().nullSigSys());
+    EXPECT_FALSE(placedAnywhere(editor, cNSS));
+    EXPECT_EQ(editor.items().find(cTSM), nullptr);
 }
 
 TEST_F(SystemRules, AnOpenedDesignKeepsWhatItsLevelNoLongerOffers) {

@@ -247,8 +247,9 @@ void UpdateAvailableTech(Editor& editor) {
         ChoiceList& list = c.caseLocations[static_cast<std::size_t>(loc)];
         const bool hidden = !list.visible;
         select(editor, list, catalog::caseName(mech.GetCASE(loc)), "cboCASE");
-        // A stored setting the level does not offer keeps its list in view.
-        list.visible = !hidden || mech.GetCASE(loc) != catalog::kNoCase;
+        // A stored setting the level does not offer keeps its list in view, so that the
+        // player can take it away.
+        list.visible = list.enabled = !hidden || mech.GetCASE(loc) != catalog::kNoCase;
     }
     if (mech.supercharger()) {
         select(editor, c.superchargerLocation,

@@ -188,6 +188,7 @@ TEST_F(SystemRules, AClanDesignHasCaseBuiltInAndCaseIIAtLevel3) {
     EXPECT_EQ(editor.mech().GetCASE(kLeftTorso), kStandardCase);
     EXPECT_FALSE(placedAnywhere(editor, cCASE));
     EXPECT_EQ(editor.choices().caseLocations[kLeftTorso].selected, "Standard CASE");
+    EXPECT_TRUE(editor.choices().caseLocations[kLeftTorso].enabled);
     ASSERT_TRUE(ChangeTechLevel(editor, 3));
     EXPECT_EQ(editor.choices().caseLocations[kLeftArm].items, (Texts{"No CASE", "CASE II"}));
     ASSERT_TRUE(SetCASE(editor, kLeftArm, kCaseII));

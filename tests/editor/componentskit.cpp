@@ -10,17 +10,13 @@
 #include "catalog/locations.h"
 #include "catalog/slottables.h"
 #include "catalog/weapondatabase.h"
+#include "documentskit.h"
 #include "editor/components.h"
 #include "editor/slotops.h"
 #include "editor/unallocateditems.h"
 #include "model/enginetable.h"
 
 namespace fpw::editor::testkit {
-
-EditorSnapshot snapshot(const Editor& editor) {
-    return EditorSnapshot{editor.document(), editor.choices(), editor.display(),
-                          editor.unallocatedWeapons(), editor.selectedEquipment()};
-}
 
 void RulesFixture::build(int tonnage, int walking, int techBase, int techLevel) {
     ASSERT_TRUE(ChangeTechBase(editor, techBase));
@@ -50,12 +46,10 @@ std::int16_t placeWeapon(Editor& editor, const std::string& name, int loc, int s
 
 void RulesFixture::expectRefusal(const std::function<bool()>& change, const std::string& title,
                                  const std::string& text) {
-    const EditorSnapshot before = snapshot(editor);
-    const std::size_t undo = editor.undoDepth();
+    const testing::documents::EditorState before = testing::documents::stateOf(editor);
     shipped.user.messages.clear();
     EXPECT_FALSE(change());
-    EXPECT_TRUE(snapshot(editor) == before) << "a refused change left a trace";
-    EXPECT_EQ(editor.undoDepth(), undo);
+    EXPECT_TRUE(testing::documents::stateOf(editor) == before) << "a refused change left a trace";
     ASSERT_EQ(shipped.user.messages.size(), 1u);
     EXPECT_EQ(shipped.user.messages[0].title, title);
     EXPECT_EQ(shipped.user.messages[0].text, text);

@@ -14,17 +14,6 @@
 
 namespace fpw::editor::testkit {
 
-// Everything the player sees: the document and the lists and texts derived from it.
-struct EditorSnapshot {
-    EditorDocument document;
-    ComponentChoices choices;
-    EditorDisplay display;
-    std::vector<WeaponRow> unallocated;
-    std::vector<WeaponRow> selected;
-    bool operator==(const EditorSnapshot&) const = default;
-};
-EditorSnapshot snapshot(const Editor& editor);
-
 // Adds a weapon of the loaded database and writes it over the slots from `slot` in `loc` as
 // a drop does; returns its instance number.
 std::int16_t placeWeapon(Editor& editor, const std::string& name, int loc, int slot,

@@ -27,7 +27,8 @@ void EditorKit::expectRefused(const std::function<bool()>& action, std::string_v
 
 EditorState stateOf(const editor::Editor& editor) {
     return EditorState{editor.document(), editor.unallocatedWeapons(), editor.selectedEquipment(),
-                       editor.display(),  editor.armorControls(),      editor.undoDepth()};
+                       editor.display(),  editor.armorControls(),      editor.choices(),
+                       editor.undoDepth()};
 }
 
 model::Mech saveableDesign(app::ProgramContext& ctx) {

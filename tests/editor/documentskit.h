@@ -28,6 +28,7 @@ struct EditorState {
     std::vector<editor::WeaponRow> selected;
     editor::EditorDisplay display;
     editor::ArmorControls armor;
+    editor::ComponentChoices choices;
     std::size_t undoDepth = 0;
     bool operator==(const EditorState&) const = default;
 };

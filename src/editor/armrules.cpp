@@ -264,7 +264,7 @@ bool SetArmless(Editor& editor, bool on) {
     model::Mech& mech = editor.mech();
     return rules::change(
         editor, "SetArmless", [&] { return mech.armless() == on; },
-        !on || editor.choices().armless.enabled,
+        rules::allows(editor, editor.choices().armless, on),
         [&] {
             if (on) {
                 MakeArmless(editor);

@@ -224,6 +224,19 @@ ComponentChoices offeredChoices(const Editor& editor) {
     c.armActuators.visible = !quad;
     c.armless.enabled = level3 && !quad;
     c.physicalArms.enabled = c.physicalArms.visible = !quad;
+    if (mech.omniBaseLocked()) {
+        // The base chassis is fixed; the variants differ in pod space only.
+        for (ChoiceList* list :
+             {&c.techBase, &c.techLevel, &c.mechType, &c.engine, &c.gyro, &c.cockpit, &c.structure,
+              &c.armor, &c.heatSinks, &c.superchargerLocation}) {
+            list->enabled = false;
+        }
+        for (OptionState* option :
+             {&c.masc, &c.tsm, &c.supercharger, &c.nullSignature, &c.improvedJumpJets,
+              &c.limitCrits, &c.fractional, &c.turrets, &c.armless}) {
+            option->enabled = false;
+        }
+    }
     return c;
 }
 

@@ -198,8 +198,8 @@ bool ChangeTonnage(Editor& editor, int tonnage) {
     model::Mech& mech = editor.mech();
     return rules::change(
         editor, "ChangeTonnage", [&] { return mech.tonnage() == tonnage; },
-        tonnage >= editor.choices().tonnageMin && tonnage <= editor.choices().tonnageMax &&
-            tonnage % 5 == 0,
+        rules::baseEditable(editor) && tonnage >= editor.choices().tonnageMin &&
+            tonnage <= editor.choices().tonnageMax && tonnage % 5 == 0,
         [&] {
             constexpr const char* title = "Unable to change tonnage";
             if (mech.mechType() == catalog::kLAM && tonnage > kLargestLAMTonnage) {
@@ -284,7 +284,7 @@ bool ChangeWalking(Editor& editor, int walkingMP) {
     model::Mech& mech = editor.mech();
     return rules::change(
         editor, "ChangeWalking", [&] { return mech.walking() == walkingMP; },
-        walkingMP >= 1 && walkingMP <= editor.choices().walkingMax,
+        rules::baseEditable(editor) && walkingMP >= 1 && walkingMP <= editor.choices().walkingMax,
         [&] {
             mech.setWalking(static_cast<std::int16_t>(walkingMP));
             // The rating moves the heat sinks the engine holds, so the items follow as well.

@@ -39,7 +39,7 @@ bool ChangeImprovedJumpJets(Editor& editor, bool improved) {
     const auto wanted = improved ? catalog::jumpjet::kImproved : catalog::jumpjet::kStandard;
     return rules::change(
         editor, "ChangeImprovedJumpJets", [&] { return mech.jumpJetType() == wanted; },
-        !improved || editor.choices().improvedJumpJets.enabled,
+        rules::allows(editor, editor.choices().improvedJumpJets, improved),
         [&] {
             mech.setJumpJetType(wanted);
             // The items change size, so they all come back unallocated.

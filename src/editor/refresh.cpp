@@ -8,6 +8,7 @@
 #include "catalog/generalitems.h"
 #include "catalog/locations.h"
 #include "catalog/weapondatabase.h"
+#include "editor/componentchoices.h"
 #include "editor/editor.h"
 #include "reports/costbreakdown.h"
 #include "valuation/bvcalc.h"
@@ -228,6 +229,9 @@ void UpdateAllTonnages(Editor& editor) {
     GenTotalCostAndBV(editor);
     SetSaved(editor, false);
     showFigures(editor);
+    // What the controls offer follows the design as well (bounds, engine locations, a base
+    // chassis just locked).
+    UpdateAvailableTech(editor);
 }
 
 void RefreshDisplay(Editor& editor) {

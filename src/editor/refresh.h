@@ -12,7 +12,8 @@ class Editor;
 // The central refresh after any change, in this order: the targeting computer's unallocated
 // item follows its size (unless a locked omni base chassis fixes it), armoured slots are
 // recounted, total and free tonnage recomputed, free slots and heat shown, the overweight
-// flag set, cost and Battle Value recomputed, movement shown, the design marked unsaved.
+// flag set, cost and Battle Value recomputed, movement shown, the design marked unsaved, and
+// the lists and bounds of the controls refilled for the design (`UpdateAvailableTech`).
 // Skipped while the editor is loading.
 void UpdateAllTonnages(Editor& editor);
 // Recomputes cost and Battle Value and shows them.

@@ -120,11 +120,19 @@ void addUnallocated(Editor& editor, std::string_view code, int count) {
 }
 
 bool offers(const ChoiceList& list, std::string_view name) {
-    return std::find(list.items.begin(), list.items.end(), name) != list.items.end();
+    return list.enabled &&
+           std::find(list.items.begin(), list.items.end(), name) != list.items.end();
+}
+
+bool allows(const Editor& editor, const OptionState& option, bool on) {
+    return option.enabled || (!on && baseEditable(editor));
+}
+
+bool baseEditable(const Editor& editor) {
+    return !editor.mech().omniBaseLocked();
 }
 
 Outcome finish(Editor& editor) {
-    UpdateAvailableTech(editor);
     UpdateAllTonnages(editor);
     return Outcome::Accepted;
 }

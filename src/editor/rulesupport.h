@@ -59,11 +59,15 @@ int countPlaced(const Editor& editor, std::string_view code, bool lockedOnly = f
 // for it (nothing for a count below 1).
 void addUnallocated(Editor& editor, std::string_view code, int count);
 
-// True when the choice list offers the entry.
+// True when the choice list can be used and offers the entry.
 bool offers(const ChoiceList& list, std::string_view name);
+// Whether an option may be turned on or off: while it can be used; turned off also where it
+// can no longer be used (a lower level), unless a locked omni base chassis fixes it.
+bool allows(const Editor& editor, const OptionState& option, bool on);
+// False once an omni base chassis is locked: its components stay as they are.
+bool baseEditable(const Editor& editor);
 
-// The end of every accepted component or system change: the lists offered follow the design,
-// then the central refresh.
+// The end of every accepted component or system change: the central refresh.
 Outcome finish(Editor& editor);
 // Walking lowered to its bound for the engine and tonnage, jump MP to its bound (walking, or
 // running with improved jets), the jump jet items following.

@@ -77,7 +77,7 @@ bool SetMASC(Editor& editor, bool on) {
     model::Mech& mech = editor.mech();
     return rules::change(
         editor, "SetMASC", [&] { return (mech.masc() != 0) == on; },
-        !on || editor.choices().masc.enabled,
+        rules::allows(editor, editor.choices().masc, on),
         [&] {
             if (on && mech.tsm()) {
                 return rules::refuse(editor, rules::kInstallSystemTitle, kIncompatibleMyomer);
@@ -97,7 +97,8 @@ void ClearTSM(Editor& editor) {
 bool SetTSM(Editor& editor, bool on) {
     model::Mech& mech = editor.mech();
     return rules::change(
-        editor, "SetTSM", [&] { return mech.tsm() == on; }, !on || editor.choices().tsm.enabled,
+        editor, "SetTSM", [&] { return mech.tsm() == on; },
+        rules::allows(editor, editor.choices().tsm, on),
         [&] {
             if (on && mech.masc() != 0) {
                 return rules::refuse(editor, rules::kInstallSystemTitle, kIncompatibleMyomer);
@@ -123,7 +124,7 @@ bool SetSupercharger(Editor& editor, bool on) {
     model::Mech& mech = editor.mech();
     return rules::change(
         editor, "SetSupercharger", [&] { return mech.supercharger() == on; },
-        !on || editor.choices().supercharger.enabled,
+        rules::allows(editor, editor.choices().supercharger, on),
         [&] {
             if (!on) {
                 removeSupercharger(editor);
@@ -153,8 +154,8 @@ bool MoveSupercharger(Editor& editor, int location) {
     return rules::change(
         editor, "MoveSupercharger",
         [&] { return mech.supercharger() && mech.superchargerLoc() == location; },
-        mech.supercharger() && location >= 0 && location < model::kSlotLocations &&
-            holdsEngine(editor, location),
+        rules::baseEditable(editor) && mech.supercharger() && location >= 0 &&
+            location < model::kSlotLocations && holdsEngine(editor, location),
         [&] {
             rules::removePlaced(editor, catalog::cSC, true);
             if (!placeSupercharger(editor, location)) {
@@ -175,7 +176,7 @@ bool SetNullSignature(Editor& editor, bool on) {
     model::Mech& mech = editor.mech();
     return rules::change(
         editor, "SetNullSignature", [&] { return mech.nullSigSys() == on; },
-        !on || editor.choices().nullSignature.enabled,
+        rules::allows(editor, editor.choices().nullSignature, on),
         [&] {
             constexpr const char* title = "Unable to use system";
             if (!on) {
@@ -240,7 +241,8 @@ bool SetTurret(Editor& editor, bool rightTorso, bool on) {
     auto has = [&] { return rightTorso ? mech.rtTurret() : mech.ltTurret(); };
     const int loc = rightTorso ? catalog::kRightTorso : catalog::kLeftTorso;
     return rules::change(
-        editor, "SetTurret", [&] { return has() == on; }, !on || editor.choices().turrets.enabled,
+        editor, "SetTurret", [&] { return has() == on; },
+        rules::allows(editor, editor.choices().turrets, on),
         [&] {
             constexpr const char* title = "Unable to mount turret";
             model::CritLocation& list = mech.critLocation(loc);
@@ -289,7 +291,7 @@ bool SetLimitCrits(Editor& editor, bool on) {
     model::Mech& mech = editor.mech();
     return rules::change(
         editor, "SetLimitCrits", [&] { return mech.limitCrits() == on; },
-        !on || editor.choices().limitCrits.enabled,
+        rules::allows(editor, editor.choices().limitCrits, on),
         [&] {
             mech.setLimitCrits(on);
             if (!LimitCriticalSlots(editor)) {
@@ -319,7 +321,7 @@ bool SetFractionalAccounting(Editor& editor, bool on) {
     model::Mech& mech = editor.mech();
     return rules::change(
         editor, "SetFractionalAccounting", [&] { return mech.fractionalAccounting() == on; },
-        !on || editor.choices().fractional.enabled,
+        rules::allows(editor, editor.choices().fractional, on),
         [&] {
             mech.setFractionalAccounting(on);
             // MASC's slots follow its exact tonnage under fractional accounting.

@@ -11,6 +11,7 @@
 #include "editor/artemis.h"
 #include "editor/componentchoices.h"
 #include "editor/components.h"
+#include "editor/refresh.h"
 #include "editor/systems.h"
 
 namespace fpw::editor {
@@ -254,6 +255,24 @@ TEST_F(SystemRules, AClanBaseTakesWhatTheClansDoNotBuild) {
     EXPECT_FALSE(editor.mech().nullSigSys());
     EXPECT_FALSE(placedAnywhere(editor, cNSS));
     EXPECT_EQ(editor.items().find(cTSM), nullptr);
+}
+
+TEST_F(SystemRules, ALockedBaseChassisKeepsItsComponentsAndLetsThePodsChange) {
+    build(50, 4);
+    ASSERT_TRUE(ChangeMechType(editor, kOmniMech));
+    ASSERT_TRUE(SetMASC(editor, true));
+    testkit::placeAllItems(editor);
+    ASSERT_TRUE(editor.mech().LockBaseOmni());
+    UpdateAllTonnages(editor);
+    const EditorDocument locked = editor.document();
+    EXPECT_FALSE(ChangeEngine(editor, engine::kXL));
+    EXPECT_FALSE(ChangeTonnage(editor, 55));
+    EXPECT_FALSE(ChangeWalking(editor, 5));
+    EXPECT_FALSE(SetMASC(editor, false));
+    EXPECT_FALSE(SetTurret(editor, true, true));
+    EXPECT_TRUE(editor.document() == locked);
+    EXPECT_TRUE(ChangeJumping(editor, 2));
+    EXPECT_TRUE(ChangeTargetingSystem(editor, targeting::kMultiTracII));
 }
 
 TEST_F(SystemRules, AnOpenedDesignKeepsWhatItsLevelNoLongerOffers) {

@@ -9,6 +9,7 @@
 #include "catalog/locations.h"
 #include "editor/components.h"
 #include "editor/editor.h"
+#include "editor/rulesupport.h"
 #include "editor/systems.h"
 
 namespace fpw::editor {
@@ -225,7 +226,11 @@ ComponentChoices offeredChoices(const Editor& editor) {
     c.armless.enabled = level3 && !quad;
     c.physicalArms.enabled = c.physicalArms.visible = !quad;
     if (mech.omniBaseLocked()) {
-        // The base chassis is fixed; the variants differ in pod space only.
+        // The base chassis is fixed; the variants differ in pod space only, and keep the heat
+        // sinks and jump jets the base holds.
+        c.jumpingMin = rules::countPlaced(editor, catalog::cJJ, true);
+        c.heatSinksMin = std::max(
+            c.heatSinksMin, mech.hsInEngine() + rules::countPlaced(editor, catalog::cHS, true));
         for (ChoiceList* list :
              {&c.techBase, &c.techLevel, &c.mechType, &c.engine, &c.gyro, &c.cockpit, &c.structure,
               &c.armor, &c.heatSinks, &c.superchargerLocation}) {

@@ -53,7 +53,8 @@ struct ComponentChoices {
     int tonnageMax = 100;
     int walkingMax = 0;
     int jumpingMax = 0;
-    int heatSinksMin = 10;
+    int jumpingMin = 0;    // jump jets a locked omni base chassis holds
+    int heatSinksMin = 10; // more where a locked omni base chassis holds heat sinks
 
     OptionState masc;
     OptionState tsm;

@@ -26,7 +26,7 @@ bool ChangeJumping(Editor& editor, int jumpMP) {
     model::Mech& mech = editor.mech();
     return rules::change(
         editor, "ChangeJumping", [&] { return mech.jumping() == jumpMP; },
-        jumpMP >= 0 && jumpMP <= editor.choices().jumpingMax,
+        jumpMP >= editor.choices().jumpingMin && jumpMP <= editor.choices().jumpingMax,
         [&] {
             mech.setJumping(static_cast<std::int16_t>(jumpMP));
             CheckJJs(editor);

@@ -76,7 +76,8 @@ void registerComponentVerbs(VerbTable& table) {
                }});
     table.add({"jumping", 1, 1, "jumping N", [](Session& s, const Args& a) {
                    ChangeJumping(s.editor,
-                                 within(a[0], "the jump MP", 0, s.editor.choices().jumpingMax));
+                                 within(a[0], "the jump MP", s.editor.choices().jumpingMin,
+                                        s.editor.choices().jumpingMax));
                }});
     table.add({"jumpjets", 1, 1, "jumpjets Standard|Improved", [](Session& s, const Args& a) {
                    if (a[0] != catalog::jumpJetName(0) && a[0] != catalog::jumpJetName(1)) {

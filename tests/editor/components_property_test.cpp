@@ -32,7 +32,7 @@ int randomAction(Editor& editor, std::mt19937& rng) {
     auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
     auto coin = [&] { return pick(2) == 1; };
     model::Mech& mech = editor.mech();
-    const int action = pick(30);
+    const int action = pick(32);
     switch (action) {
     case 0:
         ChangeTonnage(editor, 10 + 5 * pick(19));
@@ -166,6 +166,17 @@ int randomAction(Editor& editor, std::mt19937& rng) {
         });
         break;
     }
+    case 29:
+        // The base chassis locked with one variant, as the omni rules lock it.
+        editor.perform("Lock", [&] {
+            if (!mech.LockBaseOmni() || !mech.AddNewVariant("Prime")) {
+                return Outcome::Refused;
+            }
+            mech.SetInitialOmniConfig("Prime");
+            UpdateAllTonnages(editor);
+            return Outcome::Accepted;
+        });
+        break;
     default:
         if (coin()) {
             editor.undo();

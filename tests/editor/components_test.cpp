@@ -62,6 +62,7 @@ TEST_F(ComponentRules, HeatSinkItemsAreTheHeatSinksTheEngineDoesNotHold) {
     EXPECT_EQ(rowCount(cHS), 2);
     ASSERT_TRUE(ChangeHeatSinkCount(editor, 13));
     EXPECT_EQ(rowCount(cHS), 5);
+    EXPECT_FALSE(ChangeHeatSinkCount(editor, 9)) << "ten heat sinks at least";
     ASSERT_TRUE(ChangeHeatSinkType(editor, heatsink::kDouble));
     EXPECT_EQ(editor.items().find(cHS)->slotsPerItem, 3);
     EXPECT_EQ(editor.items().find(cHS)->name, "Double Heat Sink");
@@ -128,6 +129,8 @@ TEST_F(ComponentRules, CockpitLayouts) {
 TEST_F(ComponentRules, QuadArmsBecomeFrontLegsAndJumpJetsLeaveThemOnTheWayBack) {
     build(50, 4);
     ASSERT_TRUE(ChangeJumping(editor, 2));
+    // A physical weapon type that no arm carries does not stand in the way.
+    ASSERT_TRUE(ChangePhysicalType(editor, physical::kHatchet));
     ASSERT_TRUE(ChangeMechType(editor, kQuad));
     EXPECT_EQ(texts(kLeftArm)[0], "Hip");
     // A front leg takes jump jets.

@@ -135,6 +135,8 @@ TEST_F(SystemRules, AnArmlessDesignEmptiesItsArms) {
     EXPECT_EQ(editor.mech().GetCASE(kRightArm), kNoCase);
     EXPECT_FALSE(placedAnywhere(editor, cCASE));
     EXPECT_EQ(editor.display().freeSlotCount, freeWithArms - 7 - 7); // arms no longer count
+    ASSERT_TRUE(SetArmless(editor, false));
+    EXPECT_EQ(editor.display().freeSlotCount, freeWithArms + 1 + 1);
 }
 
 TEST_F(SystemRules, LeavingATargetingSystemTakesItsItems) {
@@ -226,6 +228,7 @@ TEST_F(SystemRules, LoweringTheLevelClearsWhatItNoLongerOffers) {
     ASSERT_TRUE(SetTurret(editor, true, true));
     ASSERT_TRUE(SetArmActuator(editor, false, 3, false));
     ASSERT_TRUE(ChangeImprovedJumpJets(editor, true));
+    ASSERT_TRUE(SetCASE(editor, kLeftArm, kCaseII));
     editor.mech().critLocation(kCenterTorso).SetArmored(true, "cEng1");
     ASSERT_TRUE(ChangeTechLevel(editor, 2));
     const model::Mech& mech = editor.mech();
@@ -235,6 +238,8 @@ TEST_F(SystemRules, LoweringTheLevelClearsWhatItNoLongerOffers) {
     EXPECT_TRUE(mech.GetLAActuator(3));
     EXPECT_EQ(mech.jumpJetType(), jumpjet::kStandard);
     EXPECT_FALSE(mech.critLocation(kCenterTorso).IsArmoredSlot(0));
+    EXPECT_EQ(mech.GetCASE(kLeftArm), kNoCase);
+    EXPECT_FALSE(mech.critLocation(kLeftArm).HasItem(cCASE));
     EXPECT_EQ(texts(kCenterTorso)[3], "Gyro");
 }
 

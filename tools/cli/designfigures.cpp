@@ -58,13 +58,19 @@ int freeSlots(const model::Mech& mech) {
     return free;
 }
 
+std::optional<std::string> openQuietly(model::Mech& mech, const std::string& path) {
+    std::string message;
+    if (io::TOpenMech(mech, path, true, message))
+        return std::nullopt;
+    return message.empty() ? "The design file could not be read." : message;
+}
+
 std::vector<DesignRow> designRows(app::ProgramContext& ctx, const std::string& path) {
     model::Mech mech(ctx);
-    std::string message;
-    if (!io::TOpenMech(mech, path, true, message)) {
+    if (std::optional<std::string> error = openQuietly(mech, path)) {
         DesignRow failed;
         failed.file = path;
-        failed.error = message.empty() ? "The design file could not be read." : message;
+        failed.error = std::move(error);
         return {failed};
     }
     std::vector<DesignRow> rows;

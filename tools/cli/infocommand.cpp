@@ -35,6 +35,10 @@ std::string withoutCR(std::string_view text) {
     return flat;
 }
 
+void printFailure(std::ostream& err, std::string_view file, std::string_view message) {
+    err << file << ": " << withoutCR(message) << '\n';
+}
+
 std::string jsonLine(const DesignRow& row) {
     nlohmann::ordered_json j;
     j["file"] = row.file;
@@ -102,7 +106,7 @@ int runInfo(app::ProgramContext& ctx, const std::vector<std::string>& files, boo
             if (row.error) {
                 status = 1;
                 if (!json) {
-                    err << file << ": " << withoutCR(*row.error) << '\n';
+                    printFailure(err, file, *row.error);
                     continue;
                 }
             }

@@ -17,6 +17,9 @@ namespace fpw::cli {
 // Messages carry CR LF line ends; a terminal wants LF only.
 std::string withoutCR(std::string_view text);
 
+// A file's failure as one line on the error stream: "<file>: <message>".
+void printFailure(std::ostream& err, std::string_view file, std::string_view message);
+
 // The JSON line of a row with exactly the keys file, name, model, config, tonnage,
 // total_tonnage, free_tonnage, walking, running, jumping, max_heat, heat_dissipation,
 // free_slots, cost, bv and error; figures are null in the row of a failed file.

@@ -5,7 +5,6 @@
 
 #include "designfigures.h"
 #include "infocommand.h"
-#include "io/designfile.h"
 #include "io/muxexport.h"
 #include "model/mech.h"
 
@@ -20,10 +19,8 @@ std::string defaultMuxPath(const std::string& designPath) {
 int runMux(app::ProgramContext& ctx, const std::string& file, const std::string& out,
            std::ostream& err) {
     model::Mech mech(ctx);
-    std::string message;
-    if (!io::TOpenMech(mech, file, true, message)) {
-        err << file << ": "
-            << withoutCR(message.empty() ? "The design file could not be read." : message) << '\n';
+    if (const std::optional<std::string> error = openQuietly(mech, file)) {
+        printFailure(err, file, *error);
         return 1;
     }
     refreshFigures(mech);

@@ -44,7 +44,7 @@ bool refreshFigures(model::Mech& mech) {
     mech.CalcTotalTonnage();
     mech.MaxHeat();
     valuation::CalcTotalCost(mech);
-    return valuation::CalcBV(mech).has_value();
+    return valuation::CalcBV(mech, valuation::BVLines::Skip).has_value();
 }
 
 int heatDissipation(const model::Mech& mech) {
@@ -58,21 +58,24 @@ int freeSlots(const model::Mech& mech) {
     return free;
 }
 
-std::optional<std::string> openQuietly(model::Mech& mech, const std::string& path) {
-    std::string message;
-    if (io::TOpenMech(mech, path, true, message))
-        return std::nullopt;
-    return message.empty() ? "The design file could not be read." : message;
+std::optional<model::Mech> openQuietly(app::ProgramContext& ctx, const std::string& path,
+                                       std::string& error) {
+    std::optional<model::Mech> mech = io::OpenMechQuietly(ctx, path, error);
+    if (!mech && error.empty())
+        error = "The design file could not be read.";
+    return mech;
 }
 
 std::vector<DesignRow> designRows(app::ProgramContext& ctx, const std::string& path) {
-    model::Mech mech(ctx);
-    if (std::optional<std::string> error = openQuietly(mech, path)) {
+    std::string error;
+    std::optional<model::Mech> opened = openQuietly(ctx, path, error);
+    if (!opened) {
         DesignRow failed;
         failed.file = path;
         failed.error = std::move(error);
         return {failed};
     }
+    model::Mech& mech = *opened;
     std::vector<DesignRow> rows;
     if (mech.omniBaseLocked() && mech.OmniConfigCount() > 0) {
         for (int i = 0; i < mech.OmniConfigCount(); ++i) {

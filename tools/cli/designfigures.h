@@ -6,11 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "model/mech.h"
+
 namespace fpw::app {
 struct ProgramContext;
-}
-namespace fpw::model {
-class Mech;
 }
 
 namespace fpw::cli {
@@ -48,9 +47,11 @@ int heatDissipation(const model::Mech& mech);
 // Free slots over the eight slot lists.
 int freeSlots(const model::Mech& mech);
 
-// Opens the design file at `path` into `mech` without showing anything; on failure gives the
-// program's message for it (the reader's text, or a plain one when the reader gave none).
-std::optional<std::string> openQuietly(model::Mech& mech, const std::string& path);
+// Opens the design file at `path` without showing anything; on failure gives nothing and
+// the program's message for it in `error` (the reader's text, or a plain one when the reader
+// gave none).
+std::optional<model::Mech> openQuietly(app::ProgramContext& ctx, const std::string& path,
+                                       std::string& error);
 
 // Opens the design file quietly and gives its row, or one row per configuration of a locked
 // OmniMech; a file that cannot be read gives one row with its message.

@@ -35,8 +35,12 @@ std::string withoutCR(std::string_view text) {
     return flat;
 }
 
-void printFailure(std::ostream& err, std::string_view file, std::string_view message) {
-    err << file << ": " << withoutCR(message) << '\n';
+std::string failureLine(std::string_view file, std::string_view message) {
+    std::string line(file);
+    line += ": ";
+    line += withoutCR(message);
+    line += '\n';
+    return line;
 }
 
 std::string jsonLine(const DesignRow& row) {
@@ -96,25 +100,29 @@ std::string textLine(const DesignRow& row) {
     return line;
 }
 
-int runInfo(app::ProgramContext& ctx, const std::vector<std::string>& files, bool json,
-            std::ostream& out, std::ostream& err) {
-    int status = 0;
+ItemOutput infoOutput(app::ProgramContext& ctx, const std::string& path, bool json) {
+    ItemOutput output;
+    for (const DesignRow& row : designRows(ctx, path)) {
+        if (row.error) {
+            output.failed = true;
+            output.err += failureLine(path, *row.error);
+            if (!json)
+                continue;
+        }
+        output.out += json ? jsonLine(row) : textLine(row);
+        output.out += '\n';
+    }
+    return output;
+}
+
+int runInfo(app::ProgramContext& ctx, const std::vector<std::string>& args, bool json,
+            const BatchOptions& options, std::ostream& out, std::ostream& err) {
     if (!json)
         out << textHeader() << '\n';
-    for (const std::string& file : files) {
-        for (const DesignRow& row : designRows(ctx, file)) {
-            if (row.error) {
-                status = 1;
-                if (!json) {
-                    printFailure(err, file, *row.error);
-                    continue;
-                }
-            }
-            out << (json ? jsonLine(row) : textLine(row)) << '\n';
-        }
-    }
-    out.flush();
-    return status;
+    const ItemWork work = [json](app::ProgramContext& own, const std::string& path) {
+        return infoOutput(own, path, json);
+    };
+    return runBatch(ctx, walkDesigns(ctx, args), work, options, out, err);
 }
 
 } // namespace fpw::cli

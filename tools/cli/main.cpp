@@ -14,6 +14,7 @@
 #include "consoleuser.h"
 #include "infocommand.h"
 #include "muxcommand.h"
+#include "progressbar.h"
 #include "reportcommand.h"
 
 namespace {
@@ -25,14 +26,19 @@ void registerInfo(CLI::App& tool, Run& run) {
     struct Options {
         std::vector<std::string> files;
         bool json = false;
+        cli::BatchOptions batch;
     };
     auto o = std::make_shared<Options>();
+    o->batch.jobs = cli::hardwareThreads();
+    o->batch.progress = cli::ProgressBar::standardErrorIsTerminal();
     CLI::App* info = tool.add_subcommand("info", "Recompute and print the figures of each design");
-    info->add_option("FILE", o->files, "Design files (.FPM)")->required();
+    info->add_option("FILE", o->files, "Design files (.FPM) and directories to walk")->required();
     info->add_flag("--json", o->json, "Print one JSON object per line");
+    info->add_option("-j,--jobs", o->batch.jobs, "Worker threads (default: all hardware threads)")
+        ->check(CLI::PositiveNumber);
     info->callback([&run, o] {
         run = [o](app::ProgramContext& ctx) {
-            return cli::runInfo(ctx, o->files, o->json, std::cout, std::cerr);
+            return cli::runInfo(ctx, o->files, o->json, o->batch, std::cout, std::cerr);
         };
     });
 }

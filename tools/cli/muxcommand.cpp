@@ -18,11 +18,13 @@ std::string defaultMuxPath(const std::string& designPath) {
 
 int runMux(app::ProgramContext& ctx, const std::string& file, const std::string& out,
            std::ostream& err) {
-    model::Mech mech(ctx);
-    if (const std::optional<std::string> error = openQuietly(mech, file)) {
-        printFailure(err, file, *error);
+    std::string error;
+    std::optional<model::Mech> opened = openQuietly(ctx, file, error);
+    if (!opened) {
+        err << failureLine(file, error);
         return 1;
     }
+    model::Mech& mech = *opened;
     refreshFigures(mech);
     const std::string target = out.empty() ? defaultMuxPath(file) : out;
     // A failed write has been reported on the error stream by the error reporter.

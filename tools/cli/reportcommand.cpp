@@ -51,13 +51,15 @@ std::string reportText(const reports::ReportLines& lines) {
 
 int runReport(app::ProgramContext& ctx, Report report, const std::string& file,
               const std::string& config, std::ostream& out, std::ostream& err) {
-    model::Mech mech(ctx);
-    if (const std::optional<std::string> error = openQuietly(mech, file)) {
-        printFailure(err, file, *error);
+    std::string error;
+    std::optional<model::Mech> opened = openQuietly(ctx, file, error);
+    if (!opened) {
+        err << failureLine(file, error);
         return 1;
     }
+    model::Mech& mech = *opened;
     if (!selectConfig(mech, config)) {
-        printFailure(err, file, "The design has no configuration named \"" + config + "\".");
+        err << failureLine(file, "The design has no configuration named \"" + config + "\".");
         return 1;
     }
     refreshFigures(mech);

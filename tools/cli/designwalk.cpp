@@ -39,21 +39,25 @@ private:
         }
         if (!visited_.insert(identity).second)
             return;
-        std::vector<fs::path> entries;
+        // The entries keep the type the listing gave, so only links cost a look-up.
+        std::vector<fs::directory_entry> entries;
         fs::directory_iterator it(dir, ec);
         for (; !ec && it != fs::directory_iterator(); it.increment(ec))
-            entries.push_back(it->path());
+            entries.push_back(*it);
         if (ec) {
             fail(dir, ec);
             return;
         }
-        std::sort(entries.begin(), entries.end());
-        for (const fs::path& entry : entries) {
+        std::sort(entries.begin(), entries.end(),
+                  [](const fs::directory_entry& x, const fs::directory_entry& y) {
+                      return x.path().native() < y.path().native();
+                  });
+        for (const fs::directory_entry& entry : entries) {
             // A link is followed: to a directory it is walked, to a file it is read.
-            if (fs::is_directory(entry, ec))
-                directory(entry);
-            else if (isDesignFileName(entry.filename().string()))
-                items_.push_back(WalkItem{entry.string(), std::nullopt});
+            if (entry.is_directory(ec))
+                directory(entry.path());
+            else if (isDesignFileName(entry.path().filename().string()))
+                items_.push_back(WalkItem{entry.path().string(), std::nullopt});
         }
     }
 

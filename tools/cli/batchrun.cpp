@@ -78,7 +78,8 @@ int runBatch(app::ProgramContext& ctx, const std::vector<WalkItem>& items, const
             err << output.err << std::flush;
         }
         if (!output.out.empty()) {
-            bar.clear();
+            if (options.outputOnTerminal)
+                bar.clear();
             out << output.out;
         }
         if (output.failed)

@@ -31,6 +31,8 @@ struct BatchOptions {
     int jobs = 1;
     // A progress bar on standard error (the caller has checked that it is a terminal).
     bool progress = false;
+    // Standard output goes to the same terminal: the bar is taken off before each row.
+    bool outputOnTerminal = false;
 };
 
 // The default for -j: every hardware thread, at least one.

@@ -31,6 +31,7 @@ void registerInfo(CLI::App& tool, Run& run) {
     auto o = std::make_shared<Options>();
     o->batch.jobs = cli::hardwareThreads();
     o->batch.progress = cli::ProgressBar::standardErrorIsTerminal();
+    o->batch.outputOnTerminal = cli::ProgressBar::standardOutputIsTerminal();
     CLI::App* info = tool.add_subcommand("info", "Recompute and print the figures of each design");
     info->add_option("FILE", o->files, "Design files (.FPM) and directories to walk")->required();
     info->add_flag("--json", o->json, "Print one JSON object per line");

@@ -24,11 +24,15 @@ bool ProgressBar::standardErrorIsTerminal() {
     return ::isatty(STDERR_FILENO) == 1;
 }
 
+bool ProgressBar::standardOutputIsTerminal() {
+    return ::isatty(STDOUT_FILENO) == 1;
+}
+
 void ProgressBar::update(std::size_t done) {
     if (!enabled_)
         return;
     const auto now = std::chrono::steady_clock::now();
-    if (done < total_ && shown_ && now - lastDraw_ < kRedrawInterval)
+    if (done < total_ && now - lastDraw_ < kRedrawInterval)
         return;
     lastDraw_ = now;
     draw(done);

@@ -19,8 +19,9 @@ public:
     // next update draws it again.
     void clear();
 
-    // Whether standard error is a terminal.
+    // Whether standard error, and standard output, are terminals.
     static bool standardErrorIsTerminal();
+    static bool standardOutputIsTerminal();
 
 private:
     void draw(std::size_t done);

@@ -45,9 +45,12 @@ bool findRoom(const model::Mech& mech, int need, int& location, int& first) {
 }
 
 // Adds the weapon and writes it into free slots as the editor's allocation does; a weapon
-// that fits nowhere is not added.
+// that fits nowhere, or would make the design overweight, is not added.
 bool placeWeapon(model::Mech& mech, std::int16_t refID) {
     const WeaponRecord& record = mech.context().weapons[static_cast<std::size_t>(refID)];
+    mech.RecalcAll();
+    if (record.tonnage > mech.freeTonnage())
+        return false;
     const int need = std::max<int>(1, record.critSlots);
     int loc = 0;
     int first = 0;
@@ -163,7 +166,20 @@ model::Mech design(app::ProgramContext& ctx, int n) {
     }
     mech.setHSCount(i16(10 + n % 6));
     mech.LayDefaultSlots();
-    armour(mech, 50 + n % 50);
+    // A slower engine where the chosen one alone outweighs the chassis.
+    mech.RecalcAll();
+    while (mech.freeTonnage() < 0 && mech.walking() > 1) {
+        mech.setWalking(i16(mech.walking() - 1));
+        mech.setJumping(std::min(mech.jumping(), mech.walking()));
+        mech.RecalcAll();
+    }
+    // Less armour where engine and structure leave too little weight for it.
+    for (int percent = 50 + n % 50; percent >= 0; percent -= 10) {
+        armour(mech, percent);
+        mech.RecalcAll();
+        if (mech.freeTonnage() >= 0)
+            break;
+    }
 
     const Choices choices = choicesFor(ctx.weapons, techBase, techLevel);
     if (type != catalog::kOmniMech) {

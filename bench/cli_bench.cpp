@@ -82,18 +82,25 @@ bool ready(benchmark::State& state, const Corpus& c) {
     return false;
 }
 
-// The floor: every file opened and read whole, one after the other.
-void BM_BatchReadFilesOnly(benchmark::State& state) {
+// Runs `bytesOf` on every file of the corpus in turn, once per iteration.
+template <typename BytesOf> void overEveryFile(benchmark::State& state, BytesOf bytesOf) {
     Corpus& c = corpusFolder();
     if (!ready(state, c))
         return;
     for (auto _ : state) {
         std::size_t bytes = 0;
         for (const std::string& file : c.files)
-            bytes += app::readWholeFile(file).value_or(std::string()).size();
+            bytes += bytesOf(c, file);
         benchmark::DoNotOptimize(bytes);
     }
     state.SetItemsProcessed(state.iterations() * kDesignFiles);
+}
+
+// The floor: every file opened and read whole, one after the other.
+void BM_BatchReadFilesOnly(benchmark::State& state) {
+    overEveryFile(state, [](Corpus&, const std::string& file) {
+        return app::readWholeFile(file).value_or(std::string()).size();
+    });
 }
 BENCHMARK(BM_BatchReadFilesOnly)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
@@ -121,16 +128,9 @@ BENCHMARK(BM_BatchInfoProcess)
 
 // The single-file path in process: open, parse, recompute, BV, cost and the JSON line.
 void BM_BatchInfoInProcess(benchmark::State& state) {
-    Corpus& c = corpusFolder();
-    if (!ready(state, c))
-        return;
-    for (auto _ : state) {
-        std::size_t bytes = 0;
-        for (const std::string& file : c.files)
-            bytes += cli::infoOutput(c.ctx, file, true).out.size();
-        benchmark::DoNotOptimize(bytes);
-    }
-    state.SetItemsProcessed(state.iterations() * kDesignFiles);
+    overEveryFile(state, [](Corpus& c, const std::string& file) {
+        return cli::infoOutput(c.ctx, file, true).out.size();
+    });
 }
 BENCHMARK(BM_BatchInfoInProcess)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 

@@ -157,18 +157,15 @@ private:
     void off(std::string_view desc, std::string_view value = {}) { add(desc, value, kOffensive); }
     template <typename MakeLine>
     requires std::is_invocable_r_v<Line, MakeLine>
-    void def(MakeLine&& make) {
-        if (recording_) {
-            const Line line = make();
-            add(line.desc, line.value, kDefensive);
-        }
-    }
+    void def(MakeLine&& make) { addBuilt(make, kDefensive); }
     template <typename MakeLine>
     requires std::is_invocable_r_v<Line, MakeLine>
-    void off(MakeLine&& make) {
+    void off(MakeLine&& make) { addBuilt(make, kOffensive); }
+
+    template <typename MakeLine> void addBuilt(MakeLine& make, bool defensive) {
         if (recording_) {
             const Line line = make();
-            add(line.desc, line.value, kOffensive);
+            add(line.desc, line.value, defensive);
         }
     }
     void add(std::string_view desc, std::string_view value, bool defensive) {

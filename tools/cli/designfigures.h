@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,6 +53,10 @@ int freeSlots(const model::Mech& mech);
 // gave none).
 std::optional<model::Mech> openQuietly(app::ProgramContext& ctx, const std::string& path,
                                        std::string& error);
+
+// openQuietly for a command on one file: a failure's message goes to `err` as the file's line.
+std::optional<model::Mech> openOrReport(app::ProgramContext& ctx, const std::string& path,
+                                        std::ostream& err);
 
 // Opens the design file quietly and gives its row, or one row per configuration of a locked
 // OmniMech; a file that cannot be read gives one row with its message.

@@ -4,7 +4,6 @@
 #include <ostream>
 
 #include "designfigures.h"
-#include "infocommand.h"
 #include "io/muxexport.h"
 #include "model/mech.h"
 
@@ -18,12 +17,9 @@ std::string defaultMuxPath(const std::string& designPath) {
 
 int runMux(app::ProgramContext& ctx, const std::string& file, const std::string& out,
            std::ostream& err) {
-    std::string error;
-    std::optional<model::Mech> opened = openQuietly(ctx, file, error);
-    if (!opened) {
-        err << failureLine(file, error);
+    std::optional<model::Mech> opened = openOrReport(ctx, file, err);
+    if (!opened)
         return 1;
-    }
     model::Mech& mech = *opened;
     refreshFigures(mech);
     const std::string target = out.empty() ? defaultMuxPath(file) : out;

@@ -51,12 +51,9 @@ std::string reportText(const reports::ReportLines& lines) {
 
 int runReport(app::ProgramContext& ctx, Report report, const std::string& file,
               const std::string& config, std::ostream& out, std::ostream& err) {
-    std::string error;
-    std::optional<model::Mech> opened = openQuietly(ctx, file, error);
-    if (!opened) {
-        err << failureLine(file, error);
+    std::optional<model::Mech> opened = openOrReport(ctx, file, err);
+    if (!opened)
         return 1;
-    }
     model::Mech& mech = *opened;
     if (!selectConfig(mech, config)) {
         err << failureLine(file, "The design has no configuration named \"" + config + "\".");

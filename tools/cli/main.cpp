@@ -10,6 +10,7 @@
 #include <CLI/CLI.hpp>
 
 #include "app/programcontext.h"
+#include "checkcommand.h"
 #include "clicontext.h"
 #include "consoleuser.h"
 #include "infocommand.h"
@@ -79,6 +80,39 @@ void registerReport(CLI::App& tool, Run& run, const char* name, const char* desc
     });
 }
 
+void registerCheck(CLI::App& tool, Run& run) {
+    struct Options {
+        std::vector<std::string> files;
+        cli::BatchOptions batch;
+    };
+    auto o = std::make_shared<Options>();
+    o->batch.jobs = cli::hardwareThreads();
+    CLI::App* check =
+        tool.add_subcommand("check", "Run the editor's save checks on each design (status 0: "
+                                     "every design would save)");
+    check->add_option("FILE", o->files, "Design files (.FPM) and directories to walk")->required();
+    check->add_option("-j,--jobs", o->batch.jobs, "Worker threads (default: all hardware threads)")
+        ->check(CLI::PositiveNumber);
+    check->callback([&run, o] {
+        run = [o](app::ProgramContext& ctx) {
+            return cli::runCheck(ctx, o->files, o->batch, std::cout, std::cerr);
+        };
+    });
+}
+
+void registerWriteBVs(CLI::App& tool, Run& run) {
+    auto directories = std::make_shared<std::vector<std::string>>();
+    CLI::App* sub = tool.add_subcommand(
+        "write-bvs", "Write the Battle Value of every design in each directory tree to the log "
+                     "and to standard output");
+    sub->add_option("DIR", *directories, "Directories")->required();
+    sub->callback([&run, directories] {
+        run = [directories](app::ProgramContext& ctx) {
+            return cli::runWriteBVs(ctx, *directories, std::cout, std::cerr);
+        };
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -90,6 +124,8 @@ int main(int argc, char** argv) {
     registerReport(tool, run, "bv", "Print the Battle Value calculation of a design",
                    cli::Report::BattleValue);
     registerReport(tool, run, "cost", "Print the cost breakdown of a design", cli::Report::Cost);
+    registerCheck(tool, run);
+    registerWriteBVs(tool, run);
 
     CLI11_PARSE(tool, argc, argv);
 

@@ -23,6 +23,21 @@ namespace {
 using namespace fpw;
 using Run = std::function<int(app::ProgramContext&)>;
 
+// The batch commands' defaults (every hardware thread, a progress bar on a terminal) and their
+// -j option.
+cli::BatchOptions batchOptions() {
+    cli::BatchOptions options;
+    options.jobs = cli::hardwareThreads();
+    options.progress = cli::ProgressBar::standardErrorIsTerminal();
+    options.outputOnTerminal = cli::ProgressBar::standardOutputIsTerminal();
+    return options;
+}
+
+void addJobsOption(CLI::App* sub, cli::BatchOptions& options) {
+    sub->add_option("-j,--jobs", options.jobs, "Worker threads (default: all hardware threads)")
+        ->check(CLI::PositiveNumber);
+}
+
 void registerInfo(CLI::App& tool, Run& run) {
     struct Options {
         std::vector<std::string> files;
@@ -30,14 +45,11 @@ void registerInfo(CLI::App& tool, Run& run) {
         cli::BatchOptions batch;
     };
     auto o = std::make_shared<Options>();
-    o->batch.jobs = cli::hardwareThreads();
-    o->batch.progress = cli::ProgressBar::standardErrorIsTerminal();
-    o->batch.outputOnTerminal = cli::ProgressBar::standardOutputIsTerminal();
     CLI::App* info = tool.add_subcommand("info", "Recompute and print the figures of each design");
     info->add_option("FILE", o->files, "Design files (.FPM) and directories to walk")->required();
     info->add_flag("--json", o->json, "Print one JSON object per line");
-    info->add_option("-j,--jobs", o->batch.jobs, "Worker threads (default: all hardware threads)")
-        ->check(CLI::PositiveNumber);
+    o->batch = batchOptions();
+    addJobsOption(info, o->batch);
     info->callback([&run, o] {
         run = [o](app::ProgramContext& ctx) {
             return cli::runInfo(ctx, o->files, o->json, o->batch, std::cout, std::cerr);
@@ -86,13 +98,12 @@ void registerCheck(CLI::App& tool, Run& run) {
         cli::BatchOptions batch;
     };
     auto o = std::make_shared<Options>();
-    o->batch.jobs = cli::hardwareThreads();
     CLI::App* check =
         tool.add_subcommand("check", "Run the editor's save checks on each design (status 0: "
                                      "every design would save)");
     check->add_option("FILE", o->files, "Design files (.FPM) and directories to walk")->required();
-    check->add_option("-j,--jobs", o->batch.jobs, "Worker threads (default: all hardware threads)")
-        ->check(CLI::PositiveNumber);
+    o->batch = batchOptions();
+    addJobsOption(check, o->batch);
     check->callback([&run, o] {
         run = [o](app::ProgramContext& ctx) {
             return cli::runCheck(ctx, o->files, o->batch, std::cout, std::cerr);

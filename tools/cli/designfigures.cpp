@@ -1,7 +1,10 @@
 #include "designfigures.h"
 
+#include <ostream>
+
 #include "app/programcontext.h"
 #include "catalog/equipment.h"
+#include "infocommand.h"
 #include "io/designfile.h"
 #include "model/mech.h"
 #include "valuation/bvcalc.h"
@@ -44,7 +47,7 @@ bool refreshFigures(model::Mech& mech) {
     mech.CalcTotalTonnage();
     mech.MaxHeat();
     valuation::CalcTotalCost(mech);
-    return valuation::CalcBV(mech).has_value();
+    return valuation::CalcBV(mech, valuation::BVLines::Skip).has_value();
 }
 
 int heatDissipation(const model::Mech& mech) {
@@ -58,15 +61,33 @@ int freeSlots(const model::Mech& mech) {
     return free;
 }
 
+std::optional<model::Mech> openQuietly(app::ProgramContext& ctx, const std::string& path,
+                                       std::string& error) {
+    std::optional<model::Mech> mech = io::OpenMechQuietly(ctx, path, error);
+    if (!mech && error.empty())
+        error = "The design file could not be read.";
+    return mech;
+}
+
+std::optional<model::Mech> openOrReport(app::ProgramContext& ctx, const std::string& path,
+                                        std::ostream& err) {
+    std::string error;
+    std::optional<model::Mech> mech = openQuietly(ctx, path, error);
+    if (!mech)
+        err << failureLine(path, error);
+    return mech;
+}
+
 std::vector<DesignRow> designRows(app::ProgramContext& ctx, const std::string& path) {
-    model::Mech mech(ctx);
-    std::string message;
-    if (!io::TOpenMech(mech, path, true, message)) {
+    std::string error;
+    std::optional<model::Mech> opened = openQuietly(ctx, path, error);
+    if (!opened) {
         DesignRow failed;
         failed.file = path;
-        failed.error = message.empty() ? "The design file could not be read." : message;
+        failed.error = std::move(error);
         return {failed};
     }
+    model::Mech& mech = *opened;
     std::vector<DesignRow> rows;
     if (mech.omniBaseLocked() && mech.OmniConfigCount() > 0) {
         for (int i = 0; i < mech.OmniConfigCount(); ++i) {

@@ -2,15 +2,15 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "model/mech.h"
+
 namespace fpw::app {
 struct ProgramContext;
-}
-namespace fpw::model {
-class Mech;
 }
 
 namespace fpw::cli {
@@ -47,6 +47,16 @@ int heatDissipation(const model::Mech& mech);
 
 // Free slots over the eight slot lists.
 int freeSlots(const model::Mech& mech);
+
+// Opens the design file at `path` without showing anything; on failure gives nothing and
+// the program's message for it in `error` (the reader's text, or a plain one when the reader
+// gave none).
+std::optional<model::Mech> openQuietly(app::ProgramContext& ctx, const std::string& path,
+                                       std::string& error);
+
+// openQuietly for a command on one file: a failure's message goes to `err` as the file's line.
+std::optional<model::Mech> openOrReport(app::ProgramContext& ctx, const std::string& path,
+                                        std::ostream& err);
 
 // Opens the design file quietly and gives its row, or one row per configuration of a locked
 // OmniMech; a file that cannot be read gives one row with its message.

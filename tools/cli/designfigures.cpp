@@ -58,25 +58,34 @@ int freeSlots(const model::Mech& mech) {
     return free;
 }
 
-std::vector<DesignRow> designRows(app::ProgramContext& ctx, const std::string& path) {
+std::optional<std::string> visitDesign(app::ProgramContext& ctx, const std::string& path,
+                                       const std::function<void(model::Mech&, bool)>& visit) {
     model::Mech mech(ctx);
     std::string message;
-    if (!io::TOpenMech(mech, path, true, message)) {
-        DesignRow failed;
-        failed.file = path;
-        failed.error = message.empty() ? "The design file could not be read." : message;
-        return {failed};
-    }
-    std::vector<DesignRow> rows;
+    if (!io::TOpenMech(mech, path, true, message))
+        return message.empty() ? "The design file could not be read." : message;
     if (mech.omniBaseLocked() && mech.OmniConfigCount() > 0) {
         for (int i = 0; i < mech.OmniConfigCount(); ++i) {
             mech.ChangeOmniConfig(mech.GetOmniConfigName(i), false);
-            const bool hasBV = refreshFigures(mech);
-            rows.push_back(rowOf(mech, path, hasBV));
+            visit(mech, refreshFigures(mech));
         }
     } else {
-        const bool hasBV = refreshFigures(mech);
-        rows.push_back(rowOf(mech, path, hasBV));
+        visit(mech, refreshFigures(mech));
+    }
+    return std::nullopt;
+}
+
+std::vector<DesignRow> designRows(app::ProgramContext& ctx, const std::string& path) {
+    std::vector<DesignRow> rows;
+    const std::optional<std::string> failure =
+        visitDesign(ctx, path, [&](model::Mech& mech, bool hasBV) {
+            rows.push_back(rowOf(mech, path, hasBV));
+        });
+    if (failure) {
+        DesignRow failed;
+        failed.file = path;
+        failed.error = *failure;
+        return {failed};
     }
     return rows;
 }

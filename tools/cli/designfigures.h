@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,6 +48,12 @@ int heatDissipation(const model::Mech& mech);
 
 // Free slots over the eight slot lists.
 int freeSlots(const model::Mech& mech);
+
+// Opens the design file quietly and calls `visit` with the design and whether it has a BV,
+// once for a plain design and once per configuration (made current) of a locked OmniMech, every
+// figure refreshed first. Returns the message of a file that cannot be read, else nothing.
+std::optional<std::string> visitDesign(app::ProgramContext& ctx, const std::string& path,
+                                       const std::function<void(model::Mech&, bool)>& visit);
 
 // Opens the design file quietly and gives its row, or one row per configuration of a locked
 // OmniMech; a file that cannot be read gives one row with its message.

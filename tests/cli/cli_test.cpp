@@ -201,12 +201,19 @@ protected:
     }
 
     RunResult run(const std::vector<std::string>& args) const {
-        std::string command = quoted(exe.string());
+        std::vector<std::string> command{exe.string()};
+        command.insert(command.end(), args.begin(), args.end());
+        return runCommand(command);
+    }
+
+    // Runs any program with its arguments quoted; stderr is kept apart from stdout.
+    RunResult runCommand(const std::vector<std::string>& args) const {
+        std::string command;
         for (const std::string& arg : args) {
-            command += ' ';
             command += quoted(arg);
+            command += ' ';
         }
-        command += " 2>";
+        command += "2>";
         command += quoted(work.file("stderr.txt"));
         RunResult result;
         FILE* pipe = popen(command.c_str(), "r");
@@ -219,6 +226,16 @@ protected:
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         result.err = work.read("stderr.txt");
         return result;
+    }
+
+    // The "Pages:" line of pdfinfo; -1 when there is none.
+    int pageCount(const std::string& pdf) const {
+        const RunResult info = runCommand({"pdfinfo", pdf});
+        for (const std::string& line : lines(info.out))
+            if (line.rfind("Pages:", 0) == 0)
+                return std::stoi(line.substr(6));
+        ADD_FAILURE() << info.out << info.err;
+        return -1;
     }
 
     testing::TempDir program;
@@ -477,6 +494,37 @@ TEST_F(CliTool, WithoutBVDataTheBVIsNull) {
     EXPECT_TRUE(row["bv"].is_null());
     EXPECT_EQ(row["cost"], libraryFigures(a, path)["cost"]);
 }
+
+#ifdef FPW_CLI_SHEET
+// The sheets as PDF: one page per design (per configuration of a locked OmniMech), text that
+// pdftotext reads back, and one document per design with --each.
+TEST_F(CliTool, SheetWritesOnePdfPagePerDesignAndConfiguration) {
+    for (const char* name : {"ArmrPlt.Bin", "IntrnPlt.Bin", "plotlayout.txt"})
+        fs::copy_file(fs::path(FPW_SHIPPED_DATA_DIR) / name, fs::path(program.path()) / name);
+    model::Mech first = brawler();
+    model::Mech second = scout();
+    model::Mech variants = omni();
+    const std::vector<std::string> files{save(first, "hunchback.FPM"), save(second, "jenner.FPM")};
+    const std::string pdf = work.file("sheets.pdf");
+    const RunResult made = run({"sheet", files[0], files[1], "-o", pdf, "--pilot", "Aiko Tanner",
+                                "--gunnery", "4", "--piloting", "5"});
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(pageCount(pdf), 2);
+    const std::string text = runCommand({"pdftotext", "-layout", pdf, "-"}).out;
+    for (const char* expected : {"Hunchback HBK-4G", "Jenner JR7-D",
+                                 "Battle Value: ", "Adjusted BV: ", "Pilot Name: Aiko Tanner"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+
+    const std::string omniFile = save(variants, "vantor.FPM");
+    const RunResult each =
+        run({"sheet", omniFile, files[0], work.file("missing.FPM"), "--each", work.path()});
+    EXPECT_EQ(each.status, 1); // the missing file
+    EXPECT_NE(each.err.find("missing.FPM"), std::string::npos);
+    EXPECT_EQ(pageCount(work.file("vantor.pdf")), 2);
+    EXPECT_EQ(pageCount(work.file("hunchback.pdf")), 1);
+    EXPECT_FALSE(fs::exists(work.file("missing.pdf")));
+}
+#endif
 
 } // namespace
 } // namespace fpw::cli

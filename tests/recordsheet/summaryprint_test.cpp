@@ -47,11 +47,11 @@ TEST(SummaryPrint, BVLinesWithEmptyValuesAndLongDescriptions) {
     store.AddItem(longText, "12.5", false);
     RecordingSurface surface(540, 60); // room for a few lines a page
     PrintBVCalcs(mech, store, surface);
-    EXPECT_EQ(surface.textLines(),
-              (std::vector<std::string>{"Battle Value calculations for Hunchback HBK-4G - Level 1",
-                                        "Defensive BattleValue", "Armor factor", "160",
-                                        "Heading only", "Offensive BattleValue",
-                                        surface.texts()[6].text, "12.5"}));
+    EXPECT_EQ(
+        surface.textLines(),
+        (std::vector<std::string>{"Battle Value calculations for Hunchback HBK-4G - Level 1",
+                                  "Defensive BattleValue", "Armor factor", "160", "Heading only",
+                                  "Offensive BattleValue", surface.texts()[6].text, "12.5"}));
     // The long description stays on one line before the value column, shrunk and cut.
     const RecordedText& description = surface.texts()[6];
     EXPECT_EQ(description.y, surface.texts()[7].y);

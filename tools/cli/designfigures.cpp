@@ -4,8 +4,7 @@
 #include "catalog/equipment.h"
 #include "io/designfile.h"
 #include "model/mech.h"
-#include "valuation/bvcalc.h"
-#include "valuation/costcalculation.h"
+#include "valuation/refreshfigures.h"
 
 namespace fpw::cli {
 namespace {
@@ -34,19 +33,6 @@ DesignRow rowOf(model::Mech& mech, const std::string& path, bool hasBV) {
 
 } // namespace
 
-bool refreshFigures(model::Mech& mech) {
-    mech.RecalcAll();
-    int armored = 0;
-    for (const model::CritLocation& list : mech.critLocations())
-        for (const model::CriticalSlot& slot : list.slots())
-            armored += slot.isArmored ? 1 : 0;
-    mech.ArmoredSlotData(armored, armored);
-    mech.CalcTotalTonnage();
-    mech.MaxHeat();
-    valuation::CalcTotalCost(mech);
-    return valuation::CalcBV(mech).has_value();
-}
-
 int heatDissipation(const model::Mech& mech) {
     return mech.hsType() == catalog::heatsink::kSingle ? mech.hsCount() : 2 * mech.hsCount();
 }
@@ -67,10 +53,10 @@ std::optional<std::string> visitDesign(app::ProgramContext& ctx, const std::stri
     if (mech.omniBaseLocked() && mech.OmniConfigCount() > 0) {
         for (int i = 0; i < mech.OmniConfigCount(); ++i) {
             mech.ChangeOmniConfig(mech.GetOmniConfigName(i), false);
-            visit(mech, refreshFigures(mech));
+            visit(mech, valuation::RefreshFigures(mech));
         }
     } else {
-        visit(mech, refreshFigures(mech));
+        visit(mech, valuation::RefreshFigures(mech));
     }
     return std::nullopt;
 }

@@ -38,11 +38,6 @@ struct DesignRow {
     std::optional<int> bv;
 };
 
-// Recomputes every figure of the design in the editor's refresh order: armoured slots counted
-// from the slot lists, the construction arithmetic, heat, total tonnage, cost and BV.
-// Returns whether a BV was computed.
-bool refreshFigures(model::Mech& mech);
-
 // Heat sinks as the heat display counts them: single ones once, every other type twice.
 int heatDissipation(const model::Mech& mech);
 

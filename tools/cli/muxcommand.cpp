@@ -8,6 +8,7 @@
 #include "io/designfile.h"
 #include "io/muxexport.h"
 #include "model/mech.h"
+#include "valuation/refreshfigures.h"
 
 namespace fpw::cli {
 
@@ -26,7 +27,7 @@ int runMux(app::ProgramContext& ctx, const std::string& file, const std::string&
             << withoutCR(message.empty() ? "The design file could not be read." : message) << '\n';
         return 1;
     }
-    refreshFigures(mech);
+    valuation::RefreshFigures(mech);
     const std::string target = out.empty() ? defaultMuxPath(file) : out;
     // A failed write has been reported on the error stream by the error reporter.
     return io::SaveMUXFile(mech, target) ? 0 : 1;

@@ -24,6 +24,7 @@
 #include "io/designfile.h"
 #include "io/muxexport.h"
 #include "model/mech.h"
+#include "recordsheet/sheetdesigns.h"
 #include "support/scripteduser.h"
 #include "support/tempdir.h"
 #include "valuation/bvcalc.h"
@@ -120,12 +121,7 @@ protected:
     }
 
     void placeWeapon(model::Mech& m, const char* name, int loc, int first) {
-        const std::int16_t refID = weapon(name);
-        const std::int16_t wi = m.AddWeapon(refID);
-        const int slots = std::max<int>(1, ctx->weapons[refID].critSlots);
-        for (int s = first; s < first + slots; ++s)
-            m.critLocation(loc).PlaceItem(ctx->weapons[refID].name, s, true, std::to_string(wi));
-        m.AlterWeapon(wi, static_cast<std::int16_t>(loc), static_cast<std::int16_t>(first), true);
+        testing::placeWeapon(m, name, loc, first);
     }
 
     // A 50-ton brawler: an AC/20 with ammunition in the right torso, two medium lasers.
@@ -169,30 +165,7 @@ protected:
         return m;
     }
 
-    // A locked OmniMech with two configurations that differ in weapons and heat sinks.
-    model::Mech omni() {
-        model::Mech m(*ctx);
-        m.setMechName("Vantor");
-        m.setMechModel("Prime");
-        m.setTechLevel(2);
-        m.setMechType(catalog::kOmniMech);
-        m.setTonnage(60);
-        m.setWalking(5);
-        m.LayDefaultSlots();
-        for (int loc = 0; loc < catalog::kLocationCount; ++loc)
-            m.SetArmor(loc, 12);
-        m.LockBaseOmni();
-        m.AddNewVariant("Prime");
-        m.SetInitialOmniConfig("Prime");
-        placeWeapon(m, "Medium Laser", catalog::kRightTorso, 0);
-        m.AddNewVariant("Alpha");
-        m.ChangeOmniConfig("Alpha", true);
-        placeWeapon(m, "LRM-10", catalog::kLeftTorso, 0);
-        placeWeapon(m, "LRM-10 Ammo", catalog::kLeftTorso, 2);
-        m.setHSCount(12);
-        m.ChangeOmniConfig("Prime", true);
-        return m;
-    }
+    model::Mech omni() { return testing::omniDesign(*ctx); }
 
     std::string save(model::Mech& m, const std::string& name) {
         const std::string path = work.file(name);

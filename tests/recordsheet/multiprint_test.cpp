@@ -54,7 +54,7 @@ TEST_F(MultiPrintList, RowsNameTheConfigurationsOfAnOmniMech) {
     const auto variants = multiPrintRow(kit.ctx, omni, message);
     ASSERT_TRUE(variants);
     EXPECT_EQ(variants->entry.config, "Base");
-    EXPECT_EQ(variants->configurations, (std::vector<std::string>{"Base", "Prime", "B"}));
+    EXPECT_EQ(variants->configurations, (std::vector<std::string>{"Base", "Prime", "Alpha"}));
     EXPECT_FALSE(multiPrintRow(kit.ctx, kit.dir.file("none.FPM"), message));
     EXPECT_FALSE(message.empty());
     EXPECT_TRUE(kit.user.messages.empty()); // read quietly
@@ -64,17 +64,18 @@ TEST_F(MultiPrintList, PrintsEveryReadableDesignInItsConfiguration) {
     kit.ctx.settings.multiPrintType = true; // the text diagram
     OneRecording target;
     const MultiPrintResult result =
-        print({{hunchback, "N/A"}, {kit.dir.file("none.FPM"), "N/A"}, {omni, "B"}}, target);
+        print({{hunchback, "N/A"}, {kit.dir.file("none.FPM"), "N/A"}, {omni, "Alpha"}}, target);
     EXPECT_EQ(result.printed, 2);
     EXPECT_FALSE(result.stopped);
     ASSERT_EQ(result.failures.size(), 1u);
     EXPECT_EQ(result.failures[0].rfind(kit.dir.file("none.FPM"), 0), 0u);
-    EXPECT_EQ(status, (std::vector<std::string>{
-                          "Opening hunchback.FPM", "Printing Hunchback HBK-4G", "Opening none.FPM",
-                          "Opening vantor.FPM", "Changing omni config...", "Printing B - Vantor"}));
+    EXPECT_EQ(status, (std::vector<std::string>{"Opening hunchback.FPM",
+                                                "Printing Hunchback HBK-4G", "Opening none.FPM",
+                                                "Opening vantor.FPM", "Changing omni config...",
+                                                "Printing Alpha - Vantor Prime"}));
     EXPECT_EQ(target.surface.pageCount(), 2);
-    ASSERT_NE(target.surface.find("B - Vantor"), nullptr);
-    EXPECT_EQ(target.surface.find("B - Vantor")->page, 1);
+    ASSERT_NE(target.surface.find("Alpha - Vantor Prime"), nullptr);
+    EXPECT_EQ(target.surface.find("Alpha - Vantor Prime")->page, 1);
     EXPECT_NE(target.surface.find("Rear Armor"), nullptr);
     EXPECT_EQ(target.surface.startingWith("Pilot Name: ")[0]->text, "Pilot Name: ");
 }
@@ -85,7 +86,7 @@ TEST_F(MultiPrintList, StopEndsTheRunBetweenDesigns) {
     EXPECT_EQ(result.printed, 1);
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(target.surface.find("Rear Armor"), nullptr); // the standard diagram
-    EXPECT_EQ(target.surface.find("Prime - Vantor"), nullptr);
+    EXPECT_EQ(target.surface.find("Prime - Vantor Prime"), nullptr);
 }
 
 } // namespace

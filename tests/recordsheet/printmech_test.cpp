@@ -277,12 +277,12 @@ TEST_F(Sheet, TitleHeaderAndOmniConfiguration) {
     mech.setMechModel("HUNCHBACK");
     EXPECT_EQ(sheetTitle(mech), "Hunchback");
     model::Mech omni = kit.omni();
-    EXPECT_EQ(sheetTitle(omni), "Prime - Vantor");
+    EXPECT_EQ(sheetTitle(omni), "Prime - Vantor Prime");
     const RecordingSurface sheet = draw(omni);
-    const RecordedText* title = sheet.find("Prime - Vantor");
+    const RecordedText* title = sheet.find("Prime - Vantor Prime");
     ASSERT_NE(title, nullptr);
     EXPECT_TRUE(title->font.bold);
-    EXPECT_TRUE(has(sheet, "Tech Base: Clan - Level 2"));
+    EXPECT_TRUE(has(sheet, "Tech Base: Inner Sphere - Level 2"));
     EXPECT_TRUE(has(sheet, "Mech Type: Omni-Mech"));
     EXPECT_TRUE(has(sheet, "Korvath Record Sheet - Forgeplanwork - v1.0.0"));
     EXPECT_TRUE(has(sheet, "Quennard"));

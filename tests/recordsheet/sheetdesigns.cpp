@@ -29,17 +29,14 @@ SheetKit::SheetKit() : ctx(dir.path(), user) {
     catalog::gResetPrices(ctx.prices);
 }
 
-std::int16_t SheetKit::weapon(const char* name, std::int16_t techBase) const {
-    const int index = catalog::findWeapon(ctx.weapons, name, techBase);
-    EXPECT_GE(index, 0) << name;
-    return static_cast<std::int16_t>(index);
-}
-
-std::int16_t SheetKit::place(model::Mech& mech, const char* name, int location, int first,
-                             bool rear) const {
-    const std::int16_t refID = weapon(name);
-    const std::int16_t instance = mech.AddWeapon(refID);
-    const int slots = std::max<int>(1, ctx.weapons[static_cast<std::size_t>(refID)].critSlots);
+std::int16_t placeWeapon(model::Mech& mech, const char* name, int location, int first, bool rear) {
+    const catalog::WeaponTable& weapons = mech.context().weapons;
+    const int refID = catalog::findWeapon(weapons, name, catalog::kInnerSphere);
+    EXPECT_GE(refID, 0) << name;
+    if (refID < 0)
+        return -1;
+    const std::int16_t instance = mech.AddWeapon(static_cast<std::int16_t>(refID));
+    const int slots = std::max<int>(1, weapons[static_cast<std::size_t>(refID)].critSlots);
     for (int s = first; s < first + slots; ++s)
         mech.critLocation(location).PlaceItem(name, s, true, std::to_string(instance));
     mech.AlterWeapon(instance, static_cast<std::int16_t>(location),
@@ -53,13 +50,32 @@ std::int16_t SheetKit::place(model::Mech& mech, const char* name, int location, 
     return instance;
 }
 
-void SheetKit::placeHeatSink(model::Mech& mech, int location, int slot) const {
-    model::CritLocation& list = mech.critLocation(location);
-    list.PlaceItem("Heat Sink", slot, false, "cHS" + std::to_string(list.NextInstance("cHS")));
+model::Mech omniDesign(app::ProgramContext& ctx) {
+    model::Mech m(ctx);
+    m.setMechName("Vantor");
+    m.setMechModel("Prime");
+    m.setTechLevel(2);
+    m.setMechType(catalog::kOmniMech);
+    m.setTonnage(60);
+    m.setWalking(5);
+    m.LayDefaultSlots();
+    for (int loc = 0; loc < catalog::kLocationCount; ++loc)
+        m.SetArmor(loc, 12);
+    m.LockBaseOmni();
+    m.AddNewVariant("Prime");
+    m.SetInitialOmniConfig("Prime");
+    placeWeapon(m, "Medium Laser", catalog::kRightTorso, 0);
+    m.AddNewVariant("Alpha");
+    m.ChangeOmniConfig("Alpha", true);
+    placeWeapon(m, "LRM-10", catalog::kLeftTorso, 0);
+    placeWeapon(m, "LRM-10 Ammo", catalog::kLeftTorso, 2);
+    m.setHSCount(12);
+    m.ChangeOmniConfig("Prime", true);
+    return m;
 }
 
-model::Mech SheetKit::hunchback() const {
-    model::Mech m(const_cast<app::ProgramContext&>(ctx));
+model::Mech SheetKit::hunchback() {
+    model::Mech m(ctx);
     m.setMechName("Hunchback");
     m.setMechModel("HBK-4G");
     m.setTechLevel(1);
@@ -76,30 +92,11 @@ model::Mech SheetKit::hunchback() const {
     place(m, "Medium Laser", catalog::kLeftArm, 4);
     place(m, "Medium Laser", catalog::kRightArm, 4);
     place(m, "Small Laser", catalog::kHead, 3);
+    // The heat sinks the engine cannot hold.
+    model::CritLocation& torso = m.critLocation(catalog::kLeftTorso);
     for (int hs = 0; hs < m.hsCount() - m.hsInEngine(); ++hs)
-        placeHeatSink(m, catalog::kLeftTorso, 2 + hs);
-    refresh(m);
-    return m;
-}
-
-model::Mech SheetKit::omni() const {
-    model::Mech m(const_cast<app::ProgramContext&>(ctx));
-    m.setMechName("Vantor");
-    m.setMechModel("Vantor");
-    m.setTechBase(catalog::kClan);
-    m.setTechLevel(2);
-    m.setMechType(catalog::kOmniMech);
-    m.setTonnage(60);
-    m.setWalking(5);
-    m.LayDefaultSlots();
-    for (int loc = 0; loc < catalog::kLocationCount; ++loc)
-        m.SetArmor(loc, 12);
-    m.LockBaseOmni();
-    m.AddNewVariant("Prime");
-    m.AddNewVariant("B");
-    m.SetInitialOmniConfig("Prime");
-    place(m, "Medium Laser", catalog::kRightTorso, 0);
-    m.SaveCurrentConfig();
+        torso.PlaceItem("Heat Sink", 2 + hs, false,
+                        "cHS" + std::to_string(torso.NextInstance("cHS")));
     refresh(m);
     return m;
 }

@@ -12,6 +12,16 @@
 
 namespace fpw::testing {
 
+// Adds the Inner Sphere weapon of that name from the design's weapon table (failing the test
+// when there is none) and places it from slot `first` of `location`, rear-mounted if asked.
+std::int16_t placeWeapon(model::Mech& mech, const char* name, int location, int first,
+                         bool rear = false);
+
+// A locked 60-ton OmniMech "Vantor" "Prime" with two configurations that differ in weapons and
+// heat sinks: "Prime" (current: a medium laser) and "Alpha" (an LRM-10 with a ton of
+// ammunition, 12 heat sinks).
+model::Mech omniDesign(app::ProgramContext& ctx);
+
 // A context over a fresh program folder holding copies of the shipped weapon database, BV data,
 // plot files and diagram outline, all loaded.
 struct SheetKit {
@@ -20,20 +30,16 @@ struct SheetKit {
     ScriptedUser user;
     app::ProgramContext ctx;
 
-    // The shipped Inner Sphere record of that name (fails the test when missing).
-    std::int16_t weapon(const char* name, std::int16_t techBase = 0) const;
-    // Adds the weapon and places it from slot `first` of `location`.
     std::int16_t place(model::Mech& mech, const char* name, int location, int first,
-                       bool rear = false) const;
-    // Places a heat sink item in a free slot.
-    void placeHeatSink(model::Mech& mech, int location, int slot) const;
+                       bool rear = false) const {
+        return placeWeapon(mech, name, location, first, rear);
+    }
 
     // The canonical design of the sheet tests: a 50-ton level-1 brawler (Hunchback HBK-4G) with
     // an AC/20 and its two tons of ammunition, two medium lasers, a small laser in the head
     // and thirteen heat sinks, fully armoured and every figure refreshed.
-    model::Mech hunchback() const;
-    // A locked OmniMech with the configurations "Prime" (current) and "B".
-    model::Mech omni() const;
+    model::Mech hunchback();
+    model::Mech omni() { return omniDesign(ctx); }
 };
 
 // The figures the editor's refresh keeps current: construction, cost and Battle Value.

@@ -62,13 +62,13 @@ TEST_F(MultiPrintWindow, RowsConfigurationsAndTheirMenu) {
     QStringList texts;
     for (QAction* a : menu.actions())
         texts << a->text();
-    EXPECT_EQ(texts, (QStringList{"Base", "Prime", "B", "", "&Remove"}));
+    EXPECT_EQ(texts, (QStringList{"Base", "Prime", "Alpha", "", "&Remove"}));
     menu.actions()[2]->trigger();
-    EXPECT_EQ(window.list()->topLevelItem(1)->text(1), "B");
+    EXPECT_EQ(window.list()->topLevelItem(1)->text(1), "Alpha");
     window.setConfiguration(1, "Gamma"); // not a configuration of the design
-    window.setConfiguration(0, "B");     // not an OmniMech
+    window.setConfiguration(0, "Alpha"); // not an OmniMech
     EXPECT_EQ(window.entries()[0].config, "N/A");
-    EXPECT_EQ(window.entries()[1].config, "B");
+    EXPECT_EQ(window.entries()[1].config, "Alpha");
     window.removeRow(0);
     ASSERT_EQ(window.list()->topLevelItemCount(), 1);
     EXPECT_EQ(window.entries()[0].file, omni);
@@ -78,7 +78,7 @@ TEST_F(MultiPrintWindow, WholeListAsOnePdfOrOnePdfPerDesign) {
     FrmMultiPrint window(kit.ctx);
     window.addFile(hunchback);
     window.addFile(omni);
-    window.setConfiguration(1, "B");
+    window.setConfiguration(1, "Alpha");
 
     kit.user.yesNoAnswers = {true}; // no printer: save the PDF instead
     kit.user.fileAnswers = {kit.dir.file("all.pdf")};
@@ -92,7 +92,7 @@ TEST_F(MultiPrintWindow, WholeListAsOnePdfOrOnePdfPerDesign) {
     window.setFolderChooser([&] { return std::optional<std::string>(folder); });
     window.savePdfsIntoFolder();
     EXPECT_TRUE(std::filesystem::exists(folder + "/hunchback.pdf"));
-    EXPECT_TRUE(std::filesystem::exists(folder + "/vantor - B.pdf"));
+    EXPECT_TRUE(std::filesystem::exists(folder + "/vantor - Alpha.pdf"));
     EXPECT_TRUE(kit.user.messages.empty());
 }
 

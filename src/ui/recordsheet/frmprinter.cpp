@@ -112,19 +112,19 @@ std::string FrmPrinter::documentName() const {
     return recordsheet::sheetTitle(mech_);
 }
 
+PageDrawer FrmPrinter::sheetDrawer() {
+    return [this, sheet = request()](recordsheet::DrawingSurface& s) {
+        return drawSheet(mech_, sheet, s);
+    };
+}
+
 void FrmPrinter::print() {
-    const SheetRequest sheet = request();
-    if (printPages(
-            ctx_, [&](recordsheet::DrawingSurface& s) { return drawSheet(mech_, sheet, s); },
-            documentName()))
+    if (printPages(ctx_, sheetDrawer(), documentName()))
         accept();
 }
 
 void FrmPrinter::saveAsPdf() {
-    const SheetRequest sheet = request();
-    if (savePdfAs(
-            ctx_, [&](recordsheet::DrawingSurface& s) { return drawSheet(mech_, sheet, s); },
-            documentName()))
+    if (savePdfAs(ctx_, sheetDrawer(), documentName()))
         accept();
 }
 

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include "ui/recordsheet/sheetoutput.h"
 #include "ui/recordsheet/sheetrequest.h"
 
 class QCheckBox;
@@ -55,6 +56,8 @@ private:
     void fillPilots();
     SheetPilot chosen(const QComboBox* picker) const;
     std::string documentName() const;
+    // Draws the sheet as the choices stand now.
+    PageDrawer sheetDrawer();
 
     model::Mech& mech_;
     app::ProgramContext& ctx_;

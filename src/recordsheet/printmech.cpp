@@ -244,9 +244,13 @@ private:
             const double x = left + (i < perColumn ? 0 : columnWidth);
             const double y = top_ + static_cast<double>(i % perColumn) * step;
             const DiagramLine& line = lines[i];
-            const bool bold =
-                line.kind == DiagramLine::Kind::Section || line.kind == DiagramLine::Kind::Location;
-            FontScope font(s_, bold ? heading() : body());
+            // Sections stand out from the location headings by one more point.
+            Font font = body();
+            if (line.kind == DiagramLine::Kind::Section)
+                font = Font{"Arial", kHeadingSize + 1, true};
+            else if (line.kind == DiagramLine::Kind::Location)
+                font = heading();
+            FontScope scope(s_, font);
             drawFitted(s_, x, y, line.text, columnWidth - kGap);
         }
     }

@@ -19,9 +19,6 @@ class DrawingSurface;
 
 inline constexpr std::string_view kNoMechsTitle = "No mechs";
 inline constexpr std::string_view kNoMechsText = "There are no mechs to print.";
-inline constexpr std::string_view kClearListTitle = "Clear existing list?";
-inline constexpr std::string_view kClearListText =
-    "There are already items listed, would you like to clear them out first?";
 // The configuration column: the base chassis of an OmniMech, or no choice at all.
 inline constexpr std::string_view kBaseConfig = "Base";
 inline constexpr std::string_view kNoConfig = "N/A";

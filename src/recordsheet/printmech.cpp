@@ -238,7 +238,7 @@ private:
         const double left = grid_.x(3) + kGap;
         const double columnWidth = (grid_.x(6) - left) / 2;
         const double height = upperBottom_ - top_;
-        const std::size_t perColumn = (lines.size() + 1) / 2;
+        const std::size_t perColumn = std::max<std::size_t>(1, (lines.size() + 1) / 2);
         const double step = stepFor(perColumn, height);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const double x = left + (i < perColumn ? 0 : columnWidth);

@@ -483,6 +483,13 @@ TEST_F(CliTool, SheetWritesOnePdfPagePerDesignAndConfiguration) {
                                 "--gunnery", "4", "--piloting", "5"});
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_EQ(pageCount(pdf), 2);
+    // Vector text in Liberation Sans (what "Arial" resolves to), every font embedded.
+    const std::vector<std::string> fonts = lines(runCommand({"pdffonts", pdf}).out);
+    ASSERT_GT(fonts.size(), 2u);
+    for (std::size_t i = 2; i < fonts.size(); ++i) {
+        EXPECT_NE(fonts[i].find("LiberationSans"), std::string::npos) << fonts[i];
+        EXPECT_NE(fonts[i].find(" yes "), std::string::npos) << fonts[i];
+    }
     const std::string text = runCommand({"pdftotext", "-layout", pdf, "-"}).out;
     for (const char* expected : {"Hunchback HBK-4G", "Jenner JR7-D",
                                  "Battle Value: ", "Adjusted BV: ", "Pilot Name: Aiko Tanner"})

@@ -1,7 +1,5 @@
 #include "ui/recordsheet/pdfdocument.h"
 
-#include <cstdlib>
-
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -61,7 +59,8 @@ int withGuiApplication(int argc, char** argv, const std::function<int()>& work) 
     if (QGuiApplication::instance() != nullptr)
         return work();
     // A tool run from a terminal or a test has no display; fonts and painting need none.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     return work();
 }

@@ -250,27 +250,6 @@ TEST_F(Sheet, TextArmorDiagramMarksLostPointsAndSkipsMissingArms) {
                      [](const RecordedShape& s) { return s.kind == RecordedShape::Kind::Circle; }));
 }
 
-TEST_F(Sheet, StandardDiagramDrawsOnePointPerArmorAndStructurePoint) {
-    model::Mech mech = kit.hunchback();
-    mech.SetArmorDamage(catalog::kCenterTorso, 3);
-    const RecordingSurface sheet = draw(mech);
-    int open = 0, filled = 0;
-    double left = 1e9, right = 0;
-    for (const RecordedShape& s : sheet.shapes()) {
-        if (s.kind != RecordedShape::Kind::Circle)
-            continue;
-        (s.fill == Fill::Solid ? filled : open) += 1;
-        left = std::min(left, s.x1);
-        right = std::max(right, s.x1);
-    }
-    EXPECT_EQ(open + filled, 160 + 83);
-    EXPECT_EQ(filled, 3);
-    // The diagram fills the right half of the main area: columns 3 to 6 of the grid of 60.
-    EXPECT_GT(left, 180);
-    EXPECT_LT(right, 360);
-    EXPECT_GT(right - left, 150);
-}
-
 TEST_F(Sheet, TitleHeaderAndOmniConfiguration) {
     model::Mech mech = kit.hunchback();
     EXPECT_EQ(sheetTitle(mech), "Hunchback HBK-4G");

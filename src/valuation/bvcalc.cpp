@@ -67,25 +67,10 @@ bool isMixedTech(const Mech& mech) {
     return mech.techBase() != catalog::kInnerSphere && mech.techBase() != catalog::kClan;
 }
 
-// The Artemis setting that applies to a record: 0 when it takes none.
-std::int16_t artemisSetting(const Mech& mech, const WeaponRecord& record) {
-    if (record.artemisCapable == 0) {
-        return catalog::kNoArtemis;
-    }
-    switch (record.artemisClass) {
-    case 0:
-        return mech.artemisSRM();
-    case 1:
-        return mech.artemisLRM();
-    default:
-        return catalog::kNoArtemis;
-    }
-}
-
 // Record BV plus the Artemis extra (two tenths for Artemis IV, three for Artemis V).
 double valueWithArtemis(const Mech& mech, const WeaponRecord& record) {
     const double bv = recordBV(record);
-    switch (artemisSetting(mech, record)) {
+    switch (ArtemisSetting(mech, record)) {
     case catalog::kArtemisIV:
         return bv + bv / 10 * 2;
     case catalog::kArtemisV:
@@ -548,7 +533,7 @@ double Calculation::weaponSum() {
             name += group.record->techBase == catalog::kClan ? "(C) " : "(IS) ";
         }
         name += group.record->name;
-        switch (artemisSetting(mech_, *group.record)) {
+        switch (ArtemisSetting(mech_, *group.record)) {
         case catalog::kArtemisIV:
             name += " w/ Artemis IV";
             break;

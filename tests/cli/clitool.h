@@ -22,6 +22,7 @@
 #include "catalog/weapondatabase.h"
 #include "io/designfile.h"
 #include "model/mech.h"
+#include "recordsheet/sheetdesigns.h"
 #include "support/scripteduser.h"
 #include "support/tempdir.h"
 #include "valuation/bvcalc.h"
@@ -117,12 +118,7 @@ protected:
     }
 
     void placeWeapon(model::Mech& m, const char* name, int loc, int first) {
-        const std::int16_t refID = weapon(name);
-        const std::int16_t wi = m.AddWeapon(refID);
-        const int slots = std::max<int>(1, ctx->weapons[refID].critSlots);
-        for (int s = first; s < first + slots; ++s)
-            m.critLocation(loc).PlaceItem(ctx->weapons[refID].name, s, true, std::to_string(wi));
-        m.AlterWeapon(wi, static_cast<std::int16_t>(loc), static_cast<std::int16_t>(first), true);
+        testing::placeWeapon(m, name, loc, first);
     }
 
     // A 50-ton brawler: an AC/20 with ammunition in the right torso, two medium lasers.
@@ -166,30 +162,7 @@ protected:
         return m;
     }
 
-    // A locked OmniMech with two configurations that differ in weapons and heat sinks.
-    model::Mech omni() {
-        model::Mech m(*ctx);
-        m.setMechName("Vantor");
-        m.setMechModel("Prime");
-        m.setTechLevel(2);
-        m.setMechType(catalog::kOmniMech);
-        m.setTonnage(60);
-        m.setWalking(5);
-        m.LayDefaultSlots();
-        for (int loc = 0; loc < catalog::kLocationCount; ++loc)
-            m.SetArmor(loc, 12);
-        m.LockBaseOmni();
-        m.AddNewVariant("Prime");
-        m.SetInitialOmniConfig("Prime");
-        placeWeapon(m, "Medium Laser", catalog::kRightTorso, 0);
-        m.AddNewVariant("Alpha");
-        m.ChangeOmniConfig("Alpha", true);
-        placeWeapon(m, "LRM-10", catalog::kLeftTorso, 0);
-        placeWeapon(m, "LRM-10 Ammo", catalog::kLeftTorso, 2);
-        m.setHSCount(12);
-        m.ChangeOmniConfig("Prime", true);
-        return m;
-    }
+    model::Mech omni() { return testing::omniDesign(*ctx); }
 
     std::string save(model::Mech& m, const std::string& name) {
         const std::string path = work.file(name);
@@ -198,12 +171,19 @@ protected:
     }
 
     RunResult run(const std::vector<std::string>& args) const {
-        std::string command = quoted(exe.string());
+        std::vector<std::string> command{exe.string()};
+        command.insert(command.end(), args.begin(), args.end());
+        return runCommand(command);
+    }
+
+    // Runs any program with its arguments quoted; stderr is kept apart from stdout.
+    RunResult runCommand(const std::vector<std::string>& args) const {
+        std::string command;
         for (const std::string& arg : args) {
-            command += ' ';
             command += quoted(arg);
+            command += ' ';
         }
-        command += " 2>";
+        command += "2>";
         command += quoted(work.file("stderr.txt"));
         RunResult result;
         FILE* pipe = popen(command.c_str(), "r");
@@ -216,6 +196,16 @@ protected:
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         result.err = work.read("stderr.txt");
         return result;
+    }
+
+    // The "Pages:" line of pdfinfo; -1 when there is none.
+    int pageCount(const std::string& pdf) const {
+        const RunResult info = runCommand({"pdfinfo", pdf});
+        for (const std::string& line : lines(info.out))
+            if (line.rfind("Pages:", 0) == 0)
+                return std::stoi(line.substr(6));
+        ADD_FAILURE() << info.out << info.err;
+        return -1;
     }
 
     testing::TempDir program;

@@ -7,8 +7,7 @@
 #include "infocommand.h"
 #include "io/designfile.h"
 #include "model/mech.h"
-#include "valuation/bvcalc.h"
-#include "valuation/costcalculation.h"
+#include "valuation/refreshfigures.h"
 
 namespace fpw::cli {
 namespace {
@@ -36,19 +35,6 @@ DesignRow rowOf(model::Mech& mech, const std::string& path, bool hasBV) {
 }
 
 } // namespace
-
-bool refreshFigures(model::Mech& mech) {
-    mech.RecalcAll();
-    int armored = 0;
-    for (const model::CritLocation& list : mech.critLocations())
-        for (const model::CriticalSlot& slot : list.slots())
-            armored += slot.isArmored ? 1 : 0;
-    mech.ArmoredSlotData(armored, armored);
-    mech.CalcTotalTonnage();
-    mech.MaxHeat();
-    valuation::CalcTotalCost(mech);
-    return valuation::CalcBV(mech, valuation::BVLines::Skip).has_value();
-}
 
 int heatDissipation(const model::Mech& mech) {
     return mech.hsType() == catalog::heatsink::kSingle ? mech.hsCount() : 2 * mech.hsCount();
@@ -78,26 +64,35 @@ std::optional<model::Mech> openOrReport(app::ProgramContext& ctx, const std::str
     return mech;
 }
 
-std::vector<DesignRow> designRows(app::ProgramContext& ctx, const std::string& path) {
+std::optional<std::string> visitDesign(app::ProgramContext& ctx, const std::string& path,
+                                       const std::function<void(model::Mech&, bool)>& visit) {
     std::string error;
     std::optional<model::Mech> opened = openQuietly(ctx, path, error);
-    if (!opened) {
-        DesignRow failed;
-        failed.file = path;
-        failed.error = std::move(error);
-        return {failed};
-    }
+    if (!opened)
+        return error;
     model::Mech& mech = *opened;
-    std::vector<DesignRow> rows;
     if (mech.omniBaseLocked() && mech.OmniConfigCount() > 0) {
         for (int i = 0; i < mech.OmniConfigCount(); ++i) {
             mech.ChangeOmniConfig(mech.GetOmniConfigName(i), false);
-            const bool hasBV = refreshFigures(mech);
-            rows.push_back(rowOf(mech, path, hasBV));
+            visit(mech, valuation::RefreshFigures(mech));
         }
     } else {
-        const bool hasBV = refreshFigures(mech);
-        rows.push_back(rowOf(mech, path, hasBV));
+        visit(mech, valuation::RefreshFigures(mech));
+    }
+    return std::nullopt;
+}
+
+std::vector<DesignRow> designRows(app::ProgramContext& ctx, const std::string& path) {
+    std::vector<DesignRow> rows;
+    const std::optional<std::string> failure =
+        visitDesign(ctx, path, [&](model::Mech& mech, bool hasBV) {
+            rows.push_back(rowOf(mech, path, hasBV));
+        });
+    if (failure) {
+        DesignRow failed;
+        failed.file = path;
+        failed.error = *failure;
+        return {failed};
     }
     return rows;
 }

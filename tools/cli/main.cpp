@@ -17,6 +17,11 @@
 #include "muxcommand.h"
 #include "progressbar.h"
 #include "reportcommand.h"
+#include "sheetcommand.h"
+#ifdef FPW_CLI_SHEET
+#include "catalog/plotfile.h"
+#include "ui/recordsheet/pdfdocument.h"
+#endif
 
 namespace {
 
@@ -124,6 +129,38 @@ void registerWriteBVs(CLI::App& tool, Run& run) {
     });
 }
 
+#ifdef FPW_CLI_SHEET
+// Only with the desktop layer: the sheets are written by Qt's PDF writer.
+void registerSheet(CLI::App& tool, Run& run, int argc, char** argv) {
+    auto o = std::make_shared<cli::SheetOptions>();
+    CLI::App* sheet =
+        tool.add_subcommand("sheet", "Write the record sheets of design files as PDF documents");
+    sheet->add_option("FILE", o->files, "Design files (.FPM)")->required();
+    CLI::Option* output = sheet->add_option("-o,--output", o->output, "One PDF with every sheet");
+    CLI::Option* each = sheet->add_option("--each", o->eachDirectory,
+                                          "Write one PDF per design file into this folder");
+    output->excludes(each);
+    sheet->add_option("--pilot", o->pilotName, "Pilot name");
+    sheet->add_option("--gunnery", o->gunnery, "Gunnery skill (0 to 7)");
+    sheet->add_option("--piloting", o->piloting, "Piloting skill (0 to 7)");
+    sheet->callback([&run, o, argc, argv] {
+        run = [o, argc, argv](app::ProgramContext& ctx) {
+            if (o->output.empty() && o->eachDirectory.empty()) {
+                std::cerr << "sheet: give -o OUT.pdf or --each DIR\n";
+                return 2;
+            }
+            // The standard armour diagram places its points by the plot files.
+            if (!catalog::LoadArmorPlot(ctx) || !catalog::LoadInternalPlot(ctx))
+                return 2;
+            return ui::withGuiApplication(argc, argv, [&] {
+                return cli::runSheet(
+                    ctx, *o, [] { return std::make_unique<ui::PdfDocument>(); }, std::cerr);
+            });
+        };
+    });
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -137,6 +174,9 @@ int main(int argc, char** argv) {
     registerReport(tool, run, "cost", "Print the cost breakdown of a design", cli::Report::Cost);
     registerCheck(tool, run);
     registerWriteBVs(tool, run);
+#ifdef FPW_CLI_SHEET
+    registerSheet(tool, run, argc, argv);
+#endif
 
     CLI11_PARSE(tool, argc, argv);
 

@@ -6,6 +6,7 @@
 #include "designfigures.h"
 #include "io/muxexport.h"
 #include "model/mech.h"
+#include "valuation/refreshfigures.h"
 
 namespace fpw::cli {
 
@@ -21,7 +22,7 @@ int runMux(app::ProgramContext& ctx, const std::string& file, const std::string&
     if (!opened)
         return 1;
     model::Mech& mech = *opened;
-    refreshFigures(mech);
+    valuation::RefreshFigures(mech);
     const std::string target = out.empty() ? defaultMuxPath(file) : out;
     // A failed write has been reported on the error stream by the error reporter.
     return io::SaveMUXFile(mech, target) ? 0 : 1;

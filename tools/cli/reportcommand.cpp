@@ -10,6 +10,7 @@
 #include "reports/bvreport.h"
 #include "reports/costbreakdown.h"
 #include "valuation/bvcalc.h"
+#include "valuation/refreshfigures.h"
 
 namespace fpw::cli {
 namespace {
@@ -59,7 +60,7 @@ int runReport(app::ProgramContext& ctx, Report report, const std::string& file,
         err << failureLine(file, "The design has no configuration named \"" + config + "\".");
         return 1;
     }
-    refreshFigures(mech);
+    valuation::RefreshFigures(mech);
     if (report == Report::Cost) {
         out << reportText(reports::costBreakdownPrintout(mech));
         return out.flush() ? 0 : 1;

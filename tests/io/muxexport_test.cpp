@@ -169,11 +169,13 @@ const std::pair<const char*, Build> kDesigns[] = {
          m.setHSType(catalog::heatsink::kLaser);
      }},
     // No specials line at all.
-    {"large XXL", [](Mech& m, const catalog::WeaponTable&) {
+    {"large XXL",
+     [](Mech& m, const catalog::WeaponTable&) {
          small(m, 50, 4);
          m.setEngineType(catalog::engine::kLargeXXL);
      }},
-    {"ferro-fibrous, Artemis SRM", [](Mech& m, const catalog::WeaponTable&) {
+    {"ferro-fibrous, Artemis SRM",
+     [](Mech& m, const catalog::WeaponTable&) {
          m.setArmorType(catalog::armor::kFerroFibrous);
          m.setArtemisSRM(catalog::kArtemisIV);
      }},
@@ -189,7 +191,8 @@ const std::pair<const char*, Build> kDesigns[] = {
          place(m, w, kMediumLaser, catalog::kLeftArm, 2, 1);
          item(m, catalog::kLeftArm, 3, 1, "Heat Sink", "cHS1");
      }},
-    {"flip arms", [](Mech& m, const catalog::WeaponTable&) {
+    {"flip arms",
+     [](Mech& m, const catalog::WeaponTable&) {
          small(m, 20, 6);
          for (int i : {2, 3}) {
              m.SetLAActuator(i, false);
@@ -197,7 +200,8 @@ const std::pair<const char*, Build> kDesigns[] = {
          }
          m.LayDefaultSlots();
      }},
-    {"armless", [](Mech& m, const catalog::WeaponTable&) {
+    {"armless",
+     [](Mech& m, const catalog::WeaponTable&) {
          small(m, 20, 6);
          for (int i : {2, 3}) {
              m.SetLAActuator(i, false);
@@ -207,14 +211,16 @@ const std::pair<const char*, Build> kDesigns[] = {
          m.setArmless(true);
      }},
     // Items of one code with different texts are separate groups; a gap splits a group.
-    {"groups", [](Mech& m, const catalog::WeaponTable&) {
+    {"groups",
+     [](Mech& m, const catalog::WeaponTable&) {
          item(m, catalog::kLeftTorso, 0, 1, "Heat Sink", "cHS1");
          item(m, catalog::kLeftTorso, 1, 1, "Heat Sink", "cHS2");
          item(m, catalog::kLeftTorso, 2, 1, "CASE", "cCASE1");
          item(m, catalog::kLeftTorso, 3, 1, "CASE II", "cCASE2");
          item(m, catalog::kLeftTorso, 5, 1, "Heat Sink", "cHS3");
      }},
-    {"quad", [](Mech& m, const catalog::WeaponTable&) {
+    {"quad",
+     [](Mech& m, const catalog::WeaponTable&) {
          m.setTonnage(25);
          m.setMechType(catalog::kQuad);
          m.LayDefaultSlots();
@@ -242,8 +248,8 @@ std::string exportText(const Mech& m) {
 TEST(MuxFormat, StatementsAndSpeeds) {
     // A key that fills the width still gets a blank before the brace.
     EXPECT_EQ(muxStatement("ABCDEFGHIJKLMNOPQ", "x"), "ABCDEFGHIJKLMNOPQ { x }");
-    const std::pair<int, const char*> speeds[] = {{1, "10.75"}, {3, "32.25"}, {12, "129.00"},
-                                                  {0, ".00"}};
+    const std::pair<int, const char*> speeds[] = {
+        {1, "10.75"}, {3, "32.25"}, {12, "129.00"}, {0, ".00"}};
     for (const auto& [mp, text] : speeds)
         EXPECT_EQ(muxSpeed(mp), text) << mp;
 }

@@ -89,6 +89,23 @@ void small(Mech& m, std::int16_t tons, std::int16_t walking) {
     m.setWalking(walking);
 }
 
+void components(Mech& m, std::int16_t structure, std::int16_t engine, std::int16_t heatSinks) {
+    small(m, 50, 4);
+    m.setISType(structure);
+    m.setEngineType(engine);
+    m.setHSType(heatSinks);
+}
+
+// Arms without lower arm actuators and hands.
+void flipArms(Mech& m) {
+    small(m, 20, 6);
+    for (int i : {2, 3}) {
+        m.SetLAActuator(i, false);
+        m.SetRAActuator(i, false);
+    }
+    m.LayDefaultSlots();
+}
+
 using Build = void (*)(Mech&, const catalog::WeaponTable&);
 
 // One design per kind of line the export writes. The Griffin exercises every kind of slot
@@ -156,23 +173,19 @@ const std::pair<const char*, Build> kDesigns[] = {
      }},
     {"endo steel, XL, compact heat sinks",
      [](Mech& m, const catalog::WeaponTable&) {
-         small(m, 50, 4);
-         m.setISType(catalog::structure::kEndoSteel);
-         m.setEngineType(catalog::engine::kXL);
-         m.setHSType(catalog::heatsink::kCompact);
+         components(m, catalog::structure::kEndoSteel, catalog::engine::kXL,
+                    catalog::heatsink::kCompact);
      }},
     {"reinforced, compact engine, laser heat sinks",
      [](Mech& m, const catalog::WeaponTable&) {
-         small(m, 50, 4);
-         m.setISType(catalog::structure::kReinforced);
-         m.setEngineType(catalog::engine::kCompact);
-         m.setHSType(catalog::heatsink::kLaser);
+         components(m, catalog::structure::kReinforced, catalog::engine::kCompact,
+                    catalog::heatsink::kLaser);
      }},
     // No specials line at all.
     {"large XXL",
      [](Mech& m, const catalog::WeaponTable&) {
-         small(m, 50, 4);
-         m.setEngineType(catalog::engine::kLargeXXL);
+         components(m, catalog::structure::kStandard, catalog::engine::kLargeXXL,
+                    catalog::heatsink::kSingle);
      }},
     {"ferro-fibrous, Artemis SRM",
      [](Mech& m, const catalog::WeaponTable&) {
@@ -191,23 +204,10 @@ const std::pair<const char*, Build> kDesigns[] = {
          place(m, w, kMediumLaser, catalog::kLeftArm, 2, 1);
          item(m, catalog::kLeftArm, 3, 1, "Heat Sink", "cHS1");
      }},
-    {"flip arms",
-     [](Mech& m, const catalog::WeaponTable&) {
-         small(m, 20, 6);
-         for (int i : {2, 3}) {
-             m.SetLAActuator(i, false);
-             m.SetRAActuator(i, false);
-         }
-         m.LayDefaultSlots();
-     }},
+    {"flip arms", [](Mech& m, const catalog::WeaponTable&) { flipArms(m); }},
     {"armless",
      [](Mech& m, const catalog::WeaponTable&) {
-         small(m, 20, 6);
-         for (int i : {2, 3}) {
-             m.SetLAActuator(i, false);
-             m.SetRAActuator(i, false);
-         }
-         m.LayDefaultSlots();
+         flipArms(m);
          m.setArmless(true);
      }},
     // Items of one code with different texts are separate groups; a gap splits a group.

@@ -16,10 +16,10 @@ namespace {
 
 using model::Mech;
 
-enum : std::int16_t { kMediumLaser, kERLargeLaser, kLRM10 };
+enum : std::int16_t { kMediumLaser, kERLargeLaser, kLRM10, kTAG };
 
 catalog::WeaponTable breakdownWeapons() {
-    catalog::WeaponTable table(3);
+    catalog::WeaponTable table(4);
     table[kMediumLaser].name = "Medium Laser";
     table[kMediumLaser].tonnage = 1;
     table[kMediumLaser].cost = 40000;
@@ -36,6 +36,10 @@ catalog::WeaponTable breakdownWeapons() {
     table[kLRM10].battleValue = 90;
     table[kLRM10].artemisCapable = 1;
     table[kLRM10].artemisClass = 1;
+    table[kTAG].name = "TAG"; // a Battle Value marked "not applicable" shows as 0
+    table[kTAG].tonnage = 1;
+    table[kTAG].cost = 50000;
+    table[kTAG].battleValue = -1;
     return table;
 }
 
@@ -73,13 +77,16 @@ std::string render(const CostBreakdown& b) {
     return out + "summary: " + b.summaryCost + "\n";
 }
 
-void placeTurretLaser(Mech& m) {
+void placeTurretLaser(Mech& m, std::int16_t side = catalog::kRightTorso) {
     const std::int16_t laser = m.AddWeapon(kMediumLaser);
-    m.AlterWeapon(laser, catalog::kRightTorso, 0, true);
+    m.AlterWeapon(laser, side, 0, true);
     m.TSetWeaponIdxGlobal(laser);
     m.currentWeapon().turretMounted = true;
     m.UpdateGlobalWeaponIdx(laser);
-    m.setRTTurret(true);
+    if (side == catalog::kLeftTorso)
+        m.setLTTurret(true);
+    else
+        m.setRTTurret(true);
 }
 
 // Each case changes the Wasp (20 tons, walking 6, 64 points of standard armour); `weapons`
@@ -90,7 +97,7 @@ const std::pair<const char*, void (*)(Mech&, catalog::WeaponTable&)> kDesigns[] 
     {"weapon groups, physical weapon and Artemis, mixed tech",
      [](Mech& m, catalog::WeaponTable&) {
          m.setTechBase(catalog::kMixedTech);
-         for (std::int16_t w : {kERLargeLaser, kMediumLaser, kERLargeLaser, kLRM10})
+         for (std::int16_t w : {kERLargeLaser, kMediumLaser, kERLargeLaser, kLRM10, kTAG})
              m.AddWeapon(w);
          m.setArtemisLRM(catalog::kArtemisIV);
          m.setPhysicalType(catalog::physical::kHatchet);
@@ -143,12 +150,12 @@ const std::pair<const char*, void (*)(Mech&, catalog::WeaponTable&)> kDesigns[] 
          weapons[kMediumLaser].tonnage = 10;
          placeTurretLaser(m);
      }},
-    // 0.7 t under fractional accounting: "Turrets: .7)".
+    // 0.7 t under fractional accounting, in the left torso: "Turrets: .7)".
     {"fractional turret",
      [](Mech& m, catalog::WeaponTable& weapons) {
          weapons[kMediumLaser].tonnage = 7;
          m.setFractionalAccounting(true);
-         placeTurretLaser(m);
+         placeTurretLaser(m, catalog::kLeftTorso);
      }},
     {"LAM", [](Mech& m, catalog::WeaponTable&) { m.setMechType(catalog::kLAM); }},
     {"OmniMech", [](Mech& m, catalog::WeaponTable&) { m.setMechType(catalog::kOmniMech); }},
@@ -157,10 +164,10 @@ const std::pair<const char*, void (*)(Mech&, catalog::WeaponTable&)> kDesigns[] 
 // The breakdown of every design of kDesigns and the printouts of the first two, compared
 // whole. Checked by hand: the medium laser design is the 1,441,440 C-Bills design worked out
 // step by step in the cost calculation's tests; in the others the lines each case names (the
-// weapon groups with their counts, tech prefixes and BV, the hatchet and Artemis lines, the
-// CASE line, the component texts, the negative heat sink amount, the specialty items and their
-// sum, the turret tonnage patterns, the conversion surcharges) were checked against the prices,
-// and the printouts against the breakdown above them.
+// weapon groups with their counts, tech prefixes and BV (0 where the record has none), the
+// hatchet and Artemis lines, the CASE line, the component texts, the negative heat sink
+// amount, the specialty items and their sum, the turret tonnage patterns, the conversion
+// surcharges) were checked against the prices, and the printouts against the breakdown above.
 TEST(Breakdown, EveryKindOfLine) {
     std::string all;
     bool printout = true;

@@ -70,10 +70,12 @@ const std::vector<Change>& changes() {
     return list;
 }
 
+// Two hundred runs: fewer missed a tech base switch that left the MASC or the targeting
+// computer behind.
 TEST(NoStaleFigures, AfterEveryChangeTheFiguresMatchAFullRecomputation) {
     Kit kit;
     std::mt19937 rng(20261206);
-    for (int run = 0; run < 40; ++run) {
+    for (int run = 0; run < 200; ++run) {
         Mech mech(kit.ctx);
         for (int step = 0; step < 60; ++step) {
             const Change& change = changes()[pick(rng, 0, static_cast<int>(changes().size()) - 1)];

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "catalog/equipment.h"
+#include "catalog/generalitems.h"
+#include "catalog/locations.h"
 #include "io/designkit.h"
 #include "model/mech.h"
 
@@ -68,6 +70,12 @@ TEST_F(LockedOmni, LockingFixesOccupiedSlotsButNotArmourOrStructure) {
     }
     EXPECT_FALSE(base.slots.TIsBaseItem(0, 11)); // the armour slot "cArm1"
     EXPECT_TRUE(base.slots.TIsBaseItem(4, 3));   // the PPC
+
+    // The first slot of a location is no exception.
+    Mech other = dk::omniChassis(kit.ctx);
+    dk::placeItem(other, catalog::cHS, "Heat Sink", catalog::kLeftTorso, 0);
+    ASSERT_TRUE(other.LockBaseOmni());
+    EXPECT_TRUE(other.critLocation(catalog::kLeftTorso).IsLockedSlot(0));
 }
 
 TEST_F(LockedOmni, LockingTwiceOrABodyThatIsNoOmniIsRefused) {

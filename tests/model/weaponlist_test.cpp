@@ -182,6 +182,10 @@ TEST_F(WeaponList, UpdateWritesBackKeepingTheInstanceNumberAndRecalculates) {
     EXPECT_EQ(liveIndices(mech), (std::vector<std::int16_t>{0, 1}));
     EXPECT_EQ(mech.weapons()[1].refID, kAC20);
     EXPECT_EQ(mech.weaponTonnage(), 15);
+    // An emptied location list comes back as "unplaced", never as no location at all.
+    mech.currentWeapon().locations.clear();
+    mech.UpdateGlobalWeaponIdx(1);
+    EXPECT_EQ(mech.weapons()[1].locations, (std::vector<std::int16_t>{-1}));
 
     const auto before = mech.weapons();
     mech.currentWeapon().refID = -1; // a free element never replaces a live one

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -35,6 +36,14 @@ protected:
         return found;
     }
     QString text(const char* label) { return child<QLabel>(label)->text(); }
+    // Picks an entry of a list as the player does.
+    void choose(const char* list, const QString& entry) {
+        auto* combo = child<QComboBox>(list);
+        const int index = combo->findText(entry);
+        ASSERT_GE(index, 0) << list << ": " << entry.toStdString();
+        combo->setCurrentIndex(index);
+        Q_EMIT combo->activated(index);
+    }
 
     // The status bar and the labels say what the editor says.
     void expectFiguresShown() {
@@ -78,6 +87,39 @@ TEST_F(EditorWindowTest, ClosingWhileANameIsBeingTypedEndsCleanly) {
     QTest::keyClicks(name, "Vindi");
     ASSERT_TRUE(name->hasFocus());
     window.reset(); // the box loses the focus after the editor is gone
+}
+
+TEST_F(EditorWindowTest, ComponentAndSystemControlsChangeTheDesignAndTheFiguresFollow) {
+    const model::Mech& mech = window->editor().mech();
+    const QString emptyCost = text("colCost");
+    child<QSpinBox>("tonnage")->setValue(50);
+    choose("techLevel", "2");
+    choose("engine", "Fusion XL");
+    child<QSpinBox>("walking")->setValue(5);
+    child<QCheckBox>("masc")->click();
+    choose("case4", "Standard CASE");
+
+    EXPECT_EQ(mech.tonnage(), 50);
+    EXPECT_EQ(mech.engineType(), 1);
+    EXPECT_EQ(mech.engineRating(), 250);
+    EXPECT_NE(mech.masc(), 0);
+    EXPECT_EQ(mech.GetCASE(4), 1);
+    EXPECT_EQ(text("weightClass"), "Medium Mech");
+    EXPECT_EQ(text("running"), "8 [10]");
+    EXPECT_NE(text("colCost"), emptyCost);
+    expectFiguresShown();
+}
+
+TEST_F(EditorWindowTest, ARefusedChangeShowsItsMessageAndPutsTheControlBack) {
+    choose("techLevel", "3");
+    const editor::EditorDocument before = window->editor().document();
+    choose("cockpit", "Command Console");
+
+    EXPECT_EQ(program.user.onlyMessage().title, "Unable to change cockpit");
+    EXPECT_EQ(program.user.onlyMessage().text,
+              "Command Consoles can only be mounted on heavy or assault mechs.");
+    EXPECT_EQ(child<QComboBox>("cockpit")->currentText(), "Standard");
+    EXPECT_TRUE(window->editor().document() == before);
 }
 
 // Whatever the rules decide, every control shows the stored value after the player's change.

@@ -70,6 +70,9 @@ TEST_F(AllocationTest, TheRoomTestCountsTheLaunchersArtemisSlots) {
     const std::int16_t lrm10 = add(kLRM10); // 2 + 1 slots
     EXPECT_EQ(DropWeapon(editor, kCenterTorso, 10, lrm10).result, DropResult::NoRoom);
     EXPECT_EQ(DropWeapon(editor, kCenterTorso, 10, lrm5).result, DropResult::Placed);
+    EXPECT_EQ(list(kCenterTorso).SlotBaseCode(11), cAIVL) << "its fire control beside it";
+    ASSERT_TRUE(RemoveWeapon(editor, lrm5));
+    EXPECT_FALSE(list(kCenterTorso).IsOccupied(11)) << "and gone with it";
 }
 
 struct MountCase {

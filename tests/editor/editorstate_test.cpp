@@ -1,22 +1,24 @@
 #include "support/editorstate.h"
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
-#include "editor/editorkit.h"
+#include "support/shippedcontext.h"
 
 namespace fpw::testing {
 namespace {
 
 TEST(EditorState, NamesOnlyWhatDiffers) {
-    EditorKit kit;
-    const EditorState before = captureEditorState(*kit.editor);
-    EXPECT_TRUE(sameEditorState(before, captureEditorState(*kit.editor)));
+    ShippedContext kit;
+    const auto editor = std::make_unique<editor::Editor>(kit.ctx);
+    const EditorState before = captureEditorState(*editor);
+    EXPECT_TRUE(sameEditorState(before, captureEditorState(*editor)));
 
-    kit.editor->mech().setMechName("Atlas");
-    kit.editor->mech().critLocation(1).PlaceItem("Heat Sink", 4, false, "cHS1");
-    kit.editor->display().bv = "BV: 1 ";
-    const ::testing::AssertionResult result =
-        sameEditorState(before, captureEditorState(*kit.editor));
+    editor->mech().setMechName("Atlas");
+    editor->mech().critLocation(1).PlaceItem("Heat Sink", 4, false, "cHS1");
+    editor->display().bv = "BV: 1 ";
+    const ::testing::AssertionResult result = sameEditorState(before, captureEditorState(*editor));
     ASSERT_FALSE(result);
     EXPECT_EQ(std::string(result.message()),
               "the editor state differs:\n"

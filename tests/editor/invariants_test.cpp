@@ -1,6 +1,7 @@
 #include "editor/invariants.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,16 +9,25 @@
 
 #include "catalog/equipment.h"
 #include "catalog/generalitems.h"
-#include "editor/editorkit.h"
+#include "catalog/weapondatabase.h"
+#include "editor/editor.h"
 #include "editor/refresh.h"
 #include "editor/slotops.h"
+#include "support/shippedcontext.h"
 
 namespace fpw::editor {
 namespace {
 
 // A sound state to break: a Large Laser in the right torso, an LRM-5 waiting to be placed, two
 // of the ten heat sinks in the left torso and the other eight unallocated.
-struct SoundDesign : testing::EditorKit {
+struct SoundDesign : testing::ShippedContext {
+    std::unique_ptr<Editor> editor = std::make_unique<Editor>(ctx);
+
+    std::int16_t weapon(std::string_view name) const {
+        return static_cast<std::int16_t>(
+            catalog::findWeapon(ctx.weapons, name, catalog::kInnerSphere));
+    }
+
     SoundDesign() {
         Editor& e = *editor;
         model::Mech& mech = e.mech();

@@ -52,6 +52,7 @@ const std::vector<std::string> kItems{"\"Heat Sink\"",
 struct LineMaker {
     const char* verb;
     std::function<std::string(Rng&)> make;
+    int weight = 1; // how often it is drawn, against the others
 };
 
 // Lines a player might write, with random arguments. Verbs that are not (yet) in the editor
@@ -85,7 +86,8 @@ const std::vector<LineMaker>& lineMakers() {
         {"level",
          [](Rng& r) {
              return "level " + pick(r, {"1", "2", "3"});
-         }},
+         },
+         2},
         {"techbase",
          [](Rng& r) {
              return "techbase " + pick(r, {"\"Inner Sphere\"", "Clan"});
@@ -123,14 +125,16 @@ const std::vector<LineMaker>& lineMakers() {
              return "case " + pick(r, {"LT", "RT"}) + " " + pick(r, {"on", "off"});
          }},
         {"add",
-         [](Rng& r) { return "add " + pick(r, kWeapons) + (between(r, 0, 3) == 0 ? " 2" : ""); }},
+         [](Rng& r) { return "add " + pick(r, kWeapons) + (between(r, 0, 3) == 0 ? " 2" : ""); },
+         4},
         {"remove", [](Rng& r) { return "remove " + pick(r, kWeapons); }},
         {"drop",
          [](Rng& r) {
              return "drop " + pick(r, between(r, 0, 1) ? kWeapons : kItems) + " " + location(r) +
                     " " + std::to_string(between(r, 1, 12));
-         }},
-        {"autoallocate", [](Rng& r) { return "autoallocate " + pick(r, kItems); }},
+         },
+         4},
+        {"autoallocate", [](Rng& r) { return "autoallocate " + pick(r, kItems); }, 2},
         {"unallocate",
          [](Rng& r) {
              return "unallocate " + location(r) + " " + std::to_string(between(r, 1, 12));
@@ -160,7 +164,7 @@ std::vector<const LineMaker*> availableMakers() {
     std::vector<const LineMaker*> available;
     for (const LineMaker& maker : lineMakers()) {
         if (script::editorVerbs().find(maker.verb) != nullptr) {
-            available.push_back(&maker);
+            available.insert(available.end(), maker.weight, &maker);
         }
     }
     return available;
@@ -171,6 +175,7 @@ std::vector<const LineMaker*> availableMakers() {
 struct Boundary {
     std::size_t depth;
     testing::EditorState state;
+    std::string line; // the line that led there
 };
 
 testing::EditorState comparable(testing::EditorState state, const testing::EditorState& now) {
@@ -215,15 +220,16 @@ TEST(UndoProperty, RandomSequencesUndoAndRedoExactly) {
     if (makers.size() < 3) {
         GTEST_SKIP() << "too few editor verbs to drive";
     }
-    constexpr int kSequences = 40;
-    constexpr int kLines = 30;
+    constexpr int kSequences = 60;
+    constexpr int kLines = 40;
     for (unsigned seed = 1; seed <= kSequences; ++seed) {
         Rng rng(seed);
         Player s;
         Editor& editor = *s.editor;
         std::string trail = "seed " + std::to_string(seed) + ":";
         ASSERT_EQ(invariantReport(editor), "") << trail << " the new design";
-        std::vector<Boundary> boundaries{{editor.undoDepth(), testing::captureEditorState(editor)}};
+        std::vector<Boundary> boundaries{
+            {editor.undoDepth(), testing::captureEditorState(editor), "(the new design)"}};
         for (int n = 0; n < kLines; ++n) {
             const std::string line = makers[between(rng, 0, std::ssize(makers) - 1)]->make(rng);
             trail += "\n  " + line;
@@ -237,7 +243,7 @@ TEST(UndoProperty, RandomSequencesUndoAndRedoExactly) {
             } else {
                 ASSERT_GT(editor.undoDepth(), before.undoDepth) << trail;
                 ASSERT_EQ(editor.redoDepth(), 0u) << trail;
-                boundaries.push_back({editor.undoDepth(), after});
+                boundaries.push_back({editor.undoDepth(), after, line});
             }
         }
         // Back to the start, meeting every accepted line's state on the way.
@@ -248,7 +254,7 @@ TEST(UndoProperty, RandomSequencesUndoAndRedoExactly) {
             }
             const testing::EditorState now = testing::captureEditorState(editor);
             ASSERT_TRUE(testing::sameEditorState(comparable(boundaries[i].state, now), now))
-                << trail << "\n(after undoing to step " << i << ")";
+                << trail << "\n(undone back to the state after " << boundaries[i].line << ")";
         }
         EXPECT_FALSE(editor.canUndo()) << trail;
         for (std::size_t i = 1; i < boundaries.size(); ++i) {
@@ -258,7 +264,7 @@ TEST(UndoProperty, RandomSequencesUndoAndRedoExactly) {
             }
             const testing::EditorState now = testing::captureEditorState(editor);
             ASSERT_TRUE(testing::sameEditorState(comparable(boundaries[i].state, now), now))
-                << trail << "\n(after redoing step " << i << ")";
+                << trail << "\n(redone up to " << boundaries[i].line << ")";
         }
         EXPECT_FALSE(editor.canRedo()) << trail;
     }

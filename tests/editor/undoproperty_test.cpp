@@ -124,6 +124,61 @@ const std::vector<LineMaker>& lineMakers() {
          [](Rng& r) {
              return "case " + pick(r, {"LT", "RT"}) + " " + pick(r, {"on", "off"});
          }},
+        {"tsm",
+         [](Rng& r) {
+             return "tsm " + pick(r, {"on", "off"});
+         }},
+        {"nss",
+         [](Rng& r) {
+             return "nss " + pick(r, {"on", "off"});
+         }},
+        {"limit-crits",
+         [](Rng& r) {
+             return "limit-crits " + pick(r, {"on", "off"});
+         }},
+        {"fractional",
+         [](Rng& r) {
+             return "fractional " + pick(r, {"on", "off"});
+         }},
+        {"supercharger",
+         [](Rng& r) {
+             return "supercharger " + pick(r, {"CT", "LT", "off"});
+         }},
+        {"case2",
+         [](Rng& r) {
+             return "case2 " + location(r) + " " + pick(r, {"on", "off"});
+         }},
+        {"artemis-lrm",
+         [](Rng& r) {
+             return "artemis-lrm " + pick(r, {"IV", "V", "off"});
+         }},
+        {"physical",
+         [](Rng& r) {
+             return "physical " + pick(r, {"Hatchet", "Sword"}) + " " +
+                    pick(r, {"LA", "RA", "both", "off"});
+         }},
+        {"actuator",
+         [](Rng& r) {
+             return "actuator " + pick(r, {"LA", "RA"}) + " " + pick(r, {"lower", "hand"}) + " " +
+                    pick(r, {"on", "off"});
+         }},
+        {"turret",
+         [](Rng& r) {
+             return "turret " + pick(r, {"LT", "RT"}) + " " + pick(r, {"on", "off"});
+         }},
+        {"cockpit",
+         [](Rng& r) {
+             return "cockpit " + pick(r, {"Standard", "Small", "\"Torso-Mounted\""});
+         }},
+        {"clear-equipment", [](Rng&) { return std::string("clear-equipment"); }},
+        {"balance",
+         [](Rng& r) {
+             return "balance " + pick(r, {"on", "off"});
+         }},
+        {"variant-delete",
+         [](Rng& r) {
+             return "variant-delete " + pick(r, {"Prime", "A"});
+         }},
         {"add",
          [](Rng& r) { return "add " + pick(r, kWeapons) + (between(r, 0, 3) == 0 ? " 2" : ""); },
          4},

@@ -265,7 +265,9 @@ TEST_F(CliTool, WithoutBVDataTheBVIsNull) {
 }
 
 TEST_F(CliTool, EditOpensRunsTheScriptAndSavesWhatInfoReads) {
+    // Every heat sink that needs a slot has one, so nothing is left unallocated on opening.
     model::Mech a = brawler();
+    a.setHSCount(static_cast<std::int16_t>(a.hsInEngine() + 3));
     const std::string path = save(a, "brawler.FPM");
     const std::string script = work.write("look.fpws", "# only looks\nstate\n");
     const std::string out = work.file("copy.FPM");

@@ -48,6 +48,21 @@ struct SoundDesign : testing::ShippedContext {
     std::int16_t largeLaser = -1;
 };
 
+// The Large Laser spread: its first slot in the right torso, its second in the center torso.
+void spreadLaser(SoundDesign& d, bool markSpread) {
+    model::Mech& mech = d.editor->mech();
+    ASSERT_TRUE(mech.TSetWeaponIdxGlobal(d.largeLaser));
+    mech.currentWeapon().AddLoc(6);
+    mech.currentWeapon().spread = true;
+    mech.UpdateGlobalWeaponIdx(d.largeLaser);
+    mech.critLocation(4).ClearSlot(1);
+    mech.critLocation(6).PlaceItem("Large Laser", 11, true, std::to_string(d.largeLaser));
+    if (markSpread) {
+        mech.critLocation(4).MarkSpread(0);
+        mech.critLocation(6).MarkSpread(11);
+    }
+}
+
 struct BrokenCase {
     const char* name;
     std::function<void(SoundDesign&)> breakIt;
@@ -83,6 +98,11 @@ TEST(Invariants, NameEachBrokenRule) {
         {"unplaced weapon in a slot",
          [](SoundDesign& d) { d.editor->mech().critLocation(0).PlaceItem("LRM-5", 5, true, "1"); },
          {"weapon 1 (LRM-5): unplaced but found in LA slot 6"}},
+        {"spread weapon", [](SoundDesign& d) { spreadLaser(d, true); }, {}},
+        {"spread weapon with unmarked slots",
+         [](SoundDesign& d) { spreadLaser(d, false); },
+         {"weapon 0 (Large Laser): spread, but RT slot 1 is not marked spread",
+          "weapon 0 (Large Laser): spread, but CT slot 12 is not marked spread"}},
         {"heat sink lost",
          [](SoundDesign& d) { d.editor->items().take(catalog::cHS); },
          {"heat sinks: 9 \"cHS\" items, the design needs 10"}},

@@ -276,7 +276,7 @@ TEST(UndoProperty, RandomSequencesUndoAndRedoExactly) {
         GTEST_SKIP() << "too few editor verbs to drive";
     }
     constexpr int kSequences = 60;
-    constexpr int kLines = 40;
+    constexpr int kLines = 80;
     for (unsigned seed = 1; seed <= kSequences; ++seed) {
         Rng rng(seed);
         Player s;

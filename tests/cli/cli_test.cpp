@@ -307,6 +307,9 @@ TEST_F(CliTool, EditStopsAtTheFailingLineAndLeavesTheTargetAlone) {
         {"state\nfrobnicate x\nstate\n", design, 1, "line 2: unknown verb \"frobnicate\"\n"},
         {"\n# nothing yet\nundo\n", design, 1, "line 3: nothing to undo\n"},
         {"redo\n", design, 1, "line 1: nothing to redo\n"},
+        {"name Other\nnew\n", design, 1,
+         "line 2: no answer queued for the question \"Save?\": \"This mech is unsaved, would you "
+         "like to save it before making a new mech?\"\n"},
         {"answer\n", design, 1, "line 1: usage: answer yes|no|cancel|TEXT\n"},
         {"state \"open\n", design, 1, "line 1: unclosed quote\n"},
         {"state\n", damaged, 1, damaged + ": the design cannot be opened\n"},

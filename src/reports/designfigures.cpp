@@ -45,7 +45,8 @@ int freeSlots(const model::Mech& mech) {
 std::string plainNumber(double x) {
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.15g", x);
-    return buffer;
+    const std::string text = buffer;
+    return text == "-0" ? "0" : text;
 }
 
 std::vector<std::pair<std::string, std::string>> figureTexts(const DesignFigures& f) {

@@ -42,7 +42,7 @@ int heatDissipation(const model::Mech& mech);
 // Free slots over the eight slot lists.
 int freeSlots(const model::Mech& mech);
 
-// A tonnage as a plain decimal number: "54.5", "20".
+// A tonnage or count as a plain decimal number: "54.5", "20", "0.25" ("0", never "-0").
 std::string plainNumber(double x);
 
 // Each figure's key and text, in a fixed order: name, model, config (empty without one),

@@ -69,6 +69,15 @@ bool startUp(ProgramContext& ctx, const SettingsStore& store, StartupHooks& hook
         return false;
     }
 
+    LoadPrices(ctx);
+    splash.close();
+    SetParameterSwitches(ctx);
+    return true;
+}
+
+} // namespace
+
+void LoadPrices(ProgramContext& ctx) {
     catalog::gResetPrices(ctx.prices);
     if (ParmExists(ctx, parameter::kCustomPrices)) {
         const std::string customPrices = ctx.programFile(kCustomPriceFile);
@@ -77,16 +86,14 @@ bool startUp(ProgramContext& ctx, const SettingsStore& store, StartupHooks& hook
         }
         ctx.priceEditorEnabled = true;
     }
-    splash.close();
+}
 
+void SetParameterSwitches(ProgramContext& ctx) {
     if (ParmExists(ctx, parameter::kVerboseLog)) {
         ctx.log.setVerbose(true);
     }
     ctx.noClanLAMs = !ParmExists(ctx, parameter::kClanLAMs);
-    return true;
 }
-
-} // namespace
 
 std::string versionText() {
     return "Version " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +

@@ -35,6 +35,12 @@ public:
 // "Version " + major.minor.revision, as the splash screen shows it.
 std::string versionText();
 
+// The default prices, then the custom price file when the "Custom Prices" parameter is present
+// (which also enables the price editor).
+void LoadPrices(ProgramContext& ctx);
+// The switches of the parameter file: verbose logging, and Clan LAMs allowed or not.
+void SetParameterSwitches(ProgramContext& ctx);
+
 // Runs start-up: recreates the log with its start line, shows the splash screen, reads the
 // settings (a bad setting is reported and start-up goes on), loads the weapon database and the
 // two plot files (a failure of any ends start-up after the loader's message), the credits, BV

@@ -230,7 +230,6 @@ bool ChangeTechBase(Editor& editor, int techBase) {
             const std::int16_t oldBase = mech.techBase();
             const int oldHSSlots = catalog::heatSinkSlots(mech.hsType(), oldBase);
             mech.setTechBase(static_cast<std::int16_t>(techBase));
-            RefreshWeapons(editor);
             if (techBase == catalog::kClan && mech.mechType() == catalog::kLAM &&
                 editor.context().noClanLAMs) {
                 mech.setMechType(catalog::kBiped);
@@ -238,6 +237,8 @@ bool ChangeTechBase(Editor& editor, int techBase) {
             if (techBase != catalog::kInnerSphere && mech.techLevel() < 2) {
                 mech.setTechLevel(2);
             }
+            // After the level: a Clan design at level 1 would otherwise list no weapon.
+            RefreshWeapons(editor);
             // The engine's side-torso slots follow the tech base.
             if (!rules::layEngineAndGyro(editor)) {
                 return rules::refuse(editor, rules::kInstallSystemTitle,

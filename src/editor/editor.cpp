@@ -74,7 +74,7 @@ bool Editor::perform(std::string_view procedure, const std::function<Outcome()>&
     } else if (!(doc_ == before)) {
         undo_.push_back(std::move(before));
         if (undo_.size() > kUndoLimit) {
-            undo_.erase(undo_.begin());
+            undo_.pop_front();
         }
         redo_.clear();
     }

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -184,7 +185,9 @@ private:
     ArmorControls armorControls_;
     int loading_ = 0;
     int actionDepth_ = 0;
-    std::vector<EditorDocument> undo_;
+    // The oldest step leaves from the front once the limit is reached: a deque, so that a
+    // full history costs no more per action than an empty one.
+    std::deque<EditorDocument> undo_;
     std::vector<EditorDocument> redo_;
     std::vector<std::pair<int, Observer>> observers_;
     int nextObserverId_ = 1;

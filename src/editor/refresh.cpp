@@ -11,6 +11,7 @@
 #include "editor/componentchoices.h"
 #include "editor/editor.h"
 #include "reports/costbreakdown.h"
+#include "reports/designfigures.h"
 #include "valuation/bvcalc.h"
 #include "valuation/bvdatastore.h"
 #include "valuation/costcalculation.h"
@@ -88,10 +89,9 @@ std::string runningText(const model::Mech& mech) {
 
 void showHeat(Editor& editor) {
     model::Mech& mech = editor.mech();
-    const int dissipation =
-        mech.hsType() == catalog::heatsink::kSingle ? mech.hsCount() : 2 * mech.hsCount();
     editor.display().maxHeat = "Max Heat: " + std::to_string(mech.MaxHeat()) + " ";
-    editor.display().heatDissipate = "Heat Dissipation: " + std::to_string(dissipation) + " ";
+    editor.display().heatDissipate =
+        "Heat Dissipation: " + std::to_string(reports::heatDissipation(mech)) + " ";
 }
 
 void showCostAndBV(Editor& editor) {

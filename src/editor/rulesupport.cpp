@@ -133,6 +133,9 @@ bool baseEditable(const Editor& editor) {
 }
 
 Outcome finish(Editor& editor) {
+    // A rule that makes room (a physical weapon growing with the tonnage, the supercharger)
+    // may have unallocated a weapon on the way: the lists follow.
+    RefreshSelectedWeapons(editor);
     UpdateAllTonnages(editor);
     return Outcome::Accepted;
 }

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 
 #include "app/numbers.h"
 #include "app/programcontext.h"
 #include "catalog/equipment.h"
 #include "model/mech.h"
+#include "reports/designfigures.h"
 #include "valuation/costcalculation.h"
 
 namespace fpw::reports {
@@ -16,14 +16,6 @@ namespace {
 
 using valuation::CostResult;
 using valuation::CostStep;
-
-// A tonnage or count as a plain decimal number: "12.5", "3", "0.25".
-std::string plainNumber(double x) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15g", x);
-    std::string text = buffer;
-    return text == "-0" ? "0" : text;
-}
 
 // The "###.##" format: at most two decimals, no zero before the point and the point kept
 // even when no decimal follows it ("1.5", "2.", ".5").

@@ -264,5 +264,76 @@ TEST_F(CliTool, WithoutBVDataTheBVIsNull) {
     EXPECT_EQ(row["cost"], libraryFigures(a, path)["cost"]);
 }
 
+TEST_F(CliTool, EditOpensRunsTheScriptAndSavesWhatInfoReads) {
+    // Every heat sink that needs a slot has one, so nothing is left unallocated on opening.
+    model::Mech a = brawler();
+    a.setHSCount(static_cast<std::int16_t>(a.hsInEngine() + 3));
+    const std::string path = save(a, "brawler.FPM");
+    const std::string script = work.write("look.fpws", "# only looks\nstate\n");
+    const std::string out = work.file("copy.FPM");
+    const RunResult r = run({"edit", "--open", path, script, "--save", out});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+
+    // `state` prints the figures `info` prints for the same design, one "key: value" a line.
+    const std::vector<std::string> info = lines(run({"info", path}).out);
+    const std::vector<std::string> header = fields(info.at(0));
+    const std::vector<std::string> row = fields(info.at(1));
+    std::string expected = "state\n";
+    for (std::size_t i = 1; i < header.size(); ++i)
+        expected += "  " + header[i] + ":" + (row[i].empty() ? "" : " " + row[i]) + "\n";
+    expected += "  unallocated: none\n";
+    EXPECT_EQ(r.out, expected);
+
+    // The saved copy reads back with the same figures.
+    const std::vector<std::string> copy = lines(run({"info", out}).out);
+    std::vector<std::string> copyRow = fields(copy.at(1));
+    copyRow[0] = path;
+    EXPECT_EQ(copyRow, row);
+}
+
+TEST_F(CliTool, EditStopsAtTheFailingLineAndLeavesTheTargetAlone) {
+    model::Mech a = brawler();
+    const std::string design = save(a, "brawler.FPM");
+    const std::string damaged = work.write("damaged.FPM", "Not a mech at all, just text.\n");
+    struct Case {
+        const char* script;
+        std::string open;
+        int status;
+        std::string err;
+    };
+    const std::string target = work.file("target.FPM");
+    const std::vector<Case> cases{
+        {"state\nfrobnicate x\nstate\n", design, 1, "line 2: unknown verb \"frobnicate\"\n"},
+        {"\n# nothing yet\nundo\n", design, 1, "line 3: nothing to undo\n"},
+        {"redo\n", design, 1, "line 1: nothing to redo\n"},
+        {"name Other\nnew\n", design, 1,
+         "line 2: no answer queued for the question \"Save?\": \"This mech is unsaved, would you "
+         "like to save it before making a new mech?\"\n"},
+        {"answer\n", design, 1, "line 1: usage: answer yes|no|cancel|TEXT\n"},
+        {"state \"open\n", design, 1, "line 1: unclosed quote\n"},
+        {"state\n", damaged, 1, damaged + ": the design cannot be opened\n"},
+        {"state\n", work.file("missing.FPM"), 1,
+         work.file("missing.FPM") + ": the design cannot be opened\n"},
+        {nullptr, design, 2, work.file("none.fpws") + ": the script cannot be read\n"},
+        // A new design has no name: the save is refused with its message.
+        {"state\n", "", 1, target + ": the design was not saved\n"},
+    };
+    for (const Case& c : cases) {
+        work.write("target.FPM", "old bytes");
+        const std::string script =
+            c.script ? work.write("case.fpws", c.script) : work.file("none.fpws");
+        std::vector<std::string> args{"edit", script, "--save", target};
+        if (!c.open.empty())
+            args.insert(args.begin() + 1, {"--open", c.open});
+        const RunResult r = run(args);
+        EXPECT_EQ(r.status, c.status) << c.err;
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(work.read("target.FPM"), "old bytes") << c.err;
+    }
+    const RunResult refused = run({"edit", work.write("case.fpws", ""), "--save", target});
+    EXPECT_EQ(refused.out.rfind("message: Unable to save: ", 0), 0u) << refused.out;
+}
+
 } // namespace
 } // namespace fpw::cli

@@ -13,7 +13,6 @@ namespace fpw::editor {
 namespace {
 
 using testing::documents::EditorKit;
-using testing::documents::stateOf;
 using Armor = std::array<int, kArmorLocations>;
 
 Armor armorOf(const model::Mech& mech) {
@@ -91,10 +90,10 @@ TEST_F(ArmorTest, AddPointsRefusesWhatIsNoWholeNumberInRangeAndChangesNothing) {
         expectRefused([&] { return AddArmorPoints(editor); }, "Invalid Entry", text);
     }
     // A cancelled box does nothing at all.
-    const auto before = stateOf(editor);
+    const auto before = testing::captureEditorState(editor);
     user.inputAnswers = {std::nullopt};
     EXPECT_FALSE(AddArmorPoints(editor));
-    EXPECT_TRUE(stateOf(editor) == before);
+    EXPECT_TRUE(testing::sameEditorState(before, testing::captureEditorState(editor)));
     user.inputAnswers = {"169"};
     EXPECT_TRUE(AddArmorPoints(editor)) << "the maximum itself is allowed";
     EXPECT_EQ(editor.mech().armorPoints(), 169);

@@ -46,10 +46,10 @@ std::int16_t placeWeapon(Editor& editor, const std::string& name, int loc, int s
 
 void RulesFixture::expectRefusal(const std::function<bool()>& change, const std::string& title,
                                  const std::string& text) {
-    const testing::documents::EditorState before = testing::documents::stateOf(editor);
+    const testing::EditorState before = testing::captureEditorState(editor);
     shipped.user.messages.clear();
     EXPECT_FALSE(change());
-    EXPECT_TRUE(testing::documents::stateOf(editor) == before) << "a refused change left a trace";
+    EXPECT_TRUE(testing::sameEditorState(before, testing::captureEditorState(editor)));
     ASSERT_EQ(shipped.user.messages.size(), 1u);
     EXPECT_EQ(shipped.user.messages[0].title, title);
     EXPECT_EQ(shipped.user.messages[0].text, text);

@@ -15,7 +15,6 @@ namespace {
 
 using testing::documents::EditorKit;
 using testing::documents::saveableDesign;
-using testing::documents::stateOf;
 
 struct DocumentsTest : ::testing::Test, EditorKit {
     std::string path(std::string_view name) const { return dir.file(name); }
@@ -202,17 +201,17 @@ TEST_F(DocumentsTest, ASavedDesignOpensIntoAnotherEditorExactly) {
 TEST_F(DocumentsTest, AFileThatDoesNotReadLeavesTheEditorAsItWas) {
     load(saveableDesign(ctx));
     ASSERT_TRUE(SetMechName(editor, "Edited"));
-    const auto before = stateOf(editor);
+    const auto before = testing::captureEditorState(editor);
     const std::string good = io::writeDesignFile(saveableDesign(ctx));
     for (const std::string& bytes :
          {std::string("not a design"), good.substr(0, good.size() / 2)}) {
         user.messages.clear();
         EXPECT_FALSE(OpenMech(editor, dir.write("bad.fpm", bytes)));
         EXPECT_EQ(user.messages.size(), 1u);
-        EXPECT_TRUE(stateOf(editor) == before);
+        EXPECT_TRUE(testing::sameEditorState(before, testing::captureEditorState(editor)));
     }
     EXPECT_FALSE(OpenMech(editor, path("missing.fpm")));
-    EXPECT_TRUE(stateOf(editor) == before);
+    EXPECT_TRUE(testing::sameEditorState(before, testing::captureEditorState(editor)));
 }
 
 TEST_F(DocumentsTest, UnsavedPromptsGoOnStopOrSaveFirst) {
@@ -238,14 +237,14 @@ TEST_F(DocumentsTest, UnsavedPromptsGoOnStopOrSaveFirst) {
             load(saveableDesign(ctx));
             editor.mech().setMechName("");
             UpdateAllTonnages(editor);
-            const auto before = stateOf(editor);
+            const auto before = testing::captureEditorState(editor);
             user.questions.clear();
             user.yesNoCancelAnswers = {answer};
             EXPECT_FALSE(c.command(editor));
             ASSERT_EQ(user.questions.size(), 1u);
             EXPECT_EQ(user.questions[0], c.question);
             EXPECT_EQ(user.questionTitles[0], "Save?");
-            EXPECT_TRUE(stateOf(editor) == before);
+            EXPECT_TRUE(testing::sameEditorState(before, testing::captureEditorState(editor)));
         }
         // No goes on; Yes saves to the design's file and goes on.
         for (const app::Answer answer : {app::Answer::No, app::Answer::Yes}) {

@@ -16,19 +16,13 @@ void EditorKit::load(model::Mech mech) {
 
 void EditorKit::expectRefused(const std::function<bool()>& action, std::string_view title,
                               std::string_view text) {
-    const EditorState before = stateOf(editor);
+    const EditorState before = captureEditorState(editor);
     user.messages.clear();
     EXPECT_FALSE(action());
     ASSERT_EQ(user.messages.size(), 1u);
     EXPECT_EQ(user.messages[0].title, title);
     EXPECT_EQ(user.messages[0].text, text);
-    EXPECT_TRUE(stateOf(editor) == before) << "a refusal changed the editor";
-}
-
-EditorState stateOf(const editor::Editor& editor) {
-    return EditorState{editor.document(), editor.unallocatedWeapons(), editor.selectedEquipment(),
-                       editor.display(),  editor.armorControls(),      editor.choices(),
-                       editor.undoDepth()};
+    EXPECT_TRUE(sameEditorState(before, captureEditorState(editor)));
 }
 
 model::Mech saveableDesign(app::ProgramContext& ctx) {

@@ -1,5 +1,5 @@
 // An editor over the design kit's small weapon table, for the document, armour, omni and
-// write-BVs tests, with the one comparison of the whole editor state a refusal must leave.
+// write-BVs tests; a refusal must leave the whole editor state (support/editorstate.h).
 #pragma once
 
 #include <functional>
@@ -8,6 +8,7 @@
 
 #include "editor/editor.h"
 #include "io/designkit.h"
+#include "support/editorstate.h"
 
 namespace fpw::testing::documents {
 
@@ -20,19 +21,6 @@ struct EditorKit : designkit::Kit {
     void expectRefused(const std::function<bool()>& action, std::string_view title,
                        std::string_view text);
 };
-
-// Everything the editor holds and shows.
-struct EditorState {
-    editor::EditorDocument document;
-    std::vector<editor::WeaponRow> unallocated;
-    std::vector<editor::WeaponRow> selected;
-    editor::EditorDisplay display;
-    editor::ArmorControls armor;
-    editor::ComponentChoices choices;
-    std::size_t undoDepth = 0;
-    bool operator==(const EditorState&) const = default;
-};
-EditorState stateOf(const editor::Editor& editor);
 
 // The design kit's 55-ton biped with every weapon placed and a slower engine: it passes
 // every save check.

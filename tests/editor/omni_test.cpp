@@ -13,7 +13,6 @@ namespace {
 
 namespace kit = testing::designkit;
 using testing::documents::EditorKit;
-using testing::documents::stateOf;
 
 // The design kit names it "Long Range Support Variant"; the design keeps 25 characters.
 constexpr const char* kLong = "Long Range Support Varian";
@@ -108,12 +107,12 @@ TEST_F(OmniTest, LockingAsksTwiceThenShowsTheFirstVariant) {
 
 TEST_F(OmniTest, AbandonedOrIllegalFirstVariantLeavesTheChassisUnlocked) {
     load(kit::omniChassis(ctx));
-    const auto before = stateOf(editor);
+    const auto before = testing::captureEditorState(editor);
     for (const auto& [confirm, name] : std::vector<std::pair<bool, std::optional<std::string>>>{
              {false, "Prime"}, {true, std::nullopt}, {true, "   "}, {true, "BASE"}}) {
         user.messages.clear();
         EXPECT_FALSE(lock(name, confirm));
-        EXPECT_TRUE(stateOf(editor) == before);
+        EXPECT_TRUE(testing::sameEditorState(before, testing::captureEditorState(editor)));
         user.inputAnswers.clear();
     }
     EXPECT_EQ(user.onlyMessage().title, "Illegal Name");
@@ -229,10 +228,10 @@ TEST_F(OmniTest, DeletingAnotherVariantWaitsForTheUnallocatedItemsAndTheAnswer) 
                   "You can not change variants if you have unallocated items.");
 
     load(kit::lockedOmniDesign(ctx));
-    const auto before = stateOf(editor);
+    const auto before = testing::captureEditorState(editor);
     user.yesNoAnswers = {false};
     EXPECT_FALSE(DeleteVariant(editor, "Prime"));
-    EXPECT_TRUE(stateOf(editor) == before);
+    EXPECT_TRUE(testing::sameEditorState(before, testing::captureEditorState(editor)));
 }
 
 } // namespace

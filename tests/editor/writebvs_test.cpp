@@ -14,7 +14,6 @@ namespace {
 
 using testing::documents::EditorKit;
 using testing::documents::saveableDesign;
-using testing::documents::stateOf;
 
 TEST(WriteBVs, LogsEveryDesignOfTheTreeAndReportsTheOnesThatDoNotOpen) {
     EditorKit kit;
@@ -29,7 +28,7 @@ TEST(WriteBVs, LogsEveryDesignOfTheTreeAndReportsTheOnesThatDoNotOpen) {
     ASSERT_TRUE(app::writeFileAtomically(root + "/notes.txt", "not a design"));
     ASSERT_TRUE(app::writeFileAtomically(root + "/sub/B.FPM", io::writeDesignFile(unmodelled)));
     ASSERT_TRUE(app::writeFileAtomically(root + "/sub/broken.fpm", "Forgeplanwork Mech"));
-    const auto before = stateOf(kit.editor);
+    const auto before = testing::captureEditorState(kit.editor);
     std::filesystem::remove(kit.ctx.log.path());
 
     const WriteBVsResult result = WriteBVs(kit.ctx, root);
@@ -53,7 +52,8 @@ TEST(WriteBVs, LogsEveryDesignOfTheTreeAndReportsTheOnesThatDoNotOpen) {
               0u)
         << kit.user.messages[0].text;
     EXPECT_EQ(kit.user.messages[1].text, "Done");
-    EXPECT_TRUE(stateOf(kit.editor) == before) << "the editor's design is never touched";
+    EXPECT_TRUE(testing::sameEditorState(before, testing::captureEditorState(kit.editor)))
+        << "the editor's design is never touched";
 }
 
 TEST(WriteBVs, StopsBetweenFilesWhenThePersonCancelsAndSaysNoDone) {

@@ -3,12 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/customprices.h"
-#include "app/files.h"
-#include "app/parameters.h"
 #include "app/programcontext.h"
+#include "app/startup.h"
 #include "catalog/bvdatafile.h"
-#include "catalog/prices.h"
 #include "catalog/weapondatabase.h"
 
 namespace fpw::cli {
@@ -25,12 +22,8 @@ bool loadReferenceData(app::ProgramContext& ctx) {
     if (!catalog::LoadWeapons(ctx))
         return false;
     catalog::LoadBVData(ctx);
-    catalog::gResetPrices(ctx.prices);
-    if (app::ParmExists(ctx, app::parameter::kCustomPrices)) {
-        const std::string path = ctx.programFile(app::kCustomPriceFile);
-        if (app::fileExists(path))
-            app::ReadCustomData(ctx, path);
-    }
+    app::LoadPrices(ctx);
+    app::SetParameterSwitches(ctx);
     return true;
 }
 

@@ -14,7 +14,8 @@ std::string executableDirectory(const char* argv0);
 
 // Loads what the tool needs, as start-up does: the weapon database (without it nothing can be
 // read: false after its message), the BV data (without it no Battle Value is computed), the
-// default prices and, when "parm.txt" holds "Custom Prices", the custom price file.
+// default prices and, when "parm.txt" holds "Custom Prices", the custom price file, and the
+// parameter file's switches.
 bool loadReferenceData(app::ProgramContext& ctx);
 
 // Copies what loadReferenceData loaded (and the settings and log verbosity) from one context

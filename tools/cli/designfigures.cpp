@@ -3,7 +3,6 @@
 #include <ostream>
 
 #include "app/programcontext.h"
-#include "catalog/equipment.h"
 #include "infocommand.h"
 #include "io/designfile.h"
 #include "model/mech.h"
@@ -14,38 +13,12 @@ namespace {
 
 DesignRow rowOf(model::Mech& mech, const std::string& path, bool hasBV) {
     DesignRow row;
+    static_cast<reports::DesignFigures&>(row) = reports::designFigures(mech, hasBV);
     row.file = path;
-    row.name = mech.mechName();
-    row.model = mech.mechModel();
-    if (mech.omniBaseLocked() && mech.OmniConfigCount() > 0)
-        row.config = mech.currentConfig();
-    row.tonnage = mech.tonnage();
-    row.totalTonnage = mech.totalTonnage();
-    row.freeTonnage = mech.freeTonnage();
-    row.walking = mech.walking();
-    row.running = mech.running();
-    row.jumping = mech.jumping();
-    row.maxHeat = mech.maxHeatValue();
-    row.heatDissipation = heatDissipation(mech);
-    row.freeSlots = freeSlots(mech);
-    row.cost = mech.totalCost();
-    if (hasBV)
-        row.bv = mech.battleValue();
     return row;
 }
 
 } // namespace
-
-int heatDissipation(const model::Mech& mech) {
-    return mech.hsType() == catalog::heatsink::kSingle ? mech.hsCount() : 2 * mech.hsCount();
-}
-
-int freeSlots(const model::Mech& mech) {
-    int free = 0;
-    for (const model::CritLocation& list : mech.critLocations())
-        free += list.FreeSlotCount();
-    return free;
-}
 
 std::optional<model::Mech> openQuietly(app::ProgramContext& ctx, const std::string& path,
                                        std::string& error) {

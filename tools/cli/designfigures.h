@@ -1,7 +1,6 @@
 // The figures of a design as the editor's refresh computes them, never as a file stored them.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "model/mech.h"
+#include "reports/designfigures.h"
 
 namespace fpw::app {
 struct ProgramContext;
@@ -18,31 +18,11 @@ namespace fpw::cli {
 
 // One row of `info`: a design, or one configuration of a locked OmniMech, or a file that could
 // not be read (then only `file` and `error` are set).
-struct DesignRow {
+struct DesignRow : reports::DesignFigures {
     std::string file;
     std::optional<std::string> error;
-    std::string name;
-    std::string model;
-    std::optional<std::string> config;
-    int tonnage = 0;
-    double totalTonnage = 0;
-    double freeTonnage = 0;
-    int walking = 0;
-    int running = 0;
-    int jumping = 0;
-    int maxHeat = 0;
-    int heatDissipation = 0;
-    int freeSlots = 0;
-    std::int32_t cost = 0;
-    // Nothing when no BV data is loaded.
-    std::optional<int> bv;
 };
 
-// Heat sinks as the heat display counts them: single ones once, every other type twice.
-int heatDissipation(const model::Mech& mech);
-
-// Free slots over the eight slot lists.
-int freeSlots(const model::Mech& mech);
 
 // Opens the design file at `path` without showing anything; on failure gives nothing and
 // the program's message for it in `error` (the reader's text, or a plain one when the reader

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <optional>
 #include <ostream>
 
@@ -10,13 +9,6 @@
 
 namespace fpw::cli {
 namespace {
-
-// A tonnage as a plain decimal number: "54.5", "20".
-std::string plainNumber(double x) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15g", x);
-    return buffer;
-}
 
 // One JSON object written key by key in a fixed order. Plain ASCII text is copied as it is;
 // anything else goes through the JSON library, whose replacement of bytes that are no UTF-8
@@ -124,30 +116,18 @@ std::string jsonLine(const DesignRow& row) {
 }
 
 std::string textHeader() {
-    return "file\tname\tmodel\tconfig\ttonnage\ttotal_tonnage\tfree_tonnage\twalking\trunning\t"
-           "jumping\tmax_heat\theat_dissipation\tfree_slots\tcost\tbv";
+    std::string header = "file";
+    for (const auto& [key, text] : reports::figureTexts(DesignRow{})) {
+        header += '\t' + key;
+    }
+    return header;
 }
 
 std::string textLine(const DesignRow& row) {
     std::string line = row.file;
-    const auto add = [&line](const std::string& value) {
-        line += '\t';
-        line += value;
-    };
-    add(row.name);
-    add(row.model);
-    add(row.config.value_or(""));
-    add(std::to_string(row.tonnage));
-    add(plainNumber(row.totalTonnage));
-    add(plainNumber(row.freeTonnage));
-    add(std::to_string(row.walking));
-    add(std::to_string(row.running));
-    add(std::to_string(row.jumping));
-    add(std::to_string(row.maxHeat));
-    add(std::to_string(row.heatDissipation));
-    add(std::to_string(row.freeSlots));
-    add(std::to_string(row.cost));
-    add(row.bv ? std::to_string(*row.bv) : "-");
+    for (const auto& [key, text] : reports::figureTexts(row)) {
+        line += '\t' + text;
+    }
     return line;
 }
 

@@ -13,6 +13,8 @@
 #include "checkcommand.h"
 #include "clicontext.h"
 #include "consoleuser.h"
+#include "editcommand.h"
+#include "editor/script.h"
 #include "infocommand.h"
 #include "muxcommand.h"
 #include "progressbar.h"
@@ -161,10 +163,23 @@ void registerSheet(CLI::App& tool, Run& run, int argc, char** argv) {
 }
 #endif
 
+// `edit` needs a context whose person is the script, so it runs outside `Run`.
+void registerEdit(CLI::App& tool, std::shared_ptr<cli::EditRequest>& edit) {
+    auto request = std::make_shared<cli::EditRequest>();
+    CLI::App* sub =
+        tool.add_subcommand("edit", "Run an editor script on a new or an opened design");
+    sub->add_option("--open", request->openFile, "Design file to start from (.FPM)");
+    sub->add_option("SCRIPT", request->scriptFile, "Editor script")->required();
+    sub->add_option("--save", request->saveFile,
+                    "Save the design here at the end, replacing the file");
+    sub->callback([&edit, request] { edit = request; });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    CLI::App tool{"Forgeplanwork command-line tool: figures and exports of mech design files"};
+    CLI::App tool{"Forgeplanwork command-line tool: figures, exports and editor scripts of mech "
+                  "design files"};
     tool.require_subcommand(1);
     Run run;
     registerInfo(tool, run);
@@ -177,8 +192,19 @@ int main(int argc, char** argv) {
 #ifdef FPW_CLI_SHEET
     registerSheet(tool, run, argc, argv);
 #endif
+    std::shared_ptr<cli::EditRequest> edit;
+    registerEdit(tool, edit);
 
     CLI11_PARSE(tool, argc, argv);
+
+    if (edit) {
+        // The script plays the person: its answers, and every message printed.
+        editor::script::ScriptUser user(std::cout);
+        app::ProgramContext ctx(cli::executableDirectory(argv[0]), user);
+        if (!cli::loadReferenceData(ctx))
+            return 2;
+        return cli::runEdit(ctx, user, *edit, std::cout, std::cerr);
+    }
 
     cli::ConsoleUser user(std::cerr);
     app::ProgramContext ctx(cli::executableDirectory(argv[0]), user);

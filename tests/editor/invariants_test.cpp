@@ -1,0 +1,143 @@
+#include "editor/invariants.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "catalog/equipment.h"
+#include "catalog/generalitems.h"
+#include "catalog/weapondatabase.h"
+#include "editor/editor.h"
+#include "editor/refresh.h"
+#include "editor/slotops.h"
+#include "support/shippedcontext.h"
+
+namespace fpw::editor {
+namespace {
+
+// A sound state to break: a Large Laser in the right torso, an LRM-5 waiting to be placed, two
+// of the ten heat sinks in the left torso and the other eight unallocated.
+struct SoundDesign : testing::ShippedContext {
+    std::unique_ptr<Editor> editor = std::make_unique<Editor>(ctx);
+
+    std::int16_t weapon(std::string_view name) const {
+        return static_cast<std::int16_t>(
+            catalog::findWeapon(ctx.weapons, name, catalog::kInnerSphere));
+    }
+
+    SoundDesign() {
+        Editor& e = *editor;
+        model::Mech& mech = e.mech();
+        const std::int16_t laser = weapon("Large Laser");
+        largeLaser = mech.AddWeapon(laser);
+        for (int slot = 0; slot < 2; ++slot) {
+            mech.critLocation(4).PlaceItem("Large Laser", slot, true, std::to_string(largeLaser));
+        }
+        mech.AlterWeapon(largeLaser, 4, 0, true);
+        mech.AddWeapon(weapon("LRM-5"));
+        const int heatSinks = mech.hsCount() - mech.hsInEngine();
+        e.items().remove(catalog::cHS);
+        e.items().add(catalog::cHS, heatSinks - 2, "Heat Sink", 1);
+        placeGeneralItem(e, 1, 0, 1, catalog::cHS, "Heat Sink");
+        placeGeneralItem(e, 1, 1, 1, catalog::cHS, "Heat Sink");
+        RefreshSelectedWeapons(e);
+    }
+    std::int16_t largeLaser = -1;
+};
+
+// The Large Laser spread: its first slot in the right torso, its second in the center torso.
+void spreadLaser(SoundDesign& d, bool markSpread) {
+    model::Mech& mech = d.editor->mech();
+    ASSERT_TRUE(mech.TSetWeaponIdxGlobal(d.largeLaser));
+    mech.currentWeapon().AddLoc(6);
+    mech.currentWeapon().spread = true;
+    mech.UpdateGlobalWeaponIdx(d.largeLaser);
+    mech.critLocation(4).ClearSlot(1);
+    mech.critLocation(6).PlaceItem("Large Laser", 11, true, std::to_string(d.largeLaser));
+    if (markSpread) {
+        mech.critLocation(4).MarkSpread(0);
+        mech.critLocation(6).MarkSpread(11);
+    }
+}
+
+struct BrokenCase {
+    const char* name;
+    std::function<void(SoundDesign&)> breakIt;
+    std::vector<std::string> expected;
+};
+
+TEST(Invariants, NameEachBrokenRule) {
+    // The expected lines were read against the planted fault one by one.
+    const std::vector<BrokenCase> cases{
+        {"sound", [](SoundDesign&) {}, {}},
+        {"slot of a weapon the design lacks",
+         [](SoundDesign& d) { d.editor->mech().critLocation(1).PlaceItem("X", 10, true, "99"); },
+         {"LT slot 11: names weapon 99, which the design does not have"}},
+        {"weapon identifier in an item slot",
+         [](SoundDesign& d) { d.editor->mech().critLocation(1).PlaceItem("X", 10, false, "0"); },
+         {"LT slot 11: weapon identifier 0 in a slot not marked as a weapon",
+          "weapon 0 (Large Laser): placed in RT but found in LT slot 11",
+          "weapon 0 (Large Laser): needs 2 slots but holds 3"}},
+        {"weapon lost a slot",
+         [](SoundDesign& d) { d.editor->mech().critLocation(4).ClearSlot(1); },
+         {"weapon 0 (Large Laser): needs 2 slots but holds 1"}},
+        {"weapon starts elsewhere",
+         [](SoundDesign& d) { d.editor->mech().AlterWeapon(d.largeLaser, 4, 3, true); },
+         {"weapon 0 (Large Laser): starts at slot 4 of RT but holds RT slots 1,2"}},
+        {"unplaced weapon not listed",
+         [](SoundDesign& d) { d.editor->unallocatedWeapons().clear(); },
+         {"weapon 1 (LRM-5): unplaced but listed 0 times among the unallocated weapons"}},
+        {"placed weapon listed",
+         [](SoundDesign& d) {
+             d.editor->unallocatedWeapons().push_back(WeaponRow{"Large Laser", d.largeLaser});
+         },
+         {"weapon 0 (Large Laser): placed but listed among the unallocated weapons"}},
+        {"unplaced weapon in a slot",
+         [](SoundDesign& d) { d.editor->mech().critLocation(0).PlaceItem("LRM-5", 5, true, "1"); },
+         {"weapon 1 (LRM-5): unplaced but found in LA slot 6"}},
+        {"spread weapon", [](SoundDesign& d) { spreadLaser(d, true); }, {}},
+        {"spread weapon with unmarked slots",
+         [](SoundDesign& d) { spreadLaser(d, false); },
+         {"weapon 0 (Large Laser): spread, but RT slot 1 is not marked spread",
+          "weapon 0 (Large Laser): spread, but CT slot 12 is not marked spread"}},
+        {"heat sink lost",
+         [](SoundDesign& d) { d.editor->items().take(catalog::cHS); },
+         {"heat sinks: 9 \"cHS\" items, the design needs 10"}},
+        {"heat sink in two pieces",
+         [](SoundDesign& d) {
+             d.editor->mech().critLocation(1).PlaceItem("Heat Sink", 3, false, "cHS1");
+         },
+         {"cHS1: broken run in LT slots 1,4", "cHS1: 2 slots in LT slots 1,4, one item takes 1"}},
+        {"jump jets without items",
+         [](SoundDesign& d) { d.editor->mech().setJumping(2); },
+         {"jump jets: 0 \"cJJ\" items, the design needs 2"}},
+        {"MASC without its item",
+         [](SoundDesign& d) { d.editor->mech().setMASC(1); },
+         {"MASC: 0 \"cMASC\" items, the design needs 1",
+          "MASC: 0 \"cMASC\" slots, the design needs 1"}},
+        {"ferro-fibrous without its slots",
+         [](SoundDesign& d) { d.editor->mech().setArmorType(catalog::armor::kFerroFibrous); },
+         {"armour: 0 \"cArm\" slots, the design needs 14"}},
+        {"targeting computer without its item",
+         [](SoundDesign& d) {
+             d.editor->mech().setTargSysType(catalog::targeting::kTargetingComputer);
+         },
+         {"targeting computer: 0 \"cTS\" items, the design needs 1",
+          "targeting computer: 0 \"cTS\" slots, the design needs 2"}},
+        {"unallocated row emptied",
+         [](SoundDesign& d) { d.editor->items().add(catalog::cJJ, 1, "Jump Jet", 0); },
+         {"unallocated items: row \"cJJ\" has 0 slots per item",
+          "jump jets: 1 \"cJJ\" items, the design needs 0"}},
+    };
+    for (const BrokenCase& c : cases) {
+        SoundDesign design;
+        c.breakIt(design);
+        EXPECT_EQ(checkInvariants(*design.editor), c.expected) << c.name;
+    }
+}
+
+} // namespace
+} // namespace fpw::editor

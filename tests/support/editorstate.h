@@ -1,0 +1,44 @@
+// The whole state of an editor as a value: the document (design, slot lists, unallocated
+// items, saved flag), every list and text derived from it, the choices its controls offer and
+// the undo history's depth. Tests take one before an action and compare it after; a mismatch
+// prints only the entries that differ, each by name.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "editor/editor.h"
+
+namespace fpw::testing {
+
+struct EditorState {
+    editor::EditorDocument document;
+    std::vector<editor::WeaponRow> unallocatedWeapons;
+    std::vector<editor::WeaponRow> selectedEquipment;
+    std::vector<editor::AvailableWeapon> availableWeapons;
+    int weaponTypeFilter = -1;
+    bool ammoForCurrentWeapons = false;
+    editor::EditorDisplay display;
+    editor::ComponentChoices choices;
+    editor::ArmorControls armorControls;
+    std::size_t undoDepth = 0;
+    std::size_t redoDepth = 0;
+
+    bool operator==(const EditorState&) const = default;
+};
+
+EditorState captureEditorState(const editor::Editor& editor);
+
+// The state as named lines ("field tonnage", "slot LA 3", "display freeSlots", ...), in a
+// fixed order; the omni configurations by name only.
+std::vector<std::pair<std::string, std::string>> describeEditorState(const EditorState& state);
+
+// Success when equal; otherwise one line per entry that differs: its name, the expected and
+// the actual value (and the omni configurations whose contents differ).
+::testing::AssertionResult sameEditorState(const EditorState& expected, const EditorState& actual);
+
+} // namespace fpw::testing

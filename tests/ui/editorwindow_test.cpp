@@ -5,8 +5,10 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -65,6 +67,21 @@ TEST_F(EditorWindowTest, TypedNameIsOneUndoableStepAndMarksTheDesignUnsaved) {
     EXPECT_EQ(text("saved"), "Saved");
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_TRUE(child<QAction>("redoAction")->isEnabled());
+}
+
+// Whatever the rules decide, every control shows the stored value after the player's change.
+TEST_F(EditorWindowTest, EachControlShowsTheDesignAfterThePlayersChange) {
+    const model::Mech& mech = window->editor().mech();
+    auto* tonnage = child<QSpinBox>("tonnage");
+    tonnage->setValue(55);
+    EXPECT_EQ(tonnage->value(), mech.tonnage());
+    auto* walking = child<QSpinBox>("walking");
+    walking->setValue(walking->value() + 1);
+    EXPECT_EQ(walking->value(), mech.walking());
+    auto* masc = child<QCheckBox>("masc");
+    masc->click();
+    EXPECT_EQ(masc->isChecked(), mech.masc() != 0);
+    expectFiguresShown();
 }
 
 TEST_F(EditorWindowTest, ClosingStoresPositionInTwipsAndLastFolderAndWritesTheClosingLine) {

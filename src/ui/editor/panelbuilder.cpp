@@ -33,9 +33,9 @@ QComboBox* PanelBuilder::combo(const QString& caption, const QString& objectName
     addRow(caption, box);
     // `activated` comes from the player only; filling the list never reaches the handler.
     QObject::connect(box, &QComboBox::activated, box,
-                     [this, box, chosen = std::move(chosen)](int index) {
+                     [&runner = runner_, box, chosen = std::move(chosen)](int index) {
                          const QString text = box->itemText(index);
-                         runner_.run([&] { chosen(text); });
+                         runner.run([&] { chosen(text); });
                      });
     return box;
 }
@@ -49,9 +49,10 @@ QSpinBox* PanelBuilder::spin(const QString& caption, const QString& objectName, 
     // Typing "100" must not pass through 10 on its way.
     box->setKeyboardTracking(false);
     addRow(caption, box);
-    QObject::connect(
-        box, &QSpinBox::valueChanged, box,
-        [this, changed = std::move(changed)](int value) { runner_.run([&] { changed(value); }); });
+    QObject::connect(box, &QSpinBox::valueChanged, box,
+                     [&runner = runner_, changed = std::move(changed)](int value) {
+                         runner.run([&] { changed(value); });
+                     });
     return box;
 }
 
@@ -61,9 +62,10 @@ QCheckBox* PanelBuilder::check(const QString& text, const QString& objectName, c
     box->setObjectName(objectName);
     box->setToolTip(tip);
     form_->addRow(box);
-    QObject::connect(box, &QCheckBox::clicked, box, [this, toggled = std::move(toggled)](bool on) {
-        runner_.run([&] { toggled(on); });
-    });
+    QObject::connect(box, &QCheckBox::clicked, box,
+                     [&runner = runner_, toggled = std::move(toggled)](bool on) {
+                         runner.run([&] { toggled(on); });
+                     });
     return box;
 }
 
@@ -88,6 +90,9 @@ void PanelBuilder::alignCaptions() {
     }
     for (QWidget* caption : captions_) {
         caption->setMinimumWidth(widest);
+        if (auto* label = qobject_cast<QLabel*>(caption)) {
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
     }
 }
 

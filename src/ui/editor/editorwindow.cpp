@@ -1,5 +1,6 @@
 #include "ui/editor/editorwindow.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include <QAction>
@@ -122,6 +123,10 @@ QWidget* EditorWindow::buildCentralArea() {
     tabs->addTab(components_, tr("&Components"));
     tabs->addTab(systems_, tr("&Systems"));
     tabs->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    // Both pages as wide as the wider one, so that switching tabs does not move the board.
+    const int width = std::max(components_->sizeHint().width(), systems_->sizeHint().width());
+    components_->setMinimumWidth(width);
+    systems_->setMinimumWidth(width);
     row->addWidget(tabs);
 
     // The slot board, the equipment lists, the armour and the omni variants.

@@ -31,6 +31,11 @@ int locationNamed(const editor::Editor& editor, const QString& name) {
     return -1;
 }
 
+// A turret's option, with its weight once it is mounted.
+QString turretText(const QString& torso, bool mounted, const std::string& weight) {
+    return mounted ? torso + " (" + toQString(weight) + ")" : torso;
+}
+
 } // namespace
 
 SystemsPanel::SystemsPanel(editor::Editor& editor, ActionRunner& runner, QWidget* parent)
@@ -154,9 +159,9 @@ void SystemsPanel::showDesign() {
     showOption(physicalRight_, arms, mech.raPhysical());
 
     showOption(leftTurret_, choices.turrets, mech.ltTurret());
-    leftTurret_->setText(tr("Left torso") + "  " + toQString(display.ltTurret));
+    leftTurret_->setText(turretText(tr("Left torso"), mech.ltTurret(), display.ltTurret));
     showOption(rightTurret_, choices.turrets, mech.rtTurret());
-    rightTurret_->setText(tr("Right torso") + "  " + toQString(display.rtTurret));
+    rightTurret_->setText(turretText(tr("Right torso"), mech.rtTurret(), display.rtTurret));
 
     showOption(leftLowerArm_, choices.armActuators, mech.GetLAActuator(kLowerArm));
     showOption(leftHand_, choices.armActuators, mech.GetLAActuator(kHand));

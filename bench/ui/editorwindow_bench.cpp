@@ -1,8 +1,5 @@
 // Targets: the program's start to the editor on the screen within 0.3 s with the shipped
 // data; one control change, the window's update included, within one frame (16 ms).
-#include <optional>
-#include <string>
-
 #include <QApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -13,38 +10,12 @@
 
 #include "app/programcontext.h"
 #include "app/startup.h"
+#include "bench/benchsupport.h"
 #include "ui/editor/editorwindow.h"
 
 namespace {
 
 using namespace fpw;
-
-class Silent : public app::UserInteraction {
-public:
-    void message(std::string_view, std::string_view, app::MessageIcon) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    app::Answer askYesNoCancel(std::string_view, std::string_view) override {
-        return app::Answer::No;
-    }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> openFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<int> chooseFromList(std::string_view, std::string_view,
-                                      const std::vector<std::string>&) override {
-        return std::nullopt;
-    }
-    void setBusyPointer() override {}
-    void setNormalPointer() override {}
-    void processEvents() override {}
-    void beep() override {}
-};
 
 // The program's own measurement: it prints the time from its start to the editor shown and
 // ends when FPW_STARTUP_TIMING is "quit".
@@ -75,8 +46,8 @@ BENCHMARK(BM_StartupToEditorShown)->UseManualTime()->Unit(benchmark::kMillisecon
 
 // The tonnage control stepped back and forth: the handler, the refresh and the repaint.
 void BM_ControlChangeWithWindowUpdate(benchmark::State& state) {
-    Silent silent;
-    app::ProgramContext ctx(QCoreApplication::applicationDirPath().toStdString(), silent);
+    bench::BenchContext context(QCoreApplication::applicationDirPath().toStdString());
+    app::ProgramContext& ctx = context.ctx;
     app::MemorySettingsStore store;
     app::StartupHooks hooks;
     if (!app::RunStartup(ctx, store, hooks)) {

@@ -63,6 +63,10 @@ constexpr QSize kSmallestScreen(1366, 768 - 32);
 bool save(QWidget& widget, const QDir& out, const QString& name) {
     widget.show();
     QApplication::processEvents();
+    // No text cursor in a box: the picture shows the window at rest.
+    if (QWidget* focused = QApplication::focusWidget()) {
+        focused->clearFocus();
+    }
     const QString path = out.filePath(name + ".png");
     if (!widget.grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));

@@ -241,6 +241,8 @@ void EditorWindow::showDesign() {
     weightClass_->setText(toQString(display.weightClass));
     overweight_->setVisible(display.overweight);
     saved_->setText(toQString(display.savedText));
+    saved_->setStyleSheet(editor_.saved() ? "QLabel { color: #2e7d32; }"
+                                          : "QLabel { color: #b25f00; font-weight: bold; }");
     components_->showDesign();
     systems_->showDesign();
 

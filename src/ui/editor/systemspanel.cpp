@@ -2,8 +2,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 
 #include "catalog/equipment.h"
 #include "catalog/locations.h"
@@ -123,6 +125,7 @@ SystemsPanel::SystemsPanel(editor::Editor& editor, ActionRunner& runner, QWidget
                         QString("case%1").arg(loc), {}, [&editor, loc](const QString& text) {
                             SetCASE(editor, loc, codeOf(catalog::caseTable(), text));
                         });
+        caseCaptions_[loc] = qobject_cast<QLabel*>(build.form()->labelForField(case_[loc]));
     }
 
     grid->addWidget(boosters, 0, 0);
@@ -172,8 +175,11 @@ void SystemsPanel::showDesign() {
     showOption(limitCrits_, choices.limitCrits, mech.limitCrits());
     showOption(fractional_, choices.fractional, mech.fractionalAccounting());
 
+    // A quad's arms are its front legs.
+    const bool quad = mech.mechType() == 1;
     for (int loc = 0; loc < 7; ++loc) {
         showChoices(case_[loc], choices.caseLocations[loc]);
+        caseCaptions_[loc]->setText(toQString(catalog::locationName(loc, quad)) + ":");
     }
 }
 

@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 
 namespace fpw::editor {
 class Editor;
@@ -47,6 +48,7 @@ private:
     QCheckBox* limitCrits_;
     QCheckBox* fractional_;
     std::array<QComboBox*, 7> case_{};
+    std::array<QLabel*, 7> caseCaptions_{};
 };
 
 } // namespace fpw::ui

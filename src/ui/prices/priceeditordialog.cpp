@@ -68,8 +68,11 @@ PriceEditorDialog::PriceEditorDialog(app::ProgramContext& ctx, QWidget* parent)
     for (std::string_view note : catalog::kPriceLegend) {
         legendText += toQString(note) + "\n";
     }
-    auto* legend = new QLabel(legendText.trimmed(), this);
+    auto* notes = new QGroupBox(tr("Notes"), this);
+    auto* notesLayout = new QVBoxLayout(notes);
+    auto* legend = new QLabel(legendText.trimmed(), notes);
     legend->setObjectName("legend");
+    notesLayout->addWidget(legend);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* done = buttons->addButton(tr("&Done"), QDialogButtonBox::AcceptRole);
@@ -84,7 +87,7 @@ PriceEditorDialog::PriceEditorDialog(app::ProgramContext& ctx, QWidget* parent)
     grid->addWidget(itemBox, 0, 0);
     grid->addWidget(weaponBox, 0, 1);
     grid->addLayout(priceRow, 1, 0, 1, 2);
-    grid->addWidget(legend, 2, 0, 1, 2);
+    grid->addWidget(notes, 2, 0, 1, 2);
     grid->addWidget(buttons, 3, 0, 1, 2);
     resize(720, 520);
 

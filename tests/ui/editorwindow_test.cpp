@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSpinBox>
 #include <QTest>
 
@@ -82,6 +83,55 @@ TEST_F(EditorWindowTest, EachControlShowsTheDesignAfterThePlayersChange) {
     masc->click();
     EXPECT_EQ(masc->isChecked(), mech.masc() != 0);
     expectFiguresShown();
+}
+
+TEST_F(EditorWindowTest, SaveNewOpenAndCloseAskTheirQuestionsAndTheTitleFollowsTheFile) {
+    // A design that can be saved: every heat sink inside the engine, nothing unallocated.
+    child<QSpinBox>("tonnage")->setValue(100);
+    child<QSpinBox>("walking")->setValue(3);
+    auto* name = child<QLineEdit>("mechName");
+    name->setText("Vindicator");
+    Q_EMIT name->editingFinished();
+    const std::string path = program.dir.file("vindicator.fpm");
+
+    program.user.fileAnswers = {path};
+    child<QAction>("saveAction")->trigger();
+    ASSERT_TRUE(program.user.messages.empty()) << program.user.messages[0].text;
+    EXPECT_EQ(window->windowTitle(), "Forgeplanwork - vindicator.fpm");
+    EXPECT_EQ(text("saved"), "Saved");
+    EXPECT_EQ(child<QMenu>("recentMenu")->actions().size(), 1);
+
+    name->setText("Vindicator II");
+    Q_EMIT name->editingFinished();
+    program.user.yesNoCancelAnswers = {app::Answer::No};
+    child<QAction>("newAction")->trigger();
+    EXPECT_EQ(program.user.questions.back(),
+              "This mech is unsaved, would you like to save it before making a new mech?");
+    EXPECT_EQ(name->text(), "");
+    EXPECT_EQ(window->windowTitle(), "Forgeplanwork");
+
+    program.user.fileAnswers = {path};
+    child<QAction>("openAction")->trigger();
+    EXPECT_EQ(name->text(), "Vindicator");
+    EXPECT_EQ(child<QSpinBox>("tonnage")->value(), 100);
+    EXPECT_EQ(window->windowTitle(), "Forgeplanwork - vindicator.fpm");
+
+    name->setText("Vindicator III");
+    Q_EMIT name->editingFinished();
+    program.user.yesNoCancelAnswers = {app::Answer::Cancel, app::Answer::No};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(program.store.value("Boot\\Main", "Top"));
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(program.user.questions.back(),
+              "This mech is unsaved, would you like to save it before exiting?");
+}
+
+TEST_F(EditorWindowTest, WriteBVsLogsTheDesignsOfTheChosenFolder) {
+    program.user.fileAnswers = {program.dir.path()};
+    child<QAction>("writeBVsAction")->trigger();
+    EXPECT_EQ(program.user.onlyMessage().text, "Done");
+    EXPECT_NE(program.dir.read("kelmor.log").find("Dir: " + program.dir.path()), std::string::npos);
 }
 
 TEST_F(EditorWindowTest, ClosingStoresPositionInTwipsAndLastFolderAndWritesTheClosingLine) {

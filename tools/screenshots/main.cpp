@@ -12,8 +12,9 @@
 
 #include "app/programcontext.h"
 #include "app/startup.h"
+#include "editor/armor.h"
 #include "editor/components.h"
-#include "editor/designname.h"
+#include "editor/documentcommands.h"
 #include "editor/systems.h"
 #include "ui/about/aboutdialog.h"
 #include "ui/about/creditsdialog.h"
@@ -78,14 +79,15 @@ bool save(QWidget& widget, const QDir& out, const QString& name) {
 
 // A medium design with a few systems, as far as the rules accept them.
 void buildSampleDesign(editor::Editor& editor) {
-    editor::ChangeMechName(editor, "Vindicator");
-    editor::ChangeMechModel(editor, "VND-1R");
+    editor::SetMechName(editor, "Vindicator");
+    editor::SetMechModel(editor, "VND-1R");
     editor::ChangeTechLevel(editor, 2);
     editor::ChangeTonnage(editor, 45);
     editor::ChangeWalking(editor, 4);
     editor::ChangeJumping(editor, 4);
     editor::ChangeHeatSinkCount(editor, 16);
     editor::SetCASE(editor, 1, 1);
+    editor::MaximumArmor(editor);
 }
 
 } // namespace

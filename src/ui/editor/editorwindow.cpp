@@ -1,27 +1,28 @@
 #include "ui/editor/editorwindow.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/identity.h"
 #include "app/inisettings.h"
-#include "app/log.h"
 #include "app/parameters.h"
 #include "app/programcontext.h"
-#include "editor/designname.h"
+#include "app/recentfiles.h"
+#include "editor/documentcommands.h"
 #include "editor/refresh.h"
+#include "editor/writebvs.h"
 #include "ui/about/aboutdialog.h"
 #include "ui/about/creditsdialog.h"
 #include "ui/editor/componentpanel.h"
@@ -44,9 +45,8 @@ QGroupBox* placeholder(const QString& title, const QString& objectName, QWidget*
     return box;
 }
 
-QString fileNameOf(const std::string& path) {
-    return toQString(std::filesystem::path(path).filename().string());
-}
+// How long a finished command's note stays in the status bar.
+constexpr int kStatusMessageTime = 5000;
 
 } // namespace
 
@@ -87,10 +87,10 @@ QWidget* EditorWindow::buildDesignHeader() {
     name_ = addEdit(tr("&Name:"), "mechName", tr("The design's name; needed to save it"));
     model_ = addEdit(tr("&Model:"), "mechModel", tr("The design's model designation"));
     connect(name_, &QLineEdit::editingFinished, this, [this] {
-        runner_.run([this] { editor::ChangeMechName(editor_, name_->text().toStdString()); });
+        runner_.run([this] { editor::SetMechName(editor_, name_->text().toStdString()); });
     });
     connect(model_, &QLineEdit::editingFinished, this, [this] {
-        runner_.run([this] { editor::ChangeMechModel(editor_, model_->text().toStdString()); });
+        runner_.run([this] { editor::SetMechModel(editor_, model_->text().toStdString()); });
     });
     weightClass_ = new QLabel(header);
     weightClass_->setObjectName("weightClass");
@@ -151,21 +151,29 @@ void EditorWindow::buildMenus() {
     };
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("fileMenu");
-    add(file, tr("&New"), "newAction", QKeySequence::New);
-    add(file, tr("&Open..."), "openAction", QKeySequence::Open);
-    add(file, tr("&Save"), "saveAction", QKeySequence::Save);
-    add(file, tr("Save &As..."), "saveAsAction", QKeySequence::SaveAs);
+    auto command = [this](QAction* action, bool (*handler)(editor::Editor&)) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this,
+                [this, handler] { runDocumentCommand(handler); });
+    };
+    command(add(file, tr("&New"), "newAction", QKeySequence::New), &editor::NewMech);
+    command(add(file, tr("&Open..."), "openAction", QKeySequence::Open), &editor::OpenMechCommand);
+    command(add(file, tr("&Save"), "saveAction", QKeySequence::Save), &editor::SaveMechCommand);
+    command(add(file, tr("Save &As..."), "saveAsAction", QKeySequence::SaveAs),
+            &editor::SaveMechAsCommand);
     QAction* mux = add(file, tr("Save &MUX..."), "saveMuxAction");
+    command(mux, &editor::SaveMUXCommand);
     mux->setVisible(app::ParmExists(ctx_, app::parameter::kMuxSaving));
     file->addSeparator();
     add(file, tr("&Print..."), "printAction", QKeySequence::Print);
     add(file, tr("Print Pre&view..."), "printPreviewAction");
     file->addSeparator();
-    add(file, tr("Write &BVs..."), "writeBVsAction");
+    QAction* writeBVs = add(file, tr("Write &BVs..."), "writeBVsAction", {}, true);
+    connect(writeBVs, &QAction::triggered, this, &EditorWindow::writeBattleValues);
     file->addSeparator();
-    QMenu* recent = file->addMenu(tr("&Recent Files"));
-    recent->setObjectName("recentMenu");
-    recent->setEnabled(false);
+    recent_ = file->addMenu(tr("&Recent Files"));
+    recent_->setObjectName("recentMenu");
+    showRecentFiles();
     file->addSeparator();
     QAction* exit = add(file, tr("E&xit"), "exitAction", QKeySequence::Quit, true);
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -255,11 +263,58 @@ void EditorWindow::showDesign() {
     undo_->setEnabled(editor_.canUndo());
     redo_->setEnabled(editor_.canRedo());
 
-    QString title = toQString(app::kProgramTitle);
-    if (!mech.saveFilename().empty()) {
-        title += " - " + fileNameOf(mech.saveFilename());
+    setWindowTitle(toQString(editor::windowTitle(editor_)));
+}
+
+void EditorWindow::runDocumentCommand(bool (*command)(editor::Editor&)) {
+    bool done = false;
+    runner_.run([&] { done = command(editor_); });
+    if (done) {
+        rememberFile();
     }
-    setWindowTitle(title);
+}
+
+void EditorWindow::rememberFile() {
+    app::addRecentFile(store_, editor_.mech().saveFilename());
+    showRecentFiles();
+}
+
+void EditorWindow::showRecentFiles() {
+    recent_->clear();
+    const std::vector<std::string> files = app::readRecentFiles(store_);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        QAction* entry = recent_->addAction(QString("&%1 %2").arg(i + 1).arg(toQString(files[i])));
+        connect(entry, &QAction::triggered, this, [this, path = files[i]] {
+            bool opened = false;
+            runner_.run([&] { opened = editor::OpenMechFile(editor_, path); });
+            if (opened) {
+                rememberFile();
+            }
+        });
+    }
+    recent_->setEnabled(!files.empty());
+}
+
+void EditorWindow::writeBattleValues() {
+    app::FileDialogRequest request;
+    request.title = tr("Write BVs").toStdString();
+    request.initialDirectory = ctx_.settings.lastDir;
+    const std::optional<std::string> folder = ctx_.user.folderDialog(request);
+    if (!folder || folder->empty()) {
+        return;
+    }
+    QProgressDialog progress(tr("Writing the Battle Values to the log..."), tr("Cancel"), 0, 0,
+                             this);
+    progress.setObjectName("writeBVsProgress");
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    const editor::WriteBVsResult result = editor::WriteBVs(ctx_, *folder, [&progress](int done) {
+        progress.setLabelText(tr("Writing the Battle Values to the log: %1 files").arg(done));
+        QApplication::processEvents();
+        return !progress.wasCanceled();
+    });
+    progress.reset();
+    statusBar()->showMessage(toQString(result.statusText), kStatusMessageTime);
 }
 
 void EditorWindow::openPreferences() {
@@ -289,11 +344,16 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
     // Closing can be asked for more than once (Exit, then the window manager); the position
     // and the log's last line are written once.
     if (!closed_) {
+        if (!editor::ConfirmClose(editor_)) {
+            showDesign();
+            event->ignore();
+            return;
+        }
         closed_ = true;
         const QScreen* screen = this->screen();
         app::WriteEditorPosition(store_, pixelsToTwips(y(), screen), pixelsToTwips(x(), screen),
                                  ctx_.settings.lastDir);
-        ctx_.log.close(app::localTimeNow());
+        editor::WriteClosingLog(editor_);
     }
     event->accept();
 }

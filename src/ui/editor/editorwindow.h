@@ -15,6 +15,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 
 namespace fpw::app {
 struct ProgramContext;
@@ -49,6 +50,11 @@ private:
     void buildMenus();
     void buildStatusBar();
     void placeOnScreen();
+    // A document command (New, Open, Save ...); a file opened or saved joins the recent files.
+    void runDocumentCommand(bool (*command)(editor::Editor&));
+    void rememberFile();
+    void showRecentFiles();
+    void writeBattleValues();
     void openPreferences();
     void openPriceEditor();
     void openCredits();
@@ -69,6 +75,7 @@ private:
     ComponentPanel* components_ = nullptr;
     SystemsPanel* systems_ = nullptr;
     std::array<QLabel*, 7> statusPanels_{};
+    QMenu* recent_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
 };

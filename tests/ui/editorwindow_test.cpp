@@ -87,8 +87,10 @@ TEST_F(EditorWindowTest, EachControlShowsTheDesignAfterThePlayersChange) {
 
 TEST_F(EditorWindowTest, SaveNewOpenAndCloseAskTheirQuestionsAndTheTitleFollowsTheFile) {
     // A design that can be saved: every heat sink inside the engine, nothing unallocated.
-    child<QSpinBox>("tonnage")->setValue(100);
-    child<QSpinBox>("walking")->setValue(3);
+    model::Mech saveable(program.ctx);
+    saveable.setTonnage(100);
+    saveable.setWalking(3);
+    window->editor().replaceDocument({saveable, {}, false});
     auto* name = child<QLineEdit>("mechName");
     name->setText("Vindicator");
     Q_EMIT name->editingFinished();

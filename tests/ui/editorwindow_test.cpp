@@ -91,9 +91,9 @@ TEST_F(EditorWindowTest, SaveNewOpenAndCloseAskTheirQuestionsAndTheTitleFollowsT
     saveable.setTonnage(100);
     saveable.setWalking(3);
     window->editor().replaceDocument({saveable, {}, false});
+    // Typed and saved at once, without leaving the box.
     auto* name = child<QLineEdit>("mechName");
     name->setText("Vindicator");
-    Q_EMIT name->editingFinished();
     const std::string path = program.dir.file("vindicator.fpm");
 
     program.user.fileAnswers = {path};

@@ -266,7 +266,18 @@ void EditorWindow::showDesign() {
     setWindowTitle(toQString(editor::windowTitle(editor_)));
 }
 
+void EditorWindow::commitTypedText() {
+    // A name still being typed when a shortcut saves belongs to the design being saved.
+    if (name_->text().toStdString() != editor_.mech().mechName()) {
+        runner_.run([this] { editor::SetMechName(editor_, name_->text().toStdString()); });
+    }
+    if (model_->text().toStdString() != editor_.mech().mechModel()) {
+        runner_.run([this] { editor::SetMechModel(editor_, model_->text().toStdString()); });
+    }
+}
+
 void EditorWindow::runDocumentCommand(bool (*command)(editor::Editor&)) {
+    commitTypedText();
     bool done = false;
     runner_.run([&] { done = command(editor_); });
     if (done) {
@@ -283,8 +294,11 @@ void EditorWindow::showRecentFiles() {
     recent_->clear();
     const std::vector<std::string> files = app::readRecentFiles(store_);
     for (std::size_t i = 0; i < files.size(); ++i) {
-        QAction* entry = recent_->addAction(QString("&%1 %2").arg(i + 1).arg(toQString(files[i])));
+        // A "&" in a path is no keyboard mnemonic.
+        const QString path = toQString(files[i]).replace("&", "&&");
+        QAction* entry = recent_->addAction(QString("&%1 %2").arg(i + 1).arg(path));
         connect(entry, &QAction::triggered, this, [this, path = files[i]] {
+            commitTypedText();
             bool opened = false;
             runner_.run([&] { opened = editor::OpenMechFile(editor_, path); });
             if (opened) {
@@ -344,6 +358,7 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
     // Closing can be asked for more than once (Exit, then the window manager); the position
     // and the log's last line are written once.
     if (!closed_) {
+        commitTypedText();
         if (!editor::ConfirmClose(editor_)) {
             showDesign();
             event->ignore();

@@ -50,6 +50,8 @@ private:
     void buildMenus();
     void buildStatusBar();
     void placeOnScreen();
+    // Hands the name and model boxes' text to the editor when the player has not left them.
+    void commitTypedText();
     // A document command (New, Open, Save ...); a file opened or saved joins the recent files.
     void runDocumentCommand(bool (*command)(editor::Editor&));
     void rememberFile();

@@ -70,6 +70,16 @@ TEST_F(EditorWindowTest, TypedNameIsOneUndoableStepAndMarksTheDesignUnsaved) {
     EXPECT_TRUE(child<QAction>("redoAction")->isEnabled());
 }
 
+TEST_F(EditorWindowTest, ClosingWhileANameIsBeingTypedEndsCleanly) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* name = child<QLineEdit>("mechName");
+    name->setFocus();
+    QTest::keyClicks(name, "Vindi");
+    ASSERT_TRUE(name->hasFocus());
+    window.reset(); // the box loses the focus after the editor is gone
+}
+
 // Whatever the rules decide, every control shows the stored value after the player's change.
 TEST_F(EditorWindowTest, EachControlShowsTheDesignAfterThePlayersChange) {
     const model::Mech& mech = window->editor().mech();

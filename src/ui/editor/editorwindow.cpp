@@ -68,6 +68,11 @@ EditorWindow::EditorWindow(app::ProgramContext& ctx, app::SettingsStore& store, 
 
 EditorWindow::~EditorWindow() {
     editor_.removeObserver(observer_);
+    // The controls are destroyed after the editor and the runner they report to; one that
+    // loses the focus on its way out (a name being typed) must not reach them any more.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->blockSignals(true);
+    }
 }
 
 QWidget* EditorWindow::buildDesignHeader() {

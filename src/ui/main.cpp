@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string_view>
 
 #include <QApplication>
@@ -48,7 +49,7 @@ int main(int argc, char* argv[]) {
     user.setParent(window.get());
     window->show();
     if (const char* timing = std::getenv("FPW_STARTUP_TIMING"); timing != nullptr && *timing) {
-        // Runs once the window's first paint has been handled.
+        // Runs when the event loop first comes round, after the events of showing the window.
         const bool quit = std::string_view(timing) == "quit";
         QTimer::singleShot(0, &application, [quit] { reportStartupTime(quit); });
     }

@@ -38,6 +38,12 @@ public:
     // The chosen path, or nothing when the dialog was cancelled.
     virtual std::optional<std::string> openFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFileDialog(const FileDialogRequest& request) = 0;
+    // A folder (title and initial directory of the request), or nothing when cancelled. Only
+    // the desktop asks for folders; elsewhere the question is cancelled at once.
+    virtual std::optional<std::string> folderDialog(const FileDialogRequest& request) {
+        (void)request;
+        return std::nullopt;
+    }
     // The index of the chosen item, or nothing when cancelled.
     virtual std::optional<int> chooseFromList(std::string_view title, std::string_view prompt,
                                               const std::vector<std::string>& items) = 0;

@@ -50,10 +50,15 @@ std::string logLine(model::Mech& mech) {
     return line + "\t" + std::to_string(mech.battleValue());
 }
 
-void visit(app::ProgramContext& ctx, const fs::path& directory, WriteBVsResult& result) {
+void visit(app::ProgramContext& ctx, const fs::path& directory, const WriteBVsCarryOn& carryOn,
+           WriteBVsResult& result) {
     ctx.log.write("Dir: " + directory.string());
     const Listing listing = listDirectory(directory);
     for (const fs::path& file : listing.designs) {
+        if (result.stopped || (carryOn && !carryOn(result.files))) {
+            result.stopped = true;
+            return;
+        }
         ++result.files;
         ctx.user.processEvents();
         model::Mech mech(ctx);
@@ -65,20 +70,26 @@ void visit(app::ProgramContext& ctx, const fs::path& directory, WriteBVsResult& 
         }
     }
     for (const fs::path& sub : listing.directories) {
-        visit(ctx, sub, result);
+        if (result.stopped) {
+            return;
+        }
+        visit(ctx, sub, carryOn, result);
     }
 }
 
 } // namespace
 
-WriteBVsResult WriteBVs(app::ProgramContext& ctx, const std::string& directory) {
+WriteBVsResult WriteBVs(app::ProgramContext& ctx, const std::string& directory,
+                        const WriteBVsCarryOn& carryOn) {
     WriteBVsResult result;
     {
         app::BusyPointer busy(ctx.user);
-        visit(ctx, fs::path(directory), result);
+        visit(ctx, fs::path(directory), carryOn, result);
     }
     result.statusText = std::to_string(result.files) + " done...";
-    ctx.user.message("Done");
+    if (!result.stopped) {
+        ctx.user.message("Done");
+    }
     return result;
 }
 

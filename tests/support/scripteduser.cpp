@@ -51,6 +51,10 @@ std::optional<std::string> ScriptedUser::saveFileDialog(const app::FileDialogReq
     return next<std::optional<std::string>>(fileAnswers, "save dialog", std::nullopt);
 }
 
+std::optional<std::string> ScriptedUser::folderDialog(const app::FileDialogRequest&) {
+    return next<std::optional<std::string>>(fileAnswers, "folder dialog", std::nullopt);
+}
+
 std::optional<int> ScriptedUser::chooseFromList(std::string_view, std::string_view prompt,
                                                 const std::vector<std::string>&) {
     questions.emplace_back(prompt);

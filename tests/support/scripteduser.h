@@ -42,6 +42,8 @@ public:
                                         std::string_view defaultText) override;
     std::optional<std::string> openFileDialog(const app::FileDialogRequest& request) override;
     std::optional<std::string> saveFileDialog(const app::FileDialogRequest& request) override;
+    // Answered from `fileAnswers` as well.
+    std::optional<std::string> folderDialog(const app::FileDialogRequest& request) override;
     std::optional<int> chooseFromList(std::string_view title, std::string_view prompt,
                                       const std::vector<std::string>& items) override;
     void setBusyPointer() override { ++busyCount; }

@@ -1,51 +1,166 @@
+// The editor window driven as a player drives it: its controls reach the editor's handlers,
+// the window shows the design again after every action, and closing stores the position.
 #include "ui/editor/editorwindow.h"
 
+#include <algorithm>
+
 #include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
-#include <QStatusBar>
+#include <QSpinBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include "app/programcontext.h"
-#include "support/scripteduser.h"
-#include "support/tempdir.h"
+#include "shippedprogram.h"
+#include "ui/services/screenunits.h"
 
 namespace fpw::ui {
 namespace {
 
-TEST(EditorWindow, OpensTitledWithItsMenuAndClosesWritingPositionAndLog) {
-    testing::TempDir dir;
-    testing::ScriptedUser user;
-    app::ProgramContext ctx(dir.path(), user);
-    ctx.settings.top = 3000;  // twips: 200 pixels
-    ctx.settings.left = 1500; // 100 pixels
-    ctx.settings.lastDir = "/srv/mechs";
-    app::MemorySettingsStore store;
-    dir.write("kelmor.log", "start\n");
+class EditorWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = program.start();
+        ASSERT_NE(window, nullptr);
+        window->show();
+    }
 
-    EditorWindow window(ctx, store);
-    window.show();
-    EXPECT_EQ(window.windowTitle(), "Forgeplanwork");
-    EXPECT_EQ(window.pos(), QPoint(100, 200));
-    EXPECT_EQ(window.size(), QSize(617, 481));
-    EXPECT_NE(window.statusBar(), nullptr);
-    const QList<QAction*> menus = window.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 1);
-    EXPECT_EQ(menus[0]->text(), "&File");
-    QAction* exit = window.findChild<QAction*>("exitAction");
-    ASSERT_NE(exit, nullptr);
-    EXPECT_EQ(exit->text(), "E&xit");
+    template <typename T> T* child(const char* name) {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QString text(const char* label) { return child<QLabel>(label)->text(); }
 
-    window.move(40, 60);
-    exit->trigger();
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(store.value("Boot\\Main", "Top"), "900");
-    EXPECT_EQ(store.value("Boot\\Main", "Left"), "600");
-    EXPECT_EQ(store.value("Boot\\Main", "LastDir"), "/srv/mechs");
-    const std::string log = dir.read("kelmor.log");
-    EXPECT_EQ(log.rfind("start\nLogging closed on ", 0), 0u) << log;
-    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2) << "one closing line";
+    // The status bar and the labels say what the editor says.
+    void expectFiguresShown() {
+        const editor::EditorDisplay& display = window->editor().display();
+        EXPECT_EQ(text("colTotalTonnage").toStdString(), display.totalTonnage);
+        EXPECT_EQ(text("colFreeSlots").toStdString(), display.freeSlots);
+        EXPECT_EQ(text("colCost").toStdString(), display.cost);
+        EXPECT_EQ(text("colBV").toStdString(), display.bv);
+        EXPECT_EQ(text("saved").toStdString(), display.savedText);
+    }
+
+    testing::ShippedProgram program;
+    std::unique_ptr<EditorWindow> window;
+};
+
+TEST_F(EditorWindowTest, TypedNameIsOneUndoableStepAndMarksTheDesignUnsaved) {
+    expectFiguresShown();
+    auto* name = child<QLineEdit>("mechName");
+    name->setFocus();
+    QTest::keyClicks(name, "Vindicator");
+    QTest::keyClick(name, Qt::Key_Return);
+
+    EXPECT_EQ(window->editor().mech().mechName(), "Vindicator");
+    EXPECT_EQ(text("saved"), "Not Saved");
+    expectFiguresShown();
+    auto* undo = child<QAction>("undoAction");
+    ASSERT_TRUE(undo->isEnabled());
+
+    undo->trigger();
+    EXPECT_EQ(name->text(), "");
+    EXPECT_EQ(text("saved"), "Saved");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(child<QAction>("redoAction")->isEnabled());
+}
+
+TEST_F(EditorWindowTest, ClosingWhileANameIsBeingTypedEndsCleanly) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* name = child<QLineEdit>("mechName");
+    name->setFocus();
+    QTest::keyClicks(name, "Vindi");
+    ASSERT_TRUE(name->hasFocus());
+    window.reset(); // the box loses the focus after the editor is gone
+}
+
+// Whatever the rules decide, every control shows the stored value after the player's change.
+TEST_F(EditorWindowTest, EachControlShowsTheDesignAfterThePlayersChange) {
+    const model::Mech& mech = window->editor().mech();
+    auto* tonnage = child<QSpinBox>("tonnage");
+    tonnage->setValue(55);
+    EXPECT_EQ(tonnage->value(), mech.tonnage());
+    auto* walking = child<QSpinBox>("walking");
+    walking->setValue(walking->value() + 1);
+    EXPECT_EQ(walking->value(), mech.walking());
+    auto* masc = child<QCheckBox>("masc");
+    masc->click();
+    EXPECT_EQ(masc->isChecked(), mech.masc() != 0);
+    expectFiguresShown();
+}
+
+TEST_F(EditorWindowTest, SaveNewOpenAndCloseAskTheirQuestionsAndTheTitleFollowsTheFile) {
+    // A design that can be saved: every heat sink inside the engine, nothing unallocated.
+    model::Mech saveable(program.ctx);
+    saveable.setTonnage(100);
+    saveable.setWalking(3);
+    window->editor().replaceDocument({saveable, {}, false});
+    // Typed and saved at once, without leaving the box.
+    auto* name = child<QLineEdit>("mechName");
+    name->setText("Vindicator");
+    const std::string path = program.dir.file("vindicator.fpm");
+
+    program.user.fileAnswers = {path};
+    child<QAction>("saveAction")->trigger();
+    ASSERT_TRUE(program.user.messages.empty()) << program.user.messages[0].text;
+    EXPECT_EQ(window->windowTitle(), "Forgeplanwork - vindicator.fpm");
+    EXPECT_EQ(text("saved"), "Saved");
+    EXPECT_EQ(child<QMenu>("recentMenu")->actions().size(), 1);
+
+    name->setText("Vindicator II");
+    Q_EMIT name->editingFinished();
+    program.user.yesNoCancelAnswers = {app::Answer::No};
+    child<QAction>("newAction")->trigger();
+    EXPECT_EQ(program.user.questions.back(),
+              "This mech is unsaved, would you like to save it before making a new mech?");
+    EXPECT_EQ(name->text(), "");
+    EXPECT_EQ(window->windowTitle(), "Forgeplanwork");
+
+    program.user.fileAnswers = {path};
+    child<QAction>("openAction")->trigger();
+    EXPECT_EQ(name->text(), "Vindicator");
+    EXPECT_EQ(child<QSpinBox>("tonnage")->value(), 100);
+    EXPECT_EQ(window->windowTitle(), "Forgeplanwork - vindicator.fpm");
+
+    name->setText("Vindicator III");
+    Q_EMIT name->editingFinished();
+    program.user.yesNoCancelAnswers = {app::Answer::Cancel, app::Answer::No};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(program.store.value("Boot\\Main", "Top"));
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(program.user.questions.back(),
+              "This mech is unsaved, would you like to save it before exiting?");
+}
+
+TEST_F(EditorWindowTest, WriteBVsLogsTheDesignsOfTheChosenFolder) {
+    program.user.fileAnswers = {program.dir.path()};
+    child<QAction>("writeBVsAction")->trigger();
+    EXPECT_EQ(program.user.onlyMessage().text, "Done");
+    EXPECT_NE(program.dir.read("kelmor.log").find("Dir: " + program.dir.path()), std::string::npos);
+}
+
+TEST_F(EditorWindowTest, ClosingStoresPositionInTwipsAndLastFolderAndWritesTheClosingLine) {
+    program.ctx.settings.lastDir = "/srv/mechs";
+    window->move(40, 60);
+    const double perPixel = twipsPerPixel(window->screen());
+
+    child<QAction>("exitAction")->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(program.store.value("Boot\\Main", "Top"), std::to_string(std::lround(60 * perPixel)));
+    EXPECT_EQ(program.store.value("Boot\\Main", "Left"),
+              std::to_string(std::lround(40 * perPixel)));
+    EXPECT_EQ(program.store.value("Boot\\Main", "LastDir"), "/srv/mechs");
+    window->close(); // a second close writes nothing more
+    const std::string log = program.dir.read("kelmor.log");
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2) << log;
+    EXPECT_NE(log.find("\nLogging closed on "), std::string::npos) << log;
 }
 
 } // namespace

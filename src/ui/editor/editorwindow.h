@@ -1,7 +1,21 @@
-// The design editor's main window.
+// The design editor's main window: the design's name, the component and system panels, the
+// places of the slot board and the equipment, armour and omni panels, the menus and the
+// status bar. It owns the one editor, forwards every control to its handler and shows the
+// design again after every action.
 #pragma once
 
+#include <array>
+#include <memory>
+
 #include <QMainWindow>
+
+#include "editor/editor.h"
+#include "ui/editor/actionrunner.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
 
 namespace fpw::app {
 struct ProgramContext;
@@ -10,24 +24,62 @@ class SettingsStore;
 
 namespace fpw::ui {
 
+class ComponentPanel;
+class SystemsPanel;
+
 class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Opens at the position of ctx.settings; on closing stores its position and the last
-    // folder in `store` and writes the log's closing line. Both must outlive the window.
+    // Opens with a new design at the position of ctx.settings; on closing stores its position
+    // and the last folder in `store` and writes the log's closing line. Both must outlive the
+    // window.
     EditorWindow(app::ProgramContext& ctx, app::SettingsStore& store, QWidget* parent = nullptr);
+    ~EditorWindow() override;
+
+    editor::Editor& editor() { return editor_; }
+
+    // Every control, label, menu state and the title from the editor.
+    void showDesign();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QWidget* buildDesignHeader();
+    QWidget* buildCentralArea();
+    void buildMenus();
+    void buildStatusBar();
+    void placeOnScreen();
+    // Hands the name and model boxes' text to the editor when the player has not left them.
+    void commitTypedText();
+    // A document command (New, Open, Save ...); a file opened or saved joins the recent files.
+    void runDocumentCommand(bool (*command)(editor::Editor&));
+    void rememberFile();
+    void showRecentFiles();
+    void writeBattleValues();
+    void openPreferences();
+    void openPriceEditor();
+    void openCredits();
+    void openAbout();
+
     app::ProgramContext& ctx_;
     app::SettingsStore& store_;
+    editor::Editor editor_;
+    ActionRunner runner_;
+    int observer_ = 0;
     bool closed_ = false;
-};
 
-// The editor's size as start-up places it: 9255 x 7215 twips.
-inline constexpr int kEditorWidthTwips = 9255;
-inline constexpr int kEditorHeightTwips = 7215;
+    QLineEdit* name_ = nullptr;
+    QLineEdit* model_ = nullptr;
+    QLabel* weightClass_ = nullptr;
+    QLabel* saved_ = nullptr;
+    QLabel* overweight_ = nullptr;
+    ComponentPanel* components_ = nullptr;
+    SystemsPanel* systems_ = nullptr;
+    std::array<QLabel*, 7> statusPanels_{};
+    QMenu* recent_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+};
 
 } // namespace fpw::ui

@@ -162,6 +162,12 @@ QtUserInteraction::saveFileDialog(const app::FileDialogRequest& request) {
         parent_, toQString(request.title), startPath(request), filter.filter, &filter.selected));
 }
 
+std::optional<std::string>
+QtUserInteraction::folderDialog(const app::FileDialogRequest& request) {
+    return chosenPath(QFileDialog::getExistingDirectory(parent_, toQString(request.title),
+                                                        toQString(request.initialDirectory)));
+}
+
 std::optional<int> QtUserInteraction::chooseFromList(std::string_view title,
                                                      std::string_view prompt,
                                                      const std::vector<std::string>& items) {

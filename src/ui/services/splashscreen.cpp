@@ -8,6 +8,7 @@
 
 #include "app/identity.h"
 #include "ui/services/qtuserinteraction.h"
+#include "ui/services/screenunits.h"
 
 namespace fpw::ui {
 
@@ -74,7 +75,7 @@ app::ScreenSize QtStartupHooks::screenSize() {
         return {};
     }
     const QRect geometry = screen->geometry();
-    return {geometry.width() * kTwipsPerPixel, geometry.height() * kTwipsPerPixel};
+    return {pixelsToTwips(geometry.width(), screen), pixelsToTwips(geometry.height(), screen)};
 }
 
 } // namespace fpw::ui

@@ -37,7 +37,4 @@ private:
     SplashScreen* splash_ = nullptr;
 };
 
-// Twips per pixel at the program's nominal 96 dots per inch.
-inline constexpr int kTwipsPerPixel = 15;
-
 } // namespace fpw::ui

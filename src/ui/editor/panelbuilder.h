@@ -1,0 +1,55 @@
+// Builds the labelled controls of the editor's panels and connects each to its handler
+// through the window's ActionRunner, so that every panel wires its controls the same way.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QGroupBox;
+class QLabel;
+class QSpinBox;
+class QWidget;
+
+namespace fpw::ui {
+
+class ActionRunner;
+
+class PanelBuilder {
+public:
+    PanelBuilder(QWidget* owner, ActionRunner& runner) : owner_(owner), runner_(runner) {}
+
+    // A group box with a form layout; the controls below go into the last one made.
+    QGroupBox* group(const QString& title, const QString& objectName);
+    QFormLayout* form() const { return form_; }
+
+    // A drop-down list; `chosen` gets the text the player picked.
+    QComboBox* combo(const QString& caption, const QString& objectName, const QString& tip,
+                     std::function<void(const QString&)> chosen);
+    // A spin control that reports a value when the player finishes typing or steps it.
+    QSpinBox* spin(const QString& caption, const QString& objectName, const QString& tip, int step,
+                   std::function<void(int)> changed);
+    // A check box; `toggled` gets the state the player asked for.
+    QCheckBox* check(const QString& text, const QString& objectName, const QString& tip,
+                     std::function<void(bool)> toggled);
+    // A read-only figure.
+    QLabel* figure(const QString& caption, const QString& objectName, const QString& tip = {});
+
+    // Gives every caption made so far the width of the widest, so that the fields of stacked
+    // groups line up.
+    void alignCaptions();
+
+private:
+    void addRow(const QString& caption, QWidget* field);
+
+    QWidget* owner_;
+    ActionRunner& runner_;
+    QFormLayout* form_ = nullptr;
+    std::vector<QWidget*> captions_;
+};
+
+} // namespace fpw::ui

@@ -1,0 +1,141 @@
+// fpw-screenshots OUTDIR: starts the program's windows over the reference files beside the
+// executable, without a person, and writes a PNG picture of each into OUTDIR: the editor with
+// a sample design (both panel tabs) and every small window. Ends with status 1 when a picture
+// cannot be written or the editor does not fit a 1366 x 768 screen.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+
+#include "app/programcontext.h"
+#include "app/startup.h"
+#include "editor/armor.h"
+#include "editor/components.h"
+#include "editor/documentcommands.h"
+#include "editor/systems.h"
+#include "ui/about/aboutdialog.h"
+#include "ui/about/creditsdialog.h"
+#include "ui/editor/editorwindow.h"
+#include "ui/preferences/preferencesdialog.h"
+#include "ui/prices/priceeditordialog.h"
+#include "ui/services/splashscreen.h"
+
+namespace {
+
+using namespace fpw;
+
+// Nobody answers: messages go to the console, questions get "No".
+class NobodyAtTheKeyboard : public app::UserInteraction {
+public:
+    void message(std::string_view text, std::string_view title, app::MessageIcon) override {
+        std::fprintf(stderr, "message: %.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
+                     static_cast<int>(text.size()), text.data());
+    }
+    bool askYesNo(std::string_view, std::string_view) override { return false; }
+    app::Answer askYesNoCancel(std::string_view, std::string_view) override {
+        return app::Answer::No;
+    }
+    std::optional<std::string> inputBox(std::string_view, std::string_view,
+                                        std::string_view) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> openFileDialog(const app::FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> saveFileDialog(const app::FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<int> chooseFromList(std::string_view, std::string_view,
+                                      const std::vector<std::string>&) override {
+        return std::nullopt;
+    }
+    void setBusyPointer() override {}
+    void setNormalPointer() override {}
+    void processEvents() override {}
+    void beep() override {}
+};
+
+// The screen the editor must fit, less a window frame's title bar.
+constexpr QSize kSmallestScreen(1366, 768 - 32);
+
+bool save(QWidget& widget, const QDir& out, const QString& name) {
+    widget.show();
+    QApplication::processEvents();
+    // No text cursor in a box: the picture shows the window at rest.
+    if (QWidget* focused = QApplication::focusWidget()) {
+        focused->clearFocus();
+    }
+    const QString path = out.filePath(name + ".png");
+    if (!widget.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// A medium design with a few systems, as far as the rules accept them.
+void buildSampleDesign(editor::Editor& editor) {
+    editor::SetMechName(editor, "Vindicator");
+    editor::SetMechModel(editor, "VND-1R");
+    editor::ChangeTechLevel(editor, 2);
+    editor::ChangeTonnage(editor, 45);
+    editor::ChangeWalking(editor, 4);
+    editor::ChangeJumping(editor, 4);
+    editor::ChangeHeatSinkCount(editor, 16);
+    editor::SetCASE(editor, 1, 1);
+    editor::MaximumArmor(editor);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: fpw-screenshots OUTDIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(".")) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    NobodyAtTheKeyboard nobody;
+    app::ProgramContext ctx(QCoreApplication::applicationDirPath().toStdString(), nobody);
+    app::MemorySettingsStore store;
+    app::StartupHooks hooks;
+    if (!app::RunStartup(ctx, store, hooks)) {
+        return 1;
+    }
+    bool ok = true;
+
+    ui::EditorWindow window(ctx, store);
+    buildSampleDesign(window.editor());
+    const QSize needed = window.minimumSizeHint();
+    if (needed.width() > kSmallestScreen.width() || needed.height() > kSmallestScreen.height()) {
+        std::fprintf(stderr, "the editor needs %dx%d: larger than a 1366 x 768 screen\n",
+                     needed.width(), needed.height());
+        ok = false;
+    }
+    window.resize(kSmallestScreen);
+    ok = save(window, out, "editor") && ok;
+    if (auto* tabs = window.findChild<QTabWidget*>("panelTabs")) {
+        tabs->setCurrentIndex(1);
+        ok = save(window, out, "editor-systems") && ok;
+    }
+
+    ui::PreferencesDialog preferences(ctx, store);
+    ok = save(preferences, out, "preferences") && ok;
+    ui::PriceEditorDialog prices(ctx);
+    ok = save(prices, out, "prices") && ok;
+    ui::CreditsDialog credits(ctx.credits);
+    ok = save(credits, out, "credits") && ok;
+    ui::AboutDialog about;
+    ok = save(about, out, "about") && ok;
+    ui::SplashScreen splash(QString::fromStdString(app::versionText()));
+    ok = save(splash, out, "splash") && ok;
+    return ok ? 0 : 1;
+}

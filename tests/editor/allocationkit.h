@@ -1,0 +1,93 @@
+// A new editor over the shipped reference data with the helpers the allocation tests share:
+// adding weapons by database record, reading slots, and the whole-state comparison that every
+// refusal is checked with.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "editor/editor.h"
+#include "editor/refresh.h"
+#include "editor/weaponlistactions.h"
+#include "model/critlocation.h"
+#include "support/shippedcontext.h"
+
+namespace fpw::editor {
+
+// Everything a refused action must leave as it was.
+struct EditorState {
+    EditorDocument document;
+    std::vector<WeaponRow> unallocatedWeapons;
+    std::vector<WeaponRow> selectedEquipment;
+    EditorDisplay display;
+    bool operator==(const EditorState&) const = default;
+};
+
+inline EditorState stateOf(const Editor& editor) {
+    return {editor.document(), editor.unallocatedWeapons(), editor.selectedEquipment(),
+            editor.display()};
+}
+
+struct AllocationTest : ::testing::Test {
+    testing::ShippedContext shipped;
+    Editor editor{shipped.ctx};
+
+    // Database records used below (their positions in the shipped database).
+    static constexpr std::int16_t kMediumLaser = 1;
+    static constexpr std::int16_t kLargeLaser = 2;
+    static constexpr std::int16_t kPPC = 3;
+    static constexpr std::int16_t kAC10 = 9;
+    static constexpr std::int16_t kAC20 = 10;
+    static constexpr std::int16_t kLRM5 = 11;
+    static constexpr std::int16_t kLRM10 = 12;
+    static constexpr std::int16_t kLRM20 = 14;
+    static constexpr std::int16_t kAPod = 366;
+    static constexpr std::int16_t kGrenadeLauncher = 368;
+    static constexpr std::int16_t kCowl = 376;
+
+    // Adds a weapon through the editor and returns its instance number.
+    std::int16_t add(std::int16_t refID) {
+        EXPECT_TRUE(AddWeapons(editor, {refID}));
+        return editor.mech().weapons().back().weaponIndex;
+    }
+    const model::CritLocation& list(int loc) const { return editor.mech().critLocation(loc); }
+    // The identifiers of a location's slots, "" for free ones.
+    std::vector<std::string> ids(int loc) const {
+        std::vector<std::string> result;
+        for (const model::CriticalSlot& slot : list(loc).slots()) {
+            result.push_back(slot.itemID);
+        }
+        return result;
+    }
+    // Sets up the document outside any action, as opening a design would.
+    template <typename F> void setUp(F change) {
+        change(editor.mech());
+        RefreshWeapons(editor);
+        RefreshSelectedWeapons(editor);
+        UpdateAllTonnages(editor);
+        editor.clearHistory();
+    }
+    // The state before the action under test, with no history and no message shown yet.
+    EditorState snapshot() {
+        editor.clearHistory();
+        shipped.user.messages.clear();
+        return stateOf(editor);
+    }
+    void expectUnchanged(const EditorState& before) {
+        EXPECT_EQ(stateOf(editor), before);
+        EXPECT_FALSE(editor.canUndo());
+    }
+    void expectRefusedWith(const EditorState& before, const std::string& title,
+                           const std::string& text) {
+        const testing::ShownMessage& shown = shipped.user.onlyMessage();
+        EXPECT_EQ(shown.title, title);
+        EXPECT_EQ(shown.text, text);
+        EXPECT_EQ(shown.icon, app::MessageIcon::Critical);
+        expectUnchanged(before);
+    }
+};
+
+} // namespace fpw::editor

@@ -207,7 +207,7 @@ std::vector<SlotMenuEntry> slotMenu(const Editor& editor, int loc, int slot) {
                          mountable(editor, weapon) && hasTurret(editor, loc) && !rear, !locked));
     SlotMenuEntry move =
         entry(SlotCommand::MoveTo, "Move To", occupied && !list.IsSpreadSlot(slot), !locked);
-    for (int target = 0; target < model::kSlotLocations && occupied; ++target) {
+    for (int target = 0; target < model::kSlotLocations && move.visible && move.enabled; ++target) {
         if (movableTo(editor, loc, slot, target)) {
             SlotMenuEntry place =
                 entry(SlotCommand::MoveTo,

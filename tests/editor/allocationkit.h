@@ -13,6 +13,7 @@
 #include "editor/refresh.h"
 #include "editor/weaponlistactions.h"
 #include "model/critlocation.h"
+#include "model/mech.h"
 #include "support/shippedcontext.h"
 
 namespace fpw::editor {
@@ -34,6 +35,11 @@ inline EditorState stateOf(const Editor& editor) {
 struct AllocationTest : ::testing::Test {
     testing::ShippedContext shipped;
     Editor editor{shipped.ctx};
+
+    // A level 1 Inner Sphere biped, as the default settings make a new design.
+    AllocationTest() {
+        setUp([](model::Mech& m) { m.setTechLevel(1); });
+    }
 
     // Database records used below (their positions in the shipped database).
     static constexpr std::int16_t kMediumLaser = 1;

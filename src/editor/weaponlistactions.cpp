@@ -57,6 +57,15 @@ void removeFromDesign(Editor& editor, const model::WeaponEntry& weapon) {
     }
 }
 
+// The lists that show the weapon list, and the refresh that ends every accepted action.
+void finishWeaponListChange(Editor& editor) {
+    if (editor.ammoForCurrentWeapons()) {
+        RefreshWeapons(editor); // the ammunition offered follows the design's weapons
+    }
+    RefreshSelectedWeapons(editor);
+    UpdateAllTonnages(editor);
+}
+
 void showBaseWeaponRefusal(Editor& editor) {
     editor.user().message(
         "You can not remove that weapon since it is part of the base omni configuration.",
@@ -89,8 +98,7 @@ bool AddWeapons(Editor& editor, const std::vector<std::int16_t>& refIDs) {
         if (added == 0) {
             return Outcome::Refused;
         }
-        RefreshSelectedWeapons(editor);
-        UpdateAllTonnages(editor);
+        finishWeaponListChange(editor);
         return Outcome::Accepted;
     });
 }
@@ -106,8 +114,7 @@ bool RemoveWeapon(Editor& editor, std::int16_t weaponIndex) {
             return Outcome::Refused;
         }
         removeFromDesign(editor, model::WeaponEntry(*weapon));
-        RefreshSelectedWeapons(editor);
-        UpdateAllTonnages(editor);
+        finishWeaponListChange(editor);
         return Outcome::Accepted;
     });
 }
@@ -127,8 +134,7 @@ bool ClearEquipment(Editor& editor) {
         for (const model::WeaponEntry& weapon : doomed) {
             removeFromDesign(editor, weapon);
         }
-        RefreshSelectedWeapons(editor);
-        UpdateAllTonnages(editor);
+        finishWeaponListChange(editor);
         return Outcome::Accepted;
     });
 }

@@ -1,7 +1,6 @@
 #include "editor/allocation.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "app/userinteraction.h"
 #include "catalog/equipment.h"
@@ -76,23 +75,12 @@ bool runAvoids(const model::CritLocation& list, int slot, int count,
     return true;
 }
 
-std::optional<std::int16_t> weaponIndexOf(const std::string& itemID) {
-    std::int16_t value = 0;
-    const char* end = itemID.data() + itemID.size();
-    const auto [stop, error] = std::from_chars(itemID.data(), end, value);
-    if (itemID.empty() || error != std::errc() || stop != end) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // A weapon whose first slot moved keeps its start slot in the weapon list.
 void followMoves(Editor& editor, int loc, const std::vector<model::SlotMove>& moves) {
     model::Mech& mech = editor.mech();
     for (const model::SlotMove& move : moves) {
         const std::optional<std::int16_t> weaponIndex = weaponIndexOf(move.itemID);
-        const model::WeaponEntry* weapon =
-            weaponIndex ? findWeaponEntry(mech, *weaponIndex) : nullptr;
+        const model::WeaponEntry* weapon = weaponIndex ? liveWeapon(mech, *weaponIndex) : nullptr;
         if (weapon == nullptr || weapon->GetLoc(0) != loc || weapon->startCrit != move.fromSlot) {
             continue;
         }
@@ -112,7 +100,7 @@ void finishSlotChange(Editor& editor) {
 WeaponDrop DropWeapon(Editor& editor, int loc, int slot, std::int16_t weaponIndex) {
     WeaponDrop drop;
     editor.perform("DropWeapon", [&] {
-        const model::WeaponEntry* weapon = findWeaponEntry(editor.mech(), weaponIndex);
+        const model::WeaponEntry* weapon = liveWeapon(editor.mech(), weaponIndex);
         if (weapon == nullptr || weapon->LocCount() != 0 || !isDropTarget(editor, loc, slot)) {
             return Outcome::Refused;
         }
@@ -146,9 +134,8 @@ bool DropWeapons(Editor& editor, int loc, int slot,
                  const std::vector<std::int16_t>& weaponIndexes) {
     return editor.perform("DropWeapons", [&] {
         for (const std::int16_t weaponIndex : weaponIndexes) {
-            const model::WeaponEntry* weapon = findWeaponEntry(editor.mech(), weaponIndex);
-            const catalog::WeaponRecord* record =
-                weapon != nullptr ? weaponRecord(editor, weapon->refID) : nullptr;
+            const model::WeaponEntry* weapon = liveWeapon(editor.mech(), weaponIndex);
+            const catalog::WeaponRecord* record = weaponRecord(editor, weapon);
             if (record != nullptr && record->spreadable) {
                 editor.user().message("You can not use multi-allocate to allocate weapons that "
                                       "can spread across critical locations.",
@@ -161,7 +148,7 @@ bool DropWeapons(Editor& editor, int loc, int slot,
         }
         std::vector<std::string> placed;
         for (const std::int16_t weaponIndex : weaponIndexes) {
-            const model::WeaponEntry* weapon = findWeaponEntry(editor.mech(), weaponIndex);
+            const model::WeaponEntry* weapon = liveWeapon(editor.mech(), weaponIndex);
             if (weapon == nullptr || weapon->LocCount() != 0) {
                 continue;
             }

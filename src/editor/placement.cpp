@@ -71,13 +71,8 @@ const catalog::WeaponRecord* weaponRecord(const Editor& editor, int refID) {
     return &table[static_cast<std::size_t>(refID)];
 }
 
-const model::WeaponEntry* findWeaponEntry(const model::Mech& mech, std::int16_t weaponIndex) {
-    for (const model::WeaponEntry& weapon : mech.weapons()) {
-        if (!weapon.isFree() && weapon.weaponIndex == weaponIndex) {
-            return &weapon;
-        }
-    }
-    return nullptr;
+const catalog::WeaponRecord* weaponRecord(const Editor& editor, const model::WeaponEntry* weapon) {
+    return weapon != nullptr ? weaponRecord(editor, weapon->refID) : nullptr;
 }
 
 std::optional<std::string> weaponMountRefusal(const Editor& editor, int loc, int refID) {
@@ -127,9 +122,8 @@ int firstFreeRun(const model::CritLocation& list, int from, int length) {
 }
 
 void placeWeapon(Editor& editor, int loc, int slot, std::int16_t weaponIndex) {
-    const model::WeaponEntry* weapon = findWeaponEntry(editor.mech(), weaponIndex);
-    const catalog::WeaponRecord* record =
-        weapon != nullptr ? weaponRecord(editor, weapon->refID) : nullptr;
+    const model::WeaponEntry* weapon = liveWeapon(editor.mech(), weaponIndex);
+    const catalog::WeaponRecord* record = weaponRecord(editor, weapon);
     if (record == nullptr) {
         return;
     }

@@ -25,8 +25,8 @@ inline constexpr std::string_view kUnableToMountItem = "Unable to mount item";
 
 // The database record of a weapon, or nullptr for an index outside the table.
 const catalog::WeaponRecord* weaponRecord(const Editor& editor, int refID);
-// The live weapon entry with this instance number, or nullptr.
-const model::WeaponEntry* findWeaponEntry(const model::Mech& mech, std::int16_t weaponIndex);
+// The record of a weapon entry; nullptr for no entry.
+const catalog::WeaponRecord* weaponRecord(const Editor& editor, const model::WeaponEntry* weapon);
 
 // Why the weapon of record `refID` may not go into `loc`: the omni arm actuator rule and the
 // A-Pod, grenade launcher and cowl placements. Nothing when it may.

@@ -51,20 +51,13 @@ const model::WeaponEntry* slotWeapon(const Editor& editor, int loc, int slot) {
     if (!list.IsWeaponSlot(slot)) {
         return nullptr;
     }
-    std::int16_t weaponIndex = 0;
-    const std::string itemID = list.SlotItemId(slot);
-    const auto [end, error] =
-        std::from_chars(itemID.data(), itemID.data() + itemID.size(), weaponIndex);
-    if (error != std::errc() || end != itemID.data() + itemID.size()) {
-        return nullptr;
-    }
-    return findWeaponEntry(editor.mech(), weaponIndex);
+    const std::optional<std::int16_t> weaponIndex = weaponIndexOf(list.SlotItemId(slot));
+    return weaponIndex ? liveWeapon(editor.mech(), *weaponIndex) : nullptr;
 }
 
 // Front, rear and turret mounting is for weapons proper, not equipment or ammunition.
 bool mountable(const Editor& editor, const model::WeaponEntry* weapon) {
-    const catalog::WeaponRecord* record =
-        weapon != nullptr ? weaponRecord(editor, weapon->refID) : nullptr;
+    const catalog::WeaponRecord* record = weaponRecord(editor, weapon);
     return record != nullptr && record->weaponType != catalog::weapontype::kEquipment &&
            record->weaponType != catalog::weapontype::kAmmunition;
 }
@@ -102,7 +95,7 @@ void finishSlotChange(Editor& editor) {
 
 // Rewrites every slot of the weapon with its text and mounting as the weapon list has them.
 void redrawWeaponSlots(Editor& editor, std::int16_t weaponIndex) {
-    const model::WeaponEntry* weapon = findWeaponEntry(editor.mech(), weaponIndex);
+    const model::WeaponEntry* weapon = liveWeapon(editor.mech(), weaponIndex);
     if (weapon == nullptr) {
         return;
     }
@@ -192,8 +185,7 @@ std::vector<SlotMenuEntry> slotMenu(const Editor& editor, int loc, int slot) {
     const std::string text = list.SlotText(slot);
     const std::string name = itemName(text);
     const model::WeaponEntry* weapon = slotWeapon(editor, loc, slot);
-    const catalog::WeaponRecord* record =
-        weapon != nullptr ? weaponRecord(editor, weapon->refID) : nullptr;
+    const catalog::WeaponRecord* record = weaponRecord(editor, weapon);
     const bool isWeapon = weapon != nullptr;
     const bool rear = list.IsRearSlot(slot);
     const bool turret = list.IsTurretSlot(slot);
@@ -359,8 +351,7 @@ bool MoveToLocation(Editor& editor, int loc, int slot, int target) {
 bool AddAmmunition(Editor& editor, int loc, int slot) {
     return editor.perform("AddAmmunition", [&] {
         const model::WeaponEntry* weapon = slotWeapon(editor, loc, slot);
-        const catalog::WeaponRecord* record =
-            weapon != nullptr ? weaponRecord(editor, weapon->refID) : nullptr;
+        const catalog::WeaponRecord* record = weaponRecord(editor, weapon);
         if (record == nullptr || !catalog::usesAmmunition(*record)) {
             return Outcome::Refused;
         }
@@ -400,8 +391,7 @@ bool AddAmmunition(Editor& editor, int loc, int slot) {
 bool ShowSlotInfo(Editor& editor, int loc, int slot) {
     return editor.perform("ShowSlotInfo", [&] {
         const model::WeaponEntry* weapon = slotWeapon(editor, loc, slot);
-        const catalog::WeaponRecord* record =
-            weapon != nullptr ? weaponRecord(editor, weapon->refID) : nullptr;
+        const catalog::WeaponRecord* record = weaponRecord(editor, weapon);
         if (record == nullptr) {
             return Outcome::Refused;
         }

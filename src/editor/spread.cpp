@@ -54,9 +54,8 @@ void writeSpreadSlot(model::CritLocation& list, int slot, const std::string& tex
 
 std::optional<SpreadRequest> spreadRequest(const Editor& editor, int loc, int slot,
                                            std::int16_t weaponIndex) {
-    const model::WeaponEntry* weapon = findWeaponEntry(editor.mech(), weaponIndex);
-    const catalog::WeaponRecord* record =
-        weapon != nullptr ? weaponRecord(editor, weapon->refID) : nullptr;
+    const model::WeaponEntry* weapon = liveWeapon(editor.mech(), weaponIndex);
+    const catalog::WeaponRecord* record = weaponRecord(editor, weapon);
     if (record == nullptr || !record->spreadable || loc < 0 || loc >= model::kSlotLocations) {
         return std::nullopt;
     }
@@ -89,7 +88,7 @@ bool ApplySpread(Editor& editor, const SpreadRequest& request, const SpreadChoic
         const auto secondary = std::find_if(
             request.secondaries.begin(), request.secondaries.end(),
             [&](const SpreadLocation& s) { return s.location == choice.secondaryLocation; });
-        const model::WeaponEntry* weapon = findWeaponEntry(editor.mech(), request.weaponIndex);
+        const model::WeaponEntry* weapon = liveWeapon(editor.mech(), request.weaponIndex);
         const bool valid = secondary != request.secondaries.end() && weapon != nullptr &&
                            weapon->LocCount() == 0 && choice.primaryCount >= 1 &&
                            choice.primaryCount <= request.primaryMaximum &&

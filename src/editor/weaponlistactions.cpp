@@ -105,7 +105,7 @@ bool AddWeapons(Editor& editor, const std::vector<std::int16_t>& refIDs) {
 
 bool RemoveWeapon(Editor& editor, std::int16_t weaponIndex) {
     return editor.perform("RemoveWeapon", [&] {
-        const model::WeaponEntry* weapon = findWeaponEntry(editor.mech(), weaponIndex);
+        const model::WeaponEntry* weapon = liveWeapon(editor.mech(), weaponIndex);
         if (weapon == nullptr) {
             return Outcome::Refused;
         }

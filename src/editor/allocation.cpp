@@ -25,10 +25,6 @@ bool isDropTarget(const Editor& editor, int loc, int slot) {
     return list.validSlot(slot) && !list.IsLockedSlot(slot);
 }
 
-int slotNeed(const Editor& editor, const model::WeaponEntry& weapon) {
-    return std::max(weaponSlotNeed(editor, weapon.refID), 1);
-}
-
 // Places up to `limit` items of the row in `loc`, each in the first run of free slots from
 // the top; returns how many went.
 int placeInLocation(Editor& editor, int loc, std::string_view code, int limit) {
@@ -90,11 +86,6 @@ void followMoves(Editor& editor, int loc, const std::vector<model::SlotMove>& mo
     }
 }
 
-void finishSlotChange(Editor& editor) {
-    RefreshSelectedWeapons(editor);
-    UpdateAllTonnages(editor);
-}
-
 } // namespace
 
 WeaponDrop DropWeapon(Editor& editor, int loc, int slot, std::int16_t weaponIndex) {
@@ -108,10 +99,10 @@ WeaponDrop DropWeapon(Editor& editor, int loc, int slot, std::int16_t weaponInde
             editor.user().message(*refusal, kUnableToMountItem, app::MessageIcon::Critical);
             return Outcome::Refused;
         }
-        const int need = slotNeed(editor, *weapon);
+        const int need = weaponRunLength(editor, weapon->refID);
         if (roomFrom(editor.mech().critLocation(loc), slot, need) >= need) {
             placeWeapon(editor, loc, slot, weaponIndex);
-            finishSlotChange(editor);
+            finishAllocation(editor);
             drop.result = DropResult::Placed;
             return Outcome::Accepted;
         }
@@ -156,7 +147,7 @@ bool DropWeapons(Editor& editor, int loc, int slot,
                 editor.user().message(*refusal, kUnableToMountItem, app::MessageIcon::Critical);
                 return Outcome::Refused;
             }
-            const int need = slotNeed(editor, *weapon);
+            const int need = weaponRunLength(editor, weapon->refID);
             const model::CritLocation& list = editor.mech().critLocation(loc);
             for (int start = slot; start + need <= list.slotCount(); ++start) {
                 if (roomFrom(list, start, need) >= need && runAvoids(list, start, need, placed)) {
@@ -169,7 +160,7 @@ bool DropWeapons(Editor& editor, int loc, int slot,
         if (placed.empty()) {
             return Outcome::Refused;
         }
-        finishSlotChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }
@@ -188,7 +179,7 @@ bool DropItem(Editor& editor, int loc, int slot, std::string_view code) {
             return Outcome::Refused;
         }
         placeListItem(editor, loc, slot, code);
-        finishSlotChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }
@@ -212,7 +203,7 @@ bool AutoAllocate(Editor& editor, std::string_view code) {
         if (placed == 0) {
             return Outcome::Refused;
         }
-        finishSlotChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }
@@ -270,7 +261,7 @@ bool ApplyMultiAllocate(Editor& editor, const MultiAllocateRequest& request,
         if (placed == 0) {
             return Outcome::Refused;
         }
-        finishSlotChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }
@@ -288,7 +279,7 @@ bool ClearAllCrits(Editor& editor) {
                 }
             }
         }
-        finishSlotChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }
@@ -304,7 +295,7 @@ bool CompactCrits(Editor& editor) {
         for (int loc = 0; loc < model::kSlotLocations; ++loc) {
             followMoves(editor, loc, mech.critLocation(loc).Compact());
         }
-        finishSlotChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }
@@ -355,7 +346,7 @@ bool NormalizeCenterTorso(Editor& editor) {
             ct.SetSlot(caseSetting == catalog::kCaseII ? "CASE II" : "CASE", last, flags,
                        catalog::genItemIdentifier(catalog::cCASE, 1));
         }
-        finishSlotChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }
@@ -370,7 +361,7 @@ bool UnallocateByDoubleClick(Editor& editor, int loc, int slot) {
             return Outcome::Refused;
         }
         UnallocateSlot(editor, loc, slot);
-        finishSlotChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }

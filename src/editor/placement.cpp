@@ -110,6 +110,10 @@ bool locationTakesItem(const Editor& editor, std::string_view code, int loc) {
              (isArm(loc) || loc == catalog::kHead));
 }
 
+int weaponRunLength(const Editor& editor, int refID) {
+    return std::max(weaponSlotNeed(editor, refID), 1);
+}
+
 int firstFreeRun(const model::CritLocation& list, int from, int length) {
     int run = 0;
     for (int slot = std::max(from, 0); slot < list.slotCount(); ++slot) {
@@ -130,7 +134,7 @@ void placeWeapon(Editor& editor, int loc, int slot, std::int16_t weaponIndex) {
     const std::string text = weaponSlotText(editor, *weapon);
     const std::string itemID = std::to_string(weaponIndex);
     const int own = std::max<int>(record->critSlots, 1);
-    clearRun(editor, loc, slot, std::max(weaponSlotNeed(editor, weapon->refID), own));
+    clearRun(editor, loc, slot, std::max(weaponRunLength(editor, weapon->refID), own));
     model::CritLocation& list = editor.mech().critLocation(loc);
     for (int i = slot; i < slot + own; ++i) {
         list.PlaceItem(text, i, true, itemID);
@@ -153,6 +157,14 @@ void placeListItem(Editor& editor, int loc, int slot, std::string_view code) {
     // Taken first: clearing the run may put another item of the same code back on the row.
     editor.items().take(code);
     placeGeneralItem(editor, loc, slot, size, code, text);
+}
+
+void finishAllocation(Editor& editor) {
+    if (editor.ammoForCurrentWeapons()) {
+        RefreshWeapons(editor);
+    }
+    RefreshSelectedWeapons(editor);
+    UpdateAllTonnages(editor);
 }
 
 } // namespace fpw::editor

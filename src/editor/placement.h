@@ -37,6 +37,9 @@ bool locationTakesItem(const Editor& editor, std::string_view code, int loc);
 // Whether the slot list of `loc` takes anything on an armless design.
 bool locationInUse(const Editor& editor, int loc);
 
+// The run a weapon takes when placed whole: its slot need with its Artemis slots, at least one.
+int weaponRunLength(const Editor& editor, int refID);
+
 // The first slot from `from` that starts `length` free slots in a row, or -1.
 int firstFreeRun(const model::CritLocation& list, int from, int length);
 
@@ -47,5 +50,9 @@ void placeWeapon(Editor& editor, int loc, int slot, std::int16_t weaponIndex);
 // Writes one item of an unallocated items row into `loc` from `slot` (the run cleared first)
 // and takes it from its row. The caller has checked the room.
 void placeListItem(Editor& editor, int loc, int slot, std::string_view code);
+
+// Ends every accepted allocation action: the weapon lists (with the ammunition offered, when
+// it follows the design's weapons) and the central refresh.
+void finishAllocation(Editor& editor);
 
 } // namespace fpw::editor

@@ -88,11 +88,6 @@ bool movableItem(const Editor& editor, int loc, int slot) {
     return list.IsOccupied(slot) && !list.IsLockedSlot(slot);
 }
 
-void finishSlotChange(Editor& editor) {
-    RefreshSelectedWeapons(editor);
-    UpdateAllTonnages(editor);
-}
-
 // Rewrites every slot of the weapon with its text and mounting as the weapon list has them.
 void redrawWeaponSlots(Editor& editor, std::int16_t weaponIndex) {
     const model::WeaponEntry* weapon = liveWeapon(editor.mech(), weaponIndex);
@@ -296,7 +291,7 @@ bool ToggleRearMount(Editor& editor, int loc, int slot) {
         }
         setMounting(editor, weapon->weaponIndex, &model::WeaponEntry::rearMounted,
                     !weapon->rearMounted);
-        finishSlotChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }
@@ -310,7 +305,7 @@ bool ToggleTurretMount(Editor& editor, int loc, int slot) {
         }
         setMounting(editor, weapon->weaponIndex, &model::WeaponEntry::turretMounted,
                     !weapon->turretMounted);
-        finishSlotChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }
@@ -325,7 +320,7 @@ bool MoveToLocation(Editor& editor, int loc, int slot, int target) {
         const model::CritLocation& destination = editor.mech().critLocation(target);
         if (const model::WeaponEntry* weapon = slotWeapon(editor, loc, slot)) {
             const std::int16_t weaponIndex = weapon->weaponIndex;
-            const int need = std::max(weaponSlotNeed(editor, weapon->refID), 1);
+            const int need = weaponRunLength(editor, weapon->refID);
             UnallocateSlot(editor, loc, slot);
             const int start = firstFreeRun(destination, 0, need);
             if (start >= 0) {
@@ -343,7 +338,7 @@ bool MoveToLocation(Editor& editor, int loc, int slot, int target) {
                 placeGeneralItem(editor, target, start, size, code, text);
             }
         }
-        finishSlotChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }
@@ -383,7 +378,7 @@ bool AddAmmunition(Editor& editor, int loc, int slot) {
         for (int i = 0; i < *tons; ++i) {
             editor.mech().AddWeapon(ammoID, i + 1 == *tons);
         }
-        finishSlotChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }
@@ -429,7 +424,7 @@ bool RemoveAllOfSlotItem(Editor& editor, int loc, int slot) {
                 }
             }
         }
-        finishSlotChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }
@@ -454,7 +449,7 @@ bool ClearLocation(Editor& editor, int loc) {
                 UnallocateSlot(editor, loc, slot);
             }
         }
-        finishSlotChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }

@@ -127,8 +127,7 @@ bool ApplySpread(Editor& editor, const SpreadRequest& request, const SpreadChoic
         mech.currentWeapon().spread = true;
         mech.UpdateGlobalWeaponIdx(request.weaponIndex);
         CheckArtemisLoc(editor, request.primaryLocation);
-        RefreshSelectedWeapons(editor);
-        UpdateAllTonnages(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }

@@ -57,15 +57,6 @@ void removeFromDesign(Editor& editor, const model::WeaponEntry& weapon) {
     }
 }
 
-// The lists that show the weapon list, and the refresh that ends every accepted action.
-void finishWeaponListChange(Editor& editor) {
-    if (editor.ammoForCurrentWeapons()) {
-        RefreshWeapons(editor); // the ammunition offered follows the design's weapons
-    }
-    RefreshSelectedWeapons(editor);
-    UpdateAllTonnages(editor);
-}
-
 void showBaseWeaponRefusal(Editor& editor) {
     editor.user().message(
         "You can not remove that weapon since it is part of the base omni configuration.",
@@ -98,7 +89,7 @@ bool AddWeapons(Editor& editor, const std::vector<std::int16_t>& refIDs) {
         if (added == 0) {
             return Outcome::Refused;
         }
-        finishWeaponListChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }
@@ -114,7 +105,7 @@ bool RemoveWeapon(Editor& editor, std::int16_t weaponIndex) {
             return Outcome::Refused;
         }
         removeFromDesign(editor, model::WeaponEntry(*weapon));
-        finishWeaponListChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }
@@ -134,7 +125,7 @@ bool ClearEquipment(Editor& editor) {
         for (const model::WeaponEntry& weapon : doomed) {
             removeFromDesign(editor, weapon);
         }
-        finishWeaponListChange(editor);
+        finishAllocation(editor);
         return Outcome::Accepted;
     });
 }

@@ -79,7 +79,7 @@ bool movableTo(const Editor& editor, int loc, int slot, int target) {
     return locationTakesItem(editor, editor.mech().critLocation(loc).SlotBaseCode(slot), target);
 }
 
-// Free, locked or not the slot of a live item: nothing for the operation to work on.
+// An occupied slot the player may change: neither free nor a fixed or locked base entry.
 bool movableItem(const Editor& editor, int loc, int slot) {
     if (!validSlot(editor, loc, slot)) {
         return false;

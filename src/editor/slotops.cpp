@@ -10,6 +10,24 @@
 
 namespace fpw::editor {
 
+std::optional<std::int16_t> weaponIndexOf(std::string_view itemID) {
+    std::int16_t value = 0;
+    const auto [end, error] = std::from_chars(itemID.data(), itemID.data() + itemID.size(), value);
+    if (error != std::errc() || end != itemID.data() + itemID.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+const model::WeaponEntry* liveWeapon(const model::Mech& mech, std::int16_t weaponIndex) {
+    for (const model::WeaponEntry& weapon : mech.weapons()) {
+        if (!weapon.isFree() && weapon.weaponIndex == weaponIndex) {
+            return &weapon;
+        }
+    }
+    return nullptr;
+}
+
 namespace {
 
 // The Artemis item codes of a launcher's family under the design's setting; empty when the
@@ -35,24 +53,6 @@ std::string_view artemisCodeFor(const Editor& editor, std::int16_t refID) {
 }
 
 } // namespace
-
-std::optional<std::int16_t> weaponIndexOf(std::string_view itemID) {
-    std::int16_t value = 0;
-    const auto [end, error] = std::from_chars(itemID.data(), itemID.data() + itemID.size(), value);
-    if (error != std::errc() || end != itemID.data() + itemID.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-const model::WeaponEntry* liveWeapon(const model::Mech& mech, std::int16_t weaponIndex) {
-    for (const model::WeaponEntry& weapon : mech.weapons()) {
-        if (!weapon.isFree() && weapon.weaponIndex == weaponIndex) {
-            return &weapon;
-        }
-    }
-    return nullptr;
-}
 
 void UnallocateSlot(Editor& editor, int loc, int slot) {
     const model::CritLocation& list = editor.mech().critLocation(loc);

@@ -20,9 +20,9 @@ namespace fpw::editor {
 
 class Editor;
 
-// The weapon instance number a slot identifier names; nothing for a general item's identifier.
+// The weapon instance number a slot's identifier names; nothing for a general item or "-1".
 std::optional<std::int16_t> weaponIndexOf(std::string_view itemID);
-// The live weapon entry with this instance number, or nullptr.
+// The live entry of the design's weapon list with that instance number; nullptr when none.
 const model::WeaponEntry* liveWeapon(const model::Mech& mech, std::int16_t weaponIndex);
 
 // Unallocates the item in a slot: a weapon goes back to the unallocated weapons, a general

@@ -376,7 +376,7 @@ bool AddAmmunition(Editor& editor, int loc, int slot) {
             return Outcome::Refused;
         }
         for (int i = 0; i < *tons; ++i) {
-            editor.mech().AddWeapon(ammoID, i + 1 == *tons);
+            editor.mech().AddWeapon(ammoID);
         }
         finishAllocation(editor);
         return Outcome::Accepted;

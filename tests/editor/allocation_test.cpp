@@ -145,19 +145,19 @@ TEST_F(AllocationTest, ASpreadAsksForTheSplitAndAppliesOnlyAMatchingTotal) {
     EXPECT_EQ(shipped.user.beeps, 2);
     expectUnchanged(before);
 
-    ASSERT_TRUE(ApplySpread(editor, request, {8, kCenterTorso, 2}));
+    ASSERT_TRUE(ApplySpread(editor, request, {7, kRightArm, 3}));
     const std::string id = std::to_string(ac20);
-    EXPECT_EQ(ids(kRightTorso)[4], id);
-    EXPECT_EQ(ids(kRightTorso)[11], id);
-    EXPECT_EQ(ids(kCenterTorso)[10], id);
-    EXPECT_EQ(ids(kCenterTorso)[11], id);
-    EXPECT_TRUE(list(kCenterTorso).IsSpreadSlot(10));
+    EXPECT_EQ(ids(kRightTorso),
+              (std::vector<std::string>{"", "", "", "", id, id, id, id, id, id, id, ""}));
+    EXPECT_EQ(ids(kRightArm),
+              (std::vector<std::string>{"-1", "-1", "-1", "-1", id, id, id, "", "", "", "", ""}));
+    EXPECT_TRUE(list(kRightArm).IsSpreadSlot(6));
     EXPECT_TRUE(list(kRightTorso).IsSpreadSlot(4));
     const model::WeaponEntry& weapon = editor.mech().weapons().back();
-    EXPECT_EQ(weapon.locations, (std::vector<std::int16_t>{kRightTorso, kCenterTorso}));
+    EXPECT_EQ(weapon.locations, (std::vector<std::int16_t>{kRightTorso, kRightArm}));
     EXPECT_EQ(weapon.startCrit, 4);
     // Unallocating either part frees both locations.
-    ASSERT_TRUE(UnallocateByDoubleClick(editor, kCenterTorso, 11));
+    ASSERT_TRUE(UnallocateByDoubleClick(editor, kRightArm, 5));
     EXPECT_EQ(ids(kRightTorso)[4], "");
     EXPECT_EQ(editor.unallocatedWeapons().size(), 1u);
 }
@@ -175,11 +175,11 @@ TEST_F(AllocationTest, SeveralWeaponsGoOneAfterAnotherFromTheDropSlot) {
     const std::int16_t b = add(kLargeLaser);
     const std::int16_t c = add(kLRM20);
     editor.items().add(std::string(cHS), 1, "Heat Sink", 1);
-    ASSERT_TRUE(DropItem(editor, kLeftTorso, 3, cHS));
-    ASSERT_TRUE(DropWeapons(editor, kLeftTorso, 2, {a, b, c}));
+    ASSERT_TRUE(DropItem(editor, kLeftTorso, 5, cHS));
+    ASSERT_TRUE(DropWeapons(editor, kLeftTorso, 4, {a, b, c}));
     const std::string A = std::to_string(a), B = std::to_string(b), C = std::to_string(c);
     // The heat sink in the way goes back to its list; each weapon avoids the ones before it.
-    EXPECT_EQ(ids(kLeftTorso), (std::vector<std::string>{"", "", A, B, B, C, C, C, C, C, "", ""}));
+    EXPECT_EQ(ids(kLeftTorso), (std::vector<std::string>{"", "", "", "", A, B, B, C, C, C, C, C}));
     EXPECT_EQ(editor.items().count(cHS), 1);
     EXPECT_TRUE(editor.unallocatedWeapons().empty());
 }

@@ -192,6 +192,10 @@ TEST_F(SlotMenuTest, AFixedTargetingComputerRefusesAWeaponThatWouldEnlargeIt) {
         m.setMechType(kOmniMech);
         m.setTargSysType(targeting::kTargetingComputer);
     });
+    // Until the base is locked the computer grows with the weapons.
+    const std::int16_t extra = add(kLargeLaser);
+    EXPECT_TRUE(shipped.user.messages.empty());
+    ASSERT_TRUE(RemoveWeapon(editor, extra));
     ASSERT_TRUE(DropItem(editor, kLeftTorso, 0, cTS));
     setUp([](model::Mech& m) { ASSERT_TRUE(m.LockBaseOmni()); });
     const EditorState before = snapshot();

@@ -1,4 +1,7 @@
+#include <algorithm>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "catalog/locations.h"
 #include "editor/allocation.h"
@@ -210,9 +213,9 @@ void registerAllocationVerbs(VerbTable& table) {
     table.add({"clear-equipment", 0, 0, "clear-equipment",
                [](Session& s, const std::vector<std::string>&) { ClearEquipment(s.editor); }});
     table.add({"drop", 3, 3,
-               "drop NAME LOC SLOT (a spread dialog takes the next answer: \"LOC COUNT\" puts "
-               "COUNT slots there and the rest in LOC of the drop, \"PRIMARY LOC COUNT\" sets "
-               "both, cancel closes it)",
+               "drop NAME LOC SLOT (a spread dialog takes the next queued answer: \"LOC COUNT\" "
+               "puts COUNT slots in LOC and the rest from the drop slot, \"PRIMARY LOC COUNT\" "
+               "sets both counts, cancel closes it)",
                drop});
     table.add({"drop-several", 3, 99, "drop-several LOC SLOT NAME NAME...", dropSeveral});
     table.add({"autoallocate", 1, 1, "autoallocate NAME",

@@ -24,7 +24,6 @@ struct AllocationVerbs : AllocationTest {
 };
 
 TEST_F(AllocationVerbs, DropSpreadAndPopUpByTheirShownNames) {
-    editor.items().add(std::string(cHS), 3, "Heat Sink", 1);
     user.answers = {"CT 2"};
     ASSERT_TRUE(run("add \"Medium Laser\" 2\n"
                     "add AC/20\n"
@@ -36,7 +35,7 @@ TEST_F(AllocationVerbs, DropSpreadAndPopUpByTheirShownNames) {
                     "unallocate RT 12\n"))
         << errors.str();
     EXPECT_EQ(out.str(), "spread: AC/20: 10 slots, RT (8), then RA (8), CT (2)\n"
-                         "multiallocate: Heat Sink: 2 of 2\n");
+                         "multiallocate: Heat Sink: 2 of 9\n");
     EXPECT_EQ(ids(kHead)[3], "cHS1");
     EXPECT_EQ(ids(kLeftArm)[5], "cHS2");
     EXPECT_EQ(list(kLeftLeg).SlotText(4), "Medium Laser");

@@ -57,7 +57,6 @@ TEST_F(SlotMenuTest, OffersTheEntriesOfEachKindOfSlot) {
     const std::int16_t ac20 = add(kAC20);
     const WeaponDrop spread = DropWeapon(editor, kRightTorso, 4, ac20);
     ASSERT_TRUE(ApplySpread(editor, *spread.spread, {8, kCenterTorso, 2}));
-    editor.items().add(std::string(cHS), 1, "Heat Sink", 1);
     ASSERT_TRUE(DropItem(editor, kHead, 3, cHS));
 
     std::string text;
@@ -112,12 +111,12 @@ TEST_F(SlotMenuTest, MovingTakesTheFirstFreeRunOrLeavesTheItemUnallocated) {
     ASSERT_TRUE(MoveToLocation(editor, kRightTorso, 6, kLeftTorso));
     EXPECT_EQ(ids(kLeftTorso)[0], std::to_string(laser));
     EXPECT_EQ(editor.mech().weapons().back().GetLoc(0), kLeftTorso);
-    editor.items().add(std::string(cHS), 1, "Heat Sink", 1);
+    const int heatSinks = editor.items().count(cHS);
     ASSERT_TRUE(DropItem(editor, kLeftTorso, 4, cHS));
     // The head's one free slot is taken, so the heat sink finds no room there.
     drop(kMediumLaser, kHead, 3);
     ASSERT_TRUE(MoveToLocation(editor, kLeftTorso, 4, kHead));
-    EXPECT_EQ(editor.items().count(cHS), 1);
+    EXPECT_EQ(editor.items().count(cHS), heatSinks);
     EXPECT_EQ(ids(kLeftTorso)[4], "");
 }
 

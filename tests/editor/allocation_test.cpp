@@ -76,7 +76,9 @@ struct MountCase {
     std::int16_t mechType;
     std::int16_t refID;
     int loc;
-    const char* refusal; // nullptr: accepted
+    const char* refusal;  // nullptr: accepted
+    bool lowerArm = true; // the arm actuators of both arms
+    bool hand = true;
 };
 
 class MountRules : public AllocationTest, public ::testing::WithParamInterface<MountCase> {};
@@ -86,6 +88,10 @@ TEST_P(MountRules, RefuseWithTheirMessageOrPlace) {
     setUp([&](model::Mech& m) {
         m.setTechLevel(3);
         m.setMechType(c.mechType);
+        for (const bool right : {false, true}) {
+            (m.*(right ? &model::Mech::SetRAActuator : &model::Mech::SetLAActuator))(2, c.lowerArm);
+            (m.*(right ? &model::Mech::SetRAActuator : &model::Mech::SetLAActuator))(3, c.hand);
+        }
         m.LayDefaultSlots();
     });
     const std::int16_t weapon = add(c.refID);
@@ -112,6 +118,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "Unable to mount the PPC due to the actuators that are installed. On an "
                   "omni-mech, you may not have lower or hand actuators in an arm that mounts a "
                   "PPC, Gauss Rifle or Autocannon."},
+        MountCase{"OmniPPCInArmWithAHandAlone", kOmniMech, 3, kRightArm,
+                  "Unable to mount the PPC due to the actuators that are installed. On an "
+                  "omni-mech, you may not have lower or hand actuators in an arm that mounts a "
+                  "PPC, Gauss Rifle or Autocannon.",
+                  false, true},
+        MountCase{"OmniPPCInArmWithoutLowerAndHand", kOmniMech, 3, kLeftArm, nullptr, false, false},
         MountCase{"BipedPPCInArm", kBiped, 3, kLeftArm, nullptr},
         MountCase{"OmniLaserInArm", kOmniMech, 2, kRightArm, nullptr},
         MountCase{"APodInTorso", kBiped, 366, kLeftTorso,
@@ -199,6 +211,7 @@ TEST_F(AllocationTest, SeveralWeaponsWithASpreadableOneAreRefused) {
 }
 
 TEST_F(AllocationTest, JumpJetsStayOutOfTheArmsAndHeadOfABiped) {
+    EXPECT_FALSE(AutoAllocate(editor, cJJ)) << "the new design has no jump jets";
     editor.items().add(std::string(cJJ), 12, "Jump Jet", 1);
     const EditorState before = snapshot();
     EXPECT_FALSE(DropItem(editor, kLeftArm, 5, cJJ));
@@ -234,6 +247,7 @@ TEST_F(AllocationTest, AutoAllocateLeavesWhatFindsNoRunOnItsRow) {
 }
 
 TEST_F(AllocationTest, MultiAllocateOffersEachLocationsRoomAndPlacesTheCounts) {
+    EXPECT_FALSE(multiAllocateRequest(editor, cJJ)) << "no row, no dialog";
     // The new design's ten heat sinks.
     const std::optional<MultiAllocateRequest> request = multiAllocateRequest(editor, cHS);
     ASSERT_TRUE(request);

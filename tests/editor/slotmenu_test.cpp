@@ -35,7 +35,7 @@ struct SlotMenuTest : AllocationTest {
             }
             out << entry.caption << (entry.enabled ? "" : " (disabled)") << "\n";
             for (const SlotMenuEntry& place : entry.submenu) {
-                out << "    > " << place.caption << "\n";
+                out << "    > " << place.caption << (place.enabled ? "" : " (disabled)") << "\n";
             }
         }
         return out.str();
@@ -113,11 +113,15 @@ TEST_F(SlotMenuTest, MovingTakesTheFirstFreeRunOrLeavesTheItemUnallocated) {
     EXPECT_EQ(editor.mech().weapons().back().GetLoc(0), kLeftTorso);
     const int heatSinks = editor.items().count(cHS);
     ASSERT_TRUE(DropItem(editor, kLeftTorso, 4, cHS));
+    ASSERT_TRUE(MoveToLocation(editor, kLeftTorso, 4, kRightTorso));
+    EXPECT_EQ(ids(kRightTorso)[0], "cHS1");
+    ASSERT_TRUE(MoveToLocation(editor, kRightTorso, 0, kLeftTorso));
+    EXPECT_EQ(ids(kLeftTorso)[2], "cHS1") << "below the large laser";
     // The head's one free slot is taken, so the heat sink finds no room there.
     drop(kMediumLaser, kHead, 3);
-    ASSERT_TRUE(MoveToLocation(editor, kLeftTorso, 4, kHead));
+    ASSERT_TRUE(MoveToLocation(editor, kLeftTorso, 2, kHead));
     EXPECT_EQ(editor.items().count(cHS), heatSinks);
-    EXPECT_EQ(ids(kLeftTorso)[4], "");
+    EXPECT_EQ(ids(kLeftTorso)[2], "");
 }
 
 TEST_F(SlotMenuTest, AddingAmmunitionAsksForAWholeNumberOfTonsUntilItGetsOne) {

@@ -55,8 +55,8 @@ std::string itemCode(const Editor& editor, std::string_view name) {
 std::string slotList(const SpreadRequest& request) {
     std::string text;
     for (const SpreadLocation& s : request.secondaries) {
-        text += (text.empty() ? "" : ", ") + catalog::locationAbbreviation(s.location) + " (" +
-                std::to_string(s.maximum) + ")";
+        text += (text.empty() ? "" : ", ") + catalog::locationAbbreviation(s.location) + " up to " +
+                std::to_string(s.maximum);
     }
     return text;
 }
@@ -64,9 +64,9 @@ std::string slotList(const SpreadRequest& request) {
 // The spread dialog answered from the queue: "LOC COUNT" (the rest in the primary location),
 // "PRIMARY LOC COUNT", or "cancel".
 void answerSpread(Session& session, const SpreadRequest& request) {
-    session.out << "spread: " << request.weaponName << ": " << request.need << " slots, "
-                << catalog::locationAbbreviation(request.primaryLocation) << " ("
-                << request.primaryMaximum << "), then " << slotList(request) << "\n";
+    session.out << "spread: " << request.weaponName << ": " << request.need << " slots; "
+                << catalog::locationAbbreviation(request.primaryLocation) << " up to "
+                << request.primaryMaximum << "; into " << slotList(request) << "\n";
     if (session.user.answers.empty()) {
         throw ScriptError("no answer queued for the spread dialog of " +
                           quoted(request.weaponName));
@@ -111,7 +111,6 @@ void drop(Session& session, const std::vector<std::string>& args) {
 
 void dropSeveral(Session& session, const std::vector<std::string>& args) {
     std::vector<std::int16_t> weaponIndexes;
-    std::vector<std::string> taken;
     for (std::size_t i = 2; i < args.size(); ++i) {
         // The same name twice selects two rows of that weapon.
         const std::vector<WeaponRow>& rows = session.editor.unallocatedWeapons();

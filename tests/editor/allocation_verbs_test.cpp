@@ -34,7 +34,7 @@ TEST_F(AllocationVerbs, DropSpreadAndPopUpByTheirShownNames) {
                     "popup LT 1 \"Move To\" \"Left Leg\"\n"
                     "unallocate RT 12\n"))
         << errors.str();
-    EXPECT_EQ(out.str(), "spread: AC/20: 10 slots, RT (8), then RA (8), CT (2)\n"
+    EXPECT_EQ(out.str(), "spread: AC/20: 10 slots; RT up to 8; into RA up to 8, CT up to 2\n"
                          "multiallocate: Heat Sink: 2 of 9\n");
     EXPECT_EQ(ids(kHead)[3], "cHS1");
     EXPECT_EQ(ids(kLeftArm)[5], "cHS2");

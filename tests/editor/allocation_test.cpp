@@ -210,7 +210,7 @@ TEST_F(AllocationTest, SeveralWeaponsWithASpreadableOneAreRefused) {
     EXPECT_EQ(shipped.user.messages.back().icon, app::MessageIcon::Information);
 }
 
-TEST_F(AllocationTest, JumpJetsStayOutOfTheArmsAndHeadOfABiped) {
+TEST_F(AllocationTest, JumpJetsStayOutOfTheArmsAndHeadOfABipedAndNothingGoesIntoMissingArms) {
     EXPECT_FALSE(AutoAllocate(editor, cJJ)) << "the new design has no jump jets";
     editor.items().add(std::string(cJJ), 12, "Jump Jet", 1);
     const EditorState before = snapshot();
@@ -219,10 +219,19 @@ TEST_F(AllocationTest, JumpJetsStayOutOfTheArmsAndHeadOfABiped) {
     EXPECT_FALSE(acceptsItemDrop(editor, kRightArm, cJJ));
     expectUnchanged(before);
     ASSERT_TRUE(AutoAllocate(editor, cJJ));
-    // Left torso 12, then the legs take none before the torso is full: all twelve there.
+    // The left arm is passed over; the left torso, next in order, takes all twelve.
     EXPECT_EQ(list(kLeftTorso).FreeSlotCount(), 0);
     EXPECT_EQ(list(kLeftArm).FreeSlotCount(), 8);
     EXPECT_EQ(list(kHead).FreeSlotCount(), 1);
+
+    setUp([](model::Mech& m) { m.setMechType(kQuad); });
+    EXPECT_TRUE(acceptsItemDrop(editor, kRightArm, cJJ)) << "a quad's front leg";
+    setUp([](model::Mech& m) {
+        m.setMechType(kBiped);
+        m.setArmless(true);
+    });
+    EXPECT_FALSE(acceptsItemDrop(editor, kRightArm, cHS)) << "an armless design's arm";
+    EXPECT_TRUE(acceptsItemDrop(editor, kRightLeg, cHS));
 }
 
 TEST_F(AllocationTest, AutoAllocateLeavesWhatFindsNoRunOnItsRow) {

@@ -270,6 +270,7 @@ TEST_F(AllocationTest, MultiAllocateOffersEachLocationsRoomAndPlacesTheCounts) {
     EXPECT_EQ(request->locations[kCenterTorso].maximum, 2);
     EXPECT_EQ(request->locations[kLeftTorso].maximum, 10); // capped at the row's count
     EXPECT_EQ(multiAllocateTotal(*request, 0), "0 of 10");
+    EXPECT_EQ(autoAllocateCaption(*editor.items().find(cHS)), "Auto-Allocate Heat Sink (10)");
 
     const EditorState before = snapshot();
     std::vector<int> counts(8, 0);

@@ -7,6 +7,7 @@
 #include "catalog/locations.h"
 #include "editor/allocation.h"
 #include "editor/allocationkit.h"
+#include "editor/slotmenu.h"
 #include "model/mech.h"
 
 namespace fpw::editor {
@@ -169,6 +170,7 @@ TEST_F(AllocationTest, ASpreadAsksForTheSplitAndAppliesOnlyAMatchingTotal) {
     const model::WeaponEntry& weapon = editor.mech().weapons().back();
     EXPECT_EQ(weapon.locations, (std::vector<std::int16_t>{kRightTorso, kRightArm}));
     EXPECT_EQ(weapon.startCrit, 4);
+    EXPECT_FALSE(MoveToLocation(editor, kRightArm, 5, kLeftTorso)) << "a spread weapon stays";
     // Unallocating either part frees both locations.
     ASSERT_TRUE(UnallocateByDoubleClick(editor, kRightArm, 5));
     EXPECT_EQ(ids(kRightTorso)[4], "");
@@ -231,6 +233,8 @@ TEST_F(AllocationTest, JumpJetsStayOutOfTheArmsAndHeadOfABipedAndNothingGoesInto
         m.setArmless(true);
     });
     EXPECT_FALSE(acceptsItemDrop(editor, kRightArm, cHS)) << "an armless design's arm";
+    const std::int16_t laser = add(kMediumLaser);
+    EXPECT_EQ(DropWeapon(editor, kRightArm, 5, laser).result, DropResult::Refused);
     EXPECT_TRUE(acceptsItemDrop(editor, kRightLeg, cHS));
 }
 

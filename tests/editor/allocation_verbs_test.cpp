@@ -46,6 +46,9 @@ TEST_F(AllocationVerbs, DropSpreadAndPopUpByTheirShownNames) {
     shipped.user.yesNoAnswers = {true};
     ASSERT_TRUE(run("clear-all\n"));
     EXPECT_EQ(editor.unallocatedWeapons().size(), 3u);
+    // The same name twice selects both rows of that weapon.
+    ASSERT_TRUE(run("drop-several RT 1 \"Medium Laser\" \"Medium Laser\"\n"));
+    EXPECT_EQ(editor.unallocatedWeapons().size(), 1u);
 }
 
 TEST_F(AllocationVerbs, UnknownNamesAndEntriesStopTheScriptOnTheirLine) {

@@ -69,15 +69,20 @@ std::optional<SpreadRequest> spreadRequest(const Editor& editor, int loc, int sl
     request.primaryMaximum = roomFrom(mech.critLocation(loc), slot, request.need);
     request.text = spreadText(request.need);
     const auto neighbours = catalog::gGetSpreadLocations(loc);
-    for (int other = 0; other < model::kSlotLocations; ++other) {
-        if (other == loc || !neighbours[static_cast<std::size_t>(other)] ||
+    // A quad's front legs are legs: a weapon spreads neither from them nor into them.
+    const bool quad = mech.mechType() == catalog::kQuad;
+    const auto isFrontLeg = [&](int l) {
+        return quad && (l == catalog::kLeftArm || l == catalog::kRightArm);
+    };
+    for (int other = 0; other < model::kSlotLocations && !isFrontLeg(loc); ++other) {
+        if (other == loc || !neighbours[static_cast<std::size_t>(other)] || isFrontLeg(other) ||
             !locationInUse(editor, other) || weaponMountRefusal(editor, other, weapon->refID)) {
             continue;
         }
         const int maximum = secondaryRun(mech.critLocation(other)).length;
         if (maximum > 0 && request.primaryMaximum + maximum >= request.need) {
-            request.secondaries.push_back(SpreadLocation{
-                other, catalog::locationName(other, mech.mechType() == catalog::kQuad), maximum});
+            request.secondaries.push_back(
+                SpreadLocation{other, catalog::locationName(other, quad), maximum});
         }
     }
     return request;

@@ -183,6 +183,16 @@ TEST_F(AllocationTest, SpreadingFromALegOffersNoLocation) {
     EXPECT_EQ(DropWeapon(editor, kLeftLeg, 4, ac20).result, DropResult::Refused);
     expectRefusedWith(before, "No room to spread",
                       "There are no valid locations for this weapon to spread into.");
+    // A quad's front legs are legs too, whichever side of the spread they would be.
+    setUp([](model::Mech& m) {
+        m.setMechType(kQuad);
+        m.LayDefaultSlots();
+    });
+    EXPECT_TRUE(spreadRequest(editor, kLeftArm, 4, ac20)->secondaries.empty());
+    const std::vector<SpreadLocation> intoTorso =
+        spreadRequest(editor, kLeftTorso, 4, ac20)->secondaries;
+    ASSERT_EQ(intoTorso.size(), 1u);
+    EXPECT_EQ(intoTorso[0].location, kCenterTorso);
 }
 
 TEST_F(AllocationTest, SeveralWeaponsGoOneAfterAnotherFromTheDropSlot) {

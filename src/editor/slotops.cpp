@@ -10,8 +10,6 @@
 
 namespace fpw::editor {
 
-namespace {
-
 std::optional<std::int16_t> weaponIndexOf(std::string_view itemID) {
     std::int16_t value = 0;
     const auto [end, error] = std::from_chars(itemID.data(), itemID.data() + itemID.size(), value);
@@ -29,6 +27,8 @@ const model::WeaponEntry* liveWeapon(const model::Mech& mech, std::int16_t weapo
     }
     return nullptr;
 }
+
+namespace {
 
 // The Artemis item codes of a launcher's family under the design's setting; empty when the
 // launcher takes none.

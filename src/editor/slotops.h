@@ -4,6 +4,8 @@
 // removes it itself.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,11 +13,17 @@
 
 namespace fpw::model {
 class CritLocation;
-}
+class Mech;
+} // namespace fpw::model
 
 namespace fpw::editor {
 
 class Editor;
+
+// The weapon instance number a slot's identifier names; nothing for a general item or "-1".
+std::optional<std::int16_t> weaponIndexOf(std::string_view itemID);
+// The live entry of the design's weapon list with that instance number; nullptr when none.
+const model::WeaponEntry* liveWeapon(const model::Mech& mech, std::int16_t weaponIndex);
 
 // Unallocates the item in a slot: a weapon goes back to the unallocated weapons, a general
 // item to the unallocated items. A free slot is left alone.

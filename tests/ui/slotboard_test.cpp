@@ -9,6 +9,7 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QTest>
 
@@ -16,12 +17,15 @@
 
 #include "catalog/equipment.h"
 #include "catalog/locations.h"
+#include "editor/allocation.h"
 #include "editor/components.h"
+#include "editor/slotmenu.h"
 #include "editor/weaponlistactions.h"
 #include "shippedprogram.h"
 #include "ui/services/settingscolor.h"
 #include "ui/slotboard/slotdrag.h"
 #include "ui/slotboard/slotlistview.h"
+#include "ui/slotboard/unallocatedlists.h"
 
 namespace fpw::ui {
 namespace {
@@ -179,6 +183,103 @@ TEST_F(SlotBoardTest, ForeignDragDataIsNoDrop) {
     EXPECT_TRUE(editor().document() == before);
     const std::unique_ptr<QMimeData> empty(weaponDragData({}));
     EXPECT_FALSE(readSlotDrag(empty.get()));
+}
+
+// The menu shows each entry of the editor's model: caption, visibility, enabled state, and
+// the move-to sub-menu with its locations.
+void expectMenuShows(const QMenu& menu, const std::vector<editor::SlotMenuEntry>& entries) {
+    const QList<QAction*> actions = menu.actions();
+    ASSERT_EQ(actions.size(), static_cast<qsizetype>(entries.size()));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const QAction* action = actions[static_cast<qsizetype>(i)];
+        SCOPED_TRACE(entries[i].caption);
+        EXPECT_EQ(action->text().toStdString(), entries[i].caption);
+        EXPECT_EQ(action->isVisible(), entries[i].visible);
+        // A hidden action counts as disabled in Qt: only a shown entry's state can be seen.
+        if (entries[i].visible) {
+            EXPECT_EQ(action->isEnabled(), entries[i].enabled);
+        }
+        if (!entries[i].submenu.empty()) {
+            ASSERT_NE(action->menu(), nullptr);
+            expectMenuShows(*action->menu(), entries[i].submenu);
+        }
+    }
+}
+
+QAction* findAction(const QMenu& menu, const QString& caption) {
+    for (QAction* action : menu.actions()) {
+        if (action->text() == caption) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(SlotBoardTest, SlotMenuOffersTheEditorsEntriesAndRunsThem) {
+    const std::int16_t laser = addWeapon("Medium Laser");
+    ASSERT_TRUE(dragAndDrop(catalog::kLeftTorso, 0, weaponDragData({laser})));
+    SlotListView* torso = board->list(catalog::kLeftTorso);
+    SlotListView* arm = board->list(catalog::kLeftArm);
+    // A placed weapon, a fixed entry and a free slot.
+    for (const auto& [list, slot] : {std::pair{torso, 0}, std::pair{arm, 0}, std::pair{torso, 4}}) {
+        expectMenuShows(*list->slotMenu(slot), editor::slotMenu(editor(), list->location(), slot));
+    }
+    const std::unique_ptr<QMenu> menu = torso->slotMenu(0);
+    QAction* move = findAction(*menu, "Move To");
+    ASSERT_NE(move, nullptr);
+    ASSERT_NE(move->menu(), nullptr);
+    QAction* rightTorso = findAction(*move->menu(), "Right Torso");
+    ASSERT_NE(rightTorso, nullptr);
+    const editor::EditorDocument before = editor().document();
+
+    rightTorso->trigger();
+
+    EXPECT_FALSE(editor().mech().critLocation(catalog::kLeftTorso).IsOccupied(0));
+    EXPECT_EQ(board->list(catalog::kRightTorso)->item(0)->text(), "Medium Laser");
+    window->findChild<QAction*>("undoAction")->trigger();
+    EXPECT_TRUE(editor().document() == before);
+    EXPECT_EQ(torso->item(0)->text(), "Medium Laser");
+}
+
+TEST_F(SlotBoardTest, UnallocatedRowsDragOntoTheBoard) {
+    const std::int16_t first = addWeapon("Medium Laser");
+    const std::int16_t second = addWeapon("Small Laser");
+    UnallocatedWeaponList* weapons = board->unallocatedWeapons();
+    ASSERT_EQ(weapons->count(), 2);
+    // Picked in reverse order, dragged in list order.
+    const std::unique_ptr<QMimeData> both(weapons->mimeData({weapons->item(1), weapons->item(0)}));
+    const std::optional<SlotDrag> drag = readSlotDrag(both.get());
+    ASSERT_TRUE(drag);
+    EXPECT_EQ(drag->weapons, (std::vector<std::int16_t>{first, second}));
+
+    ASSERT_TRUE(board->list(catalog::kLeftTorso)->dropOnSlot(0, *drag));
+    EXPECT_EQ(weapons->count(), 0);
+    EXPECT_TRUE(editor().mech().critLocation(catalog::kLeftTorso).IsOccupied(1));
+}
+
+TEST_F(SlotBoardTest, ShiftClickOnTheWeaponsTellsOfTheControlKey) {
+    addWeapon("Medium Laser");
+    UnallocatedWeaponList* weapons = board->unallocatedWeapons();
+    const QPoint row = weapons->visualItemRect(weapons->item(0)).center();
+    QTest::mouseClick(weapons->viewport(), Qt::LeftButton, Qt::ShiftModifier, row);
+    ASSERT_EQ(program.user.messages.size(), 1u);
+    EXPECT_EQ(program.user.messages[0].title, "Use control key");
+    EXPECT_TRUE(weapons->selectedItems().isEmpty());
+}
+
+TEST_F(SlotBoardTest, ItemRowMenuAutoAllocatesTheRow) {
+    ASSERT_TRUE(editor::ChangeJumping(editor(), 1));
+    UnallocatedItemList* items = board->unallocatedItems();
+    ASSERT_EQ(items->count(), static_cast<int>(editor().items().rows().size()));
+    const int row = items->count() - 1;
+    const editor::UnallocatedItem item = editor().items().rows()[static_cast<std::size_t>(row)];
+    const std::unique_ptr<QMenu> menu = items->rowMenu(row);
+    ASSERT_EQ(menu->actions().size(), 1);
+    EXPECT_EQ(menu->actions()[0]->text().toStdString(), editor::autoAllocateCaption(item));
+
+    menu->actions()[0]->trigger();
+    EXPECT_EQ(editor().items().count(item.code), 0);
+    EXPECT_EQ(items->count(), static_cast<int>(editor().items().rows().size()));
 }
 
 } // namespace

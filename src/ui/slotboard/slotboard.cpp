@@ -10,6 +10,7 @@
 #include "editor/editor.h"
 #include "ui/services/settingscolor.h"
 #include "ui/slotboard/slotlistview.h"
+#include "ui/slotboard/unallocatedlists.h"
 
 namespace fpw::ui {
 namespace {
@@ -32,6 +33,18 @@ constexpr std::array<BoardPlace, 8> kPlaces{{
     {loc::kLeftLeg, 2, 1},
     {loc::kRightLeg, 2, 3},
 }};
+
+// A list under a plain caption.
+QVBoxLayout* titled(const QString& title, QWidget* list) {
+    auto* cell = new QVBoxLayout;
+    cell->setSpacing(0);
+    auto* caption = new QLabel(title, list->parentWidget());
+    caption->setAlignment(Qt::AlignCenter);
+    caption->setBuddy(list);
+    cell->addWidget(caption);
+    cell->addWidget(list, 1);
+    return cell;
+}
 
 } // namespace
 
@@ -59,6 +72,11 @@ SlotBoard::SlotBoard(editor::Editor& editor, ActionRunner& runner, QWidget* pare
         captions_[static_cast<std::size_t>(place.location)] = caption;
         lists_[static_cast<std::size_t>(place.location)] = list;
     }
+    // What is still to be placed fills the corners beside the legs.
+    weapons_ = new UnallocatedWeaponList(editor, this);
+    items_ = new UnallocatedItemList(editor, runner, this);
+    grid->addLayout(titled(tr("Unallocated Weapons"), weapons_), 2, 0);
+    grid->addLayout(titled(tr("Unallocated Items"), items_), 2, 4);
     for (int column = 0; column < 5; ++column) {
         grid->setColumnStretch(column, 1);
     }
@@ -78,6 +96,8 @@ void SlotBoard::showDesign() {
         caption->setPalette(palette);
         lists_[static_cast<std::size_t>(location)]->showSlots();
     }
+    weapons_->showDesign();
+    items_->showDesign();
 }
 
 void SlotBoard::highlight(const std::string& identifier) {

@@ -1,5 +1,6 @@
 // The critical-slot board: the eight slot lists laid out like the body (the head above the
-// center torso, the arms beside the side torsos, the legs below), each under its caption.
+// center torso, the arms beside the side torsos, the legs below), each under its caption,
+// with the unallocated weapons and items beside the legs.
 #pragma once
 
 #include <array>
@@ -17,6 +18,8 @@ namespace fpw::ui {
 
 class ActionRunner;
 class SlotListView;
+class UnallocatedItemList;
+class UnallocatedWeaponList;
 
 class SlotBoard : public QWidget {
     Q_OBJECT
@@ -25,6 +28,9 @@ public:
 
     SlotListView* list(int location) const { return lists_.at(static_cast<std::size_t>(location)); }
     QLabel* caption(int location) const { return captions_.at(static_cast<std::size_t>(location)); }
+
+    UnallocatedWeaponList* unallocatedWeapons() const { return weapons_; }
+    UnallocatedItemList* unallocatedItems() const { return items_; }
 
     // The captions (biped or quad names, the caption colours) and every list as they stand.
     void showDesign();
@@ -36,6 +42,8 @@ private:
     editor::Editor& editor_;
     std::array<SlotListView*, 8> lists_{};
     std::array<QLabel*, 8> captions_{};
+    UnallocatedWeaponList* weapons_ = nullptr;
+    UnallocatedItemList* items_ = nullptr;
 };
 
 } // namespace fpw::ui

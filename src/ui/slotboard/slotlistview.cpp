@@ -1,12 +1,15 @@
 #include "ui/slotboard/slotlistview.h"
 
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QMenu>
 #include <QMouseEvent>
 
 #include "app/programcontext.h"
 #include "editor/allocation.h"
 #include "editor/editor.h"
+#include "editor/slotmenu.h"
 #include "ui/editor/actionrunner.h"
 #include "ui/services/settingscolor.h"
 #include "ui/slotboard/slotdrag.h"
@@ -145,6 +148,44 @@ void SlotListView::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     runner_.run([&] { editor::UnallocateByDoubleClick(editor_, location_, index.row()); });
+}
+
+std::unique_ptr<QMenu> SlotListView::slotMenu(int slot) {
+    auto menu = std::make_unique<QMenu>(this);
+    menu->setObjectName("slotMenu");
+    for (const editor::SlotMenuEntry& entry : editor::slotMenu(editor_, location_, slot)) {
+        addMenuEntry(*menu, slot, entry);
+    }
+    return menu;
+}
+
+void SlotListView::addMenuEntry(QMenu& menu, int slot, const editor::SlotMenuEntry& entry) {
+    const QString caption = QString::fromStdString(entry.caption);
+    if (entry.command == editor::SlotCommand::MoveTo && entry.location < 0) {
+        QMenu* sub = menu.addMenu(caption);
+        sub->menuAction()->setVisible(entry.visible);
+        sub->setEnabled(entry.enabled);
+        for (const editor::SlotMenuEntry& target : entry.submenu) {
+            addMenuEntry(*sub, slot, target);
+        }
+        return;
+    }
+    QAction* action = menu.addAction(caption);
+    action->setVisible(entry.visible);
+    action->setEnabled(entry.enabled);
+    const editor::SlotCommand command = entry.command;
+    const int target = entry.location;
+    connect(action, &QAction::triggered, this, [this, slot, command, target] {
+        runner_.run([&] { editor::runSlotCommand(editor_, location_, slot, command, target); });
+    });
+}
+
+void SlotListView::contextMenuEvent(QContextMenuEvent* event) {
+    const QModelIndex index = indexAt(viewport()->mapFrom(this, event->pos()));
+    if (!index.isValid()) {
+        return;
+    }
+    slotMenu(index.row())->exec(event->globalPos());
 }
 
 void SlotListView::mouseMoveEvent(QMouseEvent* event) {

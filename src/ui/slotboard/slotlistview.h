@@ -5,14 +5,18 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <QListWidget>
 
+class QMenu;
+
 namespace fpw::editor {
 class Editor;
-}
+struct SlotMenuEntry;
+} // namespace fpw::editor
 
 namespace fpw::ui {
 
@@ -41,6 +45,10 @@ public:
     // Whether the drag may end on this location (jump jets stay off a biped's arms and head).
     bool acceptsDrag(const SlotDrag& drag) const;
 
+    // The slot's pop-up menu as the editor offers it: every entry with its caption, hidden and
+    // disabled entries as the rules say; triggering an entry runs it on the slot.
+    std::unique_ptr<QMenu> slotMenu(int slot);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -49,11 +57,13 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
     void hoverOver(const std::string& identifier);
+    void addMenuEntry(QMenu& menu, int slot, const editor::SlotMenuEntry& entry);
     int rowHeight() const;
 
     editor::Editor& editor_;

@@ -10,6 +10,7 @@
 #include "editor/allocation.h"
 #include "editor/editor.h"
 #include "editor/slotmenu.h"
+#include "ui/dialogs/spreaddialog.h"
 #include "ui/editor/actionrunner.h"
 #include "ui/services/settingscolor.h"
 #include "ui/slotboard/slotdrag.h"
@@ -103,8 +104,13 @@ bool SlotListView::dropOnSlot(int slot, const SlotDrag& drag) {
         if (!drag.itemCode.empty()) {
             placed = editor::DropItem(editor_, location_, slot, drag.itemCode);
         } else if (drag.weapons.size() == 1) {
-            placed = editor::DropWeapon(editor_, location_, slot, drag.weapons.front()).result ==
-                     editor::DropResult::Placed;
+            const editor::WeaponDrop drop =
+                editor::DropWeapon(editor_, location_, slot, drag.weapons.front());
+            placed = drop.result == editor::DropResult::Placed;
+            if (drop.result == editor::DropResult::NeedsSpread && drop.spread) {
+                SpreadDialog dialog(editor_, runner_, *drop.spread, window());
+                placed = dialog.exec() == QDialog::Accepted;
+            }
         } else {
             placed = editor::DropWeapons(editor_, location_, slot, drag.weapons);
         }

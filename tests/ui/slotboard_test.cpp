@@ -274,7 +274,7 @@ TEST_F(SlotBoardTest, ItemRowMenuAutoAllocatesTheRow) {
     const int row = items->count() - 1;
     const editor::UnallocatedItem item = editor().items().rows()[static_cast<std::size_t>(row)];
     const std::unique_ptr<QMenu> menu = items->rowMenu(row);
-    ASSERT_EQ(menu->actions().size(), 1);
+    ASSERT_EQ(menu->actions().size(), 2);
     EXPECT_EQ(menu->actions()[0]->text().toStdString(), editor::autoAllocateCaption(item));
 
     menu->actions()[0]->trigger();

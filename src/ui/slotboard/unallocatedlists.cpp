@@ -6,6 +6,7 @@
 
 #include "editor/allocation.h"
 #include "editor/editor.h"
+#include "ui/dialogs/multiallocatedialog.h"
 #include "ui/editor/actionrunner.h"
 #include "ui/slotboard/slotdrag.h"
 
@@ -113,6 +114,14 @@ std::unique_ptr<QMenu> UnallocatedItemList::rowMenu(int row) {
     const std::string code = item.code;
     connect(autoAllocate, &QAction::triggered, this,
             [this, code] { runner_.run([&] { editor::AutoAllocate(editor_, code); }); });
+    QAction* multiAllocate = menu->addAction(tr("&Multi-Allocate..."));
+    multiAllocate->setObjectName("multiAllocateAction");
+    connect(multiAllocate, &QAction::triggered, this, [this, code] {
+        if (const auto request = editor::multiAllocateRequest(editor_, code)) {
+            MultiAllocateDialog dialog(editor_, runner_, *request, window());
+            dialog.exec();
+        }
+    });
     return menu;
 }
 

@@ -38,7 +38,7 @@ class UnallocatedItemList : public QListWidget {
 public:
     UnallocatedItemList(editor::Editor& editor, ActionRunner& runner, QWidget* parent = nullptr);
     void showDesign();
-    // The row's pop-up menu: "Auto-Allocate …" for the row.
+    // The row's pop-up menu: "Auto-Allocate …" for the row and the multi-allocate dialog.
     std::unique_ptr<QMenu> rowMenu(int row);
     // What a drag of the row carries: its item code.
     QMimeData* mimeData(const QList<QListWidgetItem*>& items) const override;

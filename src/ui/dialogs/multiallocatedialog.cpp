@@ -1,0 +1,69 @@
+#include "ui/dialogs/multiallocatedialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "ui/editor/actionrunner.h"
+
+namespace fpw::ui {
+
+MultiAllocateDialog::MultiAllocateDialog(editor::Editor& editor, ActionRunner& runner,
+                                         editor::MultiAllocateRequest request, QWidget* parent)
+    : QDialog(parent), editor_(editor), runner_(runner), request_(std::move(request)) {
+    setObjectName("frmSelAlloc");
+    setWindowTitle(tr("Allocate %1").arg(QString::fromStdString(request_.itemName)));
+    auto* layout = new QVBoxLayout(this);
+    auto* text = new QLabel(QString::fromStdString(request_.text), this);
+    text->setWordWrap(true);
+    text->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
+    layout->addWidget(text);
+
+    auto* form = new QFormLayout;
+    for (const editor::MultiAllocateLocation& place : request_.locations) {
+        auto* counter = new QSpinBox(this);
+        counter->setRange(0, place.maximum);
+        counter->setSuffix(QStringLiteral("  (%1)").arg(place.maximum));
+        connect(counter, &QSpinBox::valueChanged, this, &MultiAllocateDialog::showTotal);
+        form->addRow(QString::fromStdString(place.name) + ':', counter);
+        counters_.push_back(counter);
+    }
+    total_ = new QLabel(this);
+    total_->setObjectName("allocateTotal");
+    form->addRow(tr("Total:"), total_);
+    layout->addLayout(form);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    QPushButton* doneButton = buttons->addButton(tr("Done"), QDialogButtonBox::AcceptRole);
+    doneButton->setObjectName("doneButton");
+    doneButton->setDefault(true);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &MultiAllocateDialog::finish);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    showTotal();
+}
+
+void MultiAllocateDialog::showTotal() {
+    int placed = 0;
+    for (const QSpinBox* counter : counters_) {
+        placed += counter->value();
+    }
+    total_->setText(QString::fromStdString(editor::multiAllocateTotal(request_, placed)));
+}
+
+void MultiAllocateDialog::finish() {
+    std::vector<int> counts;
+    for (const QSpinBox* counter : counters_) {
+        counts.push_back(counter->value());
+    }
+    bool applied = false;
+    runner_.run([&] { applied = editor::ApplyMultiAllocate(editor_, request_, counts); });
+    if (applied) {
+        accept();
+    }
+}
+
+} // namespace fpw::ui

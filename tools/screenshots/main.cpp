@@ -1,7 +1,7 @@
 // fpw-screenshots OUTDIR: starts the program's windows over the reference files beside the
 // executable, without a person, and writes a PNG picture of each into OUTDIR: the editor with
-// a sample design (both panel tabs) and every small window. Ends with status 1 when a picture
-// cannot be written or the editor does not fit a 1366 x 768 screen.
+// a sample design (both panel tabs), the allocation dialogs and every small window. Ends with
+// status 1 when a picture cannot be written or the editor does not fit a 1366 x 768 screen.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -22,6 +22,9 @@
 #include "editor/weaponlistactions.h"
 #include "ui/about/aboutdialog.h"
 #include "ui/about/creditsdialog.h"
+#include "ui/dialogs/multiallocatedialog.h"
+#include "ui/dialogs/spreaddialog.h"
+#include "ui/editor/actionrunner.h"
 #include "ui/editor/editorwindow.h"
 #include "ui/preferences/preferencesdialog.h"
 #include "ui/prices/priceeditordialog.h"
@@ -131,6 +134,32 @@ void buildSampleDesign(editor::Editor& editor) {
     addWeapons(editor);
 }
 
+// The spread dialog for a cannon dropped below an arm's hand actuator and the multi-allocate
+// dialog for the design's unplaced jump jets.
+bool saveAllocationDialogs(editor::Editor& editor, const QDir& out) {
+    ui::ActionRunner runner([] {});
+    bool ok = true;
+    const auto& available = editor.availableWeapons();
+    const auto cannon = std::find_if(available.begin(), available.end(),
+                                     [](const auto& row) { return row.text == "AC/20"; });
+    if (cannon != available.end() && editor::AddWeapons(editor, {cannon->refID})) {
+        const std::int16_t weapon = editor.unallocatedWeapons().back().weaponIndex;
+        if (const auto request = editor::spreadRequest(editor, catalog::kLeftArm, 4, weapon)) {
+            ui::SpreadDialog spread(editor, runner, *request);
+            ok = save(spread, out, "spread") && ok;
+        }
+        editor.undo();
+    }
+    for (const editor::UnallocatedItem& row : editor.items().rows()) {
+        if (const auto request = editor::multiAllocateRequest(editor, row.code)) {
+            ui::MultiAllocateDialog allocate(editor, runner, *request);
+            ok = save(allocate, out, "multi-allocate") && ok;
+            break;
+        }
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -167,6 +196,8 @@ int main(int argc, char* argv[]) {
         tabs->setCurrentIndex(1);
         ok = save(window, out, "editor-systems") && ok;
     }
+
+    ok = saveAllocationDialogs(window.editor(), out) && ok;
 
     ui::PreferencesDialog preferences(ctx, store);
     ok = save(preferences, out, "preferences") && ok;

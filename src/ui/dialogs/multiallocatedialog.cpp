@@ -27,6 +27,7 @@ MultiAllocateDialog::MultiAllocateDialog(editor::Editor& editor, ActionRunner& r
         auto* counter = new QSpinBox(this);
         counter->setRange(0, place.maximum);
         counter->setSuffix(QStringLiteral("  (%1)").arg(place.maximum));
+        counter->setEnabled(place.maximum > 0);
         connect(counter, &QSpinBox::valueChanged, this, &MultiAllocateDialog::showTotal);
         form->addRow(QString::fromStdString(place.name) + ':', counter);
         counters_.push_back(counter);

@@ -48,7 +48,7 @@ SpreadDialog::SpreadDialog(editor::Editor& editor, ActionRunner& runner,
     auto* secondaryRow = new QHBoxLayout;
     secondaryRow->addWidget(secondary_, 1);
     secondaryRow->addWidget(secondaryCount_);
-    form->addRow(tr("&Into:"), secondaryRow);
+    form->addRow(tr("Into:"), secondaryRow);
     total_ = new QLabel(this);
     total_->setObjectName("spreadTotal");
     form->addRow(tr("Total:"), total_);

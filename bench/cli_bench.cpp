@@ -1,6 +1,8 @@
-// `forgeplanwork-cli info` over a folder of a few thousand design files, side by side with
-// merely reading the same files and with opening and recomputing them in process. Needs the
-// tool and the reference files in the program directory beside this executable.
+// `forgeplanwork-cli info` over a corpus of 10,000 generated designs in a folder tree, side by
+// side with merely reading the same files (the floor), and the tool's work on one file in
+// process (the single-file path). The tool runs as a whole process, from start-up and the
+// reference files to the last row, once on one thread and once on every hardware thread.
+// bench/cli_batch.sh runs these together and prints the per-design times and the ratios.
 #include <unistd.h>
 
 #include <cstdlib>
@@ -12,25 +14,23 @@
 
 #include "app/files.h"
 #include "app/programcontext.h"
+#include "batchrun.h"
 #include "bench/benchsupport.h"
-#include "catalog/bvdatafile.h"
-#include "catalog/equipment.h"
-#include "catalog/locations.h"
-#include "catalog/weapondatabase.h"
+#include "clicontext.h"
+#include "corpus.h"
+#include "designwalk.h"
+#include "infocommand.h"
 #include "io/designfile.h"
-#include "model/mech.h"
-#include "valuation/bvcalc.h"
-#include "valuation/costcalculation.h"
 
 namespace {
 
 using namespace fpw;
 namespace fs = std::filesystem;
 
-constexpr int kDesignFiles = 3000;
+constexpr int kDesignFiles = 10000;
 
-// The folder of design files, written once and removed at the end of the run.
-struct DesignFolder {
+// The corpus, written once and removed at the end of the run.
+struct Corpus {
     std::string programDir = fs::read_symlink("/proc/self/exe").parent_path().string();
     bench::BenchContext context{programDir};
     app::ProgramContext& ctx = context.ctx;
@@ -39,115 +39,99 @@ struct DesignFolder {
     std::string tool;
     std::string problem;
 
-    DesignFolder() {
+    Corpus() {
         tool = (fs::path(programDir) / "forgeplanwork-cli").string();
         if (!app::fileExists(tool)) {
             problem = "forgeplanwork-cli is not built beside the benchmarks";
             return;
         }
-        if (!catalog::LoadWeapons(ctx)) {
+        if (!cli::loadReferenceData(ctx)) {
             problem = "no weapon database in the program directory";
             return;
         }
-        catalog::LoadBVData(ctx);
         folder = fs::temp_directory_path() / ("fpw-cli-bench-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-        const char* weapons[] = {"Medium Laser", "AC/20", "LRM-10", "PPC", "SRM-6", "Small Laser"};
-        for (int i = 0; i < kDesignFiles; ++i) {
-            model::Mech m(ctx);
-            m.setMechName("Design " + std::to_string(i));
-            m.setMechModel("BN-" + std::to_string(i % 97));
-            m.setTonnage(static_cast<std::int16_t>(20 + 5 * (i % 17)));
-            m.setWalking(static_cast<std::int16_t>(3 + i % 4));
-            m.setHSCount(static_cast<std::int16_t>(10 + i % 6));
-            for (int loc = 0; loc < catalog::kLocationCount; ++loc)
-                m.SetArmor(loc, static_cast<std::int16_t>(6 + i % 9));
-            for (int w = 0; w < 3 + i % 8; ++w) {
-                const int ref =
-                    catalog::findWeapon(ctx.weapons, weapons[(i + w) % 6], catalog::kInnerSphere);
-                if (ref >= 0)
-                    m.AddWeapon(static_cast<std::int16_t>(ref));
-            }
-            std::string name = "d";
-            name += std::to_string(i);
-            name += ".FPM";
-            const std::string path = (folder / name).string();
-            if (!io::SaveMech(m, path)) {
+        for (int n = 0; n < kDesignFiles; ++n) {
+            model::Mech mech = corpus::design(ctx, n);
+            const fs::path path = folder / corpus::relativePath(mech, n);
+            fs::create_directories(path.parent_path());
+            if (!io::SaveMech(mech, path.string())) {
                 problem = "could not write the design files";
                 return;
             }
-            files.push_back(path);
         }
+        // The order in which the tool visits them.
+        for (const cli::WalkItem& item : cli::walkDesigns(ctx, {folder.string()}))
+            files.push_back(item.path);
     }
-    ~DesignFolder() {
+    ~Corpus() {
         std::error_code ec;
         if (!folder.empty())
             fs::remove_all(folder, ec);
     }
 };
 
-DesignFolder& designs() {
-    static DesignFolder d;
-    return d;
+Corpus& corpusFolder() {
+    static Corpus c;
+    return c;
 }
 
-void BM_CliInfoOverFolder(benchmark::State& state) {
-    DesignFolder& d = designs();
-    if (!d.problem.empty()) {
-        state.SkipWithError(d.problem.c_str());
+bool ready(benchmark::State& state, const Corpus& c) {
+    if (c.problem.empty())
+        return true;
+    state.SkipWithError(c.problem.c_str());
+    return false;
+}
+
+// Runs `bytesOf` on every file of the corpus in turn, once per iteration.
+template <typename BytesOf> void overEveryFile(benchmark::State& state, BytesOf bytesOf) {
+    Corpus& c = corpusFolder();
+    if (!ready(state, c))
         return;
+    for (auto _ : state) {
+        std::size_t bytes = 0;
+        for (const std::string& file : c.files)
+            bytes += bytesOf(c, file);
+        benchmark::DoNotOptimize(bytes);
     }
-    std::string command = "'" + d.tool + "' info --json";
-    for (const std::string& file : d.files)
-        command += " '" + file + "'";
-    command += " >/dev/null";
+    state.SetItemsProcessed(state.iterations() * kDesignFiles);
+}
+
+// The floor: every file opened and read whole, one after the other.
+void BM_BatchReadFilesOnly(benchmark::State& state) {
+    overEveryFile(state, [](Corpus&, const std::string& file) {
+        return app::readWholeFile(file).value_or(std::string()).size();
+    });
+}
+BENCHMARK(BM_BatchReadFilesOnly)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+
+// The whole tool over the folder; argument: worker threads, 0 for the default (all).
+void BM_BatchInfoProcess(benchmark::State& state) {
+    Corpus& c = corpusFolder();
+    if (!ready(state, c))
+        return;
+    std::string command = "'" + c.tool + "' info --json";
+    if (state.range(0) > 0)
+        command += " -j " + std::to_string(state.range(0));
+    command += " '" + c.folder.string() + "' >/dev/null";
     for (auto _ : state) {
         if (std::system(command.c_str()) != 0)
             state.SkipWithError("the tool reported a failure");
     }
     state.SetItemsProcessed(state.iterations() * kDesignFiles);
 }
-BENCHMARK(BM_CliInfoOverFolder)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
-
-void BM_ReadFilesOnly(benchmark::State& state) {
-    DesignFolder& d = designs();
-    if (!d.problem.empty()) {
-        state.SkipWithError(d.problem.c_str());
-        return;
-    }
-    for (auto _ : state) {
-        std::size_t bytes = 0;
-        for (const std::string& file : d.files)
-            bytes += app::readWholeFile(file).value_or(std::string()).size();
-        benchmark::DoNotOptimize(bytes);
-    }
-    state.SetItemsProcessed(state.iterations() * kDesignFiles);
-}
-BENCHMARK(BM_ReadFilesOnly)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
-
-// What the tool does per file, without starting a process or loading the reference files.
-void BM_OpenAndRecomputeInProcess(benchmark::State& state) {
-    DesignFolder& d = designs();
-    if (!d.problem.empty()) {
-        state.SkipWithError(d.problem.c_str());
-        return;
-    }
-    for (auto _ : state) {
-        for (const std::string& file : d.files) {
-            model::Mech m(d.ctx);
-            std::string message;
-            if (!io::TOpenMech(m, file, true, message))
-                continue;
-            m.RecalcAll();
-            valuation::CalcTotalCost(m);
-            benchmark::DoNotOptimize(valuation::CalcBV(m));
-        }
-    }
-    state.SetItemsProcessed(state.iterations() * kDesignFiles);
-}
-BENCHMARK(BM_OpenAndRecomputeInProcess)
+BENCHMARK(BM_BatchInfoProcess)
+    ->Arg(1)
+    ->Arg(0)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5)
     ->UseRealTime();
+
+// The single-file path in process: open, parse, recompute, BV, cost and the JSON line.
+void BM_BatchInfoInProcess(benchmark::State& state) {
+    overEveryFile(state, [](Corpus& c, const std::string& file) {
+        return cli::infoOutput(c.ctx, file, true).out.size();
+    });
+}
+BENCHMARK(BM_BatchInfoInProcess)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 } // namespace

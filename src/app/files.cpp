@@ -14,12 +14,25 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     if (!fs::is_regular_file(path, ec)) {
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) {
         return std::nullopt;
     }
+    // One read of the size the file has now; a file that grows meanwhile is read on in
+    // chunks, one that shrinks gives what is there.
+    const std::streamoff size = in.tellg();
     std::string bytes;
-    char buffer[65536];
+    if (size > 0) {
+        bytes.resize(static_cast<std::size_t>(size));
+        in.seekg(0);
+        in.read(bytes.data(), size);
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        if (in.bad()) {
+            return std::nullopt;
+        }
+    }
+    in.clear();
+    char buffer[4096];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
     }

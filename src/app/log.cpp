@@ -50,6 +50,9 @@ void Log::write(std::string_view text) {
         std::ofstream out(path_, std::ios::binary | std::ios::app);
         out << text << "\n";
     }
+    if (echo_) {
+        echo_(text);
+    }
     if (user_ != nullptr) {
         user_->processEvents();
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <ctime>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,10 @@ public:
     // The closing line the editor writes when it closes.
     void close(const std::tm& now);
 
+    // Every line written is also handed to `echo` (the command-line tool prints the lines
+    // of its batch commands); an empty function hands them to nobody.
+    void setEcho(std::function<void(std::string_view)> echo) { echo_ = std::move(echo); }
+
     void setVerbose(bool on) { verbose_ = on; }
     bool isVerbose() const { return verbose_; }
     const std::string& path() const { return path_; }
@@ -32,6 +37,7 @@ private:
     std::string path_;
     UserInteraction* user_;
     bool verbose_ = false;
+    std::function<void(std::string_view)> echo_;
 };
 
 // "mmmm dd,yyyy": "December 06,2026".

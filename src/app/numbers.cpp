@@ -182,7 +182,18 @@ double roundAsFormatted(double x, int decimals) {
     if (!std::isfinite(x)) {
         return x;
     }
-    const DecimalText rounded = roundDecimal(x, clampedDecimals(decimals));
+    decimals = clampedDecimals(decimals);
+    // Most values (tonnages in halves, costs in whole C-Bills) have no more places than asked:
+    // x is then the double nearest to a decimal of at most 15 digits, which its 15-digit text
+    // gives back unchanged. Adding 0 turns -0 into 0 as the text does.
+    static constexpr double kScale[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const double scaled = x * kScale[decimals];
+    if (std::fabs(scaled) < 1e15 && scaled == std::trunc(scaled) &&
+        scaled / kScale[decimals] == x) {
+        return x + 0.0;
+    }
+    const DecimalText rounded = roundDecimal(x, decimals);
     // Built by appending: GCC 12 reports a false overlap for string + const char* chains.
     std::string text;
     text.reserve(rounded.whole.size() + rounded.fraction.size() + 4);

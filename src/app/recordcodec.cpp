@@ -38,26 +38,17 @@ constexpr std::size_t kMaxCountedString = std::numeric_limits<std::uint16_t>::ma
 
 } // namespace
 
+void RecordReader::pastEnd() {
+    throw ReadError(std::string(kInputPastEndText));
+}
+
 std::string_view RecordReader::take(std::size_t count) {
     if (count > remaining()) {
-        throw ReadError(std::string(kInputPastEndText));
+        pastEnd();
     }
     const auto part = bytes_.substr(position_, count);
     position_ += count;
     return part;
-}
-
-std::int16_t RecordReader::integer() {
-    return decode<std::int16_t>(take(2));
-}
-bool RecordReader::boolean() {
-    return integer() != 0;
-}
-std::int32_t RecordReader::longValue() {
-    return decode<std::int32_t>(take(4));
-}
-double RecordReader::doubleValue() {
-    return decode<double>(take(8));
 }
 
 std::string RecordReader::string() {

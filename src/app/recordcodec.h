@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -27,10 +28,11 @@ class RecordReader {
 public:
     explicit RecordReader(std::string_view bytes) : bytes_(bytes) {}
 
-    std::int16_t integer();
-    bool boolean(); // any non-zero value is True
-    std::int32_t longValue();
-    double doubleValue();
+    // The fixed-size reads are inline: a design file is thousands of them.
+    std::int16_t integer() { return fixed<std::int16_t>(); }
+    bool boolean() { return integer() != 0; } // any non-zero value is True
+    std::int32_t longValue() { return fixed<std::int32_t>(); }
+    double doubleValue() { return fixed<double>(); }
     // A 16-bit unsigned length, then that many bytes.
     std::string string();
     // `width` bytes of text as they stand, blanks included.
@@ -59,6 +61,18 @@ public:
 
 private:
     std::string_view take(std::size_t count);
+    [[noreturn]] static void pastEnd();
+
+    // The file's bytes as they stand: the formats are little-endian like the machine.
+    template <typename T> T fixed() {
+        if (sizeof(T) > remaining()) {
+            pastEnd();
+        }
+        T value;
+        std::memcpy(&value, bytes_.data() + position_, sizeof(T));
+        position_ += sizeof(T);
+        return value;
+    }
 
     std::string_view bytes_;
     std::size_t position_ = 0;

@@ -290,6 +290,10 @@ bool SaveMechAsCommand(Editor& editor) {
     return saveDesign(editor, SaveTarget::Dialog);
 }
 
+bool PassesSaveChecks(Editor& editor) {
+    return passesSaveChecks(editor);
+}
+
 bool SaveMechTo(Editor& editor, const std::string& path) {
     return saveDesign(editor, SaveTarget::GivenPath, path);
 }

@@ -32,6 +32,9 @@ bool SaveMechAsCommand(Editor& editor);
 // Saves to `path` through the same checks and warning, replacing the file without asking
 // (editor scripts and the command-line tool).
 bool SaveMechTo(Editor& editor, const std::string& path);
+// The save checks alone, as Save runs them: the first refusal ("Unable to save") or, when
+// none applies, the ammunition warning is shown. True when the design would be saved.
+bool PassesSaveChecks(Editor& editor);
 // The MUX export through the same checks and warning.
 bool SaveMUXCommand(Editor& editor);
 

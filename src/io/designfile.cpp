@@ -46,22 +46,24 @@ bool SaveMech(model::Mech& mech, const std::string& path) {
     return true;
 }
 
-bool TOpenMech(model::Mech& mech, const std::string& path, bool quiet, std::string& message) {
-    app::ProgramContext& ctx = mech.context();
+namespace {
+
+// The reading half of TOpenMech, which only hands the design over.
+std::optional<model::Mech> readMech(app::ProgramContext& ctx, const std::string& path, bool quiet,
+                                    std::string& message) {
     message.clear();
     const auto bytes = app::readWholeFile(path);
     if (!bytes) {
         message =
             ctx.errors.report(kOpenMechProcedure,
                               app::Failure{app::failure::kFileNotFound, "File not found"}, !quiet);
-        return false;
+        return std::nullopt;
     }
     DesignFileResult result = parseDesignFile(*bytes, ctx);
     switch (result.status) {
     case DesignFileResult::Status::Ok:
         result.mech->setSaveFilename(path);
-        mech = std::move(*result.mech);
-        return true;
+        return std::move(result.mech);
     case DesignFileResult::Status::IncorrectHeader:
     case DesignFileResult::Status::IncorrectVersion:
         message = result.message;
@@ -72,12 +74,28 @@ bool TOpenMech(model::Mech& mech, const std::string& path, bool quiet, std::stri
                                  : kIncorrectVersionTitle,
                              app::MessageIcon::Critical);
         }
-        return false;
+        return std::nullopt;
     case DesignFileResult::Status::Damaged:
         message = ctx.errors.report(kOpenMechProcedure, result.failure, !quiet);
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool TOpenMech(model::Mech& mech, const std::string& path, bool quiet, std::string& message) {
+    std::optional<model::Mech> read = readMech(mech.context(), path, quiet, message);
+    if (!read) {
         return false;
     }
-    return false;
+    mech = std::move(*read);
+    return true;
+}
+
+std::optional<model::Mech> OpenMechQuietly(app::ProgramContext& ctx, const std::string& path,
+                                           std::string& message) {
+    return readMech(ctx, path, true, message);
 }
 
 } // namespace fpw::io

@@ -72,4 +72,9 @@ bool SaveMech(model::Mech& mech, const std::string& path);
 // shown and the text comes back in `message` (also set when not quiet).
 bool TOpenMech(model::Mech& mech, const std::string& path, bool quiet, std::string& message);
 
+// TOpenMech with the quiet flag for a caller that has no design yet: the new design, or
+// nothing and the message in `message`. Saves building a design only to replace it.
+std::optional<model::Mech> OpenMechQuietly(app::ProgramContext& ctx, const std::string& path,
+                                           std::string& message);
+
 } // namespace fpw::io

@@ -433,7 +433,7 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
 
         // The design is built only from a file that read to its end. The weapon list goes
         // first: setting it recomputes weapon figures that the stored values then replace.
-        model::Mech mech(ctx);
+        model::Mech mech(ctx, model::Mech::ToBeFilled{});
         mech.setWeapons(std::move(weapons));
         layReadSlots(mech, f, slots);
         mech.restoreOmniState(std::move(omni));

@@ -27,6 +27,8 @@ Mech::Mech(app::ProgramContext& ctx) : ctx_(&ctx), crits_(makeLists()) {
     RecalcAll();
 }
 
+Mech::Mech(app::ProgramContext& ctx, ToBeFilled) : ctx_(&ctx), crits_(makeLists()) {}
+
 bool Mech::checkIndex(const char* procedure, int index, int count) const {
     if (index >= 0 && index < count) {
         return true;

@@ -151,6 +151,10 @@ public:
     // A new design: one free weapon element, 10 heat sinks, all actuators, default slots.
     // The context (weapon table, prices, error reporter) must outlive the design.
     explicit Mech(app::ProgramContext& ctx);
+    // A design that a reader is about to fill in whole (fields, weapons, slot lists): empty
+    // slot lists and no figures computed, since everything would be replaced.
+    struct ToBeFilled {};
+    Mech(app::ProgramContext& ctx, ToBeFilled);
 
     app::ProgramContext& context() const { return *ctx_; }
 

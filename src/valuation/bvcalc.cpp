@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "app/numbers.h"
@@ -65,25 +67,10 @@ bool isMixedTech(const Mech& mech) {
     return mech.techBase() != catalog::kInnerSphere && mech.techBase() != catalog::kClan;
 }
 
-// The Artemis setting that applies to a record: 0 when it takes none.
-std::int16_t artemisSetting(const Mech& mech, const WeaponRecord& record) {
-    if (record.artemisCapable == 0) {
-        return catalog::kNoArtemis;
-    }
-    switch (record.artemisClass) {
-    case 0:
-        return mech.artemisSRM();
-    case 1:
-        return mech.artemisLRM();
-    default:
-        return catalog::kNoArtemis;
-    }
-}
-
 // Record BV plus the Artemis extra (two tenths for Artemis IV, three for Artemis V).
 double valueWithArtemis(const Mech& mech, const WeaponRecord& record) {
     const double bv = recordBV(record);
-    switch (artemisSetting(mech, record)) {
+    switch (ArtemisSetting(mech, record)) {
     case catalog::kArtemisIV:
         return bv + bv / 10 * 2;
     case catalog::kArtemisV:
@@ -127,12 +114,16 @@ std::int16_t caseAt(const Mech& mech, int location) {
 // One run of the calculation: the three phases, each adding its lines as it goes.
 class Calculation {
 public:
-    Calculation(const Mech& mech, const WeaponTable& table, const catalog::BVTables& tables)
+    Calculation(const Mech& mech, const WeaponTable& table, const catalog::BVTables& tables,
+                BVLines lines)
         : mech_(mech), tables_(tables), weapons_(liveWeapons(mech, table)),
-          maxHeat_(MaxHeatForBV(mech, table)), dissipation_(HeatDissipation(mech)) {}
+          maxHeat_(MaxHeatForBV(mech, table)), dissipation_(HeatDissipation(mech)),
+          recording_(lines == BVLines::Record) {}
 
     BVResult run() {
-        result_.lines.reserve(24, 32 + weapons_.size());
+        if (recording_) {
+            result_.lines.reserve(24, 32 + weapons_.size());
+        }
         const double defensive = defensivePhase();
         const double offensive = offensivePhase();
         finalPhase(defensive, offensive);
@@ -140,11 +131,32 @@ public:
     }
 
 private:
-    void def(std::string_view desc, std::string_view value = {}) {
-        result_.lines.AddItem(desc, value, kDefensive);
+    // A line whose text has to be built; built only when the lines are recorded.
+    struct Line {
+        Line(std::string d, std::string v = {}) : desc(std::move(d)), value(std::move(v)) {}
+        std::string desc;
+        std::string value;
+    };
+
+    void def(std::string_view desc, std::string_view value = {}) { add(desc, value, kDefensive); }
+    void off(std::string_view desc, std::string_view value = {}) { add(desc, value, kOffensive); }
+    template <typename MakeLine>
+    requires std::is_invocable_r_v<Line, MakeLine>
+    void def(MakeLine&& make) { addBuilt(make, kDefensive); }
+    template <typename MakeLine>
+    requires std::is_invocable_r_v<Line, MakeLine>
+    void off(MakeLine&& make) { addBuilt(make, kOffensive); }
+
+    template <typename MakeLine> void addBuilt(MakeLine& make, bool defensive) {
+        if (recording_) {
+            const Line line = make();
+            add(line.desc, line.value, defensive);
+        }
     }
-    void off(std::string_view desc, std::string_view value = {}) {
-        result_.lines.AddItem(desc, value, kOffensive);
+    void add(std::string_view desc, std::string_view value, bool defensive) {
+        if (recording_) {
+            result_.lines.AddItem(desc, value, defensive);
+        }
     }
 
     double defensivePhase();
@@ -170,6 +182,7 @@ private:
     std::vector<Weapon> weapons_;
     std::int16_t maxHeat_;
     std::int16_t dissipation_;
+    bool recording_;
     bool carriesC3_ = false;
     BVResult result_;
 };
@@ -180,7 +193,7 @@ double Calculation::defensivePhase() {
     double total = armorBV();
     total += structureBV();
     total += mech_.tonnage();
-    def("Add tonnage:", std::to_string(mech_.tonnage()));
+    def([&] { return Line{"Add tonnage:", std::to_string(mech_.tonnage())}; });
     total += defensiveItems();
     total -= explosiveAmmoPenalty();
     total -= heatPenalty();
@@ -196,8 +209,11 @@ double Calculation::defensivePhase() {
     }
     const int armoredSlots = mech_.armoredSlots();
     total += armoredSlots * 5;
-    def("Add 5 points per armored critical slot: (5 * " + std::to_string(armoredSlots) + ")",
-        std::to_string(armoredSlots * 5));
+    def([&] {
+        return Line{"Add 5 points per armored critical slot: (5 * " + std::to_string(armoredSlots) +
+                        ")",
+                    std::to_string(armoredSlots * 5)};
+    });
     if (cockpit == catalog::cockpit::kEnhancedImaging) {
         total -= 25;
         def("Subtract 25 points due to increased pilot vulnerability caused by Enhanced Imaging "
@@ -208,40 +224,54 @@ double Calculation::defensivePhase() {
         const int armor = mech_.fields().armor[catalog::kCenterTorso] +
                           mech_.fields().armor[catalog::kCenterTorsoRear];
         total += armor;
-        def("Add Center Torso and Center Torso (Rear) armor due to Torso-Mounted Cockpit",
-            std::to_string(armor));
+        def([&] {
+            return Line{
+                "Add Center Torso and Center Torso (Rear) armor due to Torso-Mounted Cockpit",
+                std::to_string(armor)};
+        });
     }
     def(kSeparator);
-    def("Base Defensive Battle Value", numberText(total));
+    def([&] { return Line{"Base Defensive Battle Value", numberText(total)}; });
     def("");
 
     const double factor = movementFactor();
     if (mech_.nullSigSys()) {
         const double added = 3.0 / 2;
         const double modified = factor + added;
-        def("Add " + numberText(added) + " to defensive movement factor due to Null Sig System: (" +
-            numberText(factor) + " + " + numberText(added) + ") = " + numberText(modified));
-        def("Multiply (Base BattleValue * Modified defensive movement factor) : (" +
-            numberText(total) + " * " + numberText(modified) + ")");
+        def([&] {
+            return Line{"Add " + numberText(added) +
+                        " to defensive movement factor due to Null Sig System: (" +
+                        numberText(factor) + " + " + numberText(added) +
+                        ") = " + numberText(modified)};
+        });
+        def([&] {
+            return Line{"Multiply (Base BattleValue * Modified defensive movement factor) : (" +
+                        numberText(total) + " * " + numberText(modified) + ")"};
+        });
         total *= modified;
     } else {
-        def("Multiply (Base BattleValue * Defensive movement factor) : (" + numberText(total) +
-            " * " + numberText(factor) + ")");
+        def([&] {
+            return Line{"Multiply (Base BattleValue * Defensive movement factor) : (" +
+                        numberText(total) + " * " + numberText(factor) + ")"};
+        });
         total *= factor;
     }
     result_.defensiveBV = total;
     def(kSeparator);
-    def("Total Defensive BV", numberText(total));
+    def([&] { return Line{"Total Defensive BV", numberText(total)}; });
     return total;
 }
 
 double Calculation::armorBV() {
     const int points = mech_.armorPoints();
     if (mech_.armorType() == catalog::armor::kHardened) {
-        def("Add (armor factor * 4) due to hardened: ", std::to_string(points) + " * 4");
+        def([&] {
+            return Line{"Add (armor factor * 4) due to hardened: ",
+                        std::to_string(points) + " * 4"};
+        });
         return points * 4.0;
     }
-    def("Add (armor factor * 2): ", std::to_string(points) + " * 2");
+    def([&] { return Line{"Add (armor factor * 2): ", std::to_string(points) + " * 2"}; });
     return points * 2.0;
 }
 
@@ -253,12 +283,16 @@ double Calculation::structureBV() {
     const std::string raw = std::to_string(points);
     if (mech_.isType() == catalog::structure::kReinforced) {
         points = app::toInteger(points * 2.0);
-        def("Double internal structure battle value due to reinforced IS: ",
-            raw + " * 2 = " + std::to_string(points));
+        def([&] {
+            return Line{"Double internal structure battle value due to reinforced IS: ",
+                        raw + " * 2 = " + std::to_string(points)};
+        });
     } else if (mech_.isType() == catalog::structure::kComposite) {
         points = app::toInteger(points / 2.0);
-        def("Divide internal structure battle value in half due to composite IS: ",
-            raw + " / 2 = " + std::to_string(points));
+        def([&] {
+            return Line{"Divide internal structure battle value in half due to composite IS: ",
+                        raw + " / 2 = " + std::to_string(points)};
+        });
     } else {
         def("Internal Structure battle value: ", raw);
     }
@@ -270,8 +304,10 @@ double Calculation::structureBV() {
     const double multiplier = engine >= 0 && engine < static_cast<int>(multipliers.size())
                                   ? multipliers[static_cast<std::size_t>(engine)]
                                   : 0.0;
-    def("Add (internal structure * EngineMultiplier): ",
-        std::to_string(points) + " * " + numberText(multiplier));
+    def([&] {
+        return Line{"Add (internal structure * EngineMultiplier): ",
+                    std::to_string(points) + " * " + numberText(multiplier)};
+    });
     return app::roundAsFormatted(points * multiplier, 4);
 }
 
@@ -288,7 +324,9 @@ double Calculation::defensiveItems() {
     if (!items.empty()) {
         def("Add BV of all defensive items");
         for (const WeaponRecord* record : items) {
-            def(std::string(kIndent) + record->name, numberText(recordBV(*record)));
+            def([&] {
+                return Line{std::string(kIndent) + record->name, numberText(recordBV(*record))};
+            });
         }
     }
     return count;
@@ -345,13 +383,18 @@ double Calculation::explosiveAmmoPenalty() {
             desc = "Subtract 20 points per ton of explosive ammo anywhere in the mech not "
                    "protected by CASE II: ";
         }
-        def(desc + std::to_string(tons20) + " * 20", "- " + std::to_string(points20));
+        def([&] {
+            return Line{desc + std::to_string(tons20) + " * 20", "- " + std::to_string(points20)};
+        });
     }
     if (tons5 > 0) {
-        def("Subtract 5 points per ton of explosive ammo anywhere in the mech protected by CASE "
-            "II: " +
-                std::to_string(tons5) + " * 5",
-            "- " + std::to_string(points5));
+        def([&] {
+            return Line{"Subtract 5 points per ton of explosive ammo anywhere in the mech "
+                        "protected by CASE "
+                        "II: " +
+                            std::to_string(tons5) + " * 5",
+                        "- " + std::to_string(points5)};
+        });
     }
     return static_cast<double>(points20) + points5;
 }
@@ -362,9 +405,11 @@ double Calculation::heatPenalty() {
         def("Heat Dissipation is greater than Max Possible Heat, no heat modification needed");
         return 0;
     }
-    def("Subtract ((MaxHeat - MaxHeatDissipation) * 5): (" + std::to_string(maxHeat_) + " - " +
-            std::to_string(dissipation_) + ") * 5",
-        "- " + std::to_string(excess));
+    def([&] {
+        return Line{"Subtract ((MaxHeat - MaxHeatDissipation) * 5): (" + std::to_string(maxHeat_) +
+                        " - " + std::to_string(dissipation_) + ") * 5",
+                    "- " + std::to_string(excess)};
+    });
     return excess;
 }
 
@@ -377,8 +422,10 @@ double Calculation::movementFactor() {
         modifier = std::max<int>(modifier, catalog::TMM(*mp));
     }
     const double factor = DefensiveMovementFactor(tables_, modifier);
-    def("Max target modifier of " + std::to_string(modifier) + " = defensive movement factor of " +
-        numberText(factor));
+    def([&] {
+        return Line{"Max target modifier of " + std::to_string(modifier) +
+                    " = defensive movement factor of " + numberText(factor)};
+    });
     return factor;
 }
 
@@ -391,40 +438,53 @@ double Calculation::offensivePhase() {
     if (mech_.targSysType() == catalog::targeting::kTargetingComputer) {
         const double added = app::roundAsFormatted(linkedWeaponSum() / 5, 4);
         rating += added;
-        off("Add 20% of BV of all weapons linked to Targeting Computer. Use 1/2 BV for rear "
-            "mounted weapons.",
-            numberText(added));
+        off([&] {
+            return Line{
+                "Add 20% of BV of all weapons linked to Targeting Computer. Use 1/2 BV for rear "
+                "mounted weapons.",
+                numberText(added)};
+        });
     }
     if (mech_.cockpitType() == catalog::cockpit::kEnhancedImaging) {
         const double added = app::roundAsFormatted(linkedWeaponSum() / 20, 4);
         rating += added;
-        off("Add additional 5% of BV of all weapons as if they were linked to a Targeting "
-            "Computer, due to Enhanced Imaging Cockpit. Use 1/2 BV for rear mounted weapons.",
-            numberText(added));
+        off([&] {
+            return Line{
+                "Add additional 5% of BV of all weapons as if they were linked to a Targeting "
+                "Computer, due to Enhanced Imaging Cockpit. Use 1/2 BV for rear mounted weapons.",
+                numberText(added)};
+        });
     }
     if (mech_.targSysType() == catalog::targeting::kVariableRange) {
         const double added = app::roundAsFormatted(variableRangeSum() / 10, 4);
         rating += added;
-        off("Add additional 10% of BV of all weapons due to Variable-Range Targeting System. Use "
-            "1/2 BV for rear mounted weapons.",
-            numberText(added));
+        off([&] {
+            return Line{"Add additional 10% of BV of all weapons due to Variable-Range Targeting "
+                        "System. Use "
+                        "1/2 BV for rear mounted weapons.",
+                        numberText(added)};
+        });
     }
     off(kSeparator);
-    off("Base Weapon Rating", numberText(rating));
+    off([&] { return Line{"Base Weapon Rating", numberText(rating)}; });
 
     rating = heatAdjusted(rating);
 
     const int speed = effectiveRunningMP(mech_) + mech_.jumping() + (mech_.masc() != 0 ? 1 : 0) +
                       (mech_.supercharger() ? 1 : 0) + (mech_.tsm() ? 1 : 0);
     const double factor = OffensiveSpeedFactor(tables_, speed);
-    off("Offensive speed rating of " + std::to_string(speed) + " = " + numberText(factor) +
-        " speed factor multiplier");
-    off("Multiply (Base Weapon Rating * Offensive Speed Factor): (" + numberText(rating) + " * " +
-        numberText(factor) + ")");
+    off([&] {
+        return Line{"Offensive speed rating of " + std::to_string(speed) + " = " +
+                    numberText(factor) + " speed factor multiplier"};
+    });
+    off([&] {
+        return Line{"Multiply (Base Weapon Rating * Offensive Speed Factor): (" +
+                    numberText(rating) + " * " + numberText(factor) + ")"};
+    });
     const double total = rating * factor;
     result_.offensiveBV = total;
     off(kSeparator);
-    off("Total Offensive BV", numberText(total));
+    off([&] { return Line{"Total Offensive BV", numberText(total)}; });
     return total;
 }
 
@@ -463,6 +523,9 @@ double Calculation::weaponSum() {
     off(multiTracII(mech_) ? "Add BV of all non-defensive items. Use full BV for rear mounted "
                              "weapons due to Multi-Trac II"
                            : "Add BV of all non-defensive items. 1/2 BV for rear mounted weapons");
+    if (!recording_) {
+        return sum;
+    }
     const bool mixed = isMixedTech(mech_);
     for (const Group& group : groups) {
         std::string name = std::string(kIndent) + "(" + std::to_string(group.count) + ") ";
@@ -470,7 +533,7 @@ double Calculation::weaponSum() {
             name += group.record->techBase == catalog::kClan ? "(C) " : "(IS) ";
         }
         name += group.record->name;
-        switch (artemisSetting(mech_, *group.record)) {
+        switch (ArtemisSetting(mech_, *group.record)) {
         case catalog::kArtemisIV:
             name += " w/ Artemis IV";
             break;
@@ -552,12 +615,19 @@ double Calculation::heatAdjusted(double rating) {
     off("     X = (HeatDissipation * Base Weapon Rating) / Max Heat");
     off("     Y = (Base Weapon Rating - X) / 2");
     off("     Adjusted Base Weapon Rating = X + Y");
-    off("     X = (" + std::to_string(dissipation_) + " * " + numberText(rating) + ") / " +
-            std::to_string(maxHeat_),
-        numberText(x));
-    off("     Y = (" + numberText(rating) + " - " + numberText(x) + ") / 2", numberText(y));
-    off("     Adjusted Base Weapon Rating = " + numberText(x) + " + " + numberText(y),
-        numberText(adjusted));
+    off([&] {
+        return Line{"     X = (" + std::to_string(dissipation_) + " * " + numberText(rating) +
+                        ") / " + std::to_string(maxHeat_),
+                    numberText(x)};
+    });
+    off([&] {
+        return Line{"     Y = (" + numberText(rating) + " - " + numberText(x) + ") / 2",
+                    numberText(y)};
+    });
+    off([&] {
+        return Line{"     Adjusted Base Weapon Rating = " + numberText(x) + " + " + numberText(y),
+                    numberText(adjusted)};
+    });
     return adjusted;
 }
 
@@ -581,8 +651,10 @@ double Calculation::c3Base() const {
 void Calculation::finalPhase(double defensive, double offensive) {
     double total = defensive + offensive;
     off("Add Defensive Battle value and Offensive Battle Value");
-    off(std::string(kIndent) + numberText(defensive) + " + " + numberText(offensive) + " = " +
-        numberText(total));
+    off([&] {
+        return Line{std::string(kIndent) + numberText(defensive) + " + " + numberText(offensive) +
+                    " = " + numberText(total)};
+    });
     off(kSeparator);
 
     const std::int16_t cockpit = mech_.cockpitType();
@@ -593,13 +665,18 @@ void Calculation::finalPhase(double defensive, double offensive) {
     if (carriesC3_) {
         const std::int16_t added = app::RoundHalfUp(c3Base() * 35 / 100);
         total += added;
-        off(multiTracII(mech_)
-                ? "Add 35% of BV of all non-artillery weapons due to C(3). Use full BV for rear "
-                  "mounted weapons due to Multi-Trac II. Add nothing for ammo. Round to nearest "
-                  "whole number."
-                : "Add 35% of BV of all non-artillery weapons due to C(3). Use 1/2 BV for rear "
-                  "mounted weapons. Add nothing for ammo. Round to nearest whole number.",
-            std::to_string(added));
+        off([&] {
+            return Line{
+                multiTracII(mech_)
+                    ? "Add 35% of BV of all non-artillery weapons due to C(3). Use full BV for "
+                      "rear "
+                      "mounted weapons due to Multi-Trac II. Add nothing for ammo. Round to "
+                      "nearest "
+                      "whole number."
+                    : "Add 35% of BV of all non-artillery weapons due to C(3). Use 1/2 BV for rear "
+                      "mounted weapons. Add nothing for ammo. Round to nearest whole number.",
+                std::to_string(added)};
+        });
     }
     result_.rawBattleValue = total;
 
@@ -620,8 +697,11 @@ void Calculation::finalPhase(double defensive, double offensive) {
     }
     if (!multiplierLine.empty()) {
         const double multiplied = total * factor;
-        off(std::string(multiplierLine) + numberText(total) + " * " + numberText(factor) + ")",
-            numberText(multiplied));
+        off([&] {
+            return Line{std::string(multiplierLine) + numberText(total) + " * " +
+                            numberText(factor) + ")",
+                        numberText(multiplied)};
+        });
         total = multiplied;
     }
 
@@ -629,17 +709,17 @@ void Calculation::finalPhase(double defensive, double offensive) {
     off("");
     off("Round Total Battle Value to nearest whole number to get final Battle Value");
     off("");
-    off("Final Battle Value:", std::to_string(result_.battleValue));
+    off([&] { return Line{"Final Battle Value:", std::to_string(result_.battleValue)}; });
 }
 
 } // namespace
 
-std::optional<BVResult> CalcBV(model::Mech& mech) {
+std::optional<BVResult> CalcBV(model::Mech& mech, BVLines lines) {
     const app::ProgramContext& ctx = mech.context();
     if (!ctx.bvDataLoaded) {
         return std::nullopt;
     }
-    BVResult result = Calculation(mech, ctx.weapons, ctx.bvTables).run();
+    BVResult result = Calculation(mech, ctx.weapons, ctx.bvTables, lines).run();
     mech.storeBattleValue(result.battleValue);
     return result;
 }

@@ -25,10 +25,14 @@ struct BVResult {
     BVDataStore lines;
 };
 
+// Whether a calculation writes its lines. Building their texts costs more than the
+// arithmetic; a caller that only wants the numbers skips them.
+enum class BVLines { Record, Skip };
+
 // Mech.CalcBV: computes the BV of `mech` from the weapon table and BV tables of its program
 // context, stores the final value as the design's `BattleValue` and returns the figures with
-// their lines. Without loaded BV data nothing is computed, the design keeps its value and the
-// result is empty.
-std::optional<BVResult> CalcBV(model::Mech& mech);
+// their lines (no lines with BVLines::Skip; the figures are the same either way). Without
+// loaded BV data nothing is computed, the design keeps its value and the result is empty.
+std::optional<BVResult> CalcBV(model::Mech& mech, BVLines lines = BVLines::Record);
 
 } // namespace fpw::valuation

@@ -100,6 +100,20 @@ double OffensiveSpeedFactor(const catalog::BVTables& tables, int speedRating) {
     return app::roundTwoDecimals(std::pow((speedRating - 5) / 10.0 + 1, 1.2));
 }
 
+std::int16_t ArtemisSetting(const model::Mech& mech, const catalog::WeaponRecord& record) {
+    if (record.artemisCapable == 0) {
+        return catalog::kNoArtemis;
+    }
+    switch (record.artemisClass) {
+    case 0:
+        return mech.artemisSRM();
+    case 1:
+        return mech.artemisLRM();
+    default:
+        return catalog::kNoArtemis;
+    }
+}
+
 int effectiveRunningMP(const model::Mech& mech) {
     if (mech.armorType() == catalog::armor::kHardened) {
         return mech.walking() + app::RoundUp(mech.walking() / 2.0) - 1;

@@ -38,6 +38,10 @@ int effectiveRunningMP(const model::Mech& mech);
 // matching combination; none without them.
 std::optional<int> enhancedMP(const model::Mech& mech);
 
+// The Artemis setting that applies to a record: the SRM setting for class 0, the LRM setting
+// for class 1, none for a record that takes no Artemis.
+std::int16_t ArtemisSetting(const model::Mech& mech, const catalog::WeaponRecord& record);
+
 // The defensive movement factor of a target modifier (0 to 6). Modifier 6, which only a
 // jumping design reaches, continues the table's last step: f[5] + (f[5] - f[4]).
 double DefensiveMovementFactor(const catalog::BVTables& tables, int modifier);

@@ -1,7 +1,9 @@
 #include "app/numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -123,6 +125,30 @@ TEST(Numbers, RoundAsFormattedAtOtherPlaces) {
     EXPECT_EQ(roundAsFormatted(1e-20, 2), 0.0);
     EXPECT_EQ(roundAsFormatted(1e20, 2), 1e20);
     EXPECT_TRUE(std::isinf(roundAsFormatted(std::numeric_limits<double>::infinity(), 2)));
+}
+
+// Values that already have no more places than asked take a short cut; it must give what the
+// formatted text gives, for them and for their neighbours that do not qualify.
+TEST(Numbers, RoundAsFormattedAgreesWithTheFormattedText) {
+    std::vector<double> values;
+    for (int i = -400; i <= 400; ++i) {
+        values.push_back(i / 8.0);
+        values.push_back(i / 100.0);
+        values.push_back(i * 0.05);
+        values.push_back(i * 0.1 + 1e-9);
+        values.push_back(std::nextafter(i / 4.0, 1e9));
+        values.push_back(i * 123456.789);
+    }
+    for (const double v : values) {
+        for (const int places : {0, 1, 2, 4}) {
+            const std::string text = formatFixed(v, places, false, true);
+            double parsed = 0;
+            std::from_chars(text.data(), text.data() + text.size(), parsed);
+            const double rounded = roundAsFormatted(v, places);
+            EXPECT_EQ(rounded, parsed + 0.0) << v << " at " << places;
+            EXPECT_FALSE(std::signbit(rounded) && rounded == 0) << v;
+        }
+    }
 }
 
 TEST(Numbers, FormatsUseThePointAndCommaWhateverTheLocale) {

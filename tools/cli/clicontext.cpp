@@ -34,4 +34,20 @@ bool loadReferenceData(app::ProgramContext& ctx) {
     return true;
 }
 
+void copyReferenceData(const app::ProgramContext& from, app::ProgramContext& to) {
+    to.settings = from.settings;
+    to.log.setVerbose(from.log.isVerbose());
+    to.weapons = from.weapons;
+    to.prices = from.prices;
+    to.bvTables = from.bvTables;
+    to.bvDataLoaded = from.bvDataLoaded;
+    to.pilots = from.pilots;
+    to.armorPlot = from.armorPlot;
+    to.internalPlot = from.internalPlot;
+    to.credits = from.credits;
+    to.creditsLoaded = from.creditsLoaded;
+    to.noClanLAMs = from.noClanLAMs;
+    to.priceEditorEnabled = from.priceEditorEnabled;
+}
+
 } // namespace fpw::cli

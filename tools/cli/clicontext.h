@@ -17,4 +17,8 @@ std::string executableDirectory(const char* argv0);
 // default prices and, when "parm.txt" holds "Custom Prices", the custom price file.
 bool loadReferenceData(app::ProgramContext& ctx);
 
+// Copies what loadReferenceData loaded (and the settings and log verbosity) from one context
+// into another, so that a worker thread computes with its own copy and nothing is shared.
+void copyReferenceData(const app::ProgramContext& from, app::ProgramContext& to);
+
 } // namespace fpw::cli

@@ -1,11 +1,13 @@
 #include "designfigures.h"
 
+#include <ostream>
+
 #include "app/programcontext.h"
 #include "catalog/equipment.h"
+#include "infocommand.h"
 #include "io/designfile.h"
 #include "model/mech.h"
-#include "valuation/bvcalc.h"
-#include "valuation/costcalculation.h"
+#include "valuation/refreshfigures.h"
 
 namespace fpw::cli {
 namespace {
@@ -34,19 +36,6 @@ DesignRow rowOf(model::Mech& mech, const std::string& path, bool hasBV) {
 
 } // namespace
 
-bool refreshFigures(model::Mech& mech) {
-    mech.RecalcAll();
-    int armored = 0;
-    for (const model::CritLocation& list : mech.critLocations())
-        for (const model::CriticalSlot& slot : list.slots())
-            armored += slot.isArmored ? 1 : 0;
-    mech.ArmoredSlotData(armored, armored);
-    mech.CalcTotalTonnage();
-    mech.MaxHeat();
-    valuation::CalcTotalCost(mech);
-    return valuation::CalcBV(mech).has_value();
-}
-
 int heatDissipation(const model::Mech& mech) {
     return mech.hsType() == catalog::heatsink::kSingle ? mech.hsCount() : 2 * mech.hsCount();
 }
@@ -58,25 +47,52 @@ int freeSlots(const model::Mech& mech) {
     return free;
 }
 
-std::vector<DesignRow> designRows(app::ProgramContext& ctx, const std::string& path) {
-    model::Mech mech(ctx);
-    std::string message;
-    if (!io::TOpenMech(mech, path, true, message)) {
-        DesignRow failed;
-        failed.file = path;
-        failed.error = message.empty() ? "The design file could not be read." : message;
-        return {failed};
-    }
-    std::vector<DesignRow> rows;
+std::optional<model::Mech> openQuietly(app::ProgramContext& ctx, const std::string& path,
+                                       std::string& error) {
+    std::optional<model::Mech> mech = io::OpenMechQuietly(ctx, path, error);
+    if (!mech && error.empty())
+        error = "The design file could not be read.";
+    return mech;
+}
+
+std::optional<model::Mech> openOrReport(app::ProgramContext& ctx, const std::string& path,
+                                        std::ostream& err) {
+    std::string error;
+    std::optional<model::Mech> mech = openQuietly(ctx, path, error);
+    if (!mech)
+        err << failureLine(path, error);
+    return mech;
+}
+
+std::optional<std::string> visitDesign(app::ProgramContext& ctx, const std::string& path,
+                                       const std::function<void(model::Mech&, bool)>& visit) {
+    std::string error;
+    std::optional<model::Mech> opened = openQuietly(ctx, path, error);
+    if (!opened)
+        return error;
+    model::Mech& mech = *opened;
     if (mech.omniBaseLocked() && mech.OmniConfigCount() > 0) {
         for (int i = 0; i < mech.OmniConfigCount(); ++i) {
             mech.ChangeOmniConfig(mech.GetOmniConfigName(i), false);
-            const bool hasBV = refreshFigures(mech);
-            rows.push_back(rowOf(mech, path, hasBV));
+            visit(mech, valuation::RefreshFigures(mech));
         }
     } else {
-        const bool hasBV = refreshFigures(mech);
-        rows.push_back(rowOf(mech, path, hasBV));
+        visit(mech, valuation::RefreshFigures(mech));
+    }
+    return std::nullopt;
+}
+
+std::vector<DesignRow> designRows(app::ProgramContext& ctx, const std::string& path) {
+    std::vector<DesignRow> rows;
+    const std::optional<std::string> failure =
+        visitDesign(ctx, path, [&](model::Mech& mech, bool hasBV) {
+            rows.push_back(rowOf(mech, path, hasBV));
+        });
+    if (failure) {
+        DesignRow failed;
+        failed.file = path;
+        failed.error = *failure;
+        return {failed};
     }
     return rows;
 }

@@ -1,5 +1,7 @@
 #include "infocommand.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <ostream>
@@ -16,14 +18,57 @@ std::string plainNumber(double x) {
     return buffer;
 }
 
-// A missing value is written as null, so that every row has every key.
-template <typename T>
-void putOptional(nlohmann::ordered_json& j, const char* key, const std::optional<T>& value) {
-    if (value)
-        j[key] = *value;
-    else
-        j[key] = nullptr;
-}
+// One JSON object written key by key in a fixed order. Plain ASCII text is copied as it is;
+// anything else goes through the JSON library, whose replacement of bytes that are no UTF-8
+// keeps a damaged name from ending the run.
+class JsonObject {
+public:
+    void text(const char* key, std::string_view value) {
+        name(key);
+        const bool plain = std::all_of(value.begin(), value.end(), [](char c) {
+            return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
+        });
+        if (plain) {
+            out_ += '"';
+            out_ += value;
+            out_ += '"';
+        } else {
+            out_ += nlohmann::json(value).dump(-1, ' ', false,
+                                               nlohmann::json::error_handler_t::replace);
+        }
+    }
+    void number(const char* key, long long value) {
+        name(key);
+        out_ += std::to_string(value);
+    }
+    // As the JSON library writes a double: the shortest exact form, ".0" after a whole one.
+    void number(const char* key, double value) {
+        name(key);
+        char buffer[40];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+        const std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
+        out_ += digits;
+        if (digits.find_first_not_of("-0123456789") == std::string_view::npos)
+            out_ += ".0";
+    }
+    void null(const char* key) {
+        name(key);
+        out_ += "null";
+    }
+    std::string take() {
+        out_ += '}';
+        return std::move(out_);
+    }
+
+private:
+    void name(const char* key) {
+        out_ += out_.empty() ? "{\"" : ",\"";
+        out_ += key;
+        out_ += "\":";
+    }
+
+    std::string out_;
+};
 
 } // namespace
 
@@ -35,33 +80,47 @@ std::string withoutCR(std::string_view text) {
     return flat;
 }
 
+std::string failureLine(std::string_view file, std::string_view message) {
+    std::string line(file);
+    line += ": ";
+    line += withoutCR(message);
+    line += '\n';
+    return line;
+}
+
 std::string jsonLine(const DesignRow& row) {
-    nlohmann::ordered_json j;
-    j["file"] = row.file;
-    const bool ok = !row.error;
-    const auto figure = [&](const char* key, auto value) {
-        if (ok)
-            j[key] = value;
-        else
-            j[key] = nullptr;
-    };
-    figure("name", row.name);
-    figure("model", row.model);
-    putOptional(j, "config", ok ? row.config : std::nullopt);
-    figure("tonnage", row.tonnage);
-    figure("total_tonnage", row.totalTonnage);
-    figure("free_tonnage", row.freeTonnage);
-    figure("walking", row.walking);
-    figure("running", row.running);
-    figure("jumping", row.jumping);
-    figure("max_heat", row.maxHeat);
-    figure("heat_dissipation", row.heatDissipation);
-    figure("free_slots", row.freeSlots);
-    figure("cost", row.cost);
-    putOptional(j, "bv", ok ? row.bv : std::nullopt);
-    putOptional(j, "error", row.error);
-    // Names come from files: a byte that is no UTF-8 must not end the run.
-    return j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    JsonObject j;
+    j.text("file", row.file);
+    if (row.error) {
+        for (const char* key :
+             {"name", "model", "config", "tonnage", "total_tonnage", "free_tonnage", "walking",
+              "running", "jumping", "max_heat", "heat_dissipation", "free_slots", "cost", "bv"})
+            j.null(key);
+        j.text("error", *row.error);
+        return j.take();
+    }
+    j.text("name", row.name);
+    j.text("model", row.model);
+    if (row.config)
+        j.text("config", *row.config);
+    else
+        j.null("config");
+    j.number("tonnage", static_cast<long long>(row.tonnage));
+    j.number("total_tonnage", row.totalTonnage);
+    j.number("free_tonnage", row.freeTonnage);
+    j.number("walking", static_cast<long long>(row.walking));
+    j.number("running", static_cast<long long>(row.running));
+    j.number("jumping", static_cast<long long>(row.jumping));
+    j.number("max_heat", static_cast<long long>(row.maxHeat));
+    j.number("heat_dissipation", static_cast<long long>(row.heatDissipation));
+    j.number("free_slots", static_cast<long long>(row.freeSlots));
+    j.number("cost", static_cast<long long>(row.cost));
+    if (row.bv)
+        j.number("bv", static_cast<long long>(*row.bv));
+    else
+        j.null("bv");
+    j.null("error");
+    return j.take();
 }
 
 std::string textHeader() {
@@ -92,25 +151,29 @@ std::string textLine(const DesignRow& row) {
     return line;
 }
 
-int runInfo(app::ProgramContext& ctx, const std::vector<std::string>& files, bool json,
-            std::ostream& out, std::ostream& err) {
-    int status = 0;
+ItemOutput infoOutput(app::ProgramContext& ctx, const std::string& path, bool json) {
+    ItemOutput output;
+    for (const DesignRow& row : designRows(ctx, path)) {
+        if (row.error) {
+            output.failed = true;
+            output.err += failureLine(path, *row.error);
+            if (!json)
+                continue;
+        }
+        output.out += json ? jsonLine(row) : textLine(row);
+        output.out += '\n';
+    }
+    return output;
+}
+
+int runInfo(app::ProgramContext& ctx, const std::vector<std::string>& args, bool json,
+            const BatchOptions& options, std::ostream& out, std::ostream& err) {
     if (!json)
         out << textHeader() << '\n';
-    for (const std::string& file : files) {
-        for (const DesignRow& row : designRows(ctx, file)) {
-            if (row.error) {
-                status = 1;
-                if (!json) {
-                    err << file << ": " << withoutCR(*row.error) << '\n';
-                    continue;
-                }
-            }
-            out << (json ? jsonLine(row) : textLine(row)) << '\n';
-        }
-    }
-    out.flush();
-    return status;
+    const ItemWork work = [json](app::ProgramContext& own, const std::string& path) {
+        return infoOutput(own, path, json);
+    };
+    return runBatch(ctx, walkDesigns(ctx, args), work, options, out, err);
 }
 
 } // namespace fpw::cli

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "batchrun.h"
 #include "designfigures.h"
 
 namespace fpw::app {
@@ -17,6 +18,9 @@ namespace fpw::cli {
 // Messages carry CR LF line ends; a terminal wants LF only.
 std::string withoutCR(std::string_view text);
 
+// A file's failure for the error stream: "<file>: <message>" and a line end.
+std::string failureLine(std::string_view file, std::string_view message);
+
 // The JSON line of a row with exactly the keys file, name, model, config, tonnage,
 // total_tonnage, free_tonnage, walking, running, jumping, max_heat, heat_dissipation,
 // free_slots, cost, bv and error; figures are null in the row of a failed file.
@@ -26,9 +30,14 @@ std::string jsonLine(const DesignRow& row);
 std::string textHeader();
 std::string textLine(const DesignRow& row);
 
-// Processes every file in turn; rows go to `out`, messages of failed files (text mode) to
-// `err`. Returns 0 when every file was read, 1 otherwise.
-int runInfo(app::ProgramContext& ctx, const std::vector<std::string>& files, bool json,
-            std::ostream& out, std::ostream& err);
+// What `info` prints for one design file: its rows (text or JSON lines) for `out`; for a file
+// that cannot be read its message for `err` and, in JSON, a row with the error.
+ItemOutput infoOutput(app::ProgramContext& ctx, const std::string& path, bool json);
+
+// Processes the files and the design files in the trees of the directories among `args`;
+// rows go to `out` in the order of the files, messages of failed files to `err`. Returns 0
+// when every file and directory was read, 1 otherwise.
+int runInfo(app::ProgramContext& ctx, const std::vector<std::string>& args, bool json,
+            const BatchOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace fpw::cli

@@ -1,41 +1,188 @@
 // forgeplanwork-cli: batch work over design files with the program's own reference files.
+// Each subcommand is registered by one function below, which leaves in `run` what the
+// subcommand does once the reference files are loaded.
+#include <functional>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <CLI/CLI.hpp>
 
 #include "app/programcontext.h"
+#include "checkcommand.h"
 #include "clicontext.h"
 #include "consoleuser.h"
 #include "infocommand.h"
 #include "muxcommand.h"
+#include "progressbar.h"
+#include "reportcommand.h"
+#include "sheetcommand.h"
+#ifdef FPW_CLI_SHEET
+#include "catalog/plotfile.h"
+#include "ui/recordsheet/pdfdocument.h"
+#endif
+
+namespace {
+
+using namespace fpw;
+using Run = std::function<int(app::ProgramContext&)>;
+
+// The batch commands' defaults (every hardware thread, a progress bar on a terminal) and their
+// -j option.
+cli::BatchOptions batchOptions() {
+    cli::BatchOptions options;
+    options.jobs = cli::hardwareThreads();
+    options.progress = cli::ProgressBar::standardErrorIsTerminal();
+    options.outputOnTerminal = cli::ProgressBar::standardOutputIsTerminal();
+    return options;
+}
+
+void addJobsOption(CLI::App* sub, cli::BatchOptions& options) {
+    sub->add_option("-j,--jobs", options.jobs, "Worker threads (default: all hardware threads)")
+        ->check(CLI::PositiveNumber);
+}
+
+void registerInfo(CLI::App& tool, Run& run) {
+    struct Options {
+        std::vector<std::string> files;
+        bool json = false;
+        cli::BatchOptions batch;
+    };
+    auto o = std::make_shared<Options>();
+    CLI::App* info = tool.add_subcommand("info", "Recompute and print the figures of each design");
+    info->add_option("FILE", o->files, "Design files (.FPM) and directories to walk")->required();
+    info->add_flag("--json", o->json, "Print one JSON object per line");
+    o->batch = batchOptions();
+    addJobsOption(info, o->batch);
+    info->callback([&run, o] {
+        run = [o](app::ProgramContext& ctx) {
+            return cli::runInfo(ctx, o->files, o->json, o->batch, std::cout, std::cerr);
+        };
+    });
+}
+
+void registerMux(CLI::App& tool, Run& run) {
+    struct Options {
+        std::string file;
+        std::string output;
+    };
+    auto o = std::make_shared<Options>();
+    CLI::App* mux = tool.add_subcommand("mux", "Write the MUX export of a design file");
+    mux->add_option("FILE", o->file, "Design file (.FPM)")->required();
+    mux->add_option("-o,--output", o->output, "Output file (default: FILE with extension .mux)");
+    mux->callback([&run, o] {
+        run = [o](app::ProgramContext& ctx) {
+            return cli::runMux(ctx, o->file, o->output, std::cerr);
+        };
+    });
+}
+
+// `bv` and `cost` differ only in the report they print.
+void registerReport(CLI::App& tool, Run& run, const char* name, const char* description,
+                    cli::Report report) {
+    struct Options {
+        std::string file;
+        std::string config;
+    };
+    auto o = std::make_shared<Options>();
+    CLI::App* sub = tool.add_subcommand(name, description);
+    sub->add_option("FILE", o->file, "Design file (.FPM)")->required();
+    sub->add_option("-c,--config", o->config,
+                    "Configuration of a locked OmniMech (default: the one it was saved in)");
+    sub->callback([&run, o, report] {
+        run = [o, report](app::ProgramContext& ctx) {
+            return cli::runReport(ctx, report, o->file, o->config, std::cout, std::cerr);
+        };
+    });
+}
+
+void registerCheck(CLI::App& tool, Run& run) {
+    struct Options {
+        std::vector<std::string> files;
+        cli::BatchOptions batch;
+    };
+    auto o = std::make_shared<Options>();
+    CLI::App* check =
+        tool.add_subcommand("check", "Run the editor's save checks on each design (status 0: "
+                                     "every design would save)");
+    check->add_option("FILE", o->files, "Design files (.FPM) and directories to walk")->required();
+    o->batch = batchOptions();
+    addJobsOption(check, o->batch);
+    check->callback([&run, o] {
+        run = [o](app::ProgramContext& ctx) {
+            return cli::runCheck(ctx, o->files, o->batch, std::cout, std::cerr);
+        };
+    });
+}
+
+void registerWriteBVs(CLI::App& tool, Run& run) {
+    auto directories = std::make_shared<std::vector<std::string>>();
+    CLI::App* sub = tool.add_subcommand(
+        "write-bvs", "Write the Battle Value of every design in each directory tree to the log "
+                     "and to standard output");
+    sub->add_option("DIR", *directories, "Directories")->required();
+    sub->callback([&run, directories] {
+        run = [directories](app::ProgramContext& ctx) {
+            return cli::runWriteBVs(ctx, *directories, std::cout, std::cerr);
+        };
+    });
+}
+
+#ifdef FPW_CLI_SHEET
+// Only with the desktop layer: the sheets are written by Qt's PDF writer.
+void registerSheet(CLI::App& tool, Run& run, int argc, char** argv) {
+    auto o = std::make_shared<cli::SheetOptions>();
+    CLI::App* sheet =
+        tool.add_subcommand("sheet", "Write the record sheets of design files as PDF documents");
+    sheet->add_option("FILE", o->files, "Design files (.FPM)")->required();
+    CLI::Option* output = sheet->add_option("-o,--output", o->output, "One PDF with every sheet");
+    CLI::Option* each = sheet->add_option("--each", o->eachDirectory,
+                                          "Write one PDF per design file into this folder");
+    output->excludes(each);
+    sheet->add_option("--pilot", o->pilotName, "Pilot name");
+    sheet->add_option("--gunnery", o->gunnery, "Gunnery skill (0 to 7)");
+    sheet->add_option("--piloting", o->piloting, "Piloting skill (0 to 7)");
+    sheet->callback([&run, o, argc, argv] {
+        run = [o, argc, argv](app::ProgramContext& ctx) {
+            if (o->output.empty() && o->eachDirectory.empty()) {
+                std::cerr << "sheet: give -o OUT.pdf or --each DIR\n";
+                return 2;
+            }
+            // The standard armour diagram places its points by the plot files.
+            if (!catalog::LoadArmorPlot(ctx) || !catalog::LoadInternalPlot(ctx))
+                return 2;
+            return ui::withGuiApplication(argc, argv, [&] {
+                return cli::runSheet(
+                    ctx, *o, [] { return std::make_unique<ui::PdfDocument>(); }, std::cerr);
+            });
+        };
+    });
+}
+#endif
+
+} // namespace
 
 int main(int argc, char** argv) {
-    CLI::App cli{"Forgeplanwork command-line tool: figures and exports of mech design files"};
-    cli.require_subcommand(1);
+    CLI::App tool{"Forgeplanwork command-line tool: figures and exports of mech design files"};
+    tool.require_subcommand(1);
+    Run run;
+    registerInfo(tool, run);
+    registerMux(tool, run);
+    registerReport(tool, run, "bv", "Print the Battle Value calculation of a design",
+                   cli::Report::BattleValue);
+    registerReport(tool, run, "cost", "Print the cost breakdown of a design", cli::Report::Cost);
+    registerCheck(tool, run);
+    registerWriteBVs(tool, run);
+#ifdef FPW_CLI_SHEET
+    registerSheet(tool, run, argc, argv);
+#endif
 
-    std::vector<std::string> infoFiles;
-    bool json = false;
-    CLI::App* info =
-        cli.add_subcommand("info", "Recompute and print the figures of each design file");
-    info->add_option("FILE", infoFiles, "Design files (.FPM)")->required();
-    info->add_flag("--json", json, "Print one JSON object per line");
+    CLI11_PARSE(tool, argc, argv);
 
-    std::string muxFile;
-    std::string muxOut;
-    CLI::App* mux = cli.add_subcommand("mux", "Write the MUX export of a design file");
-    mux->add_option("FILE", muxFile, "Design file (.FPM)")->required();
-    mux->add_option("-o,--output", muxOut, "Output file (default: FILE with extension .mux)");
-
-    CLI11_PARSE(cli, argc, argv);
-
-    fpw::cli::ConsoleUser user(std::cerr);
-    fpw::app::ProgramContext ctx(fpw::cli::executableDirectory(argv[0]), user);
-    if (!fpw::cli::loadReferenceData(ctx))
+    cli::ConsoleUser user(std::cerr);
+    app::ProgramContext ctx(cli::executableDirectory(argv[0]), user);
+    if (!cli::loadReferenceData(ctx))
         return 2;
-
-    if (info->parsed())
-        return fpw::cli::runInfo(ctx, infoFiles, json, std::cout, std::cerr);
-    return fpw::cli::runMux(ctx, muxFile, muxOut, std::cerr);
+    return run(ctx);
 }

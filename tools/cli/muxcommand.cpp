@@ -4,10 +4,9 @@
 #include <ostream>
 
 #include "designfigures.h"
-#include "infocommand.h"
-#include "io/designfile.h"
 #include "io/muxexport.h"
 #include "model/mech.h"
+#include "valuation/refreshfigures.h"
 
 namespace fpw::cli {
 
@@ -19,14 +18,11 @@ std::string defaultMuxPath(const std::string& designPath) {
 
 int runMux(app::ProgramContext& ctx, const std::string& file, const std::string& out,
            std::ostream& err) {
-    model::Mech mech(ctx);
-    std::string message;
-    if (!io::TOpenMech(mech, file, true, message)) {
-        err << file << ": "
-            << withoutCR(message.empty() ? "The design file could not be read." : message) << '\n';
+    std::optional<model::Mech> opened = openOrReport(ctx, file, err);
+    if (!opened)
         return 1;
-    }
-    refreshFigures(mech);
+    model::Mech& mech = *opened;
+    valuation::RefreshFigures(mech);
     const std::string target = out.empty() ? defaultMuxPath(file) : out;
     // A failed write has been reported on the error stream by the error reporter.
     return io::SaveMUXFile(mech, target) ? 0 : 1;

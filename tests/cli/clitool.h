@@ -1,0 +1,218 @@
+// The fixture of the command-line tool's tests: runs the built forgeplanwork-cli from a
+// program directory of its own (a copy of the executable beside the shipped reference files)
+// on design files written here, and gives the library's figures to compare with.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "app/programcontext.h"
+#include "catalog/bvdatafile.h"
+#include "catalog/equipment.h"
+#include "catalog/locations.h"
+#include "catalog/weapondatabase.h"
+#include "io/designfile.h"
+#include "model/mech.h"
+#include "recordsheet/sheetdesigns.h"
+#include "support/scripteduser.h"
+#include "support/tempdir.h"
+#include "valuation/bvcalc.h"
+#include "valuation/costcalculation.h"
+
+namespace fpw::cli::clitest {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+struct RunResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string quoted(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+inline std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        result.push_back(line);
+    return result;
+}
+
+inline std::vector<std::string> fields(const std::string& line) {
+    std::vector<std::string> result;
+    std::size_t at = 0;
+    for (;;) {
+        const std::size_t tab = line.find('\t', at);
+        result.push_back(line.substr(at, tab - at));
+        if (tab == std::string::npos)
+            return result;
+        at = tab + 1;
+    }
+}
+
+// The figures the library gives a design, in the tool's JSON form.
+inline json libraryFigures(model::Mech& mech, const std::string& file) {
+    int armored = 0;
+    for (const model::CritLocation& list : mech.critLocations())
+        for (const model::CriticalSlot& slot : list.slots())
+            armored += slot.isArmored;
+    mech.ArmoredSlotData(armored, armored);
+    const std::int32_t cost = valuation::CalcTotalCost(mech);
+    const auto bv = valuation::CalcBV(mech);
+    int freeSlots = 0;
+    for (const model::CritLocation& list : mech.critLocations())
+        freeSlots += list.FreeSlotCount();
+    json j;
+    j["file"] = file;
+    j["name"] = mech.mechName();
+    j["model"] = mech.mechModel();
+    j["config"] = mech.omniBaseLocked() ? json(mech.currentConfig()) : json(nullptr);
+    j["tonnage"] = mech.tonnage();
+    j["total_tonnage"] = mech.totalTonnage();
+    j["free_tonnage"] = mech.freeTonnage();
+    j["walking"] = mech.walking();
+    j["running"] = mech.running();
+    j["jumping"] = mech.jumping();
+    j["max_heat"] = mech.MaxHeat();
+    j["heat_dissipation"] = mech.hsType() == 0 ? mech.hsCount() : 2 * mech.hsCount();
+    j["free_slots"] = freeSlots;
+    j["cost"] = cost;
+    j["bv"] = bv ? json(bv->battleValue) : json(nullptr);
+    j["error"] = nullptr;
+    return j;
+}
+
+class CliTool : public ::testing::Test {
+protected:
+    void SetUp() override {
+        exe = fs::path(program.path()) / "forgeplanwork-cli";
+        fs::copy_file(FPW_CLI_EXECUTABLE, exe);
+        for (const char* name : {"wpndata.bin", "bvdata.bin"})
+            fs::copy_file(fs::path(FPW_SHIPPED_DATA_DIR) / name, fs::path(program.path()) / name);
+        ctx = std::make_unique<app::ProgramContext>(program.path(), user);
+        ASSERT_TRUE(catalog::LoadWeapons(*ctx));
+        catalog::LoadBVData(*ctx);
+        ASSERT_TRUE(ctx->bvDataLoaded);
+    }
+
+    std::int16_t weapon(const char* name) const {
+        const int index = catalog::findWeapon(ctx->weapons, name, catalog::kInnerSphere);
+        EXPECT_GE(index, 0) << name;
+        return static_cast<std::int16_t>(index);
+    }
+
+    void placeWeapon(model::Mech& m, const char* name, int loc, int first) {
+        testing::placeWeapon(m, name, loc, first);
+    }
+
+    // A 50-ton brawler: an AC/20 with ammunition in the right torso, two medium lasers.
+    model::Mech brawler() {
+        model::Mech m(*ctx);
+        m.setMechName("Hunchback");
+        m.setMechModel("HBK-4G");
+        m.setTechLevel(1);
+        m.setTonnage(50);
+        m.setWalking(4);
+        m.setHSCount(13);
+        const std::int16_t armor[] = {16, 20, 20, 20, 20, 16, 26, 9, 5, 5, 8};
+        for (int loc = 0; loc < catalog::kLocationCount; ++loc)
+            m.SetArmor(loc, armor[loc]);
+        placeWeapon(m, "AC/20", catalog::kRightTorso, 0);
+        placeWeapon(m, "AC/20 Ammo", catalog::kRightTorso, 10);
+        placeWeapon(m, "Medium Laser", catalog::kLeftArm, 4);
+        placeWeapon(m, "Medium Laser", catalog::kRightArm, 4);
+        m.critLocation(catalog::kLeftTorso).PlaceItem("Heat Sink", 0, false, "cHS1");
+        m.critLocation(catalog::kLeftTorso).PlaceItem("Heat Sink", 1, false, "cHS2");
+        m.critLocation(catalog::kLeftTorso).PlaceItem("Heat Sink", 2, false, "cHS3");
+        return m;
+    }
+
+    // A 20-ton jumper with double heat sinks and an armoured engine slot.
+    model::Mech scout() {
+        model::Mech m(*ctx);
+        m.setMechName("Jenner");
+        m.setMechModel("JR7-D");
+        m.setTechLevel(2);
+        m.setTonnage(35);
+        m.setWalking(7);
+        m.setJumping(5);
+        m.setHSType(catalog::heatsink::kDouble);
+        m.setHSCount(10);
+        for (int loc = 0; loc < catalog::kLocationCount; ++loc)
+            m.SetArmor(loc, 6);
+        placeWeapon(m, "Medium Laser", catalog::kLeftArm, 4);
+        placeWeapon(m, "LRM-10", catalog::kCenterTorso, 10);
+        m.critLocation(catalog::kCenterTorso).SetArmored(true, "cEng1");
+        return m;
+    }
+
+    model::Mech omni() { return testing::omniDesign(*ctx); }
+
+    std::string save(model::Mech& m, const std::string& name) {
+        const std::string path = work.file(name);
+        EXPECT_TRUE(io::SaveMech(m, path));
+        return path;
+    }
+
+    RunResult run(const std::vector<std::string>& args) const {
+        std::vector<std::string> command{exe.string()};
+        command.insert(command.end(), args.begin(), args.end());
+        return runCommand(command);
+    }
+
+    // Runs any program with its arguments quoted; stderr is kept apart from stdout.
+    RunResult runCommand(const std::vector<std::string>& args) const {
+        std::string command;
+        for (const std::string& arg : args) {
+            command += quoted(arg);
+            command += ' ';
+        }
+        command += "2>";
+        command += quoted(work.file("stderr.txt"));
+        RunResult result;
+        FILE* pipe = popen(command.c_str(), "r");
+        if (pipe == nullptr)
+            return result;
+        char buffer[4096];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            result.out.append(buffer, n);
+        const int status = pclose(pipe);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.err = work.read("stderr.txt");
+        return result;
+    }
+
+    // The "Pages:" line of pdfinfo; -1 when there is none.
+    int pageCount(const std::string& pdf) const {
+        const RunResult info = runCommand({"pdfinfo", pdf});
+        for (const std::string& line : lines(info.out))
+            if (line.rfind("Pages:", 0) == 0)
+                return std::stoi(line.substr(6));
+        ADD_FAILURE() << info.out << info.err;
+        return -1;
+    }
+
+    testing::TempDir program;
+    testing::TempDir work;
+    testing::ScriptedUser user;
+    std::unique_ptr<app::ProgramContext> ctx;
+    fs::path exe;
+};
+
+} // namespace fpw::cli::clitest

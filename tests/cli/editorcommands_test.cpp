@@ -1,0 +1,112 @@
+// `check` and `write-bvs` run the editor's save checks and write-BVs command: the same
+// messages, the same log lines, and exit statuses that say whether everything went through.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/files.h"
+#include "cli/clitool.h"
+
+namespace fpw::cli {
+namespace {
+
+using namespace clitest;
+
+// The design without its ammunition: its weapon entry and its slot.
+void removeAmmunition(model::Mech& m) {
+    for (const model::WeaponEntry& entry : m.weapons()) {
+        if (entry.refID >= 0 && m.context().weapons[entry.refID].name == "AC/20 Ammo") {
+            const std::int16_t index = entry.weaponIndex;
+            m.critLocation(catalog::kRightTorso).RemoveItem(std::to_string(index));
+            m.RemoveWeapon(index);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no ammunition to remove";
+}
+
+TEST_F(CliTool, CheckGivesTheEditorsRefusalsAndWarningAndTheStatus) {
+    model::Mech good = brawler();
+    model::Mech heavy = scout(); // 35 tons of equipment on a 35-ton chassis and more
+    model::Mech unnamed = brawler();
+    unnamed.setMechName("");
+    model::Mech unplaced = brawler();
+    unplaced.AddWeapon(weapon("Medium Laser"));
+    model::Mech noAmmo = brawler();
+    removeAmmunition(noAmmo);
+    const std::string goodFile = save(good, "good.FPM");
+    const std::string noAmmoFile = save(noAmmo, "noammo.FPM");
+    const std::string damaged = work.write("damaged.FPM", "Forgeplanwork Mech       \x01");
+    const std::string refusal = "Unable to save: ";
+    const struct {
+        std::string file;
+        std::string shown; // empty: the design would save without a word
+    } cases[] = {
+        {goodFile, ""},
+        {save(heavy, "heavy.FPM"), refusal + "This mech is overweight and cannot be saved."},
+        {save(unnamed, "unnamed.FPM"),
+         refusal + "You cannot save a mech that does not have a name."},
+        {save(unplaced, "unplaced.FPM"),
+         refusal + "You cannot save a mech that has unallocated weapons."},
+        {noAmmoFile, "Not enough ammunition: Some of the weapons mounted on this mech require "
+                     "ammunition, but not all of them have ammunition mounted. This message is "
+                     "only a warning and will not stop this mech from being saved."},
+    };
+    std::vector<std::string> all;
+    for (const auto& c : cases) {
+        const RunResult r = run({"check", c.file});
+        EXPECT_EQ(r.status, c.shown.empty() || c.shown.rfind(refusal, 0) != 0 ? 0 : 1) << c.file;
+        EXPECT_EQ(r.out, c.shown.empty() ? "" : c.file + ": " + c.shown + "\n");
+        EXPECT_EQ(r.err, "") << c.file;
+        all.push_back(c.file);
+    }
+    // Only designs that would save: status 0; one refusal or a damaged file among many: 1,
+    // and the others are still checked.
+    EXPECT_EQ(run({"check", goodFile, noAmmoFile}).status, 0);
+    all.push_back(damaged);
+    std::vector<std::string> args{"check", "-j", "2"};
+    args.insert(args.end(), all.begin(), all.end());
+    const RunResult r = run(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(lines(r.out).size(), 4u) << r.out;
+    EXPECT_EQ(r.err.rfind(damaged + ": ", 0), 0u) << r.err;
+}
+
+TEST_F(CliTool, WriteBVsWritesTheLogLinesToTheLogAndToStandardOutput) {
+    model::Mech hunchback = brawler();
+    model::Mech vantor = omni();
+    const fs::path root = fs::path(work.path()) / "bvs";
+    fs::create_directories(root / "omni");
+    const std::string first = (root / "brawler.FPM").string();
+    ASSERT_TRUE(io::SaveMech(hunchback, first));
+    ASSERT_TRUE(io::SaveMech(vantor, (root / "omni" / "vantor.fpm").string()));
+    const std::string bv = std::to_string(libraryFigures(hunchback, first)["bv"].get<int>());
+    model::Mech reopened(*ctx);
+    std::string message;
+    ASSERT_TRUE(io::TOpenMech(reopened, (root / "omni" / "vantor.fpm").string(), true, message));
+    const std::string omniBV = std::to_string(valuation::CalcBV(reopened)->battleValue);
+
+    RunResult r = run({"write-bvs", root.string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string expected = "Dir: " + root.string() + "\nHunchback HBK-4G\t" + bv +
+                                 "\nDir: " + (root / "omni").string() + "\nVantor Prime\t" +
+                                 omniBV + "\n";
+    EXPECT_EQ(r.out, expected);
+    EXPECT_EQ(r.err, "Done\n2 done...\n");
+    // The log has the same lines (after whatever it held before).
+    const std::string log = app::readWholeFile(program.file("kelmor.log")).value_or("");
+    EXPECT_EQ(log.substr(log.size() - std::min(log.size(), expected.size())), expected);
+
+    // A file that does not open is shown and skipped; the status says so.
+    work.write("bvs/omni/damaged.FPM", "Forgeplanwork Mech       \x01");
+    r = run({"write-bvs", root.string(), work.file("missing")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, expected);
+    EXPECT_NE(r.err.find("Unable to open file: " + (root / "omni" / "damaged.FPM").string()),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find(work.file("missing") + ": "), std::string::npos) << r.err;
+}
+
+} // namespace
+} // namespace fpw::cli

@@ -1,0 +1,102 @@
+// The whole recording of two sheets of the canonical design, compared with
+// tests/recordsheet/golden/hunchback_recording.txt: every text with its place and font, every
+// shape. Page 1 is the standard sheet with the extended heat scale and the location rolls;
+// page 2 the text diagram with a command console and damaged head armour. The file was checked
+// by hand line by line against the sheet's blocks and the reference image of the window tests;
+// FPW_UPDATE_GOLDEN=1 rewrites it after a deliberate change.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "catalog/equipment.h"
+#include "catalog/locations.h"
+#include "recordsheet/diagramoutline.h"
+#include "recordsheet/printmech.h"
+#include "recordsheet/recordingsurface.h"
+#include "recordsheet/sheetdesigns.h"
+
+namespace fpw::recordsheet {
+namespace {
+
+std::string number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value);
+    return text;
+}
+
+std::string dump(const RecordingSurface& s) {
+    std::string out;
+    for (const RecordedText& t : s.texts())
+        out += "T " + std::to_string(t.page) + " " + number(t.x) + " " + number(t.y) + " " +
+               number(t.font.size) + (t.font.bold ? "B " : " ") + t.text + "\n";
+    static const char* kinds = "LBCP";
+    for (const RecordedShape& shape : s.shapes()) {
+        out +=
+            std::string(1, kinds[static_cast<int>(shape.kind)]) + " " + std::to_string(shape.page);
+        if (shape.kind == RecordedShape::Kind::Path) {
+            double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
+            for (const PathPoint& p : shape.path.points) {
+                left = std::min(left, p.x);
+                top = std::min(top, p.y);
+                right = std::max(right, p.x);
+                bottom = std::max(bottom, p.y);
+            }
+            out += " " + std::to_string(shape.path.points.size()) + " " + number(left) + " " +
+                   number(top) + " " + number(right) + " " + number(bottom) + "\n";
+            continue;
+        }
+        for (const double v : {shape.x1, shape.y1, shape.x2, shape.y2})
+            out += " " + number(v);
+        out += " " + std::to_string(static_cast<int>(shape.fill)) + "\n";
+    }
+    return out;
+}
+
+TEST(SheetRecording, TwoSheetsOfTheCanonicalDesignMatchTheGoldenFile) {
+    testing::SheetKit kit;
+    kit.ctx.settings.heatScale = 0;
+    kit.ctx.settings.printLocRolls = true;
+    model::Mech mech = kit.hunchback();
+    RecordingSurface surface;
+    ASSERT_TRUE(PrintMech(mech, "Aiko Tanner", "4", "5", "", "", "", true, true, surface));
+    surface.newPage();
+    mech.setCockpitType(catalog::cockpit::kCommandConsole);
+    mech.SetArmorDamage(catalog::kHead, 2);
+    ASSERT_TRUE(
+        PrintMech(mech, "Aiko Tanner", "4", "5", "Ren Okafor", "3", "4", true, false, surface));
+    const std::string golden = FPW_SHEET_GOLDEN_DIR "/hunchback_recording.txt";
+    if (std::getenv("FPW_UPDATE_GOLDEN") != nullptr) {
+        std::ofstream(golden, std::ios::binary) << dump(surface);
+    }
+    std::ifstream in(golden, std::ios::binary);
+    ASSERT_TRUE(in) << golden;
+    std::stringstream expected;
+    expected << in.rdbuf();
+    EXPECT_EQ(dump(surface), expected.str());
+}
+
+TEST(SheetRecording, OutlineReadsOnlyWholeRectangles) {
+    const std::vector<OutlineArea> areas = parseDiagramOutline(
+        "# comment\n"
+        "Diagram\tLocation\tName\tLeft\tTop\tRight\tBottom\tSpacing\tPointSize\tPoints\n"
+        "Armor\t7\tHead\t81\t0\t99\t18\t6\t2\t9\r\n"
+        "Internal\t0\tLeft Arm\t31\t200\t46\t235\n"
+        "Armor\t1\tLeft Torso\t27\tx\t63\t63\n"
+        "Armor\t2\tLeft Leg\t54\t72\t\t126\n"
+        "Armor\t3\tRight Leg\t96\t72\t96\t126\n"
+        "Armor\t4\tRight Torso\t117\t21\t153\n"
+        "Elsewhere\t5\tRight Arm\t156\t21\t180\t87\n");
+    ASSERT_EQ(areas.size(), 2u);
+    EXPECT_TRUE(areas[0].armor);
+    EXPECT_EQ(areas[0].location, 7);
+    EXPECT_EQ(areas[0].right, 99);
+    EXPECT_EQ(areas[0].bottom, 18);
+    EXPECT_FALSE(areas[1].armor);
+    EXPECT_EQ(areas[1].top, 200);
+}
+
+} // namespace
+} // namespace fpw::recordsheet

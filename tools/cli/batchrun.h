@@ -1,0 +1,47 @@
+// Runs one piece of work per design file on several threads and writes the results in the
+// order of the files, as if they had been processed one after the other.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "designwalk.h"
+
+namespace fpw::app {
+struct ProgramContext;
+}
+
+namespace fpw::cli {
+
+// What one file gave: text for standard output and for standard error, and whether it
+// failed.
+struct ItemOutput {
+    std::string out;
+    std::string err;
+    bool failed = false;
+};
+
+// Works on one design file with a context of its own thread. Must not touch shared state.
+using ItemWork = std::function<ItemOutput(app::ProgramContext&, const std::string& path)>;
+
+struct BatchOptions {
+    // Worker threads; 1 works on the calling thread with `ctx` itself.
+    int jobs = 1;
+    // A progress bar on standard error (the caller has checked that it is a terminal).
+    bool progress = false;
+    // Standard output goes to the same terminal: the bar is taken off before each row.
+    bool outputOnTerminal = false;
+};
+
+// The default for -j: every hardware thread, at least one.
+int hardwareThreads();
+
+// Runs `work` on every file item; an item that is a directory failure only has its message
+// printed. Each worker thread has its own context with a copy of ctx's reference data.
+// Returns 0 when nothing failed, 1 otherwise.
+int runBatch(app::ProgramContext& ctx, const std::vector<WalkItem>& items, const ItemWork& work,
+             const BatchOptions& options, std::ostream& out, std::ostream& err);
+
+} // namespace fpw::cli

@@ -1,0 +1,103 @@
+#include "checkcommand.h"
+
+#include <filesystem>
+#include <ostream>
+#include <set>
+#include <sstream>
+
+#include "app/errorreporter.h"
+#include "app/programcontext.h"
+#include "clicontext.h"
+#include "consoleuser.h"
+#include "designwalk.h"
+#include "editor/documentcommands.h"
+#include "editor/editor.h"
+#include "editor/writebvs.h"
+#include "infocommand.h"
+
+namespace fpw::cli {
+namespace {
+
+// Every line of what was shown, behind the file's name.
+std::string linesOf(const std::string& file, const std::string& shown) {
+    std::string result;
+    std::istringstream in(shown);
+    for (std::string line; std::getline(in, line);)
+        result += failureLine(file, line);
+    return result;
+}
+
+// Counts what it shows: the write-BVs command shows one message per file that did not open
+// and "Done" at the end.
+class CountingUser : public ConsoleUser {
+public:
+    using ConsoleUser::ConsoleUser;
+    void message(std::string_view text, std::string_view title, app::MessageIcon icon) override {
+        ++shown;
+        ConsoleUser::message(text, title, icon);
+    }
+    int shown = 0;
+};
+
+} // namespace
+
+int runCheck(app::ProgramContext& ctx, const std::vector<std::string>& args,
+             const BatchOptions& options, std::ostream& out, std::ostream& err) {
+    const ItemWork work = [](app::ProgramContext& threadCtx, const std::string& path) {
+        // Each design has an editor, a person and a context of its own, so that what is shown
+        // is known to be about this file.
+        std::ostringstream shown;
+        ConsoleUser user(shown);
+        app::ProgramContext own(threadCtx.programDirectory, user);
+        copyReferenceData(threadCtx, own);
+        editor::Editor editor(own);
+        ItemOutput output;
+        if (!editor::OpenMech(editor, path)) {
+            output.failed = true;
+            output.err = linesOf(path, shown.str());
+            return output;
+        }
+        output.failed = !editor::PassesSaveChecks(editor);
+        output.out = linesOf(path, shown.str());
+        return output;
+    };
+    return runBatch(ctx, walkDesigns(ctx, args), work, options, out, err);
+}
+
+int runWriteBVs(app::ProgramContext& ctx, const std::vector<std::string>& directories,
+                std::ostream& out, std::ostream& err) {
+    namespace fs = std::filesystem;
+    int status = 0;
+    std::set<fs::path> visited;
+    for (const std::string& directory : directories) {
+        std::error_code ec;
+        if (!fs::is_directory(directory, ec)) {
+            err << failureLine(directory, "This is not a directory.");
+            status = 1;
+            continue;
+        }
+        // The command itself follows no links; a tree named twice is written once.
+        if (!visited.insert(fs::canonical(directory, ec)).second)
+            continue;
+        CountingUser user(err);
+        app::ProgramContext own(ctx.programDirectory, user);
+        copyReferenceData(ctx, own);
+        // The log also receives the error report of a file that did not open; that one is
+        // shown on the error stream already and would only break the lines of the output.
+        const std::string report = app::errorReportText({}, {});
+        const std::string_view reportStart =
+            std::string_view(report).substr(0, report.find_first_of(".\r\n"));
+        own.log.setEcho([&out, reportStart](std::string_view line) {
+            if (line.substr(0, reportStart.size()) != reportStart)
+                out << line << '\n';
+        });
+        const editor::WriteBVsResult result = editor::WriteBVs(own, directory);
+        err << result.statusText << '\n';
+        if (user.shown > 1)
+            status = 1;
+    }
+    out.flush();
+    return status;
+}
+
+} // namespace fpw::cli

@@ -1,12 +1,10 @@
 #include "ui/dialogs/multiallocatedialog.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
+#include "ui/dialogs/allocationdialogframe.h"
 #include "ui/editor/actionrunner.h"
 
 namespace fpw::ui {
@@ -16,12 +14,6 @@ MultiAllocateDialog::MultiAllocateDialog(editor::Editor& editor, ActionRunner& r
     : QDialog(parent), editor_(editor), runner_(runner), request_(std::move(request)) {
     setObjectName("frmSelAlloc");
     setWindowTitle(tr("Allocate %1").arg(QString::fromStdString(request_.itemName)));
-    auto* layout = new QVBoxLayout(this);
-    auto* text = new QLabel(QString::fromStdString(request_.text), this);
-    text->setWordWrap(true);
-    text->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
-    layout->addWidget(text);
-
     auto* form = new QFormLayout;
     for (const editor::MultiAllocateLocation& place : request_.locations) {
         auto* counter = new QSpinBox(this);
@@ -35,15 +27,7 @@ MultiAllocateDialog::MultiAllocateDialog(editor::Editor& editor, ActionRunner& r
     total_ = new QLabel(this);
     total_->setObjectName("allocateTotal");
     form->addRow(tr("Total:"), total_);
-    layout->addLayout(form);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    QPushButton* doneButton = buttons->addButton(tr("Done"), QDialogButtonBox::AcceptRole);
-    doneButton->setObjectName("doneButton");
-    doneButton->setDefault(true);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &MultiAllocateDialog::finish);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    buildAllocationDialog(*this, request_.text, form, [this] { finish(); });
     showTotal();
 }
 

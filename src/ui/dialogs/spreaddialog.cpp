@@ -3,16 +3,14 @@
 #include <algorithm>
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 #include "catalog/equipment.h"
 #include "catalog/locations.h"
 #include "editor/editor.h"
+#include "ui/dialogs/allocationdialogframe.h"
 #include "ui/editor/actionrunner.h"
 
 namespace fpw::ui {
@@ -22,12 +20,6 @@ SpreadDialog::SpreadDialog(editor::Editor& editor, ActionRunner& runner,
     : QDialog(parent), editor_(editor), runner_(runner), request_(std::move(request)) {
     setObjectName("frmSpread");
     setWindowTitle(tr("Spread %1").arg(QString::fromStdString(request_.weaponName)));
-    auto* layout = new QVBoxLayout(this);
-    auto* text = new QLabel(QString::fromStdString(request_.text), this);
-    text->setWordWrap(true);
-    text->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
-    layout->addWidget(text);
-
     auto* form = new QFormLayout;
     const bool quad = editor_.mech().mechType() == catalog::kQuad;
     primary_ = new QSpinBox(this);
@@ -52,15 +44,7 @@ SpreadDialog::SpreadDialog(editor::Editor& editor, ActionRunner& runner,
     total_ = new QLabel(this);
     total_->setObjectName("spreadTotal");
     form->addRow(tr("Total:"), total_);
-    layout->addLayout(form);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    QPushButton* doneButton = buttons->addButton(tr("Done"), QDialogButtonBox::AcceptRole);
-    doneButton->setObjectName("doneButton");
-    doneButton->setDefault(true);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &SpreadDialog::finish);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    buildAllocationDialog(*this, request_.text, form, [this] { finish(); });
     connect(primary_, &QSpinBox::valueChanged, this, &SpreadDialog::showTotal);
     connect(secondaryCount_, &QSpinBox::valueChanged, this, &SpreadDialog::showTotal);
     connect(secondary_, &QComboBox::currentIndexChanged, this, &SpreadDialog::secondaryChosen);

@@ -1,7 +1,8 @@
 // fpw-screenshots OUTDIR: starts the program's windows over the reference files beside the
 // executable, without a person, and writes a PNG picture of each into OUTDIR: the editor with
-// a sample design (both panel tabs) and every small window. Ends with status 1 when a picture
-// cannot be written or the editor does not fit a 1366 x 768 screen.
+// a sample design (both panel tabs), the allocation dialogs and every small window. Ends with
+// status 1 when a picture cannot be written or the editor does not fit a 1366 x 768 screen.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -12,12 +13,18 @@
 
 #include "app/programcontext.h"
 #include "app/startup.h"
+#include "catalog/locations.h"
+#include "editor/allocation.h"
 #include "editor/armor.h"
 #include "editor/components.h"
 #include "editor/documentcommands.h"
 #include "editor/systems.h"
+#include "editor/weaponlistactions.h"
 #include "ui/about/aboutdialog.h"
 #include "ui/about/creditsdialog.h"
+#include "ui/dialogs/multiallocatedialog.h"
+#include "ui/dialogs/spreaddialog.h"
+#include "ui/editor/actionrunner.h"
 #include "ui/editor/editorwindow.h"
 #include "ui/preferences/preferencesdialog.h"
 #include "ui/prices/priceeditordialog.h"
@@ -77,6 +84,42 @@ bool save(QWidget& widget, const QDir& out, const QString& name) {
     return true;
 }
 
+// Weapons found by name in the available list, each dropped on the first free run of its
+// location and the rest left unallocated, so that the board shows both.
+void addWeapons(editor::Editor& editor) {
+    const std::vector<std::pair<std::string, int>> wanted{
+        {"Large Laser", catalog::kRightArm},     {"Medium Laser", catalog::kLeftArm},
+        {"Medium Laser", catalog::kLeftArm},     {"SRM-2", catalog::kLeftTorso},
+        {"Small Laser", catalog::kHead},         {"LRM-5", catalog::kRightTorso},
+        {"Medium Laser", catalog::kCenterTorso}, {"LRM-5 Ammo", catalog::kRightTorso},
+        {"SRM-2 Ammo", catalog::kLeftTorso},
+    };
+    for (const auto& [name, location] : wanted) {
+        const auto& available = editor.availableWeapons();
+        const auto found = std::find_if(available.begin(), available.end(),
+                                        [&](const auto& row) { return row.text == name; });
+        if (found == available.end()) {
+            std::fprintf(stderr, "no weapon %s to add\n", name.c_str());
+            continue;
+        }
+        editor::AddWeapons(editor, {found->refID});
+        const auto& unallocated = editor.unallocatedWeapons();
+        if (unallocated.empty()) {
+            continue;
+        }
+        const std::int16_t weapon = unallocated.back().weaponIndex;
+        const model::CritLocation& list = editor.mech().critLocation(location);
+        for (int slot = 0; slot < list.slotCount(); ++slot) {
+            if (!list.IsOccupied(slot) &&
+                editor::DropWeapon(editor, location, slot, weapon).result ==
+                    editor::DropResult::Placed) {
+                break;
+            }
+        }
+    }
+    editor::AddWeapons(editor, {editor.availableWeapons().front().refID});
+}
+
 // A medium design with a few systems, as far as the rules accept them.
 void buildSampleDesign(editor::Editor& editor) {
     editor::SetMechName(editor, "Vindicator");
@@ -85,9 +128,36 @@ void buildSampleDesign(editor::Editor& editor) {
     editor::ChangeTonnage(editor, 45);
     editor::ChangeWalking(editor, 4);
     editor::ChangeJumping(editor, 4);
-    editor::ChangeHeatSinkCount(editor, 16);
+    editor::ChangeHeatSinkCount(editor, 11);
     editor::SetCASE(editor, 1, 1);
     editor::MaximumArmor(editor);
+    addWeapons(editor);
+}
+
+// The spread dialog for a cannon dropped below an arm's hand actuator and the multi-allocate
+// dialog for the design's unplaced jump jets.
+bool saveAllocationDialogs(editor::Editor& editor, const QDir& out) {
+    ui::ActionRunner runner([] {});
+    bool ok = true;
+    const auto& available = editor.availableWeapons();
+    const auto cannon = std::find_if(available.begin(), available.end(),
+                                     [](const auto& row) { return row.text == "AC/20"; });
+    if (cannon != available.end() && editor::AddWeapons(editor, {cannon->refID})) {
+        const std::int16_t weapon = editor.unallocatedWeapons().back().weaponIndex;
+        if (const auto request = editor::spreadRequest(editor, catalog::kLeftArm, 4, weapon)) {
+            ui::SpreadDialog spread(editor, runner, *request);
+            ok = save(spread, out, "spread") && ok;
+        }
+        editor.undo();
+    }
+    for (const editor::UnallocatedItem& row : editor.items().rows()) {
+        if (const auto request = editor::multiAllocateRequest(editor, row.code)) {
+            ui::MultiAllocateDialog allocate(editor, runner, *request);
+            ok = save(allocate, out, "multi-allocate") && ok;
+            break;
+        }
+    }
+    return ok;
 }
 
 } // namespace
@@ -126,6 +196,8 @@ int main(int argc, char* argv[]) {
         tabs->setCurrentIndex(1);
         ok = save(window, out, "editor-systems") && ok;
     }
+
+    ok = saveAllocationDialogs(window.editor(), out) && ok;
 
     ui::PreferencesDialog preferences(ctx, store);
     ok = save(preferences, out, "preferences") && ok;

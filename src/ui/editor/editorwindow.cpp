@@ -31,6 +31,7 @@
 #include "ui/prices/priceeditordialog.h"
 #include "ui/services/qtuserinteraction.h"
 #include "ui/services/screenunits.h"
+#include "ui/slotboard/slotboard.h"
 
 namespace fpw::ui {
 namespace {
@@ -68,6 +69,8 @@ EditorWindow::EditorWindow(app::ProgramContext& ctx, app::SettingsStore& store, 
 
 EditorWindow::~EditorWindow() {
     editor_.removeObserver(observer_);
+    // The slot lists watch the editor's design: they go before it does.
+    delete board_;
     // The controls are destroyed after the editor and the runner they report to; one that
     // loses the focus on its way out (a name being typed) must not reach them any more.
     for (QObject* child : findChildren<QObject*>()) {
@@ -135,7 +138,12 @@ QWidget* EditorWindow::buildCentralArea() {
     row->addWidget(tabs);
 
     // The slot board, the equipment lists, the armour and the omni variants.
-    row->addWidget(placeholder(tr("Critical Slots"), "slotBoardGroup", area), 3);
+    auto* slots = placeholder(tr("Critical Slots"), "slotBoardGroup", area);
+    board_ = new SlotBoard(editor_, runner_, slots);
+    auto* slotsLayout = new QVBoxLayout(slots);
+    slotsLayout->setContentsMargins(4, 4, 4, 4);
+    slotsLayout->addWidget(board_);
+    row->addWidget(slots, 3);
     auto* side = new QVBoxLayout;
     side->addWidget(placeholder(tr("Equipment"), "equipmentGroup", area), 3);
     side->addWidget(placeholder(tr("Armor"), "armorGroup", area), 2);
@@ -258,6 +266,7 @@ void EditorWindow::showDesign() {
                                           : "QLabel { color: #b25f00; font-weight: bold; }");
     components_->showDesign();
     systems_->showDesign();
+    board_->showDesign();
 
     const std::array<const std::string*, 7> texts{
         &display.totalTonnage,  &display.freeTonnage, &display.freeSlots, &display.maxHeat,

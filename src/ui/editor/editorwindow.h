@@ -25,6 +25,7 @@ class SettingsStore;
 namespace fpw::ui {
 
 class ComponentPanel;
+class SlotBoard;
 class SystemsPanel;
 
 class EditorWindow : public QMainWindow {
@@ -76,6 +77,7 @@ private:
     QLabel* overweight_ = nullptr;
     ComponentPanel* components_ = nullptr;
     SystemsPanel* systems_ = nullptr;
+    SlotBoard* board_ = nullptr;
     std::array<QLabel*, 7> statusPanels_{};
     QMenu* recent_ = nullptr;
     QAction* undo_ = nullptr;

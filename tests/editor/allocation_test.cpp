@@ -365,8 +365,8 @@ TEST_F(AllocationTest, UndoAfterAllocationRestoresTheExactState) {
     ASSERT_TRUE(CompactCrits(editor));
     ASSERT_TRUE(editor.undo());
     ASSERT_TRUE(editor.undo());
-    EXPECT_EQ(stateOf(editor).document, start.document);
-    EXPECT_EQ(editor.unallocatedWeapons(), start.unallocated);
+    EXPECT_EQ(editor.document(), start.document);
+    EXPECT_EQ(editor.unallocatedWeapons(), start.unallocatedWeapons);
 }
 
 } // namespace

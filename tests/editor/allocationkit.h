@@ -9,18 +9,17 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/documentskit.h"
 #include "editor/editor.h"
 #include "editor/refresh.h"
 #include "editor/weaponlistactions.h"
 #include "model/critlocation.h"
 #include "model/mech.h"
+#include "support/editorstate.h"
 #include "support/shippedcontext.h"
 
 namespace fpw::editor {
 
-using testing::documents::EditorState;
-using testing::documents::stateOf;
+using testing::EditorState;
 
 struct AllocationTest : ::testing::Test {
     testing::ShippedContext shipped;
@@ -65,10 +64,11 @@ struct AllocationTest : ::testing::Test {
     EditorState snapshot() {
         editor.clearHistory();
         shipped.user.messages.clear();
-        return stateOf(editor);
+        return testing::captureEditorState(editor);
     }
     void expectUnchanged(const EditorState& before) {
-        EXPECT_TRUE(stateOf(editor) == before) << "a refusal changed the editor";
+        EXPECT_TRUE(testing::sameEditorState(before, testing::captureEditorState(editor)))
+            << "a refusal changed the editor";
     }
     void expectRefusedWith(const EditorState& before, const std::string& title,
                            const std::string& text) {

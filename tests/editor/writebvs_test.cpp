@@ -79,28 +79,5 @@ TEST(WriteBVs, StopsBetweenFilesWhenThePersonCancelsAndSaysNoDone) {
     EXPECT_EQ(log.find("/sub"), std::string::npos) << log;
 }
 
-TEST(WriteBVs, StopsBetweenFilesWhenThePersonCancelsAndSaysNoDone) {
-    EditorKit kit;
-    const std::string root = kit.dir.file("designs");
-    std::filesystem::create_directories(root + "/sub");
-    const std::string design = io::writeDesignFile(saveableDesign(kit.ctx));
-    for (const char* name : {"/a.fpm", "/b.fpm", "/sub/c.fpm"}) {
-        ASSERT_TRUE(app::writeFileAtomically(root + name, design));
-    }
-    std::vector<int> asked;
-
-    const WriteBVsResult result = WriteBVs(kit.ctx, root, [&](int done) {
-        asked.push_back(done);
-        return done < 1;
-    });
-
-    EXPECT_EQ(asked, (std::vector<int>{0, 1}));
-    EXPECT_EQ(result.files, 1);
-    EXPECT_TRUE(result.stopped);
-    EXPECT_TRUE(kit.user.messages.empty());
-    const std::string log = app::readWholeFile(kit.ctx.log.path()).value_or("");
-    EXPECT_EQ(log.find("/sub"), std::string::npos) << log;
-}
-
 } // namespace
 } // namespace fpw::editor

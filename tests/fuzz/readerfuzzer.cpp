@@ -266,7 +266,11 @@ ReaderFuzzer::ReaderFuzzer(const std::string& shippedProgramDirectory) {
         throw std::runtime_error("the shipped weapon database does not read");
     }
     shippedWeapons_ = std::move(parsed.value);
-    scratch_ = (fs::temp_directory_path() / ("fpw-fuzz-" + std::to_string(::getpid()))).string();
+    // Every input is written to a file, so a memory-backed folder is worth taking if there is one.
+    std::error_code ec;
+    const fs::path base =
+        fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+    scratch_ = (base / ("fpw-fuzz-" + std::to_string(::getpid()))).string();
     fs::create_directories(scratch_);
 }
 

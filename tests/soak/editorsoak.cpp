@@ -59,7 +59,8 @@ private:
                     choices.back().push_back(c);
                 }
             }
-            return choices[pick(choices.size())];
+            const std::string& choice = choices[pick(choices.size())];
+            return choice == "LOC" ? word(choice, editor) : choice;
         }
         if (kind == "LOC") {
             return kLocations[pick(kLocations.size())];
@@ -67,7 +68,7 @@ private:
         if (kind == "FILE") {
             return "$TMP/soak" + std::to_string(pick(2)) + ".fpm";
         }
-        if (kind == "TEXT") {
+        if (kind == "TEXT" || (kind == "NAME" && pick(2) == 0)) {
             return kTexts[pick(kTexts.size())];
         }
         if (kind == "NAME" && !editor.availableWeapons().empty() && pick(8) != 0) {

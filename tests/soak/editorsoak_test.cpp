@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <iostream>
 
 #include "support/shippedcontext.h"
 #include "support/tempdir.h"
@@ -25,6 +26,8 @@ TEST_P(EditorSoak, EveryCheckHoldsAfterEveryAction) {
     const long actions = actionsPerSeed();
     const SoakResult result =
         soakEditor(GetParam(), actions, testing::builtProgramDirectory(), files.path());
+    std::cout << "seed " << GetParam() << ": " << result.actions << " actions, " << result.refused
+              << " refused\n";
     EXPECT_TRUE(result.violation.empty()) << describe(result);
     EXPECT_EQ(result.actions, actions);
     // A soak that only ever bounces off refusals proves nothing about the editor's changes.

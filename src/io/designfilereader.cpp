@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <vector>
 
@@ -26,6 +27,14 @@ void require(bool condition, const char* what) {
     if (!condition) {
         throw BadValue(what);
     }
+}
+
+// Every tonnage and figure the file stores is a real number: "not a number" would spread
+// through every sum that uses it.
+double realNumber(RecordReader& in) {
+    const double value = in.doubleValue();
+    require(std::isfinite(value), "a stored figure is not a number");
+    return value;
 }
 
 // The smallest weapon record (one location) and slot record (two empty strings).
@@ -159,8 +168,8 @@ private:
 
 void readScalars(RecordReader& in, model::MechFields& f) {
     f.tonnage = in.integer();
-    f.totalTonnage = in.doubleValue();
-    f.freeTonnage = in.doubleValue();
+    f.totalTonnage = realNumber(in);
+    f.freeTonnage = realNumber(in);
     f.walking = in.integer();
     f.running = in.integer();
     f.sprinting = in.integer();
@@ -198,30 +207,30 @@ void readScalars(RecordReader& in, model::MechFields& f) {
     f.totalCost = in.longValue();
     f.battleValue = in.integer();
     f.engineRating = in.integer();
-    f.engineTonnage = in.doubleValue();
-    f.cockpitTonnage = in.doubleValue();
-    f.targSysTonnage = in.doubleValue();
-    f.weaponTonnage = in.doubleValue();
-    f.armorTonnage = in.doubleValue();
-    f.isTonnage = in.doubleValue();
-    f.jumpJetTonnage = in.doubleValue();
-    f.gyroTonnage = in.doubleValue();
-    f.hsTonnage = in.doubleValue();
-    f.mascTonnage = in.doubleValue();
-    f.armoredSlotTonnage = in.doubleValue();
-    f.caseTonnage = in.doubleValue();
-    f.lamTonnage = in.doubleValue();
-    f.physicalTonnage = in.doubleValue();
-    f.superchargerTonnage = in.doubleValue();
-    f.baseFreeTonnage = in.doubleValue();
+    f.engineTonnage = realNumber(in);
+    f.cockpitTonnage = realNumber(in);
+    f.targSysTonnage = realNumber(in);
+    f.weaponTonnage = realNumber(in);
+    f.armorTonnage = realNumber(in);
+    f.isTonnage = realNumber(in);
+    f.jumpJetTonnage = realNumber(in);
+    f.gyroTonnage = realNumber(in);
+    f.hsTonnage = realNumber(in);
+    f.mascTonnage = realNumber(in);
+    f.armoredSlotTonnage = realNumber(in);
+    f.caseTonnage = realNumber(in);
+    f.lamTonnage = realNumber(in);
+    f.physicalTonnage = realNumber(in);
+    f.superchargerTonnage = realNumber(in);
+    f.baseFreeTonnage = realNumber(in);
     f.omniBaseLocked = in.boolean();
     f.artemisSRM = in.integer();
     f.artemisLRM = in.integer();
-    f.artemisTonnage = in.doubleValue();
+    f.artemisTonnage = realNumber(in);
     f.ltTurret = in.boolean();
     f.rtTurret = in.boolean();
-    f.ltTurretTonnage = in.doubleValue();
-    f.rtTurretTonnage = in.doubleValue();
+    f.ltTurretTonnage = realNumber(in);
+    f.rtTurretTonnage = realNumber(in);
     f.armless = in.boolean();
     f.fractionalAccounting = in.boolean();
 }

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cmath>
 #include <stdexcept>
 #include <vector>
 
@@ -27,14 +26,6 @@ void require(bool condition, const char* what) {
     if (!condition) {
         throw BadValue(what);
     }
-}
-
-// Every tonnage and figure the file stores is a real number: "not a number" would spread
-// through every sum that uses it.
-double realNumber(RecordReader& in) {
-    const double value = in.doubleValue();
-    require(std::isfinite(value), "a stored figure is not a number");
-    return value;
 }
 
 // The smallest weapon record (one location) and slot record (two empty strings).
@@ -168,8 +159,8 @@ private:
 
 void readScalars(RecordReader& in, model::MechFields& f) {
     f.tonnage = in.integer();
-    f.totalTonnage = realNumber(in);
-    f.freeTonnage = realNumber(in);
+    f.totalTonnage = in.doubleValue();
+    f.freeTonnage = in.doubleValue();
     f.walking = in.integer();
     f.running = in.integer();
     f.sprinting = in.integer();
@@ -207,30 +198,30 @@ void readScalars(RecordReader& in, model::MechFields& f) {
     f.totalCost = in.longValue();
     f.battleValue = in.integer();
     f.engineRating = in.integer();
-    f.engineTonnage = realNumber(in);
-    f.cockpitTonnage = realNumber(in);
-    f.targSysTonnage = realNumber(in);
-    f.weaponTonnage = realNumber(in);
-    f.armorTonnage = realNumber(in);
-    f.isTonnage = realNumber(in);
-    f.jumpJetTonnage = realNumber(in);
-    f.gyroTonnage = realNumber(in);
-    f.hsTonnage = realNumber(in);
-    f.mascTonnage = realNumber(in);
-    f.armoredSlotTonnage = realNumber(in);
-    f.caseTonnage = realNumber(in);
-    f.lamTonnage = realNumber(in);
-    f.physicalTonnage = realNumber(in);
-    f.superchargerTonnage = realNumber(in);
-    f.baseFreeTonnage = realNumber(in);
+    f.engineTonnage = in.doubleValue();
+    f.cockpitTonnage = in.doubleValue();
+    f.targSysTonnage = in.doubleValue();
+    f.weaponTonnage = in.doubleValue();
+    f.armorTonnage = in.doubleValue();
+    f.isTonnage = in.doubleValue();
+    f.jumpJetTonnage = in.doubleValue();
+    f.gyroTonnage = in.doubleValue();
+    f.hsTonnage = in.doubleValue();
+    f.mascTonnage = in.doubleValue();
+    f.armoredSlotTonnage = in.doubleValue();
+    f.caseTonnage = in.doubleValue();
+    f.lamTonnage = in.doubleValue();
+    f.physicalTonnage = in.doubleValue();
+    f.superchargerTonnage = in.doubleValue();
+    f.baseFreeTonnage = in.doubleValue();
     f.omniBaseLocked = in.boolean();
     f.artemisSRM = in.integer();
     f.artemisLRM = in.integer();
-    f.artemisTonnage = realNumber(in);
+    f.artemisTonnage = in.doubleValue();
     f.ltTurret = in.boolean();
     f.rtTurret = in.boolean();
-    f.ltTurretTonnage = realNumber(in);
-    f.rtTurretTonnage = realNumber(in);
+    f.ltTurretTonnage = in.doubleValue();
+    f.rtTurretTonnage = in.doubleValue();
     f.armless = in.boolean();
     f.fractionalAccounting = in.boolean();
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite: first without the Qt layer (so a Qt
-# include in the core breaks the build), then the full program with its window tests.
+# include in the core breaks the build), then the full program with its window tests, and
+# last a few seconds of fuzzing for every file reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -11,3 +12,4 @@ cmake --build --preset core
 cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default -j2
+bash scripts/fuzz.sh 3

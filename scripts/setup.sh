@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on Debian 12 (as root), once.
+# Installs what building and testing need on Debian 12 (as root), once; given package names,
+# installs those instead.
 set -euo pipefail
-packages=(
+packages=("$@")
+[ ${#packages[@]} -gt 0 ] || packages=(
     cmake ninja-build g++ ccache libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev nlohmann-json3-dev
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev

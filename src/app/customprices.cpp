@@ -184,7 +184,7 @@ bool WriteCustomData(ProgramContext& ctx) {
         return true;
     }
     std::string error;
-    if (!writeFileAtomically(path, utf8ToAnsi(text), &error)) {
+    if (!writeFileAtomically(*ctx.files, path, utf8ToAnsi(text), &error)) {
         ctx.errors.report("WriteCustomData", Failure{failure::kPathFileAccessError, error});
         return false;
     }

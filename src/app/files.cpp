@@ -6,6 +6,8 @@
 #include <random>
 #include <system_error>
 
+#include "app/filelayer.h"
+
 namespace fpw::app {
 namespace fs = std::filesystem;
 
@@ -42,7 +44,8 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     return bytes;
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+bool writeFileAtomically(FileLayer& files, const std::string& path, std::string_view bytes,
+                         std::string* error) {
     const auto fail = [&](const std::string& what) {
         if (error != nullptr) {
             *error = what;
@@ -57,29 +60,37 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
     hiddenName.push_back('.');
     hiddenName.append(std::to_string(entropy()));
     hiddenName.append(".tmp");
-    const fs::path temporary = target.parent_path() / hiddenName;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return fail("Path/File access error: cannot create " + temporary.string());
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return fail("Disk full or write error: " + temporary.string());
+    const std::string temporary = (target.parent_path() / hiddenName).string();
+    std::unique_ptr<OutputFile> out = files.create(temporary);
+    if (!out) {
+        return fail("Path/File access error: cannot create " + temporary);
+    }
+    const auto discard = [&](std::string_view what) {
+        out.reset();
+        files.remove(temporary);
+        std::string text(what);
+        text += temporary;
+        return fail(text);
+    };
+    for (std::size_t at = 0; at < bytes.size(); at += kWriteChunk) {
+        if (!out->write(bytes.substr(at, kWriteChunk))) {
+            return discard("Disk full or write error: ");
         }
     }
-    std::error_code ec;
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return fail("Cannot replace " + path + ": " + ec.message());
+    if (!out->flush() || !out->close()) {
+        return discard("Disk full or write error: ");
+    }
+    out.reset();
+    std::string renameError;
+    if (!files.rename(temporary, path, renameError)) {
+        files.remove(temporary);
+        return fail("Cannot replace " + path + ": " + renameError);
     }
     return true;
+}
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+    return writeFileAtomically(diskFileLayer(), path, bytes, error);
 }
 
 bool fileExists(const std::string& path) {

@@ -1,11 +1,14 @@
 // Whole-file reading and atomic writing, and the program's path conventions.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace fpw::app {
+
+class FileLayer;
 
 // The whole file, or nothing when it cannot be opened or read.
 std::optional<std::string> readWholeFile(const std::string& path);
@@ -15,6 +18,10 @@ std::optional<std::string> readWholeFile(const std::string& path);
 // `error` is given, a description of what failed.
 bool writeFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr);
+// The same through `files`, which writes the bytes in pieces of `kWriteChunk`.
+bool writeFileAtomically(FileLayer& files, const std::string& path, std::string_view bytes,
+                         std::string* error = nullptr);
+inline constexpr std::size_t kWriteChunk = 4096;
 
 // True when the path names a regular file that can be opened for reading.
 bool fileExists(const std::string& path);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/errorreporter.h"
+#include "app/filelayer.h"
 #include "app/log.h"
 #include "app/settings.h"
 #include "app/userinteraction.h"
@@ -26,6 +27,8 @@ struct ProgramContext {
     Log log;
     ErrorReporter errors;
     Settings settings;
+    // Every document save goes through this layer; a test swaps in one that fails on demand.
+    FileLayer* files = &diskFileLayer();
 
     catalog::WeaponTable weapons;
     catalog::PriceTable prices;

@@ -1,5 +1,8 @@
 #include "catalog/bvdatafile.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "app/files.h"
 #include "app/programcontext.h"
 #include "app/recordcodec.h"
@@ -16,6 +19,16 @@ template <std::size_t N> void readDoubles(app::RecordReader& in, std::array<doub
     for (auto& value : values) {
         value = in.doubleValue();
     }
+}
+
+bool allFinite(const BVTables& tables) {
+    const auto finite = [](const auto& values) {
+        return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+    };
+    return finite(tables.engineMultiplierIS) && finite(tables.engineMultiplierClan) &&
+           finite(tables.offensiveSpeedFactor) && finite(tables.defensiveMovementFactor) &&
+           std::all_of(tables.skillMultiplier.begin(), tables.skillMultiplier.end(),
+                       [](const SkillMultiplier& s) { return std::isfinite(s.multiplier); });
 }
 
 template <std::size_t N>
@@ -58,6 +71,11 @@ ParseResult<BVTables> parseBVData(std::string_view bytes) {
         skill.gunnery = in.integer();
         skill.piloting = in.integer();
         skill.multiplier = in.doubleValue();
+    }
+    // A factor that is not a number would turn every Battle Value into one.
+    if (!allFinite(tables)) {
+        result.status = ParseStatus::Damaged;
+        result.message = std::string(kCorruptMessage);
     }
     return result;
 }

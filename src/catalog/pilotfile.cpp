@@ -132,7 +132,7 @@ bool WritePilotData(app::ProgramContext& ctx) {
         ctx.errors.report("WritePilotData", app::Failure{app::failure::kOverflow, "Overflow"});
         return false;
     }
-    if (!app::writeFileAtomically(path, bytes, &error)) {
+    if (!app::writeFileAtomically(*ctx.files, path, bytes, &error)) {
         ctx.errors.report("WritePilotData",
                           app::Failure{app::failure::kPathFileAccessError, error});
         return false;

@@ -102,6 +102,9 @@ ParseResult<PlotTable> parsePlotFile(std::string_view bytes, const PlotFileKind&
                 (!record.x.empty() && record.lowerBound != yLowerBound)) {
                 return damaged(kind);
             }
+            if (record.x.empty()) {
+                record.lowerBound = 0; // a bound without points means nothing and is not kept
+            }
             table.push_back(std::move(record));
         }
     } catch (const app::ReadError&) {

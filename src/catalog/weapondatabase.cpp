@@ -1,6 +1,7 @@
 #include "catalog/weapondatabase.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -188,6 +189,15 @@ ParseResult<WeaponTable> parseWeaponDatabase(std::string_view bytes, const LoadP
     } catch (const app::ReadError&) {
         result.setInputPastEnd();
         return result;
+    }
+    // Tonnage and BV feed every sum of a design: a record without a real number for them would
+    // spread "not a number" through every figure that uses the weapon.
+    for (const WeaponRecord& record : table) {
+        if (!std::isfinite(record.tonnage) || !std::isfinite(record.battleValue)) {
+            result.status = ParseStatus::Damaged;
+            result.message = corruptMessage();
+            return result;
+        }
     }
     result.value = std::move(table);
     return result;

@@ -36,9 +36,9 @@ bool SaveMech(model::Mech& mech, const std::string& path) {
         return false;
     }
     std::string error;
-    if (!app::writeFileAtomically(path, bytes, &error)) {
-        ctx.errors.report(kSaveMechProcedure, app::Failure{app::failure::kPathFileAccessError,
-                                                           "Path/File access error"});
+    if (!app::writeFileAtomically(*ctx.files, path, bytes, &error)) {
+        ctx.errors.report(kSaveMechProcedure,
+                          app::Failure{app::failure::kPathFileAccessError, error});
         return false;
     }
     // Only a design that is in the file takes its name.

@@ -346,10 +346,9 @@ bool SaveMUXFile(const Mech& mech, const std::string& path) {
         text += "\r\n";
     }
     std::string error;
-    if (!app::writeFileAtomically(path, app::utf8ToAnsi(text), &error)) {
-        mech.context().errors.report(
-            kProcedure, app::Failure{app::failure::kPathFileAccessError,
-                                     error.empty() ? "Path/File access error" : error});
+    app::ProgramContext& ctx = mech.context();
+    if (!app::writeFileAtomically(*ctx.files, path, app::utf8ToAnsi(text), &error)) {
+        ctx.errors.report(kProcedure, app::Failure{app::failure::kPathFileAccessError, error});
         return false;
     }
     return true;

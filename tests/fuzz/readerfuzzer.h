@@ -1,0 +1,35 @@
+// Feeds any bytes to each of the program's file readers through the entry point the program
+// itself uses, and says what did not hold afterwards. The libFuzzer targets (fuzz/) and the
+// corpus regression test share it, so every input kept under tests/fuzz runs in both.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "catalog/weaponrecord.h"
+
+namespace fpw::fuzzing {
+
+// One name per reader: the fuzz target's name and its corpus folder.
+std::span<const std::string_view> readerNames();
+
+class ReaderFuzzer {
+public:
+    // Loads the weapon database of `shippedProgramDirectory` (designs and prices refer to it)
+    // and makes a scratch program folder of its own.
+    explicit ReaderFuzzer(const std::string& shippedProgramDirectory);
+    ~ReaderFuzzer();
+    ReaderFuzzer(const ReaderFuzzer&) = delete;
+    ReaderFuzzer& operator=(const ReaderFuzzer&) = delete;
+
+    // Reads `input` as `reader`'s file. Empty when everything held: a clean result or the
+    // reader's message, and a previous state left alone on failure; else what went wrong.
+    std::string run(std::string_view reader, std::string_view input);
+
+private:
+    std::string scratch_;
+    catalog::WeaponTable shippedWeapons_;
+};
+
+} // namespace fpw::fuzzing

@@ -1,7 +1,7 @@
 #include "editor/placement.h"
 
 #include <array>
-#include <initializer_list>
+#include <span>
 
 #include "app/programcontext.h"
 #include "catalog/equipment.h"
@@ -22,26 +22,23 @@ namespace {
 struct PlacementRule {
     int firstRecord;
     int lastRecord;
-    std::initializer_list<int> locations;
-    std::initializer_list<int> quadLocations; // also allowed on a quad
+    std::span<const int> locations;
+    std::span<const int> quadLocations; // also allowed on a quad
     std::string_view refusal;
 };
 
+constexpr int kLegs[] = {catalog::kLeftLeg, catalog::kRightLeg};
+constexpr int kFrontLegs[] = {catalog::kLeftArm, catalog::kRightArm};
+constexpr int kTorsos[] = {catalog::kLeftTorso, catalog::kRightTorso, catalog::kCenterTorso};
+constexpr int kHeadOnly[] = {catalog::kHead};
+
 constexpr std::array kPlacementRules = {
-    PlacementRule{366,
-                  367,
-                  {catalog::kLeftLeg, catalog::kRightLeg},
-                  {catalog::kLeftArm, catalog::kRightArm},
-                  "A-Pods can only be mounted in the legs."},
-    PlacementRule{368,
-                  375,
-                  {catalog::kLeftTorso, catalog::kRightTorso, catalog::kCenterTorso},
-                  {},
-                  "Grenade Launchers can only be mounted in the torsos."},
-    PlacementRule{376, 376, {catalog::kHead}, {}, "A Cowl can only be mounted in the head."},
+    PlacementRule{366, 367, kLegs, kFrontLegs, "A-Pods can only be mounted in the legs."},
+    PlacementRule{368, 375, kTorsos, {}, "Grenade Launchers can only be mounted in the torsos."},
+    PlacementRule{376, 376, kHeadOnly, {}, "A Cowl can only be mounted in the head."},
 };
 
-bool contains(std::initializer_list<int> list, int value) {
+bool contains(std::span<const int> list, int value) {
     for (const int v : list) {
         if (v == value) {
             return true;

@@ -13,7 +13,7 @@
 #include "app/inisettings.h"
 #include "app/parameters.h"
 #include "app/programcontext.h"
-#include "app/userinteraction.h"
+#include "app/unattendeduser.h"
 #include "catalog/bvdatafile.h"
 #include "catalog/credits.h"
 #include "catalog/namelists.h"
@@ -29,32 +29,10 @@ namespace {
 namespace fs = std::filesystem;
 
 // Answers nothing and counts what it was shown.
-class QuietUser : public app::UserInteraction {
+class QuietUser : public app::UnattendedUser {
 public:
     int messages = 0;
     void message(std::string_view, std::string_view, app::MessageIcon) override { ++messages; }
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    app::Answer askYesNoCancel(std::string_view, std::string_view) override {
-        return app::Answer::Cancel;
-    }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> openFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<int> chooseFromList(std::string_view, std::string_view,
-                                      const std::vector<std::string>&) override {
-        return std::nullopt;
-    }
-    void setBusyPointer() override {}
-    void setNormalPointer() override {}
-    void processEvents() override {}
-    void beep() override {}
 };
 
 struct Run {

@@ -13,6 +13,7 @@
 
 #include "app/programcontext.h"
 #include "app/startup.h"
+#include "app/unattendeduser.h"
 #include "catalog/locations.h"
 #include "editor/allocation.h"
 #include "editor/armor.h"
@@ -35,34 +36,15 @@ namespace {
 using namespace fpw;
 
 // Nobody answers: messages go to the console, questions get "No".
-class NobodyAtTheKeyboard : public app::UserInteraction {
+class NobodyAtTheKeyboard : public app::UnattendedUser {
 public:
     void message(std::string_view text, std::string_view title, app::MessageIcon) override {
         std::fprintf(stderr, "message: %.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
                      static_cast<int>(text.size()), text.data());
     }
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
     app::Answer askYesNoCancel(std::string_view, std::string_view) override {
         return app::Answer::No;
     }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> openFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<int> chooseFromList(std::string_view, std::string_view,
-                                      const std::vector<std::string>&) override {
-        return std::nullopt;
-    }
-    void setBusyPointer() override {}
-    void setNormalPointer() override {}
-    void processEvents() override {}
-    void beep() override {}
 };
 
 // The screen the editor must fit, less a window frame's title bar.

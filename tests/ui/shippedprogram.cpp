@@ -4,7 +4,10 @@
 
 #include <QCoreApplication>
 
+#include <gtest/gtest.h>
+
 #include "app/startup.h"
+#include "editor/invariants.h"
 #include "ui/desktopstartup.h"
 #include "ui/editor/editorwindow.h"
 
@@ -26,7 +29,17 @@ ShippedProgram::ShippedProgram() {
 
 std::unique_ptr<ui::EditorWindow> ShippedProgram::start() {
     app::StartupHooks hooks;
-    return ui::startDesktop(ctx, store, hooks);
+    std::unique_ptr<ui::EditorWindow> window = ui::startDesktop(ctx, store, hooks);
+    if (window) {
+        // Every step a test drives through the widgets ends with the editor's invariants.
+        editor::Editor& editor = window->editor();
+        editor.addObserver([&editor] {
+            for (const std::string& problem : editor::checkInvariants(editor)) {
+                ADD_FAILURE() << "after a step through the window: " << problem;
+            }
+        });
+    }
+    return window;
 }
 
 } // namespace fpw::testing

@@ -22,7 +22,8 @@ struct ShippedProgram {
     app::ProgramContext ctx{dir.path(), user};
     app::MemorySettingsStore store;
 
-    // Runs start-up and opens the editor (not shown); nothing when start-up ended.
+    // Runs start-up and opens the editor (not shown); nothing when start-up ended. The
+    // editor's invariants are checked after every action, undo and redo from then on.
     std::unique_ptr<ui::EditorWindow> start();
 };
 

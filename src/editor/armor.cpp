@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "catalog/locations.h"
 #include "editor/editor.h"
 #include "editor/refresh.h"
+#include "editor/rulesupport.h"
 #include "model/mech.h"
 
 namespace fpw::editor {
@@ -108,6 +110,14 @@ std::optional<int> wholeNumber(const std::string& text) {
 Outcome refuse(Editor& editor, std::string_view text) {
     editor.user().message(text, kInvalidTitle, app::MessageIcon::Critical);
     return Outcome::Refused;
+}
+
+// Armour belongs to an omni design's base chassis: once that is locked, every variant carries
+// it as it stands.
+bool performArmorRule(Editor& editor, std::string_view procedure,
+                      const std::function<Outcome()>& rule) {
+    return editor.perform(procedure,
+                          [&] { return rules::baseEditable(editor) ? rule() : Outcome::Refused; });
 }
 
 Outcome distribute(Editor& editor, int points) {
@@ -222,6 +232,10 @@ void DistributeArmor(model::Mech& mech, int points) {
     applyArmor(mech, armor);
 }
 
+std::string armorPointsText(int points, int maximum) {
+    return std::to_string(points) + " of " + std::to_string(maximum);
+}
+
 ArmorPanel armorPanel(const Editor& editor) {
     const model::Mech& mech = editor.mech();
     const ArmorArray armor = armorOf(mech);
@@ -236,7 +250,7 @@ ArmorPanel armorPanel(const Editor& editor) {
     panel.balance = controls.balance;
     panel.sliderMax = selected.maximum;
     panel.sliderValue = std::min(selected.points, selected.maximum);
-    panel.pointsText = std::to_string(selected.points) + " of " + std::to_string(selected.maximum);
+    panel.pointsText = armorPointsText(selected.points, selected.maximum);
     panel.percent = selected.maximum > 0 ? selected.points * 100 / selected.maximum : 0;
     return panel;
 }
@@ -254,7 +268,7 @@ void SetBalanceArmor(Editor& editor, bool on) {
 }
 
 bool SetArmorPoints(Editor& editor, int loc, int points) {
-    return editor.perform("SetArmorPoints", [&] {
+    return performArmorRule(editor, "SetArmorPoints", [&] {
         if (loc < 0 || loc >= kArmorLocations) {
             return Outcome::Refused;
         }
@@ -276,7 +290,7 @@ bool SetArmorPoints(Editor& editor, int loc, int points) {
 }
 
 bool MaximumArmor(Editor& editor) {
-    return editor.perform("MaximumArmor", [&] {
+    return performArmorRule(editor, "MaximumArmor", [&] {
         model::Mech& mech = editor.mech();
         const ArmorArray maxima = maximaOf(mech);
         ArmorArray armor = armorOf(mech);
@@ -294,7 +308,7 @@ bool MaximumArmor(Editor& editor) {
 }
 
 bool AddArmorPoints(Editor& editor) {
-    return editor.perform("AddArmorPoints", [&] {
+    return performArmorRule(editor, "AddArmorPoints", [&] {
         const int maximum = maximumArmorPoints(editor.mech());
         const std::optional<std::string> answer = editor.user().inputBox(
             "Enter the number of armor points to allocate. The max you can allocate is " +
@@ -316,7 +330,7 @@ bool AddArmorPoints(Editor& editor) {
 }
 
 bool AddArmorTonnage(Editor& editor) {
-    return editor.perform("AddArmorTonnage", [&] {
+    return performArmorRule(editor, "AddArmorTonnage", [&] {
         const model::Mech& mech = editor.mech();
         const int maximum = maximumArmorPoints(mech);
         const double perTon = model::armorPointsPerTon(mech.armorType(), mech.techBase());

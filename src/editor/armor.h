@@ -2,6 +2,8 @@
 // maximum armour, and adding armour by points or by tonnage through the armour distribution.
 #pragma once
 
+#include <string>
+
 #include "editor/armorcontrols.h"
 
 namespace fpw::model {
@@ -28,11 +30,15 @@ int mirrorLocation(int loc);
 // add-tonnage commands do.
 void DistributeArmor(model::Mech& mech, int points);
 
+// "N of M": the slider's location's points and what it may hold.
+std::string armorPointsText(int points, int maximum);
 // The panel as it stands.
 ArmorPanel armorPanel(const Editor& editor);
 // Makes a location (0 to 10) the slider's; other indices are ignored.
 void SelectArmorLocation(Editor& editor, int loc);
 void SetBalanceArmor(Editor& editor, bool on);
+
+// The four armour changes below are refused, silently, once an omni base chassis is locked.
 
 // The slider moved: the location gets `points`, held within 0 and its limit; with the balance
 // option the mirror location gets the same within its own limit.

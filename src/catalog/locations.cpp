@@ -93,9 +93,12 @@ int locationSlotCount(int location) {
     return row ? row->slots : 0;
 }
 
-std::string locationAbbreviation(int location) {
+std::string locationAbbreviation(int location, bool quad) {
     const LocationRow* row = locationRow(location);
-    return row ? std::string(row->abbreviation) : std::string();
+    if (!row)
+        return {};
+    return std::string(quad && !row->quadAbbreviation.empty() ? row->quadAbbreviation
+                                                              : row->abbreviation);
 }
 
 std::string locationName(int location, bool quad) {

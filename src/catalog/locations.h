@@ -28,8 +28,8 @@ inline constexpr int kSlotLocationCount = 8;
 // Critical slots of a location: 12, the head 6, rear locations and unknown indices 0.
 int locationSlotCount(int location);
 
-// "LA" ... "CT(r)"; "" outside 0 to 10.
-std::string locationAbbreviation(int location);
+// "LA" ... "CT(r)"; on a quad "FLL", "RLL", "RRL" and "FRL" for the legs. "" outside 0 to 10.
+std::string locationAbbreviation(int location, bool quad = false);
 
 // "Left Arm" ... "Center Torso Rear"; on a quad the legs' names for 0, 2, 3 and 5.
 // "" outside 0 to 10.

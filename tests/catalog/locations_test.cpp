@@ -40,6 +40,8 @@ TEST(Locations, AbbreviationsAndNames) {
         EXPECT_EQ(locationName(bad, false), "");
         EXPECT_EQ(locationName(bad, true), "");
     }
+    EXPECT_EQ(locationAbbreviation(kLeftArm, true), "FLL");
+    EXPECT_EQ(locationAbbreviation(kLeftTorso, true), "LT");
 }
 
 TEST(Locations, SlotCounts) {
@@ -53,6 +55,7 @@ TEST(Locations, SlotCounts) {
 TEST(Locations, EveryNameAndAbbreviationOfASlotLocationConvertsBack) {
     for (int i = 0; i < kSlotLocationCount; ++i) {
         EXPECT_EQ(locationIndex(locationAbbreviation(i)), i);
+        EXPECT_EQ(locationIndex(locationAbbreviation(i, true)), i);
         EXPECT_EQ(locationIndex(locationName(i, false)), i);
         EXPECT_EQ(locationIndex(locationName(i, true)), i);
     }

@@ -21,12 +21,15 @@
 #include "app/programcontext.h"
 #include "app/recentfiles.h"
 #include "editor/documentcommands.h"
+#include "editor/omnirules.h"
 #include "editor/refresh.h"
 #include "editor/writebvs.h"
 #include "ui/about/aboutdialog.h"
 #include "ui/about/creditsdialog.h"
+#include "ui/armor/armorpanel.h"
 #include "ui/editor/componentpanel.h"
 #include "ui/editor/systemspanel.h"
+#include "ui/omni/omnipanel.h"
 #include "ui/preferences/preferencesdialog.h"
 #include "ui/prices/priceeditordialog.h"
 #include "ui/services/qtuserinteraction.h"
@@ -146,8 +149,10 @@ QWidget* EditorWindow::buildCentralArea() {
     row->addWidget(slots, 3);
     auto* side = new QVBoxLayout;
     side->addWidget(placeholder(tr("Equipment"), "equipmentGroup", area), 3);
-    side->addWidget(placeholder(tr("Armor"), "armorGroup", area), 2);
-    side->addWidget(placeholder(tr("Omni Variants"), "omniGroup", area), 1);
+    armor_ = new ArmorPanel(editor_, runner_, area);
+    side->addWidget(armor_);
+    omni_ = new OmniPanel(editor_, runner_, area);
+    side->addWidget(omni_);
     row->addLayout(side, 2);
     return area;
 }
@@ -267,6 +272,9 @@ void EditorWindow::showDesign() {
     components_->showDesign();
     systems_->showDesign();
     board_->showDesign();
+    armor_->showDesign();
+    omni_->showDesign();
+    showBaseChassisLock();
 
     const std::array<const std::string*, 7> texts{
         &display.totalTonnage,  &display.freeTonnage, &display.freeSlots, &display.maxHeat,
@@ -278,6 +286,29 @@ void EditorWindow::showDesign() {
     redo_->setEnabled(editor_.canRedo());
 
     setWindowTitle(toQString(editor::windowTitle(editor_)));
+}
+
+void EditorWindow::showBaseChassisLock() {
+    if (editor::omniControls(editor_).baseChassisEditable) {
+        return;
+    }
+    // Engine, structure, armour and what the chassis carries; heat sinks, jump jets, weapons
+    // and the other pod space equipment differ between variants.
+    static const std::array<const char*, 27> kBaseChassisControls{
+        "tonnage",       "techBase",         "techLevel",
+        "mechType",      "engine",           "walking",
+        "gyro",          "cockpit",          "structure",
+        "armor",         "heatSinkType",     "masc",
+        "tsm",           "supercharger",     "superchargerLocation",
+        "nullSignature", "improvedJumpJets", "limitCrits",
+        "fractional",    "leftTurret",       "rightTurret",
+        "armless",       "armorSlider",      "balanceArmor",
+        "maximumArmor",  "addArmorPoints",   "addArmorTonnage"};
+    for (const char* name : kBaseChassisControls) {
+        if (auto* control = findChild<QWidget*>(name)) {
+            control->setEnabled(false);
+        }
+    }
 }
 
 void EditorWindow::commitTypedText() {

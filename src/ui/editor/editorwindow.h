@@ -24,7 +24,9 @@ class SettingsStore;
 
 namespace fpw::ui {
 
+class ArmorPanel;
 class ComponentPanel;
+class OmniPanel;
 class SlotBoard;
 class SystemsPanel;
 
@@ -51,6 +53,9 @@ private:
     void buildMenus();
     void buildStatusBar();
     void placeOnScreen();
+    // Once an omni design's base chassis is locked, the controls that would change it stay
+    // disabled whatever their panels offer.
+    void showBaseChassisLock();
     // Hands the name and model boxes' text to the editor when the player has not left them.
     void commitTypedText();
     // A document command (New, Open, Save ...); a file opened or saved joins the recent files.
@@ -78,6 +83,8 @@ private:
     ComponentPanel* components_ = nullptr;
     SystemsPanel* systems_ = nullptr;
     SlotBoard* board_ = nullptr;
+    ArmorPanel* armor_ = nullptr;
+    OmniPanel* omni_ = nullptr;
     std::array<QLabel*, 7> statusPanels_{};
     QMenu* recent_ = nullptr;
     QAction* undo_ = nullptr;

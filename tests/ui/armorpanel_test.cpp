@@ -1,0 +1,145 @@
+// The armour panel driven as a player drives it: each control changes the armour, the panel's
+// figures and the status bar follow, undo puts them back, and a refused entry changes nothing.
+#include "ui/armor/armorpanel.h"
+
+#include <functional>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "catalog/locations.h"
+#include "editor/armor.h"
+#include "shippedprogram.h"
+
+namespace fpw::ui {
+namespace {
+
+class ArmorPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = program.start();
+        ASSERT_NE(window, nullptr);
+        window->show();
+    }
+
+    template <typename T> T* child(const QString& name) {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QString text(const char* label) { return child<QLabel>(label)->text(); }
+    QString location(int loc) {
+        return child<QToolButton>(QString("armorLocation%1").arg(loc))->text();
+    }
+    void click(const char* button) { child<QPushButton>(button)->click(); }
+    void slide(int loc, int points) {
+        child<QToolButton>(QString("armorLocation%1").arg(loc))->click();
+        child<QSlider>("armorSlider")->setValue(points);
+    }
+    const model::Mech& mech() { return window->editor().mech(); }
+
+    testing::ShippedProgram program;
+    std::unique_ptr<EditorWindow> window;
+};
+
+TEST_F(ArmorPanelTest, EachEditShowsItsTotalsAndUndoPutsThemBack) {
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        int points;
+    };
+    const std::vector<Case> cases{
+        {"slider on the center torso", [this] { slide(catalog::kCenterTorso, 12); }, 12},
+        {"maximum armour", [this] { click("maximumArmor"); }, -1},
+        {"add points",
+         [this] {
+             program.user.inputAnswers = {"50"};
+             click("addArmorPoints");
+         },
+         50},
+        {"add tonnage",
+         [this] {
+             program.user.inputAnswers = {"3"};
+             click("addArmorTonnage");
+         },
+         48},
+    };
+    const QString tonsBefore = text("colTotalTonnage");
+    const QString pointsBefore = text("armorTotal");
+    const QString centerBefore = location(catalog::kCenterTorso);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.act();
+        const int points = c.points < 0 ? editor::maximumArmorPoints(mech()) : c.points;
+        EXPECT_EQ(mech().armorPoints(), points);
+        EXPECT_TRUE(text("armorTotal").startsWith(QString("Points\n%1").arg(points)));
+        EXPECT_EQ(location(catalog::kCenterTorso),
+                  QString("CT\n%1/%2")
+                      .arg(mech().GetArmor(catalog::kCenterTorso))
+                      .arg(editor::armorLimit(mech(), catalog::kCenterTorso)));
+        EXPECT_EQ(text("colTotalTonnage").toStdString(), window->editor().display().totalTonnage);
+        EXPECT_NE(text("colTotalTonnage"), tonsBefore);
+        EXPECT_EQ(text("saved"), "Not Saved");
+
+        child<QAction>("undoAction")->trigger();
+        EXPECT_EQ(mech().armorPoints(), 0);
+        EXPECT_EQ(text("armorTotal"), pointsBefore);
+        EXPECT_EQ(text("colTotalTonnage"), tonsBefore);
+        EXPECT_EQ(location(catalog::kCenterTorso), centerBefore);
+    }
+    EXPECT_TRUE(program.user.messages.empty());
+}
+
+TEST_F(ArmorPanelTest, BalanceSetsTheMirrorAndARearTakesFromItsFront) {
+    child<QCheckBox>("balanceArmor")->click();
+    slide(catalog::kLeftArm, 4);
+    EXPECT_EQ(mech().GetArmor(catalog::kRightArm), 4);
+    EXPECT_TRUE(location(catalog::kRightArm).startsWith("RA\n4/"));
+
+    slide(catalog::kCenterTorsoRear, 6);
+    const int shared = editor::armorMaximum(mech(), catalog::kCenterTorso);
+    EXPECT_EQ(location(catalog::kCenterTorso), QString("CT\n0/%1").arg(shared - 6));
+    EXPECT_EQ(child<QProgressBar>("armorBar")->text(), QString("6 of %1").arg(shared));
+    EXPECT_EQ(child<QSlider>("armorSlider")->maximum(), shared);
+}
+
+TEST_F(ArmorPanelTest, ARefusedEntryShowsItsMessageAndChangesNothing) {
+    struct Case {
+        const char* button;
+        const char* answer;
+        const char* text;
+    };
+    const char* const invalid = "You entered an invalid number of armor points.";
+    for (const Case& c : std::vector<Case>{{"addArmorPoints", "ten", invalid},
+                                           {"addArmorPoints", "32001", invalid},
+                                           {"addArmorPoints", "2000",
+                                            "You entered a value greater than the maximum number "
+                                            "of points that can be allocated."},
+                                           {"addArmorTonnage", "five", invalid},
+                                           {"addArmorTonnage", "40",
+                                            "You entered a value greater than the maximum tonnage "
+                                            "that can be allocated."}}) {
+        SCOPED_TRACE(std::string(c.button) + " " + c.answer);
+        const QString total = text("armorTotal");
+        const QString tons = text("colTotalTonnage");
+        program.user.messages.clear();
+        program.user.inputAnswers = {std::string(c.answer)};
+        click(c.button);
+        EXPECT_EQ(program.user.onlyMessage().text, c.text);
+        EXPECT_EQ(program.user.onlyMessage().title, "Invalid Entry");
+        EXPECT_EQ(text("armorTotal"), total);
+        EXPECT_EQ(text("colTotalTonnage"), tons);
+        EXPECT_EQ(mech().armorPoints(), 0);
+        EXPECT_FALSE(child<QAction>("undoAction")->isEnabled());
+    }
+}
+
+} // namespace
+} // namespace fpw::ui

@@ -99,6 +99,7 @@ TEST_F(OmniControlsTest, VariantsKeepTheirOwnEquipmentThroughSwitchesDeletionAnd
     EXPECT_EQ(program.user.onlyMessage().title, "Illegal Name");
     press("PButAddVariant", "Beta");
     EXPECT_EQ(variants(), (QStringList{"Prime", "Alpha", "Beta", "shown: Prime"}));
+    EXPECT_LE(window->minimumSizeHint().width(), 1366) << "the variant controls fit a small screen";
 
     choose("Alpha");
     edit("add \"Medium Laser\"\ndrop \"Medium Laser\" RA 4\n");

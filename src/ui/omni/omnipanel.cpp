@@ -1,9 +1,10 @@
 #include "ui/omni/omnipanel.h"
 
 #include <QComboBox>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "editor/editor.h"
 #include "editor/omnirules.h"
@@ -15,15 +16,15 @@ namespace fpw::ui {
 OmniPanel::OmniPanel(editor::Editor& editor, ActionRunner& runner, QWidget* parent)
     : QGroupBox(tr("Omni Variants"), parent), editor_(editor) {
     setObjectName("omniGroup");
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(6, 4, 6, 6);
-    grid->setVerticalSpacing(4);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
 
     hint_ = new QLabel(tr("For Omni-Mechs: lock the base chassis, then add variants."), this);
     hint_->setObjectName("omniHint");
     hint_->setWordWrap(true);
     hint_->setEnabled(false);
-    grid->addWidget(hint_, 0, 0, 1, 3);
+    layout->addWidget(hint_);
 
     lock_ = new QPushButton(tr("&Lock Chassis..."), this);
     lock_->setObjectName("PButLockChassis");
@@ -33,7 +34,7 @@ OmniPanel::OmniPanel(editor::Editor& editor, ActionRunner& runner, QWidget* pare
     lock_->setAutoDefault(false);
     connect(lock_, &QPushButton::clicked, this,
             [this, &runner] { runner.run([this] { editor::LockChassis(editor_); }); });
-    grid->addWidget(lock_, 1, 0, 1, 3);
+    layout->addWidget(lock_);
 
     variants_ = new QComboBox(this);
     variants_->setObjectName("cmboOmniVariant");
@@ -61,12 +62,15 @@ OmniPanel::OmniPanel(editor::Editor& editor, ActionRunner& runner, QWidget* pare
         const std::string name = variants_->currentText().toStdString();
         runner.run([this, &name] { editor::DeleteVariant(editor_, name); });
     });
-    grid->addWidget(variantCaption, 2, 0);
-    grid->addWidget(variants_, 2, 1, 1, 2);
-    grid->addWidget(add_, 3, 1);
-    grid->addWidget(delete_, 3, 2);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(2, 1);
+    // Two rows, so that the panel fits the narrow side column of a small screen.
+    auto* listRow = new QHBoxLayout;
+    listRow->addWidget(variantCaption);
+    listRow->addWidget(variants_, 1);
+    layout->addLayout(listRow);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(add_);
+    buttonRow->addWidget(delete_);
+    layout->addLayout(buttonRow);
 }
 
 void OmniPanel::showDesign() {

@@ -28,6 +28,7 @@
 #include "ui/about/creditsdialog.h"
 #include "ui/armor/armorpanel.h"
 #include "ui/editor/componentpanel.h"
+#include "ui/editor/sheetcommands.h"
 #include "ui/editor/systemspanel.h"
 #include "ui/omni/omnipanel.h"
 #include "ui/preferences/preferencesdialog.h"
@@ -174,6 +175,14 @@ void EditorWindow::buildMenus() {
         connect(action, &QAction::triggered, this,
                 [this, handler] { runDocumentCommand(handler); });
     };
+    // The windows of the record sheets, the summary and the pilots, over the current design.
+    auto sheetCommand = [this](QAction* action, void (*open)(editor::Editor&, QWidget*)) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, [this, open] {
+            commitTypedText();
+            open(editor_, this);
+        });
+    };
     command(add(file, tr("&New"), "newAction", QKeySequence::New), &editor::NewMech);
     command(add(file, tr("&Open..."), "openAction", QKeySequence::Open), &editor::OpenMechCommand);
     command(add(file, tr("&Save"), "saveAction", QKeySequence::Save), &editor::SaveMechCommand);
@@ -183,8 +192,8 @@ void EditorWindow::buildMenus() {
     command(mux, &editor::SaveMUXCommand);
     mux->setVisible(app::ParmExists(ctx_, app::parameter::kMuxSaving));
     file->addSeparator();
-    add(file, tr("&Print..."), "printAction", QKeySequence::Print);
-    add(file, tr("Print Pre&view..."), "printPreviewAction");
+    sheetCommand(add(file, tr("&Print..."), "printAction", QKeySequence::Print), &openPrintWindow);
+    sheetCommand(add(file, tr("Print Pre&view..."), "printPreviewAction"), &openPrintPreview);
     file->addSeparator();
     QAction* writeBVs = add(file, tr("Write &BVs..."), "writeBVsAction", {}, true);
     connect(writeBVs, &QAction::triggered, this, &EditorWindow::writeBattleValues);
@@ -207,13 +216,13 @@ void EditorWindow::buildMenus() {
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName("toolsMenu");
-    add(tools, tr("&Summary..."), "summaryAction");
+    sheetCommand(add(tools, tr("&Summary..."), "summaryAction"), &openSummary);
     add(tools, tr("&History..."), "historyAction");
     add(tools, tr("&Units..."), "unitsAction");
     add(tools, tr("S&earch..."), "searchAction");
     add(tools, tr("&Damage Chart..."), "damageChartAction");
-    add(tools, tr("&Multi-Print..."), "multiPrintAction");
-    add(tools, tr("P&ilots..."), "pilotsAction");
+    sheetCommand(add(tools, tr("&Multi-Print..."), "multiPrintAction"), &openMultiPrint);
+    sheetCommand(add(tools, tr("P&ilots..."), "pilotsAction"), &openPilots);
     tools->addSeparator();
     QAction* prices = add(tools, tr("P&rices..."), "pricesAction", {}, true);
     prices->setVisible(ctx_.priceEditorEnabled);

@@ -72,8 +72,11 @@ FrmPrinter::FrmPrinter(model::Mech& mech, app::ProgramContext& ctx, QWidget* par
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void FrmPrinter::open(model::Mech& mech, app::ProgramContext& ctx, QWidget* parent) {
+void FrmPrinter::open(model::Mech& mech, app::ProgramContext& ctx, QWidget* parent,
+                      const std::function<void(QWidget*)>& pilotEditor) {
     FrmPrinter window(mech, ctx, parent);
+    if (pilotEditor)
+        window.setPilotEditor([&window, &pilotEditor] { pilotEditor(&window); });
     window.exec();
 }
 

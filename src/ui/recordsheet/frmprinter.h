@@ -29,8 +29,10 @@ public:
     // The design and the context must outlive the window.
     FrmPrinter(model::Mech& mech, app::ProgramContext& ctx, QWidget* parent = nullptr);
 
-    // Shows the window modally for `mech`; the one call the editor makes.
-    static void open(model::Mech& mech, app::ProgramContext& ctx, QWidget* parent = nullptr);
+    // Shows the window modally for `mech`; the one call the editor makes. `pilotEditor`, when
+    // given, is the pilot editor, opened over the print window it receives.
+    static void open(model::Mech& mech, app::ProgramContext& ctx, QWidget* parent = nullptr,
+                     const std::function<void(QWidget*)>& pilotEditor = {});
 
     // The pilot editor ("PrinterDlg.EditPilots"); the button stays disabled without one. The
     // pickers are filled anew from ctx.pilots after it returns.

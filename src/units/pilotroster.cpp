@@ -133,9 +133,6 @@ bool SetPilotSkills(app::ProgramContext& ctx, std::size_t index, int gunnery, in
         catalog::PilotList changed = ctx.pilots;
         changed[index].gunnery = static_cast<std::int16_t>(gunnery);
         changed[index].piloting = static_cast<std::int16_t>(piloting);
-        if (changed == ctx.pilots) {
-            return false;
-        }
         return commit(ctx, std::move(changed));
     });
 }

@@ -40,11 +40,11 @@ TEST_F(PilotRules, AcceptedChangesAreWrittenCompacted) {
     EXPECT_EQ(f.ctx.pilots[1], (catalog::Pilot{"Kai Ito", 0, 7}));
 
     f.user.yesNoAnswers = {false, true};
-    EXPECT_FALSE(RemovePilot(f.ctx, 0));
-    ASSERT_TRUE(RemovePilot(f.ctx, 0));
-    EXPECT_EQ(f.user.questions[3], "Are you sure you want to remove the pilot named Aiko Tanner?");
+    EXPECT_FALSE(RemovePilot(f.ctx, 1));
+    ASSERT_TRUE(RemovePilot(f.ctx, 1));
+    EXPECT_EQ(f.user.questions[3], "Are you sure you want to remove the pilot named Kai Ito?");
     EXPECT_EQ(f.user.questionTitles[3], "Remove pilot?");
-    EXPECT_EQ(f.ctx.pilots, (PilotList{{"Kai Ito", 0, 7}, {"Mira Vos", 4, 5}}));
+    EXPECT_EQ(f.ctx.pilots, (PilotList{start[0], {"Mira Vos", 4, 5}}));
     EXPECT_EQ(file(), catalog::writePilotFile(f.ctx.pilots));
 }
 

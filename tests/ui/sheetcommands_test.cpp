@@ -7,14 +7,16 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
-#include "catalog/equipment.h"
 #include "editor/documentcommands.h"
+#include "editor/refresh.h"
 #include "shippedprogram.h"
 #include "ui/pilots/frmeditpilots.h"
 #include "ui/recordsheet/frmmultiprint.h"
@@ -64,25 +66,18 @@ TEST_F(SheetCommands, AnUnsavedDesignIsRefusedPrintingButPreviewed) {
 }
 
 TEST_F(SheetCommands, EachWindowOpensOnTheSavedDesign) {
-    // A heavy design that takes a command console by the editor's own rule.
     model::Mech heavy(program.ctx);
     heavy.setTonnage(100);
     heavy.setWalking(3);
-    heavy.setTechLevel(3);
     heavy.setMechName("Atlas");
     editor.replaceDocument({heavy, {}, false});
-    editor::RefreshAllData(editor);
-    window->showDesign();
-    auto* cockpit = window->findChild<QComboBox*>("cockpit");
-    cockpit->setCurrentIndex(cockpit->findText("Command Console"));
-    Q_EMIT cockpit->activated(cockpit->currentIndex());
+    editor::GenTotalCostAndBV(editor);
     ASSERT_TRUE(editor::SaveMechTo(editor, program.dir.file("atlas.fpm")));
 
     program.user.inputAnswers = {"Mira Vos"};
     EXPECT_EQ(openedBy("printAction",
                        [](QWidget* w) {
                            auto* printer = static_cast<FrmPrinter*>(w);
-                           EXPECT_TRUE(printer->consolePicker()->isEnabled());
                            const auto add = [](QWidget* p) {
                                static_cast<FrmEditPilots*>(p)->add();
                            };
@@ -105,7 +100,18 @@ TEST_F(SheetCommands, EachWindowOpensOnTheSavedDesign) {
                                      1);
                        }),
               "frmMultiPrint");
-    EXPECT_EQ(openedBy("pilotsAction", [](QWidget*) {}), "frmEditPilots");
+
+    // Writing drops the nameless pilot: the chosen row must still be Ren's for the second box.
+    program.ctx.pilots = {{"", 0, 0}, {"Aiko Tanner", 3, 4}, {"Ren Okafor", 2, 6}};
+    EXPECT_EQ(openedBy("pilotsAction",
+                       [](QWidget* w) {
+                           auto* pilots = static_cast<FrmEditPilots*>(w);
+                           pilots->list()->setCurrentRow(1);
+                           pilots->gunnery()->setValue(1);
+                           pilots->piloting()->setValue(5);
+                       }),
+              "frmEditPilots");
+    EXPECT_EQ(program.ctx.pilots[1], (catalog::Pilot{"Ren Okafor", 1, 5}));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "app/ansi.h"
+#include "app/textutil.h"
 
 namespace fpw::app {
 namespace {
@@ -23,15 +24,6 @@ template <typename T> void encode(std::string& out, T value) {
     char raw[sizeof(T)];
     std::memcpy(raw, &value, sizeof(T));
     out.append(raw, sizeof(T));
-}
-
-std::string trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
 }
 
 constexpr std::size_t kMaxCountedString = std::numeric_limits<std::uint16_t>::max();
@@ -60,7 +52,7 @@ std::string RecordReader::fixedText(std::size_t width) {
     return ansiToUtf8(take(width));
 }
 std::string RecordReader::header(std::size_t width) {
-    return trimBlanks(fixedText(width));
+    return std::string(trimBlanks(fixedText(width)));
 }
 std::string RecordReader::rawBytes(std::size_t count) {
     return std::string(take(count));

@@ -64,6 +64,14 @@ std::string gAppendWithSeparator(std::string_view list, std::string_view item,
     return result;
 }
 
+std::string_view trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 std::string lowerCase(std::string_view text) {
     std::string lower(text);
     for (char& c : lower) {

@@ -25,6 +25,9 @@ std::string zRemoveExtension(std::string_view name);
 std::string gAppendWithSeparator(std::string_view list, std::string_view item,
                                  std::string_view separator);
 
+// The text without its leading and trailing blanks (spaces only).
+std::string_view trimBlanks(std::string_view text);
+
 // ASCII lower case, the comparison the program's parameter and qualifier texts use.
 std::string lowerCase(std::string_view text);
 

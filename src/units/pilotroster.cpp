@@ -17,15 +17,6 @@ constexpr std::string_view kNewPilotPrompt = "Please enter the name of the new p
 constexpr std::string_view kChangePilotTitle = "Change Pilot";
 constexpr std::string_view kChangePilotPrompt = "Please enter the new name of the pilot.";
 
-std::string trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
-
 bool isNamedPilot(const app::ProgramContext& ctx, std::size_t index) {
     return index < ctx.pilots.size() && !ctx.pilots[index].name.empty();
 }
@@ -34,7 +25,7 @@ bool isNamedPilot(const app::ProgramContext& ctx, std::size_t index) {
 bool refuseDuplicate(app::ProgramContext& ctx, const std::string& name, std::size_t except) {
     const std::string wanted = app::lowerCase(name);
     for (std::size_t i = 0; i < ctx.pilots.size(); ++i) {
-        if (i != except && app::lowerCase(trimmed(ctx.pilots[i].name)) == wanted) {
+        if (i != except && app::lowerCase(app::trimBlanks(ctx.pilots[i].name)) == wanted) {
             ctx.user.message("A pilot by this name already exists.", "Pilot exists",
                              app::MessageIcon::Exclamation);
             return true;
@@ -52,7 +43,7 @@ std::optional<std::string> askName(app::ProgramContext& ctx, std::string_view pr
     if (!typed) {
         return std::nullopt;
     }
-    std::string name = trimmed(*typed);
+    std::string name(app::trimBlanks(*typed));
     if (name.empty() || refuseDuplicate(ctx, name, except)) {
         return std::nullopt;
     }

@@ -27,6 +27,7 @@
 #include "ui/dialogs/spreaddialog.h"
 #include "ui/editor/actionrunner.h"
 #include "ui/editor/editorwindow.h"
+#include "ui/pilots/frmeditpilots.h"
 #include "ui/preferences/preferencesdialog.h"
 #include "ui/prices/priceeditordialog.h"
 #include "ui/services/splashscreen.h"
@@ -189,6 +190,8 @@ int main(int argc, char* argv[]) {
     ok = save(credits, out, "credits") && ok;
     ui::AboutDialog about;
     ok = save(about, out, "about") && ok;
+    ui::FrmEditPilots pilots(ctx);
+    ok = save(pilots, out, "pilots") && ok;
     ui::SplashScreen splash(QString::fromStdString(app::versionText()));
     ok = save(splash, out, "splash") && ok;
     return ok ? 0 : 1;

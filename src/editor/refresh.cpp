@@ -294,8 +294,10 @@ void RefreshWeapons(Editor& editor) {
             continue;
         }
         const bool ammunition = record.weaponType == catalog::weapontype::kAmmunition;
+        const int filter = editor.weaponTypeFilter();
         const int shownType = ammunition ? record.ammoWeaponType : record.weaponType;
-        if (editor.weaponTypeFilter() >= 0 && shownType != editor.weaponTypeFilter()) {
+        const bool allAmmunition = ammunition && filter == catalog::weapontype::kAmmunition;
+        if (filter >= 0 && shownType != filter && !allAmmunition) {
             continue;
         }
         if (ammunition && editor.ammoForCurrentWeapons()) {

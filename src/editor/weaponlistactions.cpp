@@ -130,4 +130,23 @@ bool ClearEquipment(Editor& editor) {
     });
 }
 
+bool SetWeaponTypeFilter(Editor& editor, int type) {
+    return editor.perform("SetWeaponTypeFilter", [&] {
+        if (type < -1 || type > catalog::weapontype::kArtillery) {
+            return Outcome::Refused;
+        }
+        editor.setWeaponTypeFilter(type);
+        RefreshWeapons(editor);
+        return Outcome::Accepted;
+    });
+}
+
+bool SetAmmoForCurrentWeapons(Editor& editor, bool on) {
+    return editor.perform("SetAmmoForCurrentWeapons", [&] {
+        editor.setAmmoForCurrentWeapons(on);
+        RefreshWeapons(editor);
+        return Outcome::Accepted;
+    });
+}
+
 } // namespace fpw::editor

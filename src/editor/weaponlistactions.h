@@ -20,4 +20,11 @@ bool RemoveWeapon(Editor& editor, std::int16_t weaponIndex);
 // Asks, then removes every weapon that is not part of the base omni configuration.
 bool ClearEquipment(Editor& editor);
 
+// The available list's type filter: a weapon type code, or -1 for every type. Ammunition is
+// listed under the type of the weapons that fire it, and all of it under the ammunition type.
+// A code that is no weapon type is refused. Neither filter changes the design.
+bool SetWeaponTypeFilter(Editor& editor, int type);
+// Lists only the ammunition that the design's weapons fire.
+bool SetAmmoForCurrentWeapons(Editor& editor, bool on);
+
 } // namespace fpw::editor

@@ -8,30 +8,11 @@
 #include "editor/editor.h"
 #include "ui/dialogs/multiallocatedialog.h"
 #include "ui/editor/actionrunner.h"
+#include "ui/services/listrows.h"
 #include "ui/slotboard/slotdrag.h"
 
 namespace fpw::ui {
 namespace {
-
-// Rows from the editor's texts, each with its key as data, replaced only when they differ so
-// that a selection survives a refresh that changed nothing here.
-template <typename Rows, typename Text, typename Key>
-void showRows(QListWidget& list, const Rows& rows, Text text, Key key) {
-    bool same = list.count() == static_cast<int>(rows.size());
-    for (int i = 0; same && i < list.count(); ++i) {
-        same = list.item(i)->text() == text(rows[static_cast<std::size_t>(i)]) &&
-               list.item(i)->data(Qt::UserRole) == key(rows[static_cast<std::size_t>(i)]);
-    }
-    if (same) {
-        return;
-    }
-    list.clear();
-    for (const auto& row : rows) {
-        auto* item = new QListWidgetItem(text(row), &list);
-        item->setToolTip(item->text());
-        item->setData(Qt::UserRole, key(row));
-    }
-}
 
 void setUpDragSource(QListWidget& list) {
     list.setDragEnabled(true);

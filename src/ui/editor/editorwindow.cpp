@@ -30,6 +30,7 @@
 #include "ui/editor/componentpanel.h"
 #include "ui/editor/sheetcommands.h"
 #include "ui/editor/systemspanel.h"
+#include "ui/equipment/equipmentpanel.h"
 #include "ui/omni/omnipanel.h"
 #include "ui/preferences/preferencesdialog.h"
 #include "ui/prices/priceeditordialog.h"
@@ -149,7 +150,8 @@ QWidget* EditorWindow::buildCentralArea() {
     slotsLayout->addWidget(board_);
     row->addWidget(slots, 3);
     auto* side = new QVBoxLayout;
-    side->addWidget(placeholder(tr("Equipment"), "equipmentGroup", area), 3);
+    equipment_ = new EquipmentPanel(editor_, runner_, area);
+    side->addWidget(equipment_, 3);
     armor_ = new ArmorPanel(editor_, runner_, area);
     side->addWidget(armor_);
     omni_ = new OmniPanel(editor_, runner_, area);
@@ -281,6 +283,7 @@ void EditorWindow::showDesign() {
     components_->showDesign();
     systems_->showDesign();
     board_->showDesign();
+    equipment_->showDesign();
     armor_->showDesign();
     omni_->showDesign();
     showBaseChassisLock();

@@ -26,6 +26,7 @@ namespace fpw::ui {
 
 class ArmorPanel;
 class ComponentPanel;
+class EquipmentPanel;
 class OmniPanel;
 class SlotBoard;
 class SystemsPanel;
@@ -85,6 +86,7 @@ private:
     SlotBoard* board_ = nullptr;
     ArmorPanel* armor_ = nullptr;
     OmniPanel* omni_ = nullptr;
+    EquipmentPanel* equipment_ = nullptr;
     std::array<QLabel*, 7> statusPanels_{};
     QMenu* recent_ = nullptr;
     QAction* undo_ = nullptr;

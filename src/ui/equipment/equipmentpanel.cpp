@@ -29,16 +29,16 @@ namespace {
 QString weaponFigures(const catalog::WeaponRecord& record) {
     QStringList figures;
     if (record.tonnage >= 0) {
-        figures << QObject::tr("%1 tons").arg(record.tonnage);
+        figures << QObject::tr("Tons: %1").arg(record.tonnage);
     }
     if (record.critSlots >= 0) {
-        figures << QObject::tr("%1 crits").arg(record.critSlots);
+        figures << QObject::tr("Crits: %1").arg(record.critSlots);
     }
     if (record.heat > 0) {
-        figures << QObject::tr("heat %1").arg(record.heat);
+        figures << QObject::tr("Heat: %1").arg(record.heat);
     }
     if (record.shotsPerTon > 0) {
-        figures << QObject::tr("%1 shots per ton").arg(record.shotsPerTon);
+        figures << QObject::tr("Shots per ton: %1").arg(record.shotsPerTon);
     }
     return figures.join(", ");
 }
@@ -172,7 +172,7 @@ void EquipmentPanel::showDesign() {
             QListWidgetItem* item = available_->item(i);
             const auto refID = static_cast<std::size_t>(item->data(Qt::UserRole).toInt());
             if (refID < weapons.size()) {
-                item->setToolTip(item->text() + ": " + weaponFigures(weapons[refID]));
+                item->setToolTip(item->text() + "\n" + weaponFigures(weapons[refID]));
             }
         }
     }

@@ -81,15 +81,17 @@ EquipmentPanel::EquipmentPanel(editor::Editor& editor, ActionRunner& runner, QWi
                         this);
     selected_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    add_ = newButton(tr("&Add") + QStringLiteral(" \u25BC"), "addWeaponButton",
+    // The other panels beside it hold the obvious letters: Add and Clear All go without one
+    // (Enter in the list adds).
+    add_ = newButton(tr("Add") + QStringLiteral(" \u25BC"), "addWeaponButton",
                      tr("Add the selected rows to the design (Enter)"), this);
     remove_ = newButton(tr("&Remove"), "removeWeaponButton",
                         tr("Take the selected entry off the design (Delete)"), this);
-    clear_ = newButton(tr("Clear A&ll..."), "clearEquipmentButton",
+    clear_ = newButton(tr("Clear All..."), "clearEquipmentButton",
                        tr("Take every weapon off the design, except those of an omni base "
                           "chassis"),
                        this);
-    auto* selectedCaption = new QLabel(tr("&On the design:"), this);
+    auto* selectedCaption = new QLabel(tr("On the desi&gn:"), this);
     selectedCaption->setBuddy(selected_);
 
     // One column from what may be added down to what the design carries: the side column is
@@ -140,9 +142,9 @@ QWidget* EquipmentPanel::buildFilters() {
     for (const catalog::TypeText& type : catalog::weaponTypeTable()) {
         typeFilter_->addItem(toQString(type.shortName), static_cast<int>(type.code));
     }
-    auto* caption = new QLabel(tr("A&vailable:"), filters);
+    auto* caption = new QLabel(tr("Ava&ilable:"), filters);
     caption->setBuddy(available_);
-    ammoOnly_ = new QCheckBox(tr("Ammo for current weapons"), filters);
+    ammoOnly_ = new QCheckBox(tr("Ammo for current &weapons"), filters);
     ammoOnly_->setObjectName("ammoForCurrentWeapons");
     ammoOnly_->setToolTip(tr("List only the ammunition that the design's weapons fire"));
     grid->addWidget(caption, 0, 0);

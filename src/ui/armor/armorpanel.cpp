@@ -17,6 +17,7 @@
 #include "editor/armor.h"
 #include "editor/editor.h"
 #include "ui/editor/actionrunner.h"
+#include "ui/editor/panelbuilder.h"
 #include "ui/services/qtuserinteraction.h"
 
 namespace fpw::ui {
@@ -42,15 +43,6 @@ constexpr std::array<GridPlace, editor::kArmorLocations> kBody{{
     {catalog::kRightTorsoRear, 2, 3},
     {catalog::kRightLeg, 2, 4},
 }};
-
-QPushButton* commandButton(const QString& text, const QString& objectName, const QString& tip,
-                           QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
-}
 
 } // namespace
 

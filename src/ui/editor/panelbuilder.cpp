@@ -7,11 +7,21 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 
 #include "ui/editor/actionrunner.h"
 
 namespace fpw::ui {
+
+QPushButton* commandButton(const QString& text, const QString& objectName, const QString& tip,
+                           QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    return button;
+}
 
 QGroupBox* PanelBuilder::group(const QString& title, const QString& objectName) {
     auto* box = new QGroupBox(title, owner_);

@@ -12,12 +12,18 @@ class QComboBox;
 class QFormLayout;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QSpinBox;
 class QWidget;
 
 namespace fpw::ui {
 
 class ActionRunner;
+
+// A panel's command button: named, with its tooltip, and never the default button of the
+// dialog or window it sits in (Enter belongs to the control that has the focus).
+QPushButton* commandButton(const QString& text, const QString& objectName, const QString& tip,
+                           QWidget* parent);
 
 class PanelBuilder {
 public:

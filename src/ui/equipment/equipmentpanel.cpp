@@ -19,6 +19,7 @@
 #include "editor/editor.h"
 #include "editor/weaponlistactions.h"
 #include "ui/editor/actionrunner.h"
+#include "ui/editor/panelbuilder.h"
 #include "ui/services/listrows.h"
 #include "ui/services/qtuserinteraction.h"
 
@@ -55,15 +56,6 @@ QListWidget* newList(const QString& objectName, const QString& tip, QWidget* par
     return list;
 }
 
-QPushButton* newButton(const QString& text, const QString& objectName, const QString& tip,
-                       QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 EquipmentPanel::EquipmentPanel(editor::Editor& editor, ActionRunner& runner, QWidget* parent)
@@ -83,14 +75,14 @@ EquipmentPanel::EquipmentPanel(editor::Editor& editor, ActionRunner& runner, QWi
 
     // The other panels beside it hold the obvious letters: Add and Clear All go without one
     // (Enter in the list adds).
-    add_ = newButton(tr("Add") + QStringLiteral(" \u25BC"), "addWeaponButton",
-                     tr("Add the selected rows to the design (Enter)"), this);
-    remove_ = newButton(tr("&Remove"), "removeWeaponButton",
-                        tr("Take the selected entry off the design (Delete)"), this);
-    clear_ = newButton(tr("Clear All..."), "clearEquipmentButton",
-                       tr("Take every weapon off the design, except those of an omni base "
-                          "chassis"),
-                       this);
+    add_ = commandButton(tr("Add") + QStringLiteral(" \u25BC"), "addWeaponButton",
+                         tr("Add the selected rows to the design (Enter)"), this);
+    remove_ = commandButton(tr("&Remove"), "removeWeaponButton",
+                            tr("Take the selected entry off the design (Delete)"), this);
+    clear_ = commandButton(tr("Clear All..."), "clearEquipmentButton",
+                           tr("Take every weapon off the design, except those of an omni base "
+                              "chassis"),
+                           this);
     auto* selectedCaption = new QLabel(tr("On the desi&gn:"), this);
     selectedCaption->setBuddy(selected_);
 

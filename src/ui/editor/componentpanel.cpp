@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSpinBox>
@@ -10,6 +9,7 @@
 #include "catalog/equipment.h"
 #include "editor/components.h"
 #include "editor/editor.h"
+#include "editor/systems.h"
 #include "ui/editor/actionrunner.h"
 #include "ui/editor/choicecontrols.h"
 #include "ui/editor/panelbuilder.h"
@@ -27,8 +27,6 @@ ComponentPanel::ComponentPanel(editor::Editor& editor, ActionRunner& runner, QWi
     : QWidget(parent), editor_(editor) {
     using namespace editor;
     PanelBuilder build(this, runner);
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(6, 6, 6, 6);
 
     QGroupBox* chassis = build.group(tr("Chassis"), "chassisGroup");
     tonnage_ = build.spin(tr("Tonnage:"), "tonnage", tr("The design's weight in tons"), 5,
@@ -50,14 +48,18 @@ ComponentPanel::ComponentPanel(editor::Editor& editor, ActionRunner& runner, QWi
     });
     engineRating_ =
         build.figure(tr("Rating:"), "engineRating", tr("Engine rating: walking MP times tonnage"));
-    walking_ = build.spin(tr("Walking MP:"), "walking", tr("Movement points when walking"), 1,
+    build.beginLine(tr("Walking MP:"));
+    walking_ = build.spin({}, "walking", tr("Movement points when walking"), 1,
                           [&editor](int mp) { ChangeWalking(editor, mp); });
-    running_ = build.figure(tr("Running MP:"), "running",
-                            tr("Running MP; with MASC or a supercharger the boosted MP in "
-                               "brackets"));
-    sprinting_ = build.figure(tr("Sprinting MP:"), "sprinting");
     jumping_ = build.spin(tr("Jump MP:"), "jumping", tr("Jump jets: one per jump MP"), 1,
                           [&editor](int mp) { ChangeJumping(editor, mp); });
+    build.endLine();
+    build.beginLine(tr("Running MP:"));
+    running_ = build.figure({}, "running",
+                            tr("Running MP; with MASC or a supercharger the boosted MP in "
+                               "brackets"));
+    sprinting_ = build.figure(tr("Sprinting:"), "sprinting", tr("Sprinting MP"));
+    build.endLine();
     improvedJumpJets_ = build.check(tr("Improved jump jets"), "improvedJumpJets",
                                     tr("Jump as far as the design can run (tech level 3)"),
                                     [&editor](bool on) { ChangeImprovedJumpJets(editor, on); });
@@ -77,19 +79,25 @@ ComponentPanel::ComponentPanel(editor::Editor& editor, ActionRunner& runner, QWi
     armor_ = build.combo(tr("Armor:"), "armor", tr("Armor type"), [&editor](const QString& text) {
         ChangeArmorType(editor, codeOf(catalog::armorTypeTable(), text));
     });
-    heatSinkType_ = build.combo(
-        tr("Heat sinks:"), "heatSinkType", tr("Heat sink type"), [&editor](const QString& text) {
+    build.beginLine(tr("Heat sinks:"));
+    heatSinkType_ =
+        build.combo({}, "heatSinkType", tr("Heat sink type"), [&editor](const QString& text) {
             ChangeHeatSinkType(editor, codeOf(catalog::heatSinkTypeTable(), text));
         });
-    heatSinks_ =
-        build.spin(tr("Heat sink count:"), "heatSinks", tr("Heat sinks, the engine's own included"),
-                   1, [&editor](int count) { ChangeHeatSinkCount(editor, count); });
+    heatSinks_ = build.spin({}, "heatSinks", tr("Heat sinks, the engine's own included"), 1,
+                            [&editor](int count) { ChangeHeatSinkCount(editor, count); });
+    build.endLine();
+
+    QGroupBox* construction = build.group(tr("Construction"), "constructionGroup");
+    limitCrits_ = build.check(tr("Limit critical slots"), "limitCrits",
+                              tr("Only as many critical slots as the tonnage allows"),
+                              [&editor](bool on) { SetLimitCrits(editor, on); });
+    fractional_ = build.check(tr("Fractional accounting"), "fractional",
+                              tr("Count tonnage in fractions instead of half tons"),
+                              [&editor](bool on) { SetFractionalAccounting(editor, on); });
 
     build.alignCaptions();
-    grid->addWidget(chassis, 0, 0);
-    grid->addWidget(movement, 1, 0);
-    grid->addWidget(internals, 2, 0);
-    grid->setRowStretch(3, 1);
+    stackGroups(this, {chassis, movement, internals, construction});
 }
 
 void ComponentPanel::showDesign() {
@@ -116,6 +124,9 @@ void ComponentPanel::showDesign() {
     showChoices(armor_, choices.armor);
     showChoices(heatSinkType_, choices.heatSinks);
     showValue(heatSinks_, choices.heatSinksMin, kMostHeatSinks, mech.hsCount());
+
+    showOption(limitCrits_, choices.limitCrits, mech.limitCrits());
+    showOption(fractional_, choices.fractional, mech.fractionalAccounting());
 }
 
 } // namespace fpw::ui

@@ -1,4 +1,5 @@
-// The basic choices of a design: chassis, engine and movement, and the internal components.
+// The basic choices of a design: chassis, engine and movement, the internal components and
+// the construction options.
 #pragma once
 
 #include <QWidget>
@@ -43,6 +44,8 @@ private:
     QComboBox* armor_;
     QComboBox* heatSinkType_;
     QSpinBox* heatSinks_;
+    QCheckBox* limitCrits_;
+    QCheckBox* fractional_;
 };
 
 } // namespace fpw::ui

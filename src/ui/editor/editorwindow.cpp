@@ -135,11 +135,16 @@ QWidget* EditorWindow::buildCentralArea() {
     systems_ = new SystemsPanel(editor_, runner_, tabs);
     tabs->addTab(components_, tr("&Components"));
     tabs->addTab(systems_, tr("&Systems"));
+    tabs->addTab(systems_->armsPage(), tr("&Arms && CASE"));
     tabs->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-    // Both pages as wide as the wider one, so that switching tabs does not move the board.
-    const int width = std::max(components_->sizeHint().width(), systems_->sizeHint().width());
-    components_->setMinimumWidth(width);
-    systems_->setMinimumWidth(width);
+    // Every page as wide as the widest, so that switching tabs does not move the board.
+    int width = 0;
+    for (int page = 0; page < tabs->count(); ++page) {
+        width = std::max(width, tabs->widget(page)->sizeHint().width());
+    }
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->widget(page)->setMinimumWidth(width);
+    }
     row->addWidget(tabs);
 
     // The slot board, the equipment lists, the armour and the omni variants.

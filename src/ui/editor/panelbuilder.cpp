@@ -6,9 +6,11 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 #include "ui/editor/actionrunner.h"
 
@@ -27,9 +29,12 @@ QGroupBox* PanelBuilder::group(const QString& title, const QString& objectName) 
     auto* box = new QGroupBox(title, owner_);
     box->setObjectName(objectName);
     form_ = new QFormLayout(box);
+    line_ = nullptr;
     form_->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form_->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form_->setVerticalSpacing(4);
+    // Tight margins: the panels share a narrow column with three groups or more on a page.
+    form_->setContentsMargins(8, 4, 8, 4);
     return box;
 }
 
@@ -71,7 +76,11 @@ QCheckBox* PanelBuilder::check(const QString& text, const QString& objectName, c
     auto* box = new QCheckBox(text, form_->parentWidget());
     box->setObjectName(objectName);
     box->setToolTip(tip);
-    form_->addRow(box);
+    if (line_ != nullptr) {
+        line_->addWidget(box);
+    } else {
+        form_->addRow(box);
+    }
     QObject::connect(box, &QCheckBox::clicked, box,
                      [&runner = runner_, toggled = std::move(toggled)](bool on) {
                          runner.run([&] { toggled(on); });
@@ -88,9 +97,41 @@ QLabel* PanelBuilder::figure(const QString& caption, const QString& objectName,
     return label;
 }
 
+void PanelBuilder::beginLine(const QString& caption) {
+    line_ = new QHBoxLayout;
+    line_->setSpacing(6);
+    if (caption.isEmpty()) {
+        form_->addRow(line_);
+    } else {
+        form_->addRow(caption, line_);
+        captions_.push_back(form_->labelForField(line_));
+    }
+}
+
+void PanelBuilder::endLine() {
+    // Left-aligned when nothing on the line wants the room.
+    line_->addStretch(0);
+    line_ = nullptr;
+}
+
 void PanelBuilder::addRow(const QString& caption, QWidget* field) {
-    form_->addRow(caption, field);
-    captions_.push_back(form_->labelForField(field));
+    if (line_ == nullptr) {
+        form_->addRow(caption, field);
+        captions_.push_back(form_->labelForField(field));
+        return;
+    }
+    // The line's first control goes under the line's own caption.
+    if (line_->count() == 0) {
+        if (auto* label = qobject_cast<QLabel*>(form_->labelForField(line_))) {
+            label->setBuddy(field);
+        }
+    } else if (!caption.isEmpty()) {
+        auto* label = new QLabel(caption, form_->parentWidget());
+        label->setBuddy(field);
+        line_->addWidget(label);
+    }
+    // Lists take the room a line has; figures and counts keep their own width.
+    line_->addWidget(field, qobject_cast<QComboBox*>(field) != nullptr ? 1 : 0);
 }
 
 void PanelBuilder::alignCaptions() {
@@ -104,6 +145,15 @@ void PanelBuilder::alignCaptions() {
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
     }
+}
+
+void stackGroups(QWidget* page, std::initializer_list<QGroupBox*> groups) {
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(6, 6, 6, 6);
+    for (QGroupBox* group : groups) {
+        column->addWidget(group);
+    }
+    column->addStretch(1);
 }
 
 } // namespace fpw::ui

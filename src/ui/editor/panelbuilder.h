@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 #include <QString>
@@ -11,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -45,6 +47,11 @@ public:
     // A read-only figure.
     QLabel* figure(const QString& caption, const QString& objectName, const QString& tip = {});
 
+    // The controls made between these two calls share one row of the form, each after its own
+    // short caption, so that a narrow panel keeps related choices together.
+    void beginLine(const QString& caption = {});
+    void endLine();
+
     // Gives every caption made so far the width of the widest, so that the fields of stacked
     // groups line up.
     void alignCaptions();
@@ -55,7 +62,11 @@ private:
     QWidget* owner_;
     ActionRunner& runner_;
     QFormLayout* form_ = nullptr;
+    QHBoxLayout* line_ = nullptr;
     std::vector<QWidget*> captions_;
 };
+
+// Lays the groups out one below the other on `page`, the room left over at the bottom.
+void stackGroups(QWidget* page, std::initializer_list<QGroupBox*> groups);
 
 } // namespace fpw::ui

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -41,24 +40,26 @@ QString turretText(const QString& torso, bool mounted, const std::string& weight
 } // namespace
 
 SystemsPanel::SystemsPanel(editor::Editor& editor, ActionRunner& runner, QWidget* parent)
-    : QWidget(parent), editor_(editor) {
+    : QWidget(parent), editor_(editor), armsPage_(new QWidget(this)) {
     using namespace editor;
     PanelBuilder build(this, runner);
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(6, 6, 6, 6);
 
     QGroupBox* boosters = build.group(tr("Myomer and Boosters"), "boostersGroup");
+    build.beginLine();
     masc_ =
         build.check(tr("MASC"), "masc", tr("Myomer Accelerator Signal Circuitry: boosts running"),
                     [&editor](bool on) { SetMASC(editor, on); });
     tsm_ = build.check(tr("Triple-strength myomer"), "tsm", {},
                        [&editor](bool on) { SetTSM(editor, on); });
+    build.endLine();
+    build.beginLine();
     supercharger_ = build.check(tr("Supercharger"), "supercharger",
                                 tr("Boosts running; sits in a location that holds the engine"),
                                 [&editor](bool on) { SetSupercharger(editor, on); });
     superchargerLocation_ = build.combo(
-        tr("Location:"), "superchargerLocation", tr("Where the supercharger sits"),
+        tr("in"), "superchargerLocation", tr("Where the supercharger sits"),
         [&editor](const QString& text) { MoveSupercharger(editor, locationNamed(editor, text)); });
+    build.endLine();
     nullSignature_ = build.check(tr("Null-signature system"), "nullSignature", {},
                                  [&editor](bool on) { SetNullSignature(editor, on); });
 
@@ -83,10 +84,12 @@ SystemsPanel::SystemsPanel(editor::Editor& editor, ActionRunner& runner, QWidget
     physical_ = build.combo(tr("Weapon:"), "physical", {}, [&editor](const QString& text) {
         ChangePhysicalType(editor, codeOf(catalog::physicalTypeTable(), text));
     });
+    build.beginLine();
     physicalLeft_ = build.check(tr("In left arm"), "physicalLeft", {},
                                 [&editor](bool on) { SetPhysicalArm(editor, false, on); });
     physicalRight_ = build.check(tr("In right arm"), "physicalRight", {},
                                  [&editor](bool on) { SetPhysicalArm(editor, true, on); });
+    build.endLine();
 
     QGroupBox* turrets = build.group(tr("Turrets"), "turretsGroup");
     leftTurret_ = build.check({}, "leftTurret", tr("A turret in the left torso"),
@@ -95,26 +98,22 @@ SystemsPanel::SystemsPanel(editor::Editor& editor, ActionRunner& runner, QWidget
                                [&editor](bool on) { SetTurret(editor, true, on); });
 
     QGroupBox* arms = build.group(tr("Arms"), "armsGroup");
+    build.beginLine(tr("Left arm:"));
     leftLowerArm_ =
-        build.check(tr("Left lower arm actuator"), "leftLowerArm", {},
+        build.check(tr("Lower arm"), "leftLowerArm", tr("Left lower arm actuator"),
                     [&editor](bool on) { SetArmActuator(editor, false, kLowerArm, on); });
-    leftHand_ = build.check(tr("Left hand actuator"), "leftHand", {},
+    leftHand_ = build.check(tr("Hand"), "leftHand", tr("Left hand actuator"),
                             [&editor](bool on) { SetArmActuator(editor, false, kHand, on); });
+    build.endLine();
+    build.beginLine(tr("Right arm:"));
     rightLowerArm_ =
-        build.check(tr("Right lower arm actuator"), "rightLowerArm", {},
+        build.check(tr("Lower arm"), "rightLowerArm", tr("Right lower arm actuator"),
                     [&editor](bool on) { SetArmActuator(editor, true, kLowerArm, on); });
-    rightHand_ = build.check(tr("Right hand actuator"), "rightHand", {},
+    rightHand_ = build.check(tr("Hand"), "rightHand", tr("Right hand actuator"),
                              [&editor](bool on) { SetArmActuator(editor, true, kHand, on); });
+    build.endLine();
     armless_ = build.check(tr("Armless"), "armless", tr("A design without arms"),
                            [&editor](bool on) { SetArmless(editor, on); });
-
-    QGroupBox* construction = build.group(tr("Construction"), "constructionGroup");
-    limitCrits_ = build.check(tr("Limit critical slots"), "limitCrits",
-                              tr("Only as many critical slots as the tonnage allows"),
-                              [&editor](bool on) { SetLimitCrits(editor, on); });
-    fractional_ = build.check(tr("Fractional accounting"), "fractional",
-                              tr("Count tonnage in fractions instead of half tons"),
-                              [&editor](bool on) { SetFractionalAccounting(editor, on); });
 
     QGroupBox* caseGroup = build.group(tr("CASE"), "caseGroup");
     caseGroup->setToolTip(tr("Cellular ammunition storage equipment per location"));
@@ -127,15 +126,10 @@ SystemsPanel::SystemsPanel(editor::Editor& editor, ActionRunner& runner, QWidget
                         });
         caseCaptions_[loc] = qobject_cast<QLabel*>(build.form()->labelForField(case_[loc]));
     }
+    build.alignCaptions();
 
-    grid->addWidget(boosters, 0, 0);
-    grid->addWidget(fireControl, 1, 0);
-    grid->addWidget(physical, 2, 0);
-    grid->addWidget(turrets, 3, 0);
-    grid->addWidget(arms, 0, 1);
-    grid->addWidget(construction, 1, 1);
-    grid->addWidget(caseGroup, 2, 1, 2, 1);
-    grid->setRowStretch(4, 1);
+    stackGroups(this, {boosters, fireControl, physical, turrets});
+    stackGroups(armsPage_, {arms, caseGroup});
 }
 
 void SystemsPanel::showDesign() {
@@ -171,9 +165,6 @@ void SystemsPanel::showDesign() {
     showOption(rightLowerArm_, choices.armActuators, mech.GetRAActuator(kLowerArm));
     showOption(rightHand_, choices.armActuators, mech.GetRAActuator(kHand));
     showOption(armless_, choices.armless, mech.armless());
-
-    showOption(limitCrits_, choices.limitCrits, mech.limitCrits());
-    showOption(fractional_, choices.fractional, mech.fractionalAccounting());
 
     // A quad's arms are its front legs.
     const bool quad = mech.mechType() == 1;

@@ -1,5 +1,6 @@
 // The optional systems of a design: myomer and boosters, targeting and fire control, the
-// physical weapon, the arms, turrets, construction options and CASE per location.
+// physical weapon and turrets on one page; the arms and CASE per location on a second page
+// (`armsPage`), so that each fits the narrow column beside the slot board.
 #pragma once
 
 #include <array>
@@ -23,10 +24,14 @@ class SystemsPanel : public QWidget {
 public:
     SystemsPanel(editor::Editor& editor, ActionRunner& runner, QWidget* parent = nullptr);
 
+    // The arms and CASE page; the window shows it as a tab of its own and owns it from then on.
+    QWidget* armsPage() const { return armsPage_; }
+
     void showDesign();
 
 private:
     editor::Editor& editor_;
+    QWidget* armsPage_;
     QCheckBox* masc_;
     QCheckBox* tsm_;
     QCheckBox* supercharger_;
@@ -45,8 +50,6 @@ private:
     QCheckBox* armless_;
     QCheckBox* leftTurret_;
     QCheckBox* rightTurret_;
-    QCheckBox* limitCrits_;
-    QCheckBox* fractional_;
     std::array<QComboBox*, 7> case_{};
     std::array<QLabel*, 7> caseCaptions_{};
 };

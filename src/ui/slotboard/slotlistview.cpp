@@ -224,7 +224,9 @@ int SlotListView::rowHeight() const {
 QSize SlotListView::sizeHint() const {
     // Every slot shows at once: the list never scrolls.
     const int rows = editor_.mech().critLocation(location_).normalSlotCount();
-    return {fontMetrics().horizontalAdvance(QStringLiteral("Medium Laser (R)")) + 8,
+    // Wide enough for the longest fixed entries and most weapon names; longer ones elide and
+    // show whole in the slot's tool tip.
+    return {fontMetrics().horizontalAdvance(QStringLiteral("Upper Leg Actuator")) + 16,
             rows * rowHeight() + 2 * frameWidth()};
 }
 

@@ -1,11 +1,19 @@
 #include "ui/services/qtuserinteraction.h"
 
+#include <functional>
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include "ui/dialogs/selectdialog.h"
 
 namespace fpw::ui {
 namespace {
@@ -67,6 +75,52 @@ TEST(QtUserInteraction, MessagesArePlainTextWithTheirLineBreaks) {
     user.message("Header <b>x</b>\r\n\tFunction: Main", "Error", app::MessageIcon::Critical);
     EXPECT_EQ(title, "Error");
     EXPECT_EQ(text, "Header <b>x</b>\n\tFunction: Main");
+}
+
+// Runs `answer` on the next modal dialog, which must be of type D, remembering its title.
+template <typename D> void answerNextDialog(QString* title, std::function<void(D&)> answer) {
+    QTimer::singleShot(0, [title, answer = std::move(answer)] {
+        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        *title = dialog->windowTitle();
+        answer(*dialog);
+    });
+}
+
+TEST(QtUserInteraction, TheChooserAnswersWithTheRowPickedEvenAmongEqualTexts) {
+    QtUserInteraction user;
+    const std::vector<std::string> ammo{"LRM-20 Ammo", "LRM-20 Ammo", "LRM-20 Ammo (Swarm)"};
+    QString title;
+    QString prompt;
+    answerNextDialog<SelectDialog>(&title, [&prompt](SelectDialog& dialog) {
+        prompt = dialog.findChild<QLabel*>()->text();
+        EXPECT_EQ(dialog.list()->count(), 3);
+        dialog.list()->setCurrentRow(1);
+        dialog.accept();
+    });
+    EXPECT_EQ(user.chooseFromList("Add Ammo", "Select the ammunition to add.", ammo), 1);
+    EXPECT_EQ(title, "Add Ammo");
+    EXPECT_EQ(prompt, "Select the ammunition to add.");
+
+    answerNextDialog<SelectDialog>(&title, [](SelectDialog& dialog) { dialog.reject(); });
+    EXPECT_EQ(user.chooseFromList("Add Ammo", "Select the ammunition to add.", ammo), std::nullopt);
+}
+
+TEST(QtUserInteraction, TheInputBoxShowsItsTitleAndPromptAndAnswersWithTheText) {
+    QtUserInteraction user;
+    QString title;
+    QString prompt;
+    answerNextDialog<QInputDialog>(&title, [&prompt](QInputDialog& box) {
+        prompt = box.labelText();
+        box.findChild<QLineEdit*>()->setText(" 3");
+        box.accept();
+    });
+    EXPECT_EQ(user.inputBox("How many tons of X?", "How many tons?", ""), " 3");
+    EXPECT_EQ(title, "How many tons?");
+    EXPECT_EQ(prompt, "How many tons of X?");
+
+    answerNextDialog<QInputDialog>(&title, [](QInputDialog& box) { box.reject(); });
+    EXPECT_EQ(user.inputBox("How many tons of X?", "How many tons?", "2"), std::nullopt);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,6 +17,10 @@ void buildAllocationDialog(QDialog& dialog, const std::string& explanation, QLay
     // Wide enough that the long explanation reads as a paragraph, not a column.
     text->setMinimumWidth(dialog.fontMetrics().averageCharWidth() * 60);
     layout->addWidget(text);
+    // Counters as wide as their figures: stretched over the dialog they read as text boxes.
+    if (auto* form = qobject_cast<QFormLayout*>(controls)) {
+        form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    }
     layout->addLayout(controls);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
     QPushButton* done = buttons->addButton(QDialog::tr("Done"), QDialogButtonBox::AcceptRole);

@@ -126,6 +126,8 @@ void PanelBuilder::addRow(const QString& caption, QWidget* field) {
             label->setBuddy(field);
         }
     } else if (!caption.isEmpty()) {
+        // Apart from the control before it, so that the caption reads as this control's.
+        line_->addSpacing(12);
         auto* label = new QLabel(caption, form_->parentWidget());
         label->setBuddy(field);
         line_->addWidget(label);

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "app/identity.h"
+#include "ui/dialogs/selectdialog.h"
 
 namespace fpw::ui {
 namespace {
@@ -162,8 +163,7 @@ QtUserInteraction::saveFileDialog(const app::FileDialogRequest& request) {
         parent_, toQString(request.title), startPath(request), filter.filter, &filter.selected));
 }
 
-std::optional<std::string>
-QtUserInteraction::folderDialog(const app::FileDialogRequest& request) {
+std::optional<std::string> QtUserInteraction::folderDialog(const app::FileDialogRequest& request) {
     return chosenPath(QFileDialog::getExistingDirectory(parent_, toQString(request.title),
                                                         toQString(request.initialDirectory)));
 }
@@ -171,19 +171,15 @@ QtUserInteraction::folderDialog(const app::FileDialogRequest& request) {
 std::optional<int> QtUserInteraction::chooseFromList(std::string_view title,
                                                      std::string_view prompt,
                                                      const std::vector<std::string>& items) {
-    QStringList choices;
+    QStringList entries;
     for (const std::string& item : items) {
-        choices << toQString(item);
+        entries << toQString(item);
     }
-    bool ok = false;
-    const QString chosen = QInputDialog::getItem(parent_, titleOrProgram(title), toQString(prompt),
-                                                 choices, 0, false, &ok);
-    if (!ok || choices.isEmpty()) {
+    SelectDialog dialog(titleOrProgram(title), toQString(prompt), entries, parent_);
+    if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    // Items may repeat; the dialog answers with the text, so the first equal one is taken.
-    const qsizetype index = choices.indexOf(chosen);
-    return index < 0 ? std::nullopt : std::optional<int>(static_cast<int>(index));
+    return dialog.chosenRow();
 }
 
 void QtUserInteraction::setBusyPointer() {

@@ -1,0 +1,17 @@
+// Writing the pictures: each one a PNG file in the output folder, its path printed.
+#pragma once
+
+#include <QDir>
+#include <QPixmap>
+#include <QString>
+
+class QWidget;
+
+namespace fpw::screenshots {
+
+// Shows the widget, lets it settle and writes its picture as NAME.png. False (with a
+// message) when the file cannot be written.
+bool save(QWidget& widget, const QDir& out, const QString& name);
+bool save(const QPixmap& picture, const QDir& out, const QString& name);
+
+} // namespace fpw::screenshots

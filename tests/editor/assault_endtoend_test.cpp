@@ -1,7 +1,7 @@
-// A canonical assault design built from a new design through editor actions alone (tonnage,
-// engine, heat sinks, weapons added and dropped, ammunition, armour by tonnage), saved through
-// the save procedure, opened into a new editor: every field, weapon and slot comes back, and
-// every figure the window shows is the same.
+// The canonical assault design (tests/editor/assault.fpws) built from a new design through
+// editor actions alone (tonnage, engine, heat sinks, weapons added and dropped, ammunition,
+// armour by tonnage), saved through the save procedure, opened into a new editor: every
+// field, weapon and slot comes back, and every figure the window shows is the same.
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -11,34 +11,12 @@
 #include "editor/editor.h"
 #include "editor/invariants.h"
 #include "editor/script.h"
+#include "support/canonicaldesign.h"
 #include "support/shippedcontext.h"
 #include "support/tempdir.h"
 
 namespace fpw::editor {
 namespace {
-
-constexpr const char* kAssault = R"(
-new
-name Atlas
-model AS7-X
-tonnage 100
-walking 3
-heatsinks Single 20
-add AC/20
-add LRM-20
-add "Medium Laser" 2
-add "AC/20 Ammo" 2
-add "LRM-20 Ammo"
-drop AC/20 RT 1
-drop "AC/20 Ammo" RT 11
-drop "AC/20 Ammo" RT 12
-drop LRM-20 LT 1
-drop "LRM-20 Ammo" LT 6
-drop "Medium Laser" LA 5
-drop "Medium Laser" RA 5
-autoallocate "Heat Sink"
-armor-tons 19
-)";
 
 TEST(AssaultEndToEnd, ADesignBuiltThroughTheEditorSavesAndOpensUnchanged) {
     testing::TempDir dir;
@@ -48,7 +26,7 @@ TEST(AssaultEndToEnd, ADesignBuiltThroughTheEditorSavesAndOpensUnchanged) {
     testing::loadShippedData(ctx);
     Editor built(ctx);
     script::Session session{built, user, out};
-    ASSERT_TRUE(script::runScript(kAssault, session, out)) << out.str();
+    ASSERT_TRUE(script::runScript(testing::canonicalDesignScript(), session, out)) << out.str();
     EXPECT_TRUE(checkInvariants(built).empty());
     EXPECT_TRUE(built.unallocatedWeapons().empty()) << out.str();
     EXPECT_TRUE(built.items().empty()) << out.str();

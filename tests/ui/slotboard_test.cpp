@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <memory>
 
-#include <QDragMoveEvent>
-#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -22,6 +20,7 @@
 #include "editor/slotmenu.h"
 #include "editor/weaponlistactions.h"
 #include "shippedprogram.h"
+#include "slotdrop.h"
 #include "ui/services/settingscolor.h"
 #include "ui/slotboard/slotdrag.h"
 #include "ui/slotboard/slotlistview.h"
@@ -55,25 +54,8 @@ protected:
         return editor().unallocatedWeapons().back().weaponIndex;
     }
 
-    // The viewport point of a slot's row.
-    QPoint slotPoint(SlotListView* list, int slot) {
-        return list->visualItemRect(list->item(slot)).center();
-    }
-
-    // Drags the data over the slot and drops it there, as the window system delivers it;
-    // returns whether the list accepted the drag over that slot.
     bool dragAndDrop(int location, int slot, QMimeData* data) {
-        SlotListView* list = board->list(location);
-        const QPoint point = slotPoint(list, slot);
-        QDragEnterEvent enter(point, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(list->viewport(), &enter);
-        QDragMoveEvent move(point, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(list->viewport(), &move);
-        const bool accepted = move.isAccepted();
-        QDropEvent drop(point, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(list->viewport(), &drop);
-        delete data;
-        return accepted;
+        return ui::dragAndDrop(board->list(location), slot, data);
     }
 
     QString statusText(const char* name) { return window->findChild<QLabel*>(name)->text(); }

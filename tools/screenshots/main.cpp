@@ -2,7 +2,7 @@
 // executable, without a person, and writes a PNG picture of each into OUTDIR: the editor with
 // a complete sample design (each panel tab), the slot board alone, the slot pop-up menu, the
 // allocation and ammunition dialogs and every small window. Ends with status 1 when a picture
-// cannot be written or the editor does not fit a 1366 x 768 screen.
+// cannot be written, the editor does not fit a 1366 x 768 screen or a slot's text is cut.
 #include <cstdio>
 #include <string>
 
@@ -25,6 +25,7 @@
 #include "ui/services/qtuserinteraction.h"
 #include "ui/services/splashscreen.h"
 #include "ui/slotboard/slotboard.h"
+#include "ui/slotboard/slotlistview.h"
 
 namespace {
 
@@ -66,6 +67,25 @@ bool fitsSmallestScreen(const QWidget& window) {
     return true;
 }
 
+// Every slot of the board shows its whole text: none is cut short at the list's edge.
+bool slotTextsFit(const ui::SlotBoard& board) {
+    bool fit = true;
+    for (int location = 0; location < 8; ++location) {
+        const ui::SlotListView* list = board.list(location);
+        for (int row = 0; row < list->count(); ++row) {
+            const QString text = list->item(row)->text();
+            const QRect room = list->visualItemRect(list->item(row));
+            // The item's own margins take a few pixels on either side of the text.
+            if (list->fontMetrics().horizontalAdvance(text) + 8 > room.width()) {
+                std::fprintf(stderr, "the slot text \"%s\" does not fit its list\n",
+                             qPrintable(text));
+                fit = false;
+            }
+        }
+    }
+    return fit;
+}
+
 // The sample design half built (the menu and the dialogs), then complete (the editor, each
 // panel tab and the board alone).
 bool saveEditor(app::ProgramContext& ctx, app::SettingsStore& store, NobodyAtTheKeyboard& nobody,
@@ -85,6 +105,8 @@ bool saveEditor(app::ProgramContext& ctx, app::SettingsStore& store, NobodyAtThe
     nobody.dialogs = nullptr;
 
     screenshots::completeSampleDesign(editor);
+    QApplication::processEvents();
+    ok = slotTextsFit(*board) && ok;
     ok = screenshots::save(window, out, "editor") && ok;
     if (auto* slots = window.findChild<QWidget*>("slotBoardGroup")) {
         ok = screenshots::save(*slots, out, "slotboard") && ok;

@@ -12,8 +12,8 @@
 
 #include "app/programcontext.h"
 #include "app/startup.h"
-#include "app/unattendeduser.h"
 #include "dialogshots.h"
+#include "nobody.h"
 #include "picture.h"
 #include "sampledesign.h"
 #include "ui/about/aboutdialog.h"
@@ -30,29 +30,7 @@
 namespace {
 
 using namespace fpw;
-
-// Nobody answers: messages go to the console, questions get "No". Lists and input boxes open
-// the real dialogs while `dialogs` is set, so that their pictures can be taken.
-class NobodyAtTheKeyboard : public app::UnattendedUser {
-public:
-    app::UserInteraction* dialogs = nullptr;
-
-    void message(std::string_view text, std::string_view title, app::MessageIcon) override {
-        std::fprintf(stderr, "message: %.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
-                     static_cast<int>(text.size()), text.data());
-    }
-    app::Answer askYesNoCancel(std::string_view, std::string_view) override {
-        return app::Answer::No;
-    }
-    std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
-                                        std::string_view defaultText) override {
-        return dialogs != nullptr ? dialogs->inputBox(prompt, title, defaultText) : std::nullopt;
-    }
-    std::optional<int> chooseFromList(std::string_view title, std::string_view prompt,
-                                      const std::vector<std::string>& items) override {
-        return dialogs != nullptr ? dialogs->chooseFromList(title, prompt, items) : std::nullopt;
-    }
-};
+using screenshots::NobodyAtTheKeyboard;
 
 // The screen the editor must fit, less a window frame's title bar.
 constexpr QSize kSmallestScreen(1366, 768 - 32);
@@ -121,6 +99,19 @@ bool saveEditor(app::ProgramContext& ctx, app::SettingsStore& store, NobodyAtThe
     return ok;
 }
 
+// An OmniMech with two variants, the second one shown.
+bool saveOmniEditor(app::ProgramContext& ctx, app::SettingsStore& store,
+                    NobodyAtTheKeyboard& nobody, const QDir& out) {
+    ui::EditorWindow window(ctx, store);
+    if (!screenshots::buildOmniDesign(window.editor(), nobody)) {
+        std::fprintf(stderr, "the OmniMech with two variants could not be built\n");
+        return false;
+    }
+    window.showDesign();
+    window.resize(kSmallestScreen);
+    return screenshots::save(window, out, "omni");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -142,6 +133,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     bool ok = saveEditor(ctx, store, nobody, out);
+    ok = saveOmniEditor(ctx, store, nobody, out) && ok;
 
     ui::PreferencesDialog preferences(ctx, store);
     ok = screenshots::save(preferences, out, "preferences") && ok;

@@ -6,18 +6,25 @@
 #include <utility>
 #include <vector>
 
+#include "catalog/equipment.h"
 #include "catalog/locations.h"
 #include "editor/allocation.h"
 #include "editor/armor.h"
 #include "editor/components.h"
 #include "editor/documentcommands.h"
 #include "editor/editor.h"
+#include "editor/omnirules.h"
 #include "editor/slotmenu.h"
 #include "editor/systems.h"
 #include "editor/weaponlistactions.h"
+#include "nobody.h"
 
 namespace fpw::screenshots {
 namespace {
+
+// The arm actuators an omni's base chassis may not keep.
+constexpr int kLowerArm = 2;
+constexpr int kHand = 3;
 
 // Drops the weapon on the first slot of `location` that takes it.
 bool dropAnywhere(editor::Editor& editor, int location, std::int16_t weapon) {
@@ -31,16 +38,11 @@ bool dropAnywhere(editor::Editor& editor, int location, std::int16_t weapon) {
     return false;
 }
 
+using Placements = std::vector<std::pair<std::string, int>>;
+
 // Weapons found by name in the available list, each dropped on the first free run of its
 // location.
-void addWeapons(editor::Editor& editor) {
-    const std::vector<std::pair<std::string, int>> wanted{
-        {"Large Laser", catalog::kRightArm},     {"Medium Laser", catalog::kLeftArm},
-        {"Medium Laser", catalog::kLeftArm},     {"SRM-2", catalog::kLeftTorso},
-        {"Small Laser", catalog::kHead},         {"LRM-5", catalog::kRightTorso},
-        {"Medium Laser", catalog::kCenterTorso}, {"LRM-5 Ammo", catalog::kRightTorso},
-        {"SRM-2 Ammo", catalog::kLeftTorso},
-    };
+void addWeapons(editor::Editor& editor, const Placements& wanted) {
     for (const auto& [name, location] : wanted) {
         const auto& available = editor.availableWeapons();
         const auto found = std::find_if(available.begin(), available.end(),
@@ -54,7 +56,6 @@ void addWeapons(editor::Editor& editor) {
             dropAnywhere(editor, location, editor.unallocatedWeapons().back().weaponIndex);
         }
     }
-    editor::AddWeapons(editor, {editor.availableWeapons().front().refID});
 }
 
 } // namespace
@@ -69,7 +70,19 @@ void buildSampleDesign(editor::Editor& editor) {
     editor::ChangeHeatSinkCount(editor, 11);
     editor::SetCASE(editor, catalog::kLeftTorso, 1);
     editor::MaximumArmor(editor);
-    addWeapons(editor);
+    addWeapons(editor, {
+                           {"Large Laser", catalog::kRightArm},
+                           {"Medium Laser", catalog::kLeftArm},
+                           {"Medium Laser", catalog::kLeftArm},
+                           {"SRM-2", catalog::kLeftTorso},
+                           {"Small Laser", catalog::kHead},
+                           {"LRM-5", catalog::kRightTorso},
+                           {"Medium Laser", catalog::kCenterTorso},
+                           {"LRM-5 Ammo", catalog::kRightTorso},
+                           {"SRM-2 Ammo", catalog::kLeftTorso},
+                       });
+    // One weapon left to place.
+    editor::AddWeapons(editor, {editor.availableWeapons().front().refID});
 }
 
 void completeSampleDesign(editor::Editor& editor) {
@@ -94,6 +107,41 @@ void completeSampleDesign(editor::Editor& editor) {
             break;
         }
     }
+}
+
+bool buildOmniDesign(editor::Editor& editor, NobodyAtTheKeyboard& person) {
+    editor::SetMechName(editor, "Koschei");
+    editor::SetMechModel(editor, "KSC-O");
+    // Arm actuators may be taken out at the advanced rules level only.
+    editor::ChangeTechLevel(editor, 3);
+    editor::ChangeTonnage(editor, 55);
+    editor::ChangeMechType(editor, catalog::kOmniMech);
+    editor::ChangeWalking(editor, 5);
+    // An omni's arms end at the elbow; each variant may add what its weapons allow.
+    for (const bool right : {false, true}) {
+        editor::SetArmActuator(editor, right, kHand, false);
+        editor::SetArmActuator(editor, right, kLowerArm, false);
+    }
+    editor::MaximumArmor(editor);
+    person.answers = {"yes", "Prime"};
+    if (!editor::LockChassis(editor)) {
+        return false;
+    }
+    addWeapons(editor, {{"Large Laser", catalog::kRightArm},
+                        {"Medium Laser", catalog::kLeftArm},
+                        {"Medium Laser", catalog::kLeftArm},
+                        {"SRM-6", catalog::kLeftTorso},
+                        {"SRM-6 Ammo", catalog::kLeftTorso}});
+    person.answers = {"A"};
+    if (!editor::AddVariant(editor) || !editor::ChooseVariant(editor, "A")) {
+        return false;
+    }
+    addWeapons(editor, {{"LRM-15", catalog::kRightTorso},
+                        {"LRM-15 Ammo", catalog::kRightTorso},
+                        {"Medium Laser", catalog::kRightArm},
+                        {"Medium Laser", catalog::kLeftArm},
+                        {"Small Laser", catalog::kHead}});
+    return editor.unallocatedWeapons().empty() && editor.mech().OmniConfigCount() == 2;
 }
 
 } // namespace fpw::screenshots

@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QTimer>
 
 #include "catalog/locations.h"
@@ -123,13 +122,7 @@ bool saveSlotMenu(editor::Editor& editor, ui::SlotBoard& board, const QDir& out)
     const QPixmap boardPicture = board.grab();
 
     const QPoint at = list->viewport()->mapTo(&board, row);
-    QPixmap picture(boardPicture.size().expandedTo(
-        QSize(at.x() + menuPicture.width(), at.y() + menuPicture.height())));
-    picture.fill(board.palette().window().color());
-    QPainter painter(&picture);
-    painter.drawPixmap(0, 0, boardPicture);
-    painter.drawPixmap(at, menuPicture);
-    painter.end();
+    const QPixmap picture = withPopup(boardPicture, menuPicture, at);
     return save(picture, out, "slot-menu");
 }
 

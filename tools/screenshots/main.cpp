@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <string>
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTabWidget>
 
@@ -109,7 +111,22 @@ bool saveOmniEditor(app::ProgramContext& ctx, app::SettingsStore& store,
     }
     window.showDesign();
     window.resize(kSmallestScreen);
-    return screenshots::save(window, out, "omni");
+    window.show();
+    QApplication::processEvents();
+    // The variant list open: both variants show.
+    auto* variants = window.findChild<QComboBox*>("cmboOmniVariant");
+    if (variants == nullptr) {
+        std::fprintf(stderr, "no variant list\n");
+        return false;
+    }
+    const QPixmap windowPicture = window.grab();
+    variants->showPopup();
+    QApplication::processEvents();
+    QWidget* popup = variants->view()->window();
+    const QPixmap popupPicture = popup->grab();
+    const QPoint at = window.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0)));
+    variants->hidePopup();
+    return screenshots::save(screenshots::withPopup(windowPicture, popupPicture, at), out, "omni");
 }
 
 } // namespace

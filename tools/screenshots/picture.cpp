@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QPainter>
+#include <QPalette>
 #include <QWidget>
 
 namespace fpw::screenshots {
@@ -25,6 +27,16 @@ bool save(const QPixmap& picture, const QDir& out, const QString& name) {
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+QPixmap withPopup(const QPixmap& window, const QPixmap& popup, QPoint at) {
+    QPixmap picture(
+        window.size().expandedTo(QSize(at.x() + popup.width(), at.y() + popup.height())));
+    picture.fill(QApplication::palette().window().color());
+    QPainter painter(&picture);
+    painter.drawPixmap(0, 0, window);
+    painter.drawPixmap(at, popup);
+    return picture;
 }
 
 } // namespace fpw::screenshots

@@ -13,5 +13,8 @@ namespace fpw::screenshots {
 // message) when the file cannot be written.
 bool save(QWidget& widget, const QDir& out, const QString& name);
 bool save(const QPixmap& picture, const QDir& out, const QString& name);
+// The picture of a pop-up (a menu, a list's drop-down) laid over the picture of the window it
+// opened from, at `at`; the canvas grows where the pop-up reaches past the window.
+QPixmap withPopup(const QPixmap& window, const QPixmap& popup, QPoint at);
 
 } // namespace fpw::screenshots

@@ -111,21 +111,20 @@ bool saveOmniEditor(app::ProgramContext& ctx, app::SettingsStore& store,
     }
     window.showDesign();
     window.resize(kSmallestScreen);
-    window.show();
-    QApplication::processEvents();
-    // The variant list open: both variants show.
+    // The variant list open over its box, the current variant on the box as the style
+    // draws it: both variants show.
     auto* variants = window.findChild<QComboBox*>("cmboOmniVariant");
     if (variants == nullptr) {
         std::fprintf(stderr, "no variant list\n");
         return false;
     }
-    const QPixmap windowPicture = window.grab();
+    const QPixmap windowPicture = screenshots::atRest(window);
     variants->showPopup();
     QApplication::processEvents();
-    QWidget* popup = variants->view()->window();
-    const QPixmap popupPicture = popup->grab();
-    const QPoint at = window.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0)));
+    const QPixmap popupPicture = variants->view()->window()->grab();
     variants->hidePopup();
+    const QPoint at =
+        variants->mapTo(&window, QPoint(0, variants->height() - popupPicture.height()));
     return screenshots::save(screenshots::withPopup(windowPicture, popupPicture, at), out, "omni");
 }
 

@@ -9,14 +9,17 @@
 
 namespace fpw::screenshots {
 
-bool save(QWidget& widget, const QDir& out, const QString& name) {
+QPixmap atRest(QWidget& widget) {
     widget.show();
     QApplication::processEvents();
-    // No text cursor in a box: the picture shows the window at rest.
     if (QWidget* focused = QApplication::focusWidget()) {
         focused->clearFocus();
     }
-    return save(widget.grab(), out, name);
+    return widget.grab();
+}
+
+bool save(QWidget& widget, const QDir& out, const QString& name) {
+    return save(atRest(widget), out, name);
 }
 
 bool save(const QPixmap& picture, const QDir& out, const QString& name) {

@@ -9,8 +9,10 @@ class QWidget;
 
 namespace fpw::screenshots {
 
-// Shows the widget, lets it settle and writes its picture as NAME.png. False (with a
-// message) when the file cannot be written.
+// Shows the widget, lets it settle and takes its picture at rest (no text cursor in a box).
+QPixmap atRest(QWidget& widget);
+// Writes the widget's picture at rest as NAME.png. False (with a message) when the file
+// cannot be written.
 bool save(QWidget& widget, const QDir& out, const QString& name);
 bool save(const QPixmap& picture, const QDir& out, const QString& name);
 // The picture of a pop-up (a menu, a list's drop-down) laid over the picture of the window it

@@ -22,10 +22,12 @@
 #include "editor/documentcommands.h"
 #include "editor/editor.h"
 #include "editor/script.h"
+#include "equipmentdriver.h"
 #include "shippedprogram.h"
 #include "slotdrop.h"
 #include "support/canonicaldesign.h"
 #include "support/shippedcontext.h"
+#include "ui/services/qtuserinteraction.h"
 #include "ui/slotboard/slotboard.h"
 #include "ui/slotboard/unallocatedlists.h"
 
@@ -70,7 +72,7 @@ public:
             child<QSpinBox>("heatSinks")->setValue(std::stoi(words[2]));
         } else if (verb == "add") {
             for (int i = words.size() > 2 ? std::stoi(words[2]) : 1; i > 0; --i) {
-                addWeapon(words[1]);
+                EXPECT_TRUE(testing::addWeaponThroughPanel(window_, toQString(words[1])));
             }
         } else if (verb == "drop") {
             drop(words[1], editor::script::parseLocation(words[2]),
@@ -109,19 +111,6 @@ private:
         ASSERT_GE(index, 0) << list << ": " << entry;
         combo->setCurrentIndex(index);
         Q_EMIT combo->activated(index);
-    }
-
-    // Double-clicks the weapon in the equipment panel's list of weapons that may be added.
-    void addWeapon(const std::string& name) {
-        auto* available = child<QListWidget>("availableWeapons");
-        if (available == nullptr) {
-            return;
-        }
-        const QList<QListWidgetItem*> rows =
-            available->findItems(QString::fromStdString(name), Qt::MatchExactly);
-        ASSERT_FALSE(rows.isEmpty()) << name;
-        available->setCurrentItem(rows.front());
-        Q_EMIT available->itemDoubleClicked(rows.front());
     }
 
     // Drags the first unallocated row of the weapon onto the slot.

@@ -119,9 +119,11 @@ bool saveSlotMenu(editor::Editor& editor, ui::SlotBoard& board, const QDir& out)
     QApplication::processEvents();
     const QPixmap menuPicture = menu->grab();
     menu->hide();
-    const QPixmap boardPicture = board.grab();
+    // The board in its titled frame, as the window shows it.
+    QWidget& frame = *board.parentWidget();
+    const QPixmap boardPicture = frame.grab();
 
-    const QPoint at = list->viewport()->mapTo(&board, row);
+    const QPoint at = list->viewport()->mapTo(&frame, row);
     const QPixmap picture = withPopup(boardPicture, menuPicture, at);
     return save(picture, out, "slot-menu");
 }

@@ -150,11 +150,23 @@ TEST_F(SlotBoardTest, SlotsShowTheirStateColoursAndTheItemUnderTheMouse) {
     EXPECT_EQ(torso->item(2)->background().color(), toQColor(settings.inactiveColor));
 }
 
-TEST_F(SlotBoardTest, QuadCaptionsNameTheLegs) {
+TEST_F(SlotBoardTest, QuadCaptionsNameTheLegsAndNoArmsShow) {
     ASSERT_TRUE(editor::ChangeMechType(editor(), catalog::kQuad));
     EXPECT_EQ(board->caption(catalog::kLeftArm)->text().toStdString(),
               catalog::locationName(catalog::kLeftArm, true));
     EXPECT_NE(board->caption(catalog::kLeftArm)->text(), "Left Arm");
+    // Nor does the systems panel show arm lines: each goes with its caption.
+    auto* lowerArm = window->findChild<QWidget*>("leftLowerArm");
+    ASSERT_NE(lowerArm, nullptr);
+    EXPECT_TRUE(lowerArm->isHidden());
+    int captions = 0;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->buddy() == lowerArm) {
+            ++captions;
+            EXPECT_TRUE(label->isHidden()) << label->text().toStdString();
+        }
+    }
+    EXPECT_EQ(captions, 1);
 }
 
 TEST_F(SlotBoardTest, ForeignDragDataIsNoDrop) {

@@ -77,7 +77,7 @@ QCheckBox* PanelBuilder::check(const QString& text, const QString& objectName, c
     box->setObjectName(objectName);
     box->setToolTip(tip);
     if (line_ != nullptr) {
-        line_->addWidget(box);
+        addToLine({}, box);
     } else {
         form_->addRow(box);
     }
@@ -120,7 +120,12 @@ void PanelBuilder::addRow(const QString& caption, QWidget* field) {
         captions_.push_back(form_->labelForField(field));
         return;
     }
-    // The line's first control goes under the line's own caption.
+    addToLine(caption, field);
+}
+
+void PanelBuilder::addToLine(const QString& caption, QWidget* field) {
+    // The line's first control goes under the line's own caption, which shows and hides with
+    // it (`setShownWithCaption`).
     if (line_->count() == 0) {
         if (auto* label = qobject_cast<QLabel*>(form_->labelForField(line_))) {
             label->setBuddy(field);
@@ -132,7 +137,7 @@ void PanelBuilder::addRow(const QString& caption, QWidget* field) {
         label->setBuddy(field);
         line_->addWidget(label);
     }
-    // Lists take the room a line has; figures and counts keep their own width.
+    // Lists take the room a line has; figures, counts and check boxes keep their own width.
     line_->addWidget(field, qobject_cast<QComboBox*>(field) != nullptr ? 1 : 0);
 }
 

@@ -58,6 +58,7 @@ public:
 
 private:
     void addRow(const QString& caption, QWidget* field);
+    void addToLine(const QString& caption, QWidget* field);
 
     QWidget* owner_;
     ActionRunner& runner_;

@@ -164,6 +164,9 @@ void SystemsPanel::showDesign() {
     showOption(leftHand_, choices.armActuators, mech.GetLAActuator(kHand));
     showOption(rightLowerArm_, choices.armActuators, mech.GetRAActuator(kLowerArm));
     showOption(rightHand_, choices.armActuators, mech.GetRAActuator(kHand));
+    // A quad has no arms: their lines go, captions and all.
+    setShownWithCaption(leftLowerArm_, choices.armActuators.visible);
+    setShownWithCaption(rightLowerArm_, choices.armActuators.visible);
     showOption(armless_, choices.armless, mech.armless());
 
     // A quad's arms are its front legs.

@@ -1,8 +1,9 @@
 // fpw-screenshots OUTDIR: starts the program's windows over the reference files beside the
 // executable, without a person, and writes a PNG picture of each into OUTDIR: the editor with
 // a complete sample design (each panel tab), the slot board alone, the slot pop-up menu, the
-// allocation and ammunition dialogs and every small window. Ends with status 1 when a picture
-// cannot be written, the editor does not fit a 1366 x 768 screen or a slot's text is cut.
+// allocation and ammunition dialogs, an OmniMech with two variants (its variant list open)
+// and every small window. Ends with status 1 when a picture cannot be written, the editor
+// does not fit a 1366 x 768 screen or a slot's text is cut.
 #include <cstdio>
 #include <string>
 

@@ -50,11 +50,9 @@ struct Corpus {
             return;
         }
         folder = fs::temp_directory_path() / ("fpw-cli-bench-" + std::to_string(::getpid()));
+        corpus::Generator generator(ctx);
         for (int n = 0; n < kDesignFiles; ++n) {
-            model::Mech mech = corpus::design(ctx, n);
-            const fs::path path = folder / corpus::relativePath(mech, n);
-            fs::create_directories(path.parent_path());
-            if (!io::SaveMech(mech, path.string())) {
+            if (!generator.write(n, folder)) {
                 problem = "could not write the design files";
                 return;
             }

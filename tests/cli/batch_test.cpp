@@ -9,6 +9,7 @@
 #include "app/files.h"
 #include "cli/clitool.h"
 #include "corpus.h"
+#include "editor/editor.h"
 
 namespace fpw::cli {
 namespace {
@@ -52,13 +53,12 @@ TEST_F(CliTool, DirectoriesAreWalkedOnceEachAndLinkLoopsEnd) {
 TEST_F(CliTool, EveryThreadCountGivesTheOutputOfOneThread) {
     const fs::path root = fs::path(work.path()) / "corpus";
     std::string damaged;
+    corpus::Generator generator(*ctx);
     for (int n = 0; n < 120; ++n) {
-        model::Mech mech = corpus::design(*ctx, n);
-        const fs::path path = root / corpus::relativePath(mech, n);
-        fs::create_directories(path.parent_path());
-        ASSERT_TRUE(io::SaveMech(mech, path.string()));
+        const std::optional<std::string> path = generator.write(n, root);
+        ASSERT_TRUE(path) << n;
         if (n == 50)
-            damaged = path.string();
+            damaged = *path;
     }
     // A damaged design in the middle of the tree.
     const std::string bytes = app::readWholeFile(damaged).value();
@@ -100,8 +100,9 @@ TEST_F(CliTool, BadInputIsReportedOnTheErrorStreamAndTheRunGoesOn) {
 // The batch path computes the Battle Value without its lines: the numbers must not change.
 TEST_F(CliTool, BattleValueWithoutLinesGivesTheSameNumbers) {
     std::set<int> types;
+    corpus::Generator generator(*ctx);
     for (int n = 0; n < 400; ++n) {
-        model::Mech mech = corpus::design(*ctx, n);
+        model::Mech& mech = generator.build(n).mech();
         types.insert(mech.mechType() * 10 + mech.techBase());
         const auto full = valuation::CalcBV(mech);
         const auto bare = valuation::CalcBV(mech, valuation::BVLines::Skip);

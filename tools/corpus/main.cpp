@@ -1,5 +1,6 @@
 // fpw-corpus COUNT DIR: writes COUNT varied designs into a folder tree below DIR, for
-// benchmarks and batch tests. Uses the reference files in its own program directory.
+// benchmarks and batch tests, each built and saved through the editor. Uses the reference
+// files in its own program directory.
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -9,7 +10,6 @@
 #include "clicontext.h"
 #include "consoleuser.h"
 #include "corpus.h"
-#include "io/designfile.h"
 
 int main(int argc, char** argv) {
     using namespace fpw;
@@ -27,14 +27,12 @@ int main(int argc, char** argv) {
     app::ProgramContext ctx(cli::executableDirectory(argv[0]), user);
     if (!cli::loadReferenceData(ctx))
         return 2;
+    corpus::Generator generator(ctx);
     const std::filesystem::path root(argv[2]);
     for (int n = 0; n < count; ++n) {
-        model::Mech mech = corpus::design(ctx, n);
-        const std::filesystem::path path = root / corpus::relativePath(mech, n);
-        std::error_code ec;
-        std::filesystem::create_directories(path.parent_path(), ec);
-        if (ec || !io::SaveMech(mech, path.string())) {
-            std::cerr << "fpw-corpus: cannot write " << path.string() << '\n';
+        if (!generator.write(n, root)) {
+            std::cerr << "fpw-corpus: design " << n << " could not be saved below " << root.string()
+                      << '\n';
             return 1;
         }
     }

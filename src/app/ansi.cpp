@@ -1,5 +1,6 @@
 #include "app/ansi.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -53,9 +54,16 @@ std::size_t sequenceLength(unsigned char lead) {
 } // namespace
 
 std::string ansiToUtf8(std::string_view ansi) {
-    std::string out;
-    out.reserve(ansi.size());
-    for (char c : ansi) {
+    // Nearly every text is plain ASCII, the same bytes in both: copied in one go up to the
+    // first byte above it.
+    const auto high = std::find_if(ansi.begin(), ansi.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    std::string out(ansi.begin(), high);
+    if (high == ansi.end()) {
+        return out;
+    }
+    out.reserve(ansi.size() + 8);
+    for (char c : ansi.substr(static_cast<std::size_t>(high - ansi.begin()))) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x80) {
             out.push_back(c);

@@ -43,9 +43,13 @@ std::string_view RecordReader::take(std::size_t count) {
     return part;
 }
 
-std::string RecordReader::string() {
+std::string_view RecordReader::stringBytes() {
     const auto length = decode<std::uint16_t>(take(2));
-    return ansiToUtf8(take(length));
+    return take(length);
+}
+
+std::string RecordReader::string() {
+    return ansiToUtf8(stringBytes());
 }
 
 std::string RecordReader::fixedText(std::size_t width) {

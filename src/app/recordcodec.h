@@ -35,6 +35,9 @@ public:
     double doubleValue() { return fixed<double>(); }
     // A 16-bit unsigned length, then that many bytes.
     std::string string();
+    // The same record's bytes as the file holds them (Windows-1252), without a copy: for text
+    // that is converted only when it is kept.
+    std::string_view stringBytes();
     // `width` bytes of text as they stand, blanks included.
     std::string fixedText(std::size_t width);
     // `width` bytes of text with leading and trailing blanks removed (file headers).

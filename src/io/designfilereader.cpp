@@ -1,7 +1,9 @@
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <vector>
 
+#include "app/ansi.h"
 #include "app/programcontext.h"
 #include "app/recordcodec.h"
 #include "catalog/equipment.h"
@@ -33,9 +35,11 @@ constexpr std::size_t kMinWeaponBytes = 28;
 constexpr std::size_t kMinSlotBytes = 28;
 constexpr std::size_t kMaxStartSlot = 12;
 
-// A slot record as the file holds it.
+// A slot record as the file holds it; the slot's text is taken from the file only where it
+// cannot be rebuilt.
 struct SlotRecord {
     CriticalSlot slot;
+    std::string_view storedText;
     int location = 0;
     std::int16_t saveCode = catalog::kNoSaveCode;
 };
@@ -95,7 +99,7 @@ public:
 
     SlotRecord slotRecord() {
         SlotRecord r;
-        r.slot.text = in_.string();
+        r.storedText = in_.stringBytes();
         r.slot.index = in_.integer();
         r.location = in_.integer();
         r.slot.isWeapon = in_.boolean();
@@ -147,7 +151,9 @@ public:
                 name = "(T) " + name;
             }
             slot.text = std::move(name);
-        } else if (!slot.isActive) {
+        } else if (slot.isActive) {
+            slot.text = app::ansiToUtf8(r.storedText);
+        } else {
             slot.text = model::kRollAgain;
         }
     }
@@ -228,25 +234,26 @@ void readScalars(RecordReader& in, model::MechFields& f) {
 
 // The slot lists at the length the design had: limit crits shortens light designs, and a
 // list is never shorter than the slots the file fills.
-void layReadSlots(model::Mech& mech, const model::MechFields& f,
-                  const std::vector<SlotRecord>& records) {
+// The lists of a design built to be filled are at their normal length and free.
+void layReadSlots(model::Mech& mech, const model::MechFields& f, std::vector<SlotRecord> records) {
     auto& lists = mech.critLocations();
+    std::array<int, model::kSlotLocations> length{};
     for (int loc = 0; loc < model::kSlotLocations; ++loc) {
-        const int normal = catalog::locationSlotCount(loc);
-        int length = normal - (f.limitCrits ? catalog::gGetLimitedCritSlots(f.tonnage, loc) : 0);
-        for (const SlotRecord& r : records) {
-            if (r.location == loc) {
-                length = std::max(length, r.slot.index + 1);
-            }
-        }
-        model::CritLocation list(loc, normal);
-        while (list.slotCount() > length && list.DropLastSlot()) {
-        }
-        lists[static_cast<std::size_t>(loc)] = std::move(list);
+        length[static_cast<std::size_t>(loc)] =
+            catalog::locationSlotCount(loc) -
+            (f.limitCrits ? catalog::gGetLimitedCritSlots(f.tonnage, loc) : 0);
     }
     for (const SlotRecord& r : records) {
-        lists[static_cast<std::size_t>(r.location)].SetSlot(r.slot.text, r.slot.index,
-                                                            r.slot.flags(), r.slot.itemID);
+        int& l = length[static_cast<std::size_t>(r.location)];
+        l = std::max(l, r.slot.index + 1);
+    }
+    for (int loc = 0; loc < model::kSlotLocations; ++loc) {
+        model::CritLocation& list = lists[static_cast<std::size_t>(loc)];
+        while (list.slotCount() > length[static_cast<std::size_t>(loc)] && list.DropLastSlot()) {
+        }
+    }
+    for (SlotRecord& r : records) {
+        lists[static_cast<std::size_t>(r.location)].SetSlot(std::move(r.slot));
     }
 }
 
@@ -302,9 +309,9 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
         for (SlotRecord& r : reader.slotRecords(in.checkedCount(last + 1, kMinSlotBytes))) {
             require(r.location == loc && r.slot.index <= last, "base slot out of place");
             reader.rebuildText(r, types);
-            location.Add(r.slot);
+            location.Add(std::move(r.slot));
         }
-        base.slots.Add(location);
+        base.slots.Add(std::move(location));
     }
 
     const std::size_t count = in.lastIndexPrefix(model::kConfigNameWidth);
@@ -317,11 +324,10 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
     }
     for (model::OmniConfig& config : omni.configs) {
         // Every slot the configuration does not keep itself is the base chassis slot.
-        config.slots = base.slots;
         config.slots.setConfigName(config.name);
         std::vector<SlotRecord> kept = reader.slotRecords(in.lastIndexPrefix(kMinSlotBytes));
         for (int loc = 0; loc < model::kSlotLocations; ++loc) {
-            model::CriticalLocation location = config.slots.GetLoc(loc);
+            model::CriticalLocation location = base.slots.GetLoc(loc);
             location.setConfigName(config.name);
             for (SlotRecord& r : kept) {
                 if (r.location != loc) {
@@ -329,9 +335,9 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
                 }
                 require(r.slot.index <= location.Slots(), "configuration slot out of place");
                 reader.rebuildText(r, types);
-                location.Add(r.slot);
+                location.Add(std::move(r.slot));
             }
-            config.slots.Add(location);
+            config.slots.Add(std::move(location));
         }
     }
     for (model::OmniConfig& config : omni.configs) {
@@ -435,7 +441,7 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         // first: setting it recomputes weapon figures that the stored values then replace.
         model::Mech mech(ctx, model::Mech::ToBeFilled{});
         mech.setWeapons(std::move(weapons));
-        layReadSlots(mech, f, slots);
+        layReadSlots(mech, f, std::move(slots));
         mech.restoreOmniState(std::move(omni));
         mech.restoreFields(f);
         recomputeMissingFigures(mech, f);

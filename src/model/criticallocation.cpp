@@ -1,8 +1,10 @@
 #include "model/criticallocation.h"
 
+#include <utility>
+
 namespace fpw::model {
 
-bool CriticalLocation::Add(const CriticalSlot& slot) {
+bool CriticalLocation::Add(CriticalSlot slot) {
     if (slot.index < 0) {
         return false;
     }
@@ -13,7 +15,7 @@ bool CriticalLocation::Add(const CriticalSlot& slot) {
             slots_[i].index = static_cast<std::int16_t>(i);
         }
     }
-    slots_[position] = slot;
+    slots_[position] = std::move(slot);
     return true;
 }
 

@@ -13,7 +13,7 @@ class CriticalLocation {
 public:
     // Stores the slot at the position given by its own `index`, growing the array when the
     // index lies beyond it; a negative index is refused (returns false).
-    bool Add(const CriticalSlot& slot);
+    bool Add(CriticalSlot slot);
 
     const std::string& configName() const { return configName_; }
     void setConfigName(std::string name) { configName_ = std::move(name); }

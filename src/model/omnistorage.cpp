@@ -1,6 +1,7 @@
 #include "model/omnistorage.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace fpw::model {
 namespace {
@@ -38,11 +39,11 @@ const OmniWeapon* OmniWeaponStorage::GetWeapon(std::string_view key) const {
     return nullptr;
 }
 
-bool OmniCritLocationStorage::Add(const CriticalLocation& location) {
+bool OmniCritLocationStorage::Add(CriticalLocation location) {
     if (!inRange(location.locationIndex(), kLocations)) {
         return false;
     }
-    locations_[static_cast<std::size_t>(location.locationIndex())] = location;
+    locations_[static_cast<std::size_t>(location.locationIndex())] = std::move(location);
     return true;
 }
 

@@ -43,7 +43,7 @@ public:
     static constexpr int kLocations = 8;
 
     // Stores a copy at the location's own `LocationIndex`; false outside 0 to 7.
-    bool Add(const CriticalLocation& location);
+    bool Add(CriticalLocation location);
     // The location's slots; an empty location outside 0 to 7.
     const CriticalLocation& GetLoc(int loc) const;
 

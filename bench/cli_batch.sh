@@ -1,6 +1,7 @@
 #!/bin/bash
-# Times `forgeplanwork-cli info` over 10,000 generated designs beside only reading the same
-# files, in one run of the benchmark program, and prints per-design times and their ratios.
+# Times `forgeplanwork-cli info` and `write-bvs` over 10,000 generated designs beside only
+# reading the same files, in one run of the benchmark program, and prints per-design times and
+# their ratios.
 # Usage: bench/cli_batch.sh [BUILD_BIN_DIR] [REPETITIONS]   (default: build/default/bin, 3)
 set -euo pipefail
 bin=${1:-build/default/bin}
@@ -23,8 +24,10 @@ floor = per_design("BM_BatchReadFilesOnly")
 one = per_design("BM_BatchInfoProcess/1/")
 every = per_design("BM_BatchInfoProcess/0/")
 single = per_design("BM_BatchInfoInProcess")
+writebvs = per_design("BM_BatchWriteBVsProcess")
 print(f"floor (read only)         {floor:8.2f} us/design")
 print(f"info, all threads         {every:8.2f} us/design   ratio {every / floor:5.2f}")
 print(f"info, one thread          {one:8.2f} us/design   ratio {one / floor:5.2f}")
 print(f"single-file path in-proc  {single:8.2f} us/design   ratio {single / floor:5.2f}")
+print(f"write-bvs                 {writebvs:8.2f} us/design   ratio {writebvs / floor:5.2f}")
 PY

@@ -1,7 +1,8 @@
-// `forgeplanwork-cli info` over a corpus of 10,000 generated designs in a folder tree, side by
-// side with merely reading the same files (the floor), and the tool's work on one file in
-// process (the single-file path). The tool runs as a whole process, from start-up and the
-// reference files to the last row, once on one thread and once on every hardware thread.
+// `forgeplanwork-cli info` and `write-bvs` over a corpus of 10,000 generated designs in a folder
+// tree, side by side with merely reading the same files (the floor), and the tool's work on
+// one file in process (the single-file path). The tool runs as a whole process, from start-up
+// and the reference files to the last row; `info` once on one thread and once on every
+// hardware thread.
 // bench/cli_batch.sh runs these together and prints the per-design times and the ratios.
 #include <unistd.h>
 
@@ -102,20 +103,26 @@ void BM_BatchReadFilesOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_BatchReadFilesOnly)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
-// The whole tool over the folder; argument: worker threads, 0 for the default (all).
-void BM_BatchInfoProcess(benchmark::State& state) {
+// Runs the whole tool with `arguments` before the corpus folder, once per iteration.
+void overTheFolder(benchmark::State& state, const std::string& arguments) {
     Corpus& c = corpusFolder();
     if (!ready(state, c))
         return;
-    std::string command = "'" + c.tool + "' info --json";
-    if (state.range(0) > 0)
-        command += " -j " + std::to_string(state.range(0));
-    command += " '" + c.folder.string() + "' >/dev/null";
+    const std::string command =
+        "'" + c.tool + "' " + arguments + " '" + c.folder.string() + "' >/dev/null 2>&1";
     for (auto _ : state) {
         if (std::system(command.c_str()) != 0)
             state.SkipWithError("the tool reported a failure");
     }
     state.SetItemsProcessed(state.iterations() * kDesignFiles);
+}
+
+// `info` over the folder; argument: worker threads, 0 for the default (all).
+void BM_BatchInfoProcess(benchmark::State& state) {
+    std::string arguments = "info --json";
+    if (state.range(0) > 0)
+        arguments += " -j " + std::to_string(state.range(0));
+    overTheFolder(state, arguments);
 }
 BENCHMARK(BM_BatchInfoProcess)
     ->Arg(1)
@@ -123,6 +130,13 @@ BENCHMARK(BM_BatchInfoProcess)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5)
     ->UseRealTime();
+
+// `write-bvs` over the folder: every design opened one after the other, each line also
+// written to the log of the benchmark's program directory.
+void BM_BatchWriteBVsProcess(benchmark::State& state) {
+    overTheFolder(state, "write-bvs");
+}
+BENCHMARK(BM_BatchWriteBVsProcess)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 // The single-file path in process: open, parse, recompute, BV, cost and the JSON line.
 void BM_BatchInfoInProcess(benchmark::State& state) {

@@ -233,8 +233,8 @@ void readScalars(RecordReader& in, model::MechFields& f) {
 }
 
 // The slot lists at the length the design had: limit crits shortens light designs, and a
-// list is never shorter than the slots the file fills.
-// The lists of a design built to be filled are at their normal length and free.
+// list is never shorter than the slots the file fills. The lists of a design built to be
+// filled start free at their normal length; the records' texts move into them.
 void layReadSlots(model::Mech& mech, const model::MechFields& f, std::vector<SlotRecord> records) {
     auto& lists = mech.critLocations();
     std::array<int, model::kSlotLocations> length{};

@@ -39,8 +39,10 @@ TEST_F(CliTool, GeneratedDesignsOpenAndPassTheSaveChecksAndCoverEveryKind) {
                 ASSERT_TRUE(editor::ChooseVariant(opened, config)) << *path << " " << config;
             }
             EXPECT_TRUE(editor::PassesSaveChecks(opened)) << *path << " " << config;
-            for (const model::WeaponEntry& weapon : mech.weapons())
-                saw("weapon type", ctx->weapons[weapon.refID].weaponType);
+            for (const model::WeaponEntry& weapon : mech.weapons()) {
+                if (!weapon.isFree())
+                    saw("weapon type", ctx->weapons.at(weapon.refID).weaponType);
+            }
         }
         saw("base and level", mech.techBase() * 10 + mech.techLevel());
         saw("body", mech.mechType());

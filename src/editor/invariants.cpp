@@ -14,6 +14,7 @@
 #include "catalog/weapondatabase.h"
 #include "editor/editor.h"
 #include "editor/slotops.h"
+#include "model/enginetable.h"
 
 namespace fpw::editor {
 
@@ -75,6 +76,8 @@ public:
         checkUnallocatedRows();
         checkRuns();
         checkCounts();
+        checkSystems();
+        checkFixedEntries();
         return std::move(problems_);
     }
 
@@ -320,6 +323,101 @@ private:
             expectItems(catalog::cTS, "targeting system", 1);
         } else {
             expectItems(catalog::cTS, "targeting system", 0);
+        }
+    }
+
+    // Items in one location: each identifier of the code once.
+    int itemsIn(int loc, std::string_view code) const {
+        int items = 0;
+        for (const auto& [id, slots] : census_.byLocation[static_cast<std::size_t>(loc)]) {
+            items += catalog::genItemBaseCode(id) == code;
+        }
+        return items;
+    }
+
+    // The entries a system writes where the design has it, and nowhere else.
+    void checkSystems() {
+        using namespace catalog;
+        expectItems(cTSM, "myomer", mech_.tsm() ? 6 : 0);
+        expectItems(cNSS, "null signature system", mech_.nullSigSys() ? 7 : 0);
+        expectItems(cTur, "turrets", int(mech_.ltTurret()) + int(mech_.rtTurret()));
+        expectItems(cSC, "supercharger", mech_.supercharger() ? 1 : 0);
+        if (mech_.supercharger()) {
+            const int loc = mech_.superchargerLoc();
+            if (itemsIn(loc, cSC) != 1 || !mech_.critLocation(loc).HasItem(cEng)) {
+                problem("supercharger: not beside the engine in " + locationAbbreviation(loc));
+            }
+        }
+        const int arms = int(mech_.laPhysical()) + int(mech_.raPhysical());
+        const bool physical = mech_.physicalType() != physical::kNone;
+        expectItems(cPhy, "physical weapons", physical ? arms : 0);
+        if (physical) {
+            expectSlots(cPhy, "physical weapons", arms * mech_.physicalSize());
+        }
+        for (int loc = 0; loc < model::kCaseLocations; ++loc) {
+            const int setting = mech_.GetCASE(loc);
+            const int want =
+                setting == kCaseII || (setting == kStandardCase && mech_.techBase() != kClan);
+            if (itemsIn(loc, cCASE) != want) {
+                problem("CASE: " + std::to_string(itemsIn(loc, cCASE)) + " entries in " +
+                        locationAbbreviation(loc) + ", the setting needs " + std::to_string(want));
+            }
+        }
+        checkArtemis();
+    }
+
+    // One fire-control entry beside every placed launcher of the family's setting.
+    void checkArtemis() {
+        using namespace catalog;
+        int launchers[2][2] = {}; // [SRM, LRM][IV, V]
+        const WeaponTable& table = editor_.context().weapons;
+        for (const model::WeaponEntry& weapon : mech_.weapons()) {
+            if (weapon.isFree() || weapon.LocCount() == 0 || weapon.refID < 0 ||
+                weapon.refID >= std::ssize(table)) {
+                continue;
+            }
+            const WeaponRecord& record = table[static_cast<std::size_t>(weapon.refID)];
+            const int family = record.artemisClass == 1 ? 1 : 0;
+            const int setting = family == 1 ? mech_.artemisLRM() : mech_.artemisSRM();
+            if (record.artemisCapable != 0 && setting != kNoArtemis) {
+                ++launchers[family][setting == kArtemisIV ? 0 : 1];
+            }
+        }
+        for (int family = 0; family < 2; ++family) {
+            const std::string_view iv = family == 1 ? cAIVL : cAIVS;
+            const std::string_view v = family == 1 ? cAVL : cAVS;
+            expectItems(iv, "Artemis IV", launchers[family][0]);
+            expectItems(v, "Artemis V", launchers[family][1]);
+            expectSlots(v, "Artemis V", 2 * launchers[family][1]);
+        }
+    }
+
+    // Engine, gyro, cockpit parts and the arm actuators the flags name.
+    void checkFixedEntries() {
+        using namespace catalog;
+        const model::EngineSlots engine = model::engineSlots(mech_.engineType(), mech_.techBase());
+        expectSlots(cEng, "engine", engine.centerTorso + 2 * engine.sideTorso);
+        expectSlots(cG, "gyro", model::gyroSlots(mech_.gyroType()));
+        const int cockpit = mech_.cockpitType();
+        expectItems(cCP, "cockpit parts",
+                    cockpit == cockpit::kCommandConsole ? 1
+                    : cockpit == cockpit::kTorsoMounted ? 4
+                                                        : 0);
+        if (mech_.mechType() != kQuad) {
+            for (int i = 0; i < model::kActuators; ++i) {
+                if (mech_.GetLAActuator(i) && !mech_.critLocation(kLeftArm).IsOccupied(i)) {
+                    problem("LA slot " + std::to_string(i + 1) + ": actuator missing");
+                }
+                if (mech_.GetRAActuator(i) && !mech_.critLocation(kRightArm).IsOccupied(i)) {
+                    problem("RA slot " + std::to_string(i + 1) + ": actuator missing");
+                }
+            }
+        }
+        for (int loc = 0; loc < model::kArmorPositions; ++loc) {
+            if (mech_.GetArmor(loc) < 0) {
+                problem("armour: " + std::to_string(mech_.GetArmor(loc)) + " points at position " +
+                        std::to_string(loc));
+            }
         }
     }
 

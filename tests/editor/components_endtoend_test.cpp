@@ -10,6 +10,7 @@
 #include "componentskit.h"
 #include "editor/artemis.h"
 #include "editor/components.h"
+#include "editor/invariants.h"
 #include "editor/refresh.h"
 #include "editor/systems.h"
 #include "io/designfile.h"
@@ -101,7 +102,7 @@ TEST_P(EndToEnd, TheDesignReadsBackAsBuilt) {
     UpdateAllTonnages(editor); // the targeting computer's item follows the weapons
     testkit::placeAllItems(editor);
     UpdateAllTonnages(editor);
-    ASSERT_EQ(testkit::checkDesign(editor), std::vector<std::string>{});
+    ASSERT_EQ(checkInvariants(editor), std::vector<std::string>{});
     ASSERT_TRUE(editor.items().empty());
     for (const testing::ShownMessage& m : shipped.user.messages) {
         ASSERT_NE(m.icon, app::MessageIcon::Critical) << m.text;
@@ -112,7 +113,7 @@ TEST_P(EndToEnd, TheDesignReadsBackAsBuilt) {
     ASSERT_TRUE(read.ok()) << read.message;
     EXPECT_TRUE(*read.mech == editor.mech());
     editor.replaceDocument(EditorDocument{std::move(*read.mech), {}, true});
-    EXPECT_EQ(testkit::checkDesign(editor), std::vector<std::string>{});
+    EXPECT_EQ(checkInvariants(editor), std::vector<std::string>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, EndToEnd, ::testing::ValuesIn(kDesigns),

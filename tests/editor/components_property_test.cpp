@@ -1,25 +1,21 @@
 // Long random runs of component and system changes (with weapons and items placed and taken
-// out between them) never leave the design in a state the construction rules forbid. The
-// check is local until the editor's shared invariant checker exists.
-#include <map>
+// out between them) never leave the design in a state the construction rules forbid.
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "app/programcontext.h"
 #include "catalog/equipment.h"
-#include "catalog/generalitems.h"
 #include "catalog/locations.h"
-#include "catalog/slottables.h"
 #include "catalog/weapondatabase.h"
 #include "componentskit.h"
 #include "editor/artemis.h"
 #include "editor/components.h"
+#include "editor/invariants.h"
+#include "editor/omnirules.h"
 #include "editor/refresh.h"
 #include "editor/slotops.h"
 #include "editor/systems.h"
-#include "model/enginetable.h"
 
 namespace fpw::editor {
 namespace {
@@ -167,15 +163,7 @@ int randomAction(Editor& editor, std::mt19937& rng) {
         break;
     }
     case 29:
-        // The base chassis locked with one variant, as the omni rules lock it.
-        editor.perform("Lock", [&] {
-            if (!mech.LockBaseOmni() || !mech.AddNewVariant("Prime")) {
-                return Outcome::Refused;
-            }
-            mech.SetInitialOmniConfig("Prime");
-            UpdateAllTonnages(editor);
-            return Outcome::Accepted;
-        });
+        LockChassis(editor);
         break;
     default:
         if (coin()) {
@@ -196,23 +184,9 @@ TEST_P(RandomChanges, NeverBreakTheConstructionRules) {
     std::mt19937 rng(GetParam());
     for (int step = 0; step < 3000; ++step) {
         const int action = randomAction(editor, rng);
-        const std::vector<std::string> problems = testkit::checkDesign(editor);
-        if (!problems.empty()) {
-            const model::Mech& m = editor.mech();
-            std::string where =
-                "\nengine " + std::to_string(m.engineType()) + " gyro " +
-                std::to_string(m.gyroType()) + " level " + std::to_string(m.techLevel()) +
-                " base " + std::to_string(m.techBase()) + " type " + std::to_string(m.mechType());
-            for (int loc = 0; loc < model::kSlotLocations; ++loc) {
-                where += "\n" + std::to_string(loc) + ":";
-                for (const std::string& text : texts(loc)) {
-                    where += " [" + text + "]";
-                }
-            }
-            ADD_FAILURE() << "step " << step << " (action " << action << "): " << problems.front()
-                          << where;
-            return;
-        }
+        const std::vector<std::string> problems = checkInvariants(editor);
+        ASSERT_TRUE(problems.empty())
+            << "step " << step << " (action " << action << "): " << problems.front();
         shipped.user.messages.clear();
     }
 }

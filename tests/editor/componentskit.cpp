@@ -1,20 +1,16 @@
 #include "componentskit.h"
 
 #include <algorithm>
-#include <map>
-#include <set>
 
 #include "app/programcontext.h"
 #include "catalog/equipment.h"
 #include "catalog/generalitems.h"
 #include "catalog/locations.h"
-#include "catalog/slottables.h"
 #include "catalog/weapondatabase.h"
-#include "documentskit.h"
+#include "support/editorstate.h"
 #include "editor/components.h"
 #include "editor/slotops.h"
 #include "editor/unallocateditems.h"
-#include "model/enginetable.h"
 
 namespace fpw::editor::testkit {
 
@@ -64,37 +60,7 @@ std::vector<std::string> RulesFixture::texts(int loc) const {
     return out;
 }
 
-namespace {
-
 using namespace catalog;
-
-// Items of a code: distinct identifiers per location, and the slots they fill.
-struct Placed {
-    int items = 0;
-    int slots = 0;
-    std::map<int, int> perLocation;
-};
-
-std::map<std::string, Placed> placedItems(const model::Mech& mech) {
-    std::map<std::string, Placed> placed;
-    for (int loc = 0; loc < model::kSlotLocations; ++loc) {
-        std::set<std::string> seen;
-        for (const model::CriticalSlot& slot : mech.critLocation(loc).slots()) {
-            if (!slot.isActive || slot.isWeapon || slot.itemID == "-1") {
-                continue;
-            }
-            Placed& p = placed[model::baseCode(slot.itemID)];
-            ++p.slots;
-            if (seen.insert(slot.itemID).second) {
-                ++p.items;
-                ++p.perLocation[loc];
-            }
-        }
-    }
-    return placed;
-}
-
-} // namespace
 
 bool placeItem(Editor& editor, std::string_view code, int loc) {
     const UnallocatedItem* row = editor.items().find(code);
@@ -127,131 +93,6 @@ void placeAllItems(Editor& editor) {
         }
         ASSERT_TRUE(placed) << "no room for " << code;
     }
-}
-
-std::vector<std::string> checkDesign(const Editor& editor) {
-    const model::Mech& mech = editor.mech();
-    const WeaponTable& table = editor.context().weapons;
-    std::vector<std::string> problems;
-    auto expect = [&](bool ok, const std::string& what) {
-        if (!ok) {
-            problems.push_back(what);
-        }
-    };
-    std::map<std::string, Placed> placed = placedItems(mech);
-    auto total = [&](std::string_view code) {
-        return placed[std::string(code)].items + editor.items().count(code);
-    };
-
-    // Weapons: placed in exactly their slots, or listed as unallocated.
-    std::map<std::string, int> weaponSlots;
-    for (const model::CritLocation& list : mech.critLocations()) {
-        for (const model::CriticalSlot& slot : list.slots()) {
-            if (slot.isActive && slot.isWeapon) {
-                ++weaponSlots[slot.itemID];
-            }
-        }
-    }
-    int launchersIV[2] = {0, 0};
-    int launchersV[2] = {0, 0};
-    for (const model::WeaponEntry& weapon : mech.weapons()) {
-        if (weapon.isFree()) {
-            continue;
-        }
-        const WeaponRecord& record = table[static_cast<std::size_t>(weapon.refID)];
-        const int need = std::max<int>(1, record.critSlots);
-        const std::string id = std::to_string(weapon.weaponIndex);
-        if (weapon.LocCount() == 0) {
-            expect(weaponSlots.count(id) == 0, "unplaced weapon " + id + " in a slot");
-        } else {
-            expect(weaponSlots[id] == need,
-                   "weapon " + id + " fills " + std::to_string(weaponSlots[id]) + " slots");
-            if (record.artemisCapable != 0) {
-                const int setting =
-                    record.artemisClass == 1 ? mech.artemisLRM() : mech.artemisSRM();
-                (setting == kArtemisIV ? launchersIV : launchersV)[record.artemisClass] +=
-                    setting != kNoArtemis;
-            }
-        }
-        weaponSlots.erase(id);
-    }
-    expect(weaponSlots.empty(), "a slot names a weapon the design does not have");
-
-    // Items the arithmetic asks for.
-    expect(total(cHS) == std::max(0, mech.hsCount() - mech.hsInEngine()), "heat sink items");
-    expect(total(cJJ) == mech.jumping(), "jump jet items");
-    expect(total(cIS) == structureSlots(mech.isType(), mech.techBase()), "structure items");
-    expect(total(cArm) == armorSlots(mech.armorType(), mech.techBase()), "armour items");
-    expect(total(cTSM) == (mech.tsm() ? 6 : 0), "myomer items");
-    expect(total(cMASC) == (mech.masc() != 0 ? 1 : 0), "MASC items");
-    if (placed[std::string(cMASC)].items == 1) {
-        expect(placed[std::string(cMASC)].slots == mech.mascSize(), "MASC size");
-    } else if (const UnallocatedItem* row = editor.items().find(cMASC)) {
-        expect(row->slotsPerItem == mech.mascSize(), "MASC row size");
-    }
-
-    // Systems' entries where the design has the system, nowhere else.
-    expect(placed[std::string(cSC)].items == (mech.supercharger() ? 1 : 0), "supercharger entry");
-    if (mech.supercharger()) {
-        expect(placed[std::string(cSC)].perLocation[mech.superchargerLoc()] == 1,
-               "supercharger location");
-        expect(mech.critLocation(mech.superchargerLoc()).HasItem(cEng),
-               "supercharger beside no engine");
-    }
-    expect(placed[std::string(cNSS)].items == (mech.nullSigSys() ? 7 : 0),
-           "null signature entries");
-    expect(placed[std::string(cTur)].items == int(mech.ltTurret()) + int(mech.rtTurret()),
-           "turret mechanisms");
-    const int targ = mech.targSysType();
-    const bool headSystem = targ == targeting::kVariableRange || targ == targeting::kMultiTracII;
-    if (targ != targeting::kTargetingComputer) {
-        expect(total(cTS) == (headSystem ? 1 : 0), "targeting system entries");
-    }
-    const int arms = int(mech.laPhysical()) + int(mech.raPhysical());
-    expect(placed[std::string(cPhy)].items == (mech.physicalType() != physical::kNone ? arms : 0),
-           "physical weapon entries");
-    if (placed[std::string(cPhy)].items > 0) {
-        expect(placed[std::string(cPhy)].slots == arms * mech.physicalSize(), "physical size");
-    }
-    int cases = 0;
-    for (int loc = 0; loc < model::kCaseLocations; ++loc) {
-        const int setting = mech.GetCASE(loc);
-        const int want =
-            setting == kCaseII || (setting == kStandardCase && mech.techBase() != kClan);
-        cases += want;
-        expect(placed[std::string(cCASE)].perLocation[loc] == want,
-               "CASE entries in location " + std::to_string(loc));
-    }
-    expect(placed[std::string(cCASE)].items == cases, "CASE entries");
-    for (int family = 0; family < 2; ++family) {
-        const std::string iv(family == 1 ? cAIVL : cAIVS);
-        const std::string v(family == 1 ? cAVL : cAVS);
-        expect(placed[iv].items == launchersIV[family], "Artemis IV entries");
-        expect(placed[v].items == launchersV[family], "Artemis V entries");
-        expect(placed[v].slots == 2 * launchersV[family], "Artemis V size");
-    }
-    const int cockpitParts = mech.cockpitType() == cockpit::kCommandConsole ? 1
-                             : mech.cockpitType() == cockpit::kTorsoMounted ? 4
-                                                                            : 0;
-    expect(placed[std::string(cCP)].items == cockpitParts, "cockpit parts");
-    const model::EngineSlots engine = model::engineSlots(mech.engineType(), mech.techBase());
-    expect(placed[std::string(cEng)].slots == engine.centerTorso + 2 * engine.sideTorso,
-           "engine slots");
-    expect(placed[std::string(cG)].slots == model::gyroSlots(mech.gyroType()), "gyro slots");
-
-    // Arm actuators as the flags say.
-    if (mech.mechType() != kQuad) {
-        for (int i = 0; i < model::kActuators; ++i) {
-            expect(mech.critLocation(kLeftArm).IsOccupied(i) || !mech.GetLAActuator(i),
-                   "left arm actuator");
-            expect(mech.critLocation(kRightArm).IsOccupied(i) || !mech.GetRAActuator(i),
-                   "right arm actuator");
-        }
-    }
-    for (int loc = 0; loc < model::kArmorPositions; ++loc) {
-        expect(mech.GetArmor(loc) >= 0, "negative armour");
-    }
-    return problems;
 }
 
 } // namespace fpw::editor::testkit

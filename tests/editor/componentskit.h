@@ -25,11 +25,6 @@ bool placeItem(Editor& editor, std::string_view code, int loc);
 // Places every unallocated item where it fits, location by location.
 void placeAllItems(Editor& editor);
 
-// What the construction rules forbid and the design shows, one text per fault: a weapon not
-// in exactly its slots, items (heat sinks, jump jets, MASC, structure, armour, myomer) not in
-// the counts the arithmetic asks for, a system's entries where the design lacks the system.
-std::vector<std::string> checkDesign(const Editor& editor);
-
 struct RulesFixture : ::testing::Test {
     testing::ShippedContext shipped;
     Editor editor{shipped.ctx};

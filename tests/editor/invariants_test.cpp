@@ -127,6 +127,42 @@ TEST(Invariants, NameEachBrokenRule) {
          },
          {"targeting computer: 0 \"cTS\" items, the design needs 1",
           "targeting computer: 0 \"cTS\" slots, the design needs 2"}},
+        {"systems without their entries",
+         [](SoundDesign& d) {
+             model::Mech& m = d.editor->mech();
+             m.setTSM(true);
+             m.setNullSigSys(true);
+             m.setLTTurret(true);
+             m.setSupercharger(true);
+             m.SetCase(1, catalog::kStandardCase);
+             m.setCockpitType(catalog::cockpit::kTorsoMounted);
+         },
+         {"myomer: 0 \"cTSM\" items, the design needs 6",
+          "null signature system: 0 \"cNSS\" items, the design needs 7",
+          "turrets: 0 \"cTur\" items, the design needs 1",
+          "supercharger: 0 \"cSC\" items, the design needs 1",
+          "supercharger: not beside the engine in LA", "CASE: 0 entries in LT, the setting needs 1",
+          "cockpit parts: 0 \"cCP\" items, the design needs 4"}},
+        {"Artemis entry without a launcher",
+         [](SoundDesign& d) {
+             placeGeneralItem(*d.editor, 1, 5, 1, catalog::cAIVL, "Artemis IV FCS");
+         },
+         {"Artemis IV: 1 \"cA-IVL\" items, the design needs 0"}},
+        {"fixed entries lost and a hatchet without its slots",
+         [](SoundDesign& d) {
+             model::Mech& m = d.editor->mech();
+             m.critLocation(6).ClearSlot(0);
+             m.critLocation(6).ClearSlot(3);
+             m.critLocation(0).ClearSlot(3);
+             m.SetArmor(2, -1);
+             m.setPhysicalType(catalog::physical::kHatchet);
+             m.setLAPhysical(true);
+         },
+         {"physical weapons: 0 \"cPhy\" items, the design needs 1",
+          "physical weapons: 0 \"cPhy\" slots, the design needs 2",
+          "engine: 5 \"cEng\" slots, the design needs 6",
+          "gyro: 3 \"cG\" slots, the design needs 4", "LA slot 4: actuator missing",
+          "armour: -1 points at position 2"}},
         {"unallocated row emptied",
          [](SoundDesign& d) { d.editor->items().add(catalog::cJJ, 1, "Jump Jet", 0); },
          {"unallocated items: row \"cJJ\" has 0 slots per item",

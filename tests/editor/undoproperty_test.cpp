@@ -2,7 +2,7 @@
 // the exact state before it, redo replays each exactly, an action that is refused (or changes
 // nothing) leaves no step and no trace, and the editor's invariants hold after every step.
 // The actions are editor script lines, so the sequences use every rule that has a verb.
-#include <functional>
+#include <cctype>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -25,17 +25,25 @@ namespace {
 
 using Rng = std::mt19937;
 
-std::string pick(Rng& rng, const std::vector<std::string>& choices) {
-    return choices[std::uniform_int_distribution<std::size_t>(0, choices.size() - 1)(rng)];
-}
-
 int between(Rng& rng, int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(rng);
 }
 
-std::string location(Rng& rng) {
-    return pick(rng, {"LA", "LT", "LL", "RL", "RT", "RA", "CT", "H"});
+std::string pick(Rng& rng, const std::vector<std::string>& choices) {
+    return choices[static_cast<std::size_t>(between(rng, 0, std::ssize(choices) - 1))];
 }
+
+// A line a player might write: its pattern with every "{A|B|C}" replaced by one of the
+// alternatives, "{LOW-HIGH}" by a number in that range (":STEP" after it: in such steps), "{LOC}"
+// by a location, "{WEAPON}" by a weapon or ammunition and "{ITEM}" by an item of the unallocated
+// items list.
+struct LineMaker {
+    const char* pattern;
+    int weight = 1; // how often it is drawn, against the others
+    std::string verb() const {
+        return std::string(pattern).substr(0, std::string(pattern).find(' '));
+    }
+};
 
 const std::vector<std::string> kWeapons{
     "\"Medium Laser\"",   "\"Large Laser\"", "PPC",       "\"AC/20\"",       "\"AC/20 Ammo\"",
@@ -49,176 +57,98 @@ const std::vector<std::string> kItems{"\"Heat Sink\"",
                                       "MASC",
                                       "\"Targeting Computer\""};
 
-struct LineMaker {
-    const char* verb;
-    std::function<std::string(Rng&)> make;
-    int weight = 1; // how often it is drawn, against the others
-};
-
-// Lines a player might write, with random arguments. Verbs that are not (yet) in the editor
-// are left out; lines that name something absent fail as a player's would, changing nothing.
-const std::vector<LineMaker>& lineMakers() {
-    static const std::vector<LineMaker> makers{
-        {"answer",
-         [](Rng& r) {
-             return "answer " + pick(r, {"yes", "no", "cancel", "2"});
-         }},
-        {"name",
-         [](Rng& r) {
-             return "name " + pick(r, {"Atlas", "\"Hunch Back\"", "X"});
-         }},
-        {"model",
-         [](Rng& r) {
-             return "model " + pick(r, {"AS7-D", "HBK-4G"});
-         }},
-        {"tonnage", [](Rng& r) { return "tonnage " + std::to_string(between(r, 2, 20) * 5); }},
-        {"walking", [](Rng& r) { return "walking " + std::to_string(between(r, 1, 8)); }},
-        {"jumping", [](Rng& r) { return "jumping " + std::to_string(between(r, 0, 5)); }},
-        {"jumpjets",
-         [](Rng& r) {
-             return "jumpjets " + pick(r, {"Standard", "Improved"});
-         }},
-        {"heatsinks",
-         [](Rng& r) {
-             return "heatsinks " + pick(r, {"Single", "Double"}) + " " +
-                    std::to_string(between(r, 10, 18));
-         }},
-        {"level",
-         [](Rng& r) {
-             return "level " + pick(r, {"1", "2", "3"});
-         },
-         2},
-        {"techbase",
-         [](Rng& r) {
-             return "techbase " + pick(r, {"\"Inner Sphere\"", "Clan"});
-         }},
-        {"body",
-         [](Rng& r) {
-             return "body " + pick(r, {"Biped", "Quad", "Omni-Mech"});
-         }},
-        {"engine",
-         [](Rng& r) {
-             return "engine " + pick(r, {"Fusion", "\"Fusion XL\""});
-         }},
-        {"gyro",
-         [](Rng& r) {
-             return "gyro " + pick(r, {"Standard", "Compact"});
-         }},
-        {"structure",
-         [](Rng& r) {
-             return "structure " + pick(r, {"Standard", "EndoSteel"});
-         }},
-        {"armor-type",
-         [](Rng& r) {
-             return "armor-type " + pick(r, {"Standard", "Ferro-Fibrous"});
-         }},
-        {"targeting",
-         [](Rng& r) {
-             return "targeting " + pick(r, {"Standard", "\"Targeting Computer\""});
-         }},
-        {"masc",
-         [](Rng& r) {
-             return "masc " + pick(r, {"on", "off"});
-         }},
-        {"case",
-         [](Rng& r) {
-             return "case " + pick(r, {"LT", "RT"}) + " " + pick(r, {"on", "off"});
-         }},
-        {"tsm",
-         [](Rng& r) {
-             return "tsm " + pick(r, {"on", "off"});
-         }},
-        {"nss",
-         [](Rng& r) {
-             return "nss " + pick(r, {"on", "off"});
-         }},
-        {"limit-crits",
-         [](Rng& r) {
-             return "limit-crits " + pick(r, {"on", "off"});
-         }},
-        {"fractional",
-         [](Rng& r) {
-             return "fractional " + pick(r, {"on", "off"});
-         }},
-        {"supercharger",
-         [](Rng& r) {
-             return "supercharger " + pick(r, {"CT", "LT", "off"});
-         }},
-        {"case2",
-         [](Rng& r) {
-             return "case2 " + location(r) + " " + pick(r, {"on", "off"});
-         }},
-        {"artemis-lrm",
-         [](Rng& r) {
-             return "artemis-lrm " + pick(r, {"IV", "V", "off"});
-         }},
-        {"physical",
-         [](Rng& r) {
-             return "physical " + pick(r, {"Hatchet", "Sword"}) + " " +
-                    pick(r, {"LA", "RA", "both", "off"});
-         }},
-        {"actuator",
-         [](Rng& r) {
-             return "actuator " + pick(r, {"LA", "RA"}) + " " + pick(r, {"lower", "hand"}) + " " +
-                    pick(r, {"on", "off"});
-         }},
-        {"turret",
-         [](Rng& r) {
-             return "turret " + pick(r, {"LT", "RT"}) + " " + pick(r, {"on", "off"});
-         }},
-        {"cockpit",
-         [](Rng& r) {
-             return "cockpit " + pick(r, {"Standard", "Small", "\"Torso-Mounted\""});
-         }},
-        {"clear-equipment", [](Rng&) { return std::string("clear-equipment"); }},
-        {"balance",
-         [](Rng& r) {
-             return "balance " + pick(r, {"on", "off"});
-         }},
-        {"variant-delete",
-         [](Rng& r) {
-             return "variant-delete " + pick(r, {"Prime", "A"});
-         }},
-        {"add",
-         [](Rng& r) { return "add " + pick(r, kWeapons) + (between(r, 0, 3) == 0 ? " 2" : ""); },
-         4},
-        {"remove", [](Rng& r) { return "remove " + pick(r, kWeapons); }},
-        {"drop",
-         [](Rng& r) {
-             return "drop " + pick(r, between(r, 0, 1) ? kWeapons : kItems) + " " + location(r) +
-                    " " + std::to_string(between(r, 1, 12));
-         },
-         4},
-        {"autoallocate", [](Rng& r) { return "autoallocate " + pick(r, kItems); }, 2},
-        {"unallocate",
-         [](Rng& r) {
-             return "unallocate " + location(r) + " " + std::to_string(between(r, 1, 12));
-         }},
-        {"compact", [](Rng&) { return std::string("compact"); }},
-        {"clear-all", [](Rng&) { return std::string("clear-all"); }},
-        {"armor",
-         [](Rng& r) { return "armor " + location(r) + " " + std::to_string(between(r, 0, 30)); }},
-        {"armor-max", [](Rng&) { return std::string("armor-max"); }},
-        {"armor-points",
-         [](Rng& r) { return "armor-points " + std::to_string(between(r, 0, 250)); }},
-        {"armor-tons", [](Rng& r) { return "armor-tons " + std::to_string(between(r, 1, 12)); }},
-        {"lock-chassis", [](Rng&) { return std::string("lock-chassis"); }},
-        {"variant-add",
-         [](Rng& r) {
-             return "variant-add " + pick(r, {"Prime", "A", "B"});
-         }},
-        {"variant",
-         [](Rng& r) {
-             return "variant " + pick(r, {"Prime", "A", "B"});
-         }},
-    };
-    return makers;
+std::string expand(const std::string& pattern, Rng& rng) {
+    std::string line;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] != '{') {
+            line += pattern[i];
+            continue;
+        }
+        const std::size_t end = pattern.find('}', i);
+        const std::string field = pattern.substr(i + 1, end - i - 1);
+        i = end;
+        if (field == "LOC") {
+            line += pick(rng, {"LA", "LT", "LL", "RL", "RT", "RA", "CT", "H"});
+        } else if (field == "WEAPON" || field == "ITEM") {
+            line += pick(rng, field == "WEAPON" ? kWeapons : kItems);
+        } else if (const std::size_t dash = field.find('-');
+                   dash != std::string::npos && std::isdigit(field[0])) {
+            const std::size_t colon = field.find(':');
+            const int step = colon == std::string::npos ? 1 : std::stoi(field.substr(colon + 1));
+            const int low = std::stoi(field.substr(0, dash));
+            const int high = std::stoi(field.substr(dash + 1, colon - dash - 1));
+            line += std::to_string(low + step * between(rng, 0, (high - low) / step));
+        } else {
+            std::vector<std::string> choices;
+            std::istringstream alternatives(field);
+            for (std::string choice; std::getline(alternatives, choice, '|');) {
+                choices.push_back(choice);
+            }
+            line += pick(rng, choices);
+        }
+    }
+    return line;
 }
+
+// Lines a player might write. Verbs that are not (yet) in the editor are left out; lines that
+// name something absent fail as a player's would, changing nothing.
+const std::vector<LineMaker> kLineMakers{
+    {"answer {yes|no|cancel|2}"},
+    {"name {Atlas|\"Hunch Back\"|X}"},
+    {"model {AS7-D|HBK-4G}"},
+    {"tonnage {10-100:5}"},
+    {"walking {1-8}"},
+    {"jumping {0-5}"},
+    {"jumpjets {Standard|Improved}"},
+    {"heatsinks {Single|Double|Laser|\"Compact (2)\"} {10-18}"},
+    {"level {1|2|3}", 2},
+    {"techbase {\"Inner Sphere\"|Clan|\"Inner Sphere 'C'\"}"},
+    {"body {Biped|Quad|LAM|Omni-Mech}"},
+    {"engine {Fusion|\"Fusion XL\"|\"Fusion XXL\"|\"Large Fusion\"|\"Large Fusion XL\"|Compact}"},
+    {"gyro {Standard|Compact|Heavy-Duty|Extra-Light}"},
+    {"structure {Standard|EndoSteel|Composite|Reinforced}"},
+    {"armor-type {Standard|Ferro-Fibrous|\"Light Ferro-Fibrous\"|Reactive|Hardened}"},
+    {"targeting {Standard|\"Targeting Computer\"|\"Variable-Range Targeting\"|\"Multi-Trac II\"}"},
+    {"masc {on|off}"},
+    {"case {LT|RT|CT} {on|off}"},
+    {"tsm {on|off}"},
+    {"nss {on|off}"},
+    {"armless {on|off}"},
+    {"limit-crits {on|off}"},
+    {"fractional {on|off}"},
+    {"supercharger {CT|LT|RT|off}"},
+    {"case2 {LOC} {on|off}"},
+    {"artemis-lrm {IV|V|off}"},
+    {"artemis-srm {IV|V|off}"},
+    {"physical {Hatchet|Sword|Mace|Claw} {LA|RA|both|off}"},
+    {"actuator {LA|RA} {lower|hand} {on|off}"},
+    {"turret {LT|RT} {on|off}"},
+    {"cockpit {Standard|Small|\"Torso-Mounted\"|\"Command Console\"|\"Enhanced Imaging\"}"},
+    {"clear-equipment"},
+    {"balance {on|off}"},
+    {"variant-delete {Prime|A}"},
+    {"add {WEAPON}", 3},
+    {"add {WEAPON} 2"},
+    {"remove {WEAPON}"},
+    {"drop {WEAPON} {LOC} {1-12}", 2},
+    {"drop {ITEM} {LOC} {1-12}", 2},
+    {"autoallocate {ITEM}", 2},
+    {"unallocate {LOC} {1-12}"},
+    {"compact"},
+    {"clear-all"},
+    {"armor {LOC} {0-30}"},
+    {"armor-max"},
+    {"armor-points {0-250}"},
+    {"armor-tons {1-12}"},
+    {"lock-chassis"},
+    {"variant-add {Prime|A|B}"},
+    {"variant {Prime|A|B}"},
+};
 
 std::vector<const LineMaker*> availableMakers() {
     std::vector<const LineMaker*> available;
-    for (const LineMaker& maker : lineMakers()) {
-        if (script::editorVerbs().find(maker.verb) != nullptr) {
+    for (const LineMaker& maker : kLineMakers) {
+        if (script::editorVerbs().find(maker.verb()) != nullptr) {
             available.insert(available.end(), maker.weight, &maker);
         }
     }
@@ -286,7 +216,8 @@ TEST(UndoProperty, RandomSequencesUndoAndRedoExactly) {
         std::vector<Boundary> boundaries{
             {editor.undoDepth(), testing::captureEditorState(editor), "(the new design)"}};
         for (int n = 0; n < kLines; ++n) {
-            const std::string line = makers[between(rng, 0, std::ssize(makers) - 1)]->make(rng);
+            const std::string line =
+                expand(makers[between(rng, 0, std::ssize(makers) - 1)]->pattern, rng);
             trail += "\n  " + line;
             const testing::EditorState before = testing::captureEditorState(editor);
             s.run(line);

@@ -5,7 +5,7 @@ namespace fpw::editor::script {
 
 class VerbTable;
 
-// answer, undo, redo, state, add
+// answer, undo, redo, state, slots
 void registerGeneralVerbs(VerbTable& table);
 // new, open, save, name, model
 void registerDocumentVerbs(VerbTable& table);

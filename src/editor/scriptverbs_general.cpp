@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "app/programcontext.h"
+#include "catalog/locations.h"
 #include "editor/editor.h"
 #include "editor/script.h"
 #include "editor/scriptverbs.h"
@@ -49,6 +50,30 @@ void state(Session& session, const std::vector<std::string>&) {
     }
 }
 
+// The slot lists of the named locations (all of them when none is named) as the window shows
+// them, one location a line.
+void slots(Session& session, const std::vector<std::string>& args) {
+    std::vector<int> locations;
+    for (const std::string& word : args) {
+        locations.push_back(parseLocation(word));
+    }
+    if (locations.empty()) {
+        for (int loc = 0; loc < model::kSlotLocations; ++loc) {
+            locations.push_back(loc);
+        }
+    }
+    session.out << "slots\n";
+    for (const int loc : locations) {
+        session.out << "  " << catalog::locationAbbreviation(loc) << ":";
+        const char* separator = " ";
+        for (const model::CriticalSlot& slot : session.editor.mech().critLocation(loc).slots()) {
+            session.out << separator << slot.text;
+            separator = " | ";
+        }
+        session.out << "\n";
+    }
+}
+
 } // namespace
 
 void registerGeneralVerbs(VerbTable& table) {
@@ -56,6 +81,7 @@ void registerGeneralVerbs(VerbTable& table) {
     table.add({"undo", 0, 0, "undo", undo});
     table.add({"redo", 0, 0, "redo", redo});
     table.add({"state", 0, 0, "state", state});
+    table.add({"slots", 0, model::kSlotLocations, "slots [LOC...]", slots});
 }
 
 } // namespace fpw::editor::script

@@ -2,6 +2,8 @@
 // reference data; everything it prints (messages, questions, state, the error that stopped it)
 // must equal NAME.out. "$TMP" in a script names a fresh folder for its files and stands for
 // that folder in the output. How each golden file was checked is said at the top of its script.
+// Every line runs on its own, and after each the editor's invariants must hold, and a line
+// that leaves no undo step (a refusal, a failure, no change) must leave no trace either.
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
@@ -14,7 +16,9 @@
 #include "app/programcontext.h"
 #include "app/textutil.h"
 #include "editor/editor.h"
+#include "editor/invariants.h"
 #include "editor/script.h"
+#include "support/editorstate.h"
 #include "support/golden.h"
 #include "support/shippedcontext.h"
 #include "support/tempdir.h"
@@ -39,7 +43,8 @@ std::vector<std::string> scriptNames() {
     return names;
 }
 
-// Runs one script the way `forgeplanwork-cli edit` does and returns all it printed.
+// Runs one script line by line as `forgeplanwork-cli edit` runs it whole, and returns all it
+// printed.
 std::string runScriptFile(const std::string& name, const testing::TempDir& dir) {
     const std::string text =
         app::zReplace(app::readWholeFile((scriptFolder() / (name + ".fpws")).string()).value_or(""),
@@ -50,8 +55,27 @@ std::string runScriptFile(const std::string& name, const testing::TempDir& dir) 
     testing::loadShippedData(ctx);
     Editor editor(ctx);
     script::Session session{editor, user, out};
-    if (!script::runScript(text, session, out)) {
-        out << "(script stopped)\n";
+    std::istringstream lines(text);
+    int number = 0;
+    for (std::string line; std::getline(lines, line);) {
+        ++number;
+        const testing::EditorState before = testing::captureEditorState(editor);
+        std::ostringstream error;
+        const bool ran = script::runScript(line, session, error);
+        EXPECT_EQ(checkInvariants(editor), std::vector<std::string>{}) << "line " << number;
+        const std::string verb = line.substr(0, line.find(' '));
+        if (editor.undoDepth() == before.undoDepth && verb != "new" && verb != "open" &&
+            verb != "save") {
+            testing::EditorState after = testing::captureEditorState(editor);
+            after.armorControls = before.armorControls; // the window's selection, not the design's
+            EXPECT_TRUE(testing::sameEditorState(before, after))
+                << "line " << number << ": " << line;
+        }
+        if (!ran) {
+            out << "line " << number << error.str().substr(error.str().find(':'))
+                << "(script stopped)\n";
+            break;
+        }
     }
     return app::zReplace(out.str(), dir.path(), "$TMP");
 }

@@ -293,6 +293,18 @@ TEST_F(SystemRules, AnOpenedDesignKeepsWhatItsLevelNoLongerOffers) {
     EXPECT_FALSE(editor.choices().armActuators.enabled);
 }
 
+TEST_F(SystemRules, NullSignatureFindsNoRoomInALockedBaseChassis) {
+    build(50, 4);
+    ASSERT_TRUE(ChangeMechType(editor, kOmniMech));
+    for (int slot = 4; slot < 12; ++slot) {
+        testkit::placeWeapon(editor, "Medium Laser", kLeftArm, slot);
+    }
+    editor.mech().LockBaseOmni();
+    expectRefusal([&] { return SetNullSignature(editor, true); }, "Unable to use system",
+                  "Unable to allocate all the slots of the Null Signature System. The system has "
+                  "been removed.");
+}
+
 TEST_F(SystemRules, AListWithoutTheNameToSelectSaysSo) {
     build(50, 4);
     ChoiceList list{{"Standard"}, "Standard", true, true};

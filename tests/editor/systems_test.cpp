@@ -305,6 +305,13 @@ TEST_F(SystemRules, NullSignatureFindsNoRoomInALockedBaseChassis) {
                   "been removed.");
 }
 
+TEST_F(SystemRules, TenHeatSinksAtLeast) {
+    build(50, 4);
+    const EditorDocument before = editor.document();
+    EXPECT_FALSE(ChangeHeatSinkCount(editor, 9));
+    EXPECT_EQ(editor.document(), before);
+}
+
 TEST_F(SystemRules, AListWithoutTheNameToSelectSaysSo) {
     build(50, 4);
     ChoiceList list{{"Standard"}, "Standard", true, true};

@@ -189,6 +189,28 @@ void popup(Session& session, const std::vector<std::string>& args) {
     throw ScriptError("no entry " + quoted(args[2]) + " in the pop-up menu of that slot");
 }
 
+// The pop-up menu of a slot as the window shows it: its visible entries in order, disabled
+// ones marked, the move-to locations indented below their entry.
+void menu(Session& session, const std::vector<std::string>& args) {
+    const int loc = parseLocation(args[0]);
+    const int slot = parseSlot(args[1]);
+    const model::CritLocation& list = session.editor.mech().critLocation(loc);
+    if (slot >= list.slotCount()) {
+        throw ScriptError("no slot " + args[1] + " in " + args[0]);
+    }
+    session.out << "menu " << args[0] << " " << args[1] << ": " << list.SlotText(slot) << "\n";
+    for (const SlotMenuEntry& entry : slotMenu(session.editor, loc, slot)) {
+        if (!entry.visible) {
+            continue;
+        }
+        session.out << "  " << entry.caption << (entry.enabled ? "" : " (disabled)") << "\n";
+        for (const SlotMenuEntry& place : entry.submenu) {
+            session.out << "    > " << place.caption << (place.enabled ? "" : " (disabled)")
+                        << "\n";
+        }
+    }
+}
+
 } // namespace
 
 void registerAllocationVerbs(VerbTable& table) {
@@ -223,6 +245,7 @@ void registerAllocationVerbs(VerbTable& table) {
                }});
     table.add({"multiallocate", 2, 9, "multiallocate NAME LOC=COUNT...", multiallocate});
     table.add({"popup", 3, 4, "popup LOC SLOT \"ENTRY\" [LOCATION for \"Move To\"]", popup});
+    table.add({"menu", 2, 2, "menu LOC SLOT", menu});
     table.add({"compact", 0, 0, "compact",
                [](Session& s, const std::vector<std::string>&) { CompactCrits(s.editor); }});
     table.add({"clear-all", 0, 0, "clear-all",

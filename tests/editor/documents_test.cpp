@@ -1,5 +1,6 @@
-// New, open and save from the editor: the save checks and warning, the file dialogs and
-// overwrite questions, the unsaved prompts, and what printing and histories require.
+// New, open and save from the editor where scripts (scripts/doc_*.fpws) cannot reach: the
+// default settings, the file dialogs and overwrite questions, damaged files, the unsaved
+// prompts before exit, and what printing and histories require.
 #include <gtest/gtest.h>
 
 #include "app/files.h"
@@ -44,62 +45,12 @@ TEST_F(DocumentsTest, NewDesignTakesTheDefaultSettingsAndWaitsForItsHeatSinks) {
     EXPECT_EQ(editor.display().weightClass, "Light Mech");
 }
 
-TEST_F(DocumentsTest, EachSaveCheckRefusesWithItsTextInOrderAndWritesNothing) {
-    struct Case {
-        const char* what;
-        std::function<void(model::Mech&, UnallocatedItems&)> spoil;
-        const char* text;
-    };
-    const std::vector<Case> cases{
-        {"unplaced weapon, no name",
-         [](model::Mech& m, UnallocatedItems&) {
-             m.AddWeapon(testing::designkit::kMediumLaser);
-             m.setMechName("");
-         },
-         "You cannot save a mech that has unallocated weapons."},
-        {"unplaced item, overweight",
-         [](model::Mech& m, UnallocatedItems& items) {
-             items.add(catalog::cJJ, 1, "Jump Jet", 1);
-             m.setTonnage(20);
-         },
-         "You cannot save a mech that has unallocated items."},
-        {"overweight, no name",
-         [](model::Mech& m, UnallocatedItems&) {
-             m.setTonnage(20);
-             m.setMechName("");
-         },
-         "This mech is overweight and cannot be saved."},
-        {"blank name", [](model::Mech& m, UnallocatedItems&) { m.setMechName("  "); },
-         "You cannot save a mech that does not have a name."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        model::Mech mech = saveableDesign(ctx);
-        UnallocatedItems items;
-        c.spoil(mech, items);
-        editor.replaceDocument(EditorDocument{std::move(mech), std::move(items), false});
-        UpdateAllTonnages(editor);
-        expectRefused([&] { return SaveMechTo(editor, path("refused.fpm")); }, "Unable to save",
-                      c.text);
-        EXPECT_FALSE(app::fileExists(path("refused.fpm")));
-        // The MUX export makes the same checks.
-        expectRefused([&] { return SaveMUXCommand(editor); }, "Unable to save", c.text);
-    }
-}
-
-TEST_F(DocumentsTest, MissingAmmunitionWarnsAndStillSaves) {
+TEST_F(DocumentsTest, TheMuxExportMakesTheSaveChecks) {
     model::Mech mech = saveableDesign(ctx);
-    testing::designkit::placeWeapon(mech, testing::designkit::kMachineGun, 0, 6);
+    mech.AddWeapon(testing::designkit::kMediumLaser);
     load(std::move(mech));
-    ASSERT_TRUE(SaveMechTo(editor, path("warned.fpm")));
-    const testing::ShownMessage& shown = user.onlyMessage();
-    EXPECT_EQ(shown.title, "Not enough ammunition");
-    EXPECT_EQ(shown.icon, app::MessageIcon::Information);
-    EXPECT_EQ(shown.text.rfind("Some of the weapons mounted on this mech require ammunition", 0),
-              0u);
-    EXPECT_TRUE(app::fileExists(path("warned.fpm")));
-    EXPECT_TRUE(editor.saved());
-    EXPECT_EQ(editor.display().savedText, "Saved");
+    expectRefused([&] { return SaveMUXCommand(editor); }, "Unable to save",
+                  "You cannot save a mech that has unallocated weapons.");
 }
 
 TEST_F(DocumentsTest, SaveAsksForAFileOnlyUntilTheDesignHasOne) {
@@ -182,20 +133,6 @@ TEST_F(DocumentsTest, AFailedWriteLeavesTheDesignUnsavedAndReported) {
     EXPECT_EQ(editor.display().savedText, "Not Saved");
     EXPECT_TRUE(editor.mech().saveFilename().empty());
     EXPECT_EQ(user.onlyMessage().title, "Error");
-}
-
-TEST_F(DocumentsTest, ASavedDesignOpensIntoAnotherEditorExactly) {
-    load(saveableDesign(ctx));
-    ASSERT_TRUE(SaveMechTo(editor, path("round.fpm")));
-    Editor other(ctx);
-    ASSERT_TRUE(SetMechName(other, "scratch"));
-    ASSERT_TRUE(OpenMech(other, path("round.fpm")));
-    EXPECT_TRUE(other.mech() == editor.mech());
-    EXPECT_TRUE(other.items().empty());
-    EXPECT_EQ(other.display(), editor.display());
-    EXPECT_EQ(other.selectedEquipment(), editor.selectedEquipment());
-    EXPECT_TRUE(other.saved());
-    EXPECT_EQ(other.undoDepth(), 0u) << "opening a design clears the history";
 }
 
 TEST_F(DocumentsTest, AFileThatDoesNotReadLeavesTheEditorAsItWas) {
@@ -282,17 +219,6 @@ TEST_F(DocumentsTest, PrintingNeedsALockedChassisAndASaveAHistoryNeedsAName) {
     editor.mech().setMechName("");
     expectRefused([&] { return CanCreateHistory(editor); }, "Unable to create historical data",
                   "You cannot create a history for a mech that does not have a name.");
-}
-
-TEST(WeightClass, TheGapsBetweenTheClassesShowNone) {
-    const std::vector<std::pair<int, const char*>> cases{
-        {5, ""},  {10, "Light Mech"},   {35, "Light Mech"},    {36, ""},
-        {39, ""}, {40, "Medium Mech"},  {55, "Medium Mech"},   {56, ""},
-        {59, ""}, {60, "Heavy Mech"},   {75, "Heavy Mech"},    {76, ""},
-        {79, ""}, {80, "Assault Mech"}, {100, "Assault Mech"}, {105, ""}};
-    for (const auto& [tons, name] : cases) {
-        EXPECT_EQ(weightClassName(tons), name) << tons;
-    }
 }
 
 } // namespace

@@ -98,19 +98,19 @@ const std::vector<LineMaker> kLineMakers{
     {"model {AS7-D|HBK-4G}"},
     {"tonnage {10-100:5}"},
     {"walking {1-8}"},
-    {"jumping {0-5}"},
+    {"jumping {0-8}"},
     {"jumpjets {Standard|Improved}"},
-    {"heatsinks {Single|Double|Laser|\"Compact (2)\"} {10-18}"},
+    {"heatsinks {Single|Double|Laser|\"Compact (2)\"|\"Double (C)\"} {10-21}"},
     {"level {1|2|3}", 2},
     {"techbase {\"Inner Sphere\"|Clan|\"Inner Sphere 'C'\"}"},
     {"body {Biped|Quad|LAM|Omni-Mech}"},
-    {"engine {Fusion|\"Fusion XL\"|\"Fusion XXL\"|\"Large Fusion\"|\"Large Fusion XL\"|Compact}"},
+    {"engine {Fusion|\"Fusion XL\"|\"Fusion XXL\"|\"Large Fusion\"|\"Large Fusion XL\"|\"Large Fusion XXL\"|Compact}"},
     {"gyro {Standard|Compact|Heavy-Duty|Extra-Light}"},
     {"structure {Standard|EndoSteel|Composite|Reinforced}"},
-    {"armor-type {Standard|Ferro-Fibrous|\"Light Ferro-Fibrous\"|Reactive|Hardened}"},
-    {"targeting {Standard|\"Targeting Computer\"|\"Variable-Range Targeting\"|\"Multi-Trac II\"}"},
+    {"armor-type {Standard|Ferro-Fibrous|\"Light Ferro-Fibrous\"|\"Heavy Ferro-Fibrous\"|Reactive|\"Laser Reflective\"|Hardened}"},
+    {"targeting {Standard|\"Long-Range Targeting\"|\"Short-Range Targeting\"|\"Variable-Range Targeting\"|\"Anti-Aircraft Targeting\"|\"Multi-Trac Targeting\"|\"Multi-Trac II\"|\"Targeting Computer\"}"},
     {"masc {on|off}"},
-    {"case {LT|RT|CT} {on|off}"},
+    {"case {LOC} {on|off}"},
     {"tsm {on|off}"},
     {"nss {on|off}"},
     {"armless {on|off}"},
@@ -120,7 +120,7 @@ const std::vector<LineMaker> kLineMakers{
     {"case2 {LOC} {on|off}"},
     {"artemis-lrm {IV|V|off}"},
     {"artemis-srm {IV|V|off}"},
-    {"physical {Hatchet|Sword|Mace|Claw} {LA|RA|both|off}"},
+    {"physical {None|Hatchet|Sword|Mace|Claw} {LA|RA|both|off}"},
     {"actuator {LA|RA} {lower|hand} {on|off}"},
     {"turret {LT|RT} {on|off}"},
     {"cockpit {Standard|Small|\"Torso-Mounted\"|\"Command Console\"|\"Enhanced Imaging\"}"},
@@ -205,8 +205,8 @@ TEST(UndoProperty, RandomSequencesUndoAndRedoExactly) {
     if (makers.size() < 3) {
         GTEST_SKIP() << "too few editor verbs to drive";
     }
-    constexpr int kSequences = 60;
-    constexpr int kLines = 80;
+    constexpr int kSequences = 100;
+    constexpr int kLines = 120;
     for (unsigned seed = 1; seed <= kSequences; ++seed) {
         Rng rng(seed);
         Player s;

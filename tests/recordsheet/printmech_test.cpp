@@ -1,6 +1,5 @@
-// The record sheet drawn on the recording surface: the decisive texts of each block, grouped by
-// block. Positions are only checked where the layout decides what a player reads (the groups of
-// six, the hit boxes).
+// The record sheet's blocks for what the golden recording of the canonical design
+// (sheetgolden_test.cpp) does not show: other settings, damage, other designs and failures.
 #include "recordsheet/printmech.h"
 
 #include <algorithm>
@@ -52,18 +51,9 @@ TEST_F(Sheet, HeatScaleFollowsThePreferenceAndTheTechLevel) {
         EXPECT_EQ(lines[lines.size() - 31],
                   c.lines == 31 ? "_ [30]  Shutdown" : "_ [30]  Shutdown, avoid on 12+");
     }
-    const std::vector<std::string> extended = heatScaleLines(0, 1);
-    EXPECT_EQ(extended.front(), "_ [50]  SHUTDOWN");
-    EXPECT_EQ(extended[50 - 45], "_ [45]  AMMO EXPLOSION");
-    EXPECT_EQ(extended[50 - 33], "_ [33]  +5 Modifier to Fire");
-    EXPECT_EQ(extended[50 - 31], "_ [31]  -6 Movement Points");
-    EXPECT_EQ(extended[50 - 28], "_ [28]  Ammo Explosion, avoid on 8+");
-    EXPECT_EQ(extended[50 - 5], "_ [05]  -1 Movement points");
 
     // The sheet reads the preference from the settings.
     model::Mech mech = kit.hunchback();
-    kit.ctx.settings.heatScale = 0;
-    EXPECT_TRUE(has(draw(mech), "_ [50]  SHUTDOWN"));
     kit.ctx.settings.heatScale = 1;
     const RecordingSurface standard = draw(mech);
     EXPECT_TRUE(has(standard, "_ [30]  Shutdown"));
@@ -76,12 +66,6 @@ TEST_F(Sheet, HeatDataCountsWorkingHeatSinksTenToARow) {
     EXPECT_TRUE(heatSinkRows(0).empty());
 
     model::Mech mech = kit.hunchback();
-    const RecordingSurface sheet = draw(mech);
-    EXPECT_TRUE(has(sheet, "Max weapon heat: 14")); // AC/20 7, two medium lasers 6, small 1
-    EXPECT_TRUE(has(sheet, "Max heat dissipation: 13"));
-    EXPECT_TRUE(has(sheet, "Heat sink type: Single"));
-    EXPECT_TRUE(has(sheet, "OOO"));
-
     // The heat sinks of a destroyed location no longer work.
     mech.SetDestroyLocStatus(catalog::kLeftTorso, true);
     EXPECT_TRUE(has(draw(mech), "Max heat dissipation: 8"));
@@ -111,10 +95,6 @@ TEST_F(Sheet, AdjustedBattleValueUsesTheCockpitsPilotingSkill) {
     EXPECT_FALSE(adjustedBV(tables, kSmall, "4", "7", 1000));
 
     model::Mech mech = kit.hunchback();
-    const RecordingSurface sheet = draw(mech);
-    EXPECT_TRUE(has(sheet, "Battle Value: " + std::to_string(mech.battleValue())));
-    EXPECT_EQ(sheet.startingWith("Adjusted BV: ").size(), 1u);
-    EXPECT_TRUE(has(sheet, "Cost: 3,467,876 C-Bills"));
     // Skills that are no numbers print the rest of the sheet without an adjusted BV.
     const RecordingSurface unskilled = draw(mech, true, "good", "");
     EXPECT_TRUE(unskilled.startingWith("Adjusted BV: ").empty());
@@ -163,29 +143,10 @@ TEST_F(Sheet, PilotBlocksAndTheCommandConsole) {
     EXPECT_GT(console.find("Console Pilot: Ren")->y, console.find("(Dead)")->y);
 }
 
-TEST_F(Sheet, CriticalTableGroupsOfSixWithAmmunitionTemplates) {
+TEST_F(Sheet, CriticalTableFillsTheAmmunitionTemplate) {
     model::Mech mech = kit.hunchback();
-    const std::vector<std::string> torso = criticalLines(mech, catalog::kLeftTorso, false);
-    ASSERT_EQ(torso.size(), 12u);
-    EXPECT_EQ(torso[0], "1. @AC/20 (5)");
-    EXPECT_EQ(torso[2], "3. Heat Sink");
-    EXPECT_EQ(torso[6], "1. Heat Sink");
-    EXPECT_EQ(torso[11], "6. Roll Again");
-    EXPECT_EQ(criticalLines(mech, catalog::kHead, true)[3], "4. Small Laser");
-    EXPECT_EQ(criticalLines(mech, catalog::kRightArm, true)[10], "4-6 5. Roll Again");
-
     kit.ctx.settings.ammoStandardHeader = "Ammo (%0) %2";
     EXPECT_EQ(criticalLines(mech, catalog::kLeftTorso, false)[1], "2. Ammo (AC/20) 5");
-    kit.ctx.settings.printLocRolls = true;
-    const RecordingSurface sheet = draw(mech);
-    const RecordedText* first = sheet.find("1-3 1. Ammo (AC/20) 5");
-    const RecordedText* seventh = sheet.find("4-6 1. Heat Sink");
-    ASSERT_TRUE(first && seventh);
-    EXPECT_EQ(first->x, seventh->x);
-    EXPECT_GT(seventh->y, first->y);
-    for (const char* text : {"Critical Hit Table", "Engine hits: OOO", "Gyro hits: OO",
-                             "Sensor hits: OO", "Life Support hits: O"})
-        EXPECT_TRUE(has(sheet, text)) << text;
 }
 
 TEST_F(Sheet, WeaponsListAndRangeChart) {
@@ -263,8 +224,6 @@ TEST_F(Sheet, TitleHeaderAndOmniConfiguration) {
     EXPECT_TRUE(title->font.bold);
     EXPECT_TRUE(has(sheet, "Tech Base: Inner Sphere - Level 2"));
     EXPECT_TRUE(has(sheet, "Mech Type: Omni-Mech"));
-    EXPECT_TRUE(has(sheet, "Korvath Record Sheet - Forgeplanwork - v1.0.0"));
-    EXPECT_TRUE(has(sheet, "Quennard"));
 }
 
 TEST_F(Sheet, VerboseLogShowsHowFarTheSheetGot) {

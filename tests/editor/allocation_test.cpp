@@ -98,17 +98,10 @@ TEST_F(AllocationTest, AQuadsFrontLegsAreLegsOnEitherSideOfASpread) {
     EXPECT_EQ(intoTorso[0].location, kCenterTorso);
 }
 
-TEST_F(AllocationTest, SeveralWeaponsWithASpreadableOneAreRefused) {
-    const std::int16_t a = add(kMediumLaser);
-    const std::int16_t b = add(kAC10);
-    const EditorState before = snapshot();
-    EXPECT_FALSE(DropWeapons(editor, kLeftTorso, 0, {a, b}));
-    expectRefusedWith(before, "Unable to allocate items",
-                      "You can not use multi-allocate to allocate weapons that can spread "
-                      "across critical locations.");
+TEST_F(AllocationTest, TheControlKeyHintInforms) {
     ShowControlKeyHint(editor);
-    EXPECT_EQ(shipped.user.messages.back().title, "Use control key");
-    EXPECT_EQ(shipped.user.messages.back().icon, app::MessageIcon::Information);
+    EXPECT_EQ(shipped.user.onlyMessage().title, "Use control key");
+    EXPECT_EQ(shipped.user.onlyMessage().icon, app::MessageIcon::Information);
 }
 
 TEST_F(AllocationTest, AutoAllocateLeavesWhatFindsNoRunOnItsRow) {

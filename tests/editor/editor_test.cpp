@@ -23,13 +23,6 @@ struct EditorMachinery : ::testing::Test {
     }
 };
 
-TEST_F(EditorMachinery, ARefusedRuleLeavesNoTraceAndNoStep) {
-    const EditorDocument before = editor.document();
-    EXPECT_FALSE(nameDesign("Atlas", Outcome::Refused));
-    EXPECT_EQ(editor.document(), before);
-    EXPECT_FALSE(editor.canUndo());
-}
-
 TEST_F(EditorMachinery, AcceptedChangesAreStepsThatUndoAndRedoExactly) {
     const EditorDocument start = editor.document();
     ASSERT_TRUE(nameDesign("Atlas", Outcome::Accepted));

@@ -5,9 +5,6 @@
 // by hand line by line against the sheet's blocks and the reference image of the window tests;
 // FPW_UPDATE_GOLDEN=1 rewrites it after a deliberate change.
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +14,7 @@
 #include "recordsheet/printmech.h"
 #include "recordsheet/recordingsurface.h"
 #include "recordsheet/sheetdesigns.h"
+#include "support/golden.h"
 
 namespace fpw::recordsheet {
 namespace {
@@ -67,15 +65,7 @@ TEST(SheetRecording, TwoSheetsOfTheCanonicalDesignMatchTheGoldenFile) {
     mech.SetArmorDamage(catalog::kHead, 2);
     ASSERT_TRUE(
         PrintMech(mech, "Aiko Tanner", "4", "5", "Ren Okafor", "3", "4", true, false, surface));
-    const std::string golden = FPW_SHEET_GOLDEN_DIR "/hunchback_recording.txt";
-    if (std::getenv("FPW_UPDATE_GOLDEN") != nullptr) {
-        std::ofstream(golden, std::ios::binary) << dump(surface);
-    }
-    std::ifstream in(golden, std::ios::binary);
-    ASSERT_TRUE(in) << golden;
-    std::stringstream expected;
-    expected << in.rdbuf();
-    EXPECT_EQ(dump(surface), expected.str());
+    testing::expectMatchesGolden(dump(surface), FPW_SHEET_GOLDEN_DIR "/hunchback_recording.txt");
 }
 
 TEST(SheetRecording, OutlineReadsOnlyWholeRectangles) {

@@ -14,11 +14,8 @@
 #include "editor/editor.h"
 #include "editor/invariants.h"
 #include "editor/script.h"
-#include "io/designfile.h"
-#include "model/mech.h"
 #include "support/editorstate.h"
 #include "support/shippedcontext.h"
-#include "support/tempdir.h"
 
 namespace fpw::editor {
 namespace {
@@ -104,11 +101,15 @@ const std::vector<LineMaker> kLineMakers{
     {"level {1|2|3}", 2},
     {"techbase {\"Inner Sphere\"|Clan|\"Inner Sphere 'C'\"}"},
     {"body {Biped|Quad|LAM|Omni-Mech}"},
-    {"engine {Fusion|\"Fusion XL\"|\"Fusion XXL\"|\"Large Fusion\"|\"Large Fusion XL\"|\"Large Fusion XXL\"|Compact}"},
+    {"engine {Fusion|\"Fusion XL\"|\"Fusion XXL\"|\"Large Fusion\"|\"Large Fusion XL\"|\"Large "
+     "Fusion XXL\"|Compact}"},
     {"gyro {Standard|Compact|Heavy-Duty|Extra-Light}"},
     {"structure {Standard|EndoSteel|Composite|Reinforced}"},
-    {"armor-type {Standard|Ferro-Fibrous|\"Light Ferro-Fibrous\"|\"Heavy Ferro-Fibrous\"|Reactive|\"Laser Reflective\"|Hardened}"},
-    {"targeting {Standard|\"Long-Range Targeting\"|\"Short-Range Targeting\"|\"Variable-Range Targeting\"|\"Anti-Aircraft Targeting\"|\"Multi-Trac Targeting\"|\"Multi-Trac II\"|\"Targeting Computer\"}"},
+    {"armor-type {Standard|Ferro-Fibrous|\"Light Ferro-Fibrous\"|\"Heavy "
+     "Ferro-Fibrous\"|Reactive|\"Laser Reflective\"|Hardened}"},
+    {"targeting {Standard|\"Long-Range Targeting\"|\"Short-Range Targeting\"|\"Variable-Range "
+     "Targeting\"|\"Anti-Aircraft Targeting\"|\"Multi-Trac Targeting\"|\"Multi-Trac "
+     "II\"|\"Targeting Computer\"}"},
     {"masc {on|off}"},
     {"case {LOC} {on|off}"},
     {"tsm {on|off}"},
@@ -254,43 +255,6 @@ TEST(UndoProperty, RandomSequencesUndoAndRedoExactly) {
         }
         EXPECT_FALSE(editor.canRedo()) << trail;
     }
-}
-
-TEST(UndoProperty, NewAndOpenClearTheHistoryAndAFailedOpenKeepsIt) {
-    for (const char* verb : {"name", "new", "open"}) {
-        if (script::editorVerbs().find(verb) == nullptr) {
-            GTEST_SKIP() << "no verb " << verb;
-        }
-    }
-    testing::TempDir dir;
-    Player s;
-    {
-        model::Mech design(*s.ctx);
-        design.setMechName("Filed");
-        ASSERT_TRUE(io::SaveMech(design, dir.file("filed.FPM")));
-    }
-    Editor& editor = *s.editor;
-    const auto renamed = [&] {
-        s.run("name Renamed");
-        return editor.canUndo();
-    };
-
-    ASSERT_TRUE(renamed());
-    s.run("answer no\nopen \"" + dir.file("missing.FPM") + "\"");
-    EXPECT_TRUE(editor.canUndo()) << s.printed.str();
-    EXPECT_EQ(editor.mech().mechName(), "Renamed");
-
-    s.run("answer no\nopen \"" + dir.file("filed.FPM") + "\"");
-    EXPECT_EQ(editor.mech().mechName(), "Filed") << s.printed.str();
-    EXPECT_FALSE(editor.canUndo());
-    EXPECT_FALSE(editor.canRedo());
-
-    ASSERT_TRUE(renamed());
-    ASSERT_TRUE(editor.undo());
-    s.run("answer no\nnew");
-    EXPECT_FALSE(editor.canUndo()) << s.printed.str();
-    EXPECT_FALSE(editor.canRedo());
-    EXPECT_EQ(editor.mech().mechName(), "");
 }
 
 } // namespace

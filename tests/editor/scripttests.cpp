@@ -112,6 +112,7 @@ TEST(EditorScriptErrors, NameWhatIsMissing) {
         {"lock-chassis",
          "line 1: only an Omni-Mech whose chassis is not locked yet can be locked\n"},
         {"armor H 10", "line 1: armor points for H run from 0 to 9, not 10\n"},
+        {"menu LA 13", "line 1: no slot 13 in LA\n"},
     };
     for (const auto& [text, error] : cases) {
         testing::ShippedContext shipped;

@@ -344,7 +344,8 @@ private:
         expectItems(cSC, "supercharger", mech_.supercharger() ? 1 : 0);
         if (mech_.supercharger()) {
             const int loc = mech_.superchargerLoc();
-            if (itemsIn(loc, cSC) != 1 || !mech_.critLocation(loc).HasItem(cEng)) {
+            if (loc < 0 || loc >= model::kSlotLocations || itemsIn(loc, cSC) != 1 ||
+                !mech_.critLocation(loc).HasItem(cEng)) {
                 problem("supercharger: not beside the engine in " + locationAbbreviation(loc));
             }
         }
@@ -358,8 +359,8 @@ private:
             const int setting = mech_.GetCASE(loc);
             const int want =
                 setting == kCaseII || (setting == kStandardCase && mech_.techBase() != kClan);
-            if (itemsIn(loc, cCASE) != want) {
-                problem("CASE: " + std::to_string(itemsIn(loc, cCASE)) + " entries in " +
+            if (const int entries = itemsIn(loc, cCASE); entries != want) {
+                problem("CASE: " + std::to_string(entries) + " entries in " +
                         locationAbbreviation(loc) + ", the setting needs " + std::to_string(want));
             }
         }

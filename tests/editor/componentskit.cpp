@@ -7,10 +7,10 @@
 #include "catalog/generalitems.h"
 #include "catalog/locations.h"
 #include "catalog/weapondatabase.h"
-#include "support/editorstate.h"
 #include "editor/components.h"
 #include "editor/slotops.h"
 #include "editor/unallocateditems.h"
+#include "support/editorstate.h"
 
 namespace fpw::editor::testkit {
 

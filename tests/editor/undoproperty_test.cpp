@@ -91,6 +91,7 @@ std::string expand(const std::string& pattern, Rng& rng) {
 // name something absent fail as a player's would, changing nothing.
 const std::vector<LineMaker> kLineMakers{
     {"answer {yes|no|cancel|2}"},
+    {"answer \"{LOC} {1-10}\""}, // a spread's split
     {"name {Atlas|\"Hunch Back\"|X}"},
     {"model {AS7-D|HBK-4G}"},
     {"tonnage {10-100:5}"},

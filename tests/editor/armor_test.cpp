@@ -122,18 +122,5 @@ TEST_F(ArmorTest, MaximumArmourFillsEveryLocationAndLeavesTheRearsTheirPoints) {
     EXPECT_EQ(armorPanel(editor).locations[catalog::kHead], (ArmorLocationView{9, 9}));
 }
 
-TEST_F(ArmorTest, ALockedOmniChassisKeepsItsArmourWithoutAsking) {
-    load(testing::designkit::lockedOmniDesign(ctx));
-    const auto before = testing::captureEditorState(editor);
-    user.inputAnswers = {"100", "5"};
-    EXPECT_FALSE(SetArmorPoints(editor, catalog::kHead, 3));
-    EXPECT_FALSE(MaximumArmor(editor));
-    EXPECT_FALSE(AddArmorPoints(editor));
-    EXPECT_FALSE(AddArmorTonnage(editor));
-    EXPECT_TRUE(testing::sameEditorState(before, testing::captureEditorState(editor)));
-    EXPECT_TRUE(user.questions.empty());
-    EXPECT_TRUE(user.messages.empty());
-}
-
 } // namespace
 } // namespace fpw::editor

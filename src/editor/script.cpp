@@ -225,6 +225,16 @@ int parseLocation(std::string_view word, bool rear) {
     }
 }
 
+void withBoxAnswer(Session& session, const std::string& word, const std::function<void()>& action) {
+    std::deque<std::string>& answers = session.user.answers;
+    const std::size_t queued = answers.size();
+    answers.push_front(word);
+    action();
+    if (answers.size() > queued) {
+        answers.pop_front();
+    }
+}
+
 int parseSlot(std::string_view word) {
     const int slot = parseInteger(word, "a slot");
     if (slot < 1) {

@@ -97,6 +97,9 @@ const VerbTable& editorVerbs();
 bool runScript(std::string_view text, Session& session, std::ostream& errors);
 
 // ---- helpers for verbs; each throws ScriptError with a clear text
+// Runs an action whose input box takes `word` as its answer. When the box is never shown (the
+// action refuses first), the word is taken back so that no later question gets it.
+void withBoxAnswer(Session& session, const std::string& word, const std::function<void()>& action);
 int parseInteger(std::string_view word, std::string_view what);
 double parseDecimal(std::string_view word, std::string_view what);
 // "on" or "off".

@@ -9,11 +9,6 @@ namespace fpw::editor::script {
 
 namespace {
 
-// The add-points and add-tonnage boxes take the verb's word as their answer.
-void answerNext(Session& s, const std::string& answer) {
-    s.user.answers.push_front(answer);
-}
-
 void setArmor(Session& s, const std::vector<std::string>& args) {
     const int loc = parseLocation(args[0], true);
     const int points = parseInteger(args[1], "armor points");
@@ -33,12 +28,10 @@ void registerArmorVerbs(VerbTable& table) {
     table.add(
         {"armor-max", 0, 0, "armor-max", [](Session& s, const auto&) { MaximumArmor(s.editor); }});
     table.add({"armor-points", 1, 1, "armor-points N", [](Session& s, const auto& args) {
-                   answerNext(s, args[0]);
-                   AddArmorPoints(s.editor);
+                   withBoxAnswer(s, args[0], [&] { AddArmorPoints(s.editor); });
                }});
     table.add({"armor-tons", 1, 1, "armor-tons T", [](Session& s, const auto& args) {
-                   answerNext(s, args[0]);
-                   AddArmorTonnage(s.editor);
+                   withBoxAnswer(s, args[0], [&] { AddArmorTonnage(s.editor); });
                }});
     table.add({"balance", 1, 1, "balance on|off", [](Session& s, const auto& args) {
                    SetBalanceArmor(s.editor, parseOnOff(args[0]));

@@ -33,8 +33,7 @@ void registerOmniVerbs(VerbTable& table) {
                }});
     table.add({"variant-add", 1, 1, "variant-add NAME", [](Session& s, const auto& args) {
                    requireVariants(s);
-                   s.user.answers.push_front(args[0]);
-                   AddVariant(s.editor);
+                   withBoxAnswer(s, args[0], [&] { AddVariant(s.editor); });
                }});
     table.add({"variant", 1, 1, "variant NAME", [](Session& s, const auto& args) {
                    ChooseVariant(s.editor, listedVariant(s, args[0]));

@@ -9,7 +9,6 @@
 #include "catalog/generalitems.h"
 #include "catalog/locations.h"
 #include "componentskit.h"
-#include "editor/artemis.h"
 #include "editor/componentchoices.h"
 #include "editor/components.h"
 #include "editor/refresh.h"

@@ -65,6 +65,10 @@ TEST_F(SystemRules, AClanDesignHasCaseBuiltInAndCaseIIAtLevel3) {
     EXPECT_EQ(editor.choices().caseLocations[kLeftArm].items, (Texts{"No CASE", "CASE II"}));
     ASSERT_TRUE(SetCASE(editor, kLeftArm, kCaseII));
     EXPECT_EQ(texts(kLeftArm)[11], "CASE II");
+    // On the Inner Sphere the standard setting needs its slot: it gets one and stays.
+    ASSERT_TRUE(ChangeTechBase(editor, kInnerSphere));
+    EXPECT_EQ(editor.mech().GetCASE(kLeftTorso), kStandardCase);
+    EXPECT_TRUE(editor.mech().critLocation(kLeftTorso).HasItem(cCASE));
 }
 
 TEST_F(SystemRules, WhatEachTechBaseAndLevelOffers) {

@@ -1,6 +1,6 @@
 // Long random runs of component and system changes (with weapons and items placed and taken
-// out between them) never leave the design in a state the construction rules forbid. The
-// check is local until the editor's shared invariant checker exists.
+// out between them) never leave the design in a state the construction rules forbid: the
+// editor's shared invariants and the systems' entries (componentskit's checkDesign).
 #include <map>
 #include <random>
 #include <set>
@@ -16,6 +16,7 @@
 #include "componentskit.h"
 #include "editor/artemis.h"
 #include "editor/components.h"
+#include "editor/omnirules.h"
 #include "editor/refresh.h"
 #include "editor/slotops.h"
 #include "editor/systems.h"
@@ -27,8 +28,8 @@ namespace {
 using namespace catalog;
 
 // One random action: a component or system change with a random value, or a weapon or item
-// placed or taken out as the allocation rules would.
-int randomAction(Editor& editor, std::mt19937& rng) {
+// placed or taken out as the allocation rules would. `user` agrees to what the editor asks.
+int randomAction(Editor& editor, testing::ScriptedUser& user, std::mt19937& rng) {
     auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
     auto coin = [&] { return pick(2) == 1; };
     model::Mech& mech = editor.mech();
@@ -167,15 +168,12 @@ int randomAction(Editor& editor, std::mt19937& rng) {
         break;
     }
     case 29:
-        // The base chassis locked with one variant, as the omni rules lock it.
-        editor.perform("Lock", [&] {
-            if (!mech.LockBaseOmni() || !mech.AddNewVariant("Prime")) {
-                return Outcome::Refused;
-            }
-            mech.SetInitialOmniConfig("Prime");
-            UpdateAllTonnages(editor);
-            return Outcome::Accepted;
-        });
+        // The base chassis locked with one variant, by the editor's own lock with its refusals.
+        user.yesNoAnswers = {true};
+        user.inputAnswers = {"Prime"};
+        LockChassis(editor);
+        user.yesNoAnswers.clear();
+        user.inputAnswers.clear();
         break;
     default:
         if (coin()) {
@@ -195,7 +193,7 @@ TEST_P(RandomChanges, NeverBreakTheConstructionRules) {
     build(50, 4);
     std::mt19937 rng(GetParam());
     for (int step = 0; step < 3000; ++step) {
-        const int action = randomAction(editor, rng);
+        const int action = randomAction(editor, shipped.user, rng);
         const std::vector<std::string> problems = testkit::checkDesign(editor);
         if (!problems.empty()) {
             const model::Mech& m = editor.mech();

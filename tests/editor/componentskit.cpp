@@ -12,6 +12,7 @@
 #include "catalog/weapondatabase.h"
 #include "documentskit.h"
 #include "editor/components.h"
+#include "editor/invariants.h"
 #include "editor/slotops.h"
 #include "editor/unallocateditems.h"
 #include "model/enginetable.h"
@@ -132,7 +133,7 @@ void placeAllItems(Editor& editor) {
 std::vector<std::string> checkDesign(const Editor& editor) {
     const model::Mech& mech = editor.mech();
     const WeaponTable& table = editor.context().weapons;
-    std::vector<std::string> problems;
+    std::vector<std::string> problems = checkInvariants(editor);
     auto expect = [&](bool ok, const std::string& what) {
         if (!ok) {
             problems.push_back(what);
@@ -143,52 +144,21 @@ std::vector<std::string> checkDesign(const Editor& editor) {
         return placed[std::string(code)].items + editor.items().count(code);
     };
 
-    // Weapons: placed in exactly their slots, or listed as unallocated.
-    std::map<std::string, int> weaponSlots;
-    for (const model::CritLocation& list : mech.critLocations()) {
-        for (const model::CriticalSlot& slot : list.slots()) {
-            if (slot.isActive && slot.isWeapon) {
-                ++weaponSlots[slot.itemID];
-            }
-        }
-    }
+    // Artemis launchers among the placed weapons.
     int launchersIV[2] = {0, 0};
     int launchersV[2] = {0, 0};
     for (const model::WeaponEntry& weapon : mech.weapons()) {
-        if (weapon.isFree()) {
+        if (weapon.isFree() || weapon.LocCount() == 0) {
             continue;
         }
         const WeaponRecord& record = table[static_cast<std::size_t>(weapon.refID)];
-        const int need = std::max<int>(1, record.critSlots);
-        const std::string id = std::to_string(weapon.weaponIndex);
-        if (weapon.LocCount() == 0) {
-            expect(weaponSlots.count(id) == 0, "unplaced weapon " + id + " in a slot");
-        } else {
-            expect(weaponSlots[id] == need,
-                   "weapon " + id + " fills " + std::to_string(weaponSlots[id]) + " slots");
-            if (record.artemisCapable != 0) {
-                const int setting =
-                    record.artemisClass == 1 ? mech.artemisLRM() : mech.artemisSRM();
-                (setting == kArtemisIV ? launchersIV : launchersV)[record.artemisClass] +=
-                    setting != kNoArtemis;
-            }
+        if (record.artemisCapable != 0) {
+            const int setting = record.artemisClass == 1 ? mech.artemisLRM() : mech.artemisSRM();
+            (setting == kArtemisIV ? launchersIV : launchersV)[record.artemisClass] +=
+                setting != kNoArtemis;
         }
-        weaponSlots.erase(id);
     }
-    expect(weaponSlots.empty(), "a slot names a weapon the design does not have");
-
-    // Items the arithmetic asks for.
-    expect(total(cHS) == std::max(0, mech.hsCount() - mech.hsInEngine()), "heat sink items");
-    expect(total(cJJ) == mech.jumping(), "jump jet items");
-    expect(total(cIS) == structureSlots(mech.isType(), mech.techBase()), "structure items");
-    expect(total(cArm) == armorSlots(mech.armorType(), mech.techBase()), "armour items");
     expect(total(cTSM) == (mech.tsm() ? 6 : 0), "myomer items");
-    expect(total(cMASC) == (mech.masc() != 0 ? 1 : 0), "MASC items");
-    if (placed[std::string(cMASC)].items == 1) {
-        expect(placed[std::string(cMASC)].slots == mech.mascSize(), "MASC size");
-    } else if (const UnallocatedItem* row = editor.items().find(cMASC)) {
-        expect(row->slotsPerItem == mech.mascSize(), "MASC row size");
-    }
 
     // Systems' entries where the design has the system, nowhere else.
     expect(placed[std::string(cSC)].items == (mech.supercharger() ? 1 : 0), "supercharger entry");
@@ -202,11 +172,6 @@ std::vector<std::string> checkDesign(const Editor& editor) {
            "null signature entries");
     expect(placed[std::string(cTur)].items == int(mech.ltTurret()) + int(mech.rtTurret()),
            "turret mechanisms");
-    const int targ = mech.targSysType();
-    const bool headSystem = targ == targeting::kVariableRange || targ == targeting::kMultiTracII;
-    if (targ != targeting::kTargetingComputer) {
-        expect(total(cTS) == (headSystem ? 1 : 0), "targeting system entries");
-    }
     const int arms = int(mech.laPhysical()) + int(mech.raPhysical());
     expect(placed[std::string(cPhy)].items == (mech.physicalType() != physical::kNone ? arms : 0),
            "physical weapon entries");

@@ -25,9 +25,10 @@ bool placeItem(Editor& editor, std::string_view code, int loc);
 // Places every unallocated item where it fits, location by location.
 void placeAllItems(Editor& editor);
 
-// What the construction rules forbid and the design shows, one text per fault: a weapon not
-// in exactly its slots, items (heat sinks, jump jets, MASC, structure, armour, myomer) not in
-// the counts the arithmetic asks for, a system's entries where the design lacks the system.
+// What the construction rules forbid and the design shows, one text per fault: the editor's
+// shared invariants, and beyond them myomer items not in the count the design asks for, a
+// system's entries (CASE, Artemis, cockpit, engine, gyro, turret, physical weapon...) where
+// the design lacks the system or not where it has it.
 std::vector<std::string> checkDesign(const Editor& editor);
 
 struct RulesFixture : ::testing::Test {

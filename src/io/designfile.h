@@ -63,8 +63,8 @@ std::int16_t slotSaveCode(const model::CriticalSlot& slot,
                           const std::vector<model::WeaponEntry>& weapons);
 
 // Reads a whole design file into a new design over `ctx` without showing anything. Every
-// weapon must name a record of ctx.weapons, and a weapon slot's save code the weapon its store
-// holds under the slot's instance number (else the design would not save as it opened). The
+// weapon must name a record of ctx.weapons, and a slot's save code be -1 or the one its item
+// identifier gives in its store (else the design would not save as it opened). The
 // design's slot lists are filled and their texts rebuilt; figures the file does not carry
 // (`PhysicalSize`, `ArmoredSlots`, `ArtemisCost`) are recomputed, every other value is taken as
 // stored.

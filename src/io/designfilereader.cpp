@@ -140,14 +140,15 @@ public:
         return list;
     }
 
-    // A weapon slot whose save code names another weapon than the one its store holds under
-    // the slot's instance number would be written with another code than it was read with.
-    static void requireOwnWeapons(const std::vector<SlotRecord>& records,
-                                  const std::vector<WeaponEntry>& weapons) {
+    // A slot whose save code is not the one its item identifier gives (for a weapon slot: the
+    // weapon its store holds under that instance number) would be written with another code,
+    // and its text spelt out, than it was read with.
+    static void requireOwnSaveCodes(const std::vector<SlotRecord>& records,
+                                    const std::vector<WeaponEntry>& weapons) {
         for (const SlotRecord& r : records) {
-            require(!r.slot.isWeapon || r.saveCode == catalog::kNoSaveCode ||
+            require(r.saveCode == catalog::kNoSaveCode ||
                         r.saveCode == slotSaveCode(r.slot, weapons),
-                    "slot names a weapon its store does not hold");
+                    "save code not the slot's own");
         }
     }
 
@@ -327,7 +328,7 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
         location.setSlots(last);
         std::vector<SlotRecord> records =
             reader.slotRecords(in.checkedCount(last + 1, kMinSlotBytes));
-        Reader::requireOwnWeapons(records, base.weapons);
+        Reader::requireOwnSaveCodes(records, base.weapons);
         for (SlotRecord& r : records) {
             require(r.location == loc && r.slot.index <= last, "base slot out of place");
             reader.rebuildText(r, types);
@@ -372,7 +373,7 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
         for (WeaponEntry& weapon : reader.weapons(weapons)) {
             config.weapons.Add(weapon);
         }
-        Reader::requireOwnWeapons(
+        Reader::requireOwnSaveCodes(
             keptSlots[static_cast<std::size_t>(&config - omni.configs.data())],
             config.weapons.weapons());
     }
@@ -454,7 +455,7 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         }
         const catalog::DesignTypes types = model::designTypesOf(f);
         std::vector<SlotRecord> slots = reader.slotRecords(in.lastIndexPrefix(kMinSlotBytes));
-        Reader::requireOwnWeapons(slots, weapons);
+        Reader::requireOwnSaveCodes(slots, weapons);
         for (SlotRecord& r : slots) {
             reader.rebuildText(r, types);
         }

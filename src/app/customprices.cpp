@@ -103,7 +103,7 @@ bool applyItemPrice(ProgramContext& ctx, std::string_view rest, std::string_view
 } // namespace
 
 bool ReadCustomData(ProgramContext& ctx, const std::string& path) {
-    const auto bytes = readWholeFile(path);
+    const auto bytes = ctx.files->read(path);
     if (!bytes) {
         ctx.errors.report("ReadCustomData",
                           Failure{failure::kFileNotFound, "File not found: " + path});
@@ -155,7 +155,7 @@ std::string customDataText(const catalog::WeaponTable& weapons, const catalog::W
 
 bool WriteCustomData(ProgramContext& ctx) {
     const std::string path = ctx.programFile(kCustomPriceFile);
-    const auto database = readWholeFile(ctx.programFile(catalog::kWeaponDatabaseFile));
+    const auto database = ctx.files->read(ctx.programFile(catalog::kWeaponDatabaseFile));
     if (!database) {
         ctx.errors.report(
             "WriteCustomData",

@@ -5,6 +5,8 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "app/files.h"
+
 namespace fpw::app {
 namespace {
 
@@ -55,6 +57,14 @@ public:
 };
 
 } // namespace
+
+std::optional<std::string> FileLayer::read(const std::string& path) {
+    return readWholeFile(path);
+}
+
+bool FileLayer::exists(const std::string& path) {
+    return fileExists(path);
+}
 
 FileLayer& diskFileLayer() {
     static DiskFileLayer disk;

@@ -1,8 +1,10 @@
-// The file operations a document save is made of, behind one interface so that a test can make
-// any single one of them fail and watch what the save leaves behind.
+// The file operations a document save is made of, and the reads of every file the program opens,
+// behind one interface: a test can make any single write fail and watch what the save leaves
+// behind, and the fuzz targets serve their input from memory through the readers' own paths.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +30,10 @@ public:
     virtual bool rename(const std::string& from, const std::string& to, std::string& error) = 0;
     // Removes a file, quietly: only used to clean up after a failure.
     virtual void remove(const std::string& path) = 0;
+    // The whole file, or nothing when it cannot be opened or read. The disk by default.
+    virtual std::optional<std::string> read(const std::string& path);
+    // True when `path` names a regular file that can be opened for reading. The disk by default.
+    virtual bool exists(const std::string& path);
 };
 
 // The real disk. Stateless, so every context may share it.

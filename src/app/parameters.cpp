@@ -7,7 +7,7 @@
 namespace fpw::app {
 
 bool ParmExists(const ProgramContext& ctx, std::string_view name) {
-    const auto bytes = readWholeFile(ctx.programFile(kParameterFile));
+    const auto bytes = ctx.files->read(ctx.programFile(kParameterFile));
     if (!bytes) {
         return false;
     }

@@ -81,7 +81,7 @@ void LoadPrices(ProgramContext& ctx) {
     catalog::gResetPrices(ctx.prices);
     if (ParmExists(ctx, parameter::kCustomPrices)) {
         const std::string customPrices = ctx.programFile(kCustomPriceFile);
-        if (fileExists(customPrices)) {
+        if (ctx.files->exists(customPrices)) {
             ReadCustomData(ctx, customPrices);
         }
         ctx.priceEditorEnabled = true;

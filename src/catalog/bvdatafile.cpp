@@ -99,13 +99,13 @@ std::string writeBVData(const BVTables& tables) {
 void LoadBVData(app::ProgramContext& ctx) {
     ctx.bvDataLoaded = false;
     const std::string path = ctx.programFile(kBVDataFile);
-    if (!app::fileExists(path)) {
+    if (!ctx.files->exists(path)) {
         ctx.user.message("The Battle Value database is missing. No Battle Value calculations "
                          "will be performed.",
                          "BV Datafile Missing", app::MessageIcon::Critical);
         return;
     }
-    const auto bytes = app::readWholeFile(path);
+    const auto bytes = ctx.files->read(path);
     auto parsed = bytes ? parseBVData(*bytes) : ParseResult<BVTables>{};
     if (!bytes) {
         parsed.status = ParseStatus::Damaged;

@@ -56,10 +56,10 @@ std::string writeCredits(const std::vector<std::string>& pages) {
 bool TLoadCredits(app::ProgramContext& ctx) {
     ctx.creditsLoaded = false;
     const std::string path = ctx.programFile(kCreditsFile);
-    if (!app::fileExists(path)) {
+    if (!ctx.files->exists(path)) {
         return false;
     }
-    const auto bytes = app::readWholeFile(path);
+    const auto bytes = ctx.files->read(path);
     if (!bytes) {
         ctx.errors.report("TLoadCredits", app::Failure{app::failure::kPathFileAccessError,
                                                        "Path/File access error"});

@@ -56,8 +56,8 @@ std::string writeNameList(const std::vector<std::string>& entries) {
     return bytes;
 }
 
-std::vector<std::string> readNameListFile(const std::string& path) {
-    const auto bytes = app::readWholeFile(path);
+std::vector<std::string> readNameListFile(const std::string& path, app::FileLayer& files) {
+    const auto bytes = files.read(path);
     if (!bytes) {
         return {};
     }

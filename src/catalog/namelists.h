@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/filelayer.h"
+
 namespace fpw::catalog {
 
 inline constexpr int kNameListCount = 8;
@@ -21,7 +23,8 @@ std::vector<std::string> parseNameList(std::string_view bytes);
 std::string writeNameList(const std::vector<std::string>& entries);
 
 // The entries of the list file at `path`; no entries when it does not exist or cannot be read.
-std::vector<std::string> readNameListFile(const std::string& path);
+std::vector<std::string> readNameListFile(const std::string& path,
+                                          app::FileLayer& files = app::diskFileLayer());
 // Rewrites the list file whole, replacing the old one only once the new one is complete.
 bool writeNameListFile(const std::string& path, const std::vector<std::string>& entries,
                        std::string* error = nullptr);

@@ -87,10 +87,10 @@ PilotList compactPilots(const PilotList& pilots) {
 void LoadPilotData(app::ProgramContext& ctx) {
     ctx.pilots = PilotList{Pilot{}};
     const std::string path = ctx.programFile(kPilotFile);
-    if (!app::fileExists(path)) {
+    if (!ctx.files->exists(path)) {
         return;
     }
-    const auto bytes = app::readWholeFile(path);
+    const auto bytes = ctx.files->read(path);
     if (!bytes) {
         ctx.errors.report(
             kProcedure, app::Failure{app::failure::kPathFileAccessError, "Path/File access error"});

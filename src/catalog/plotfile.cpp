@@ -34,7 +34,7 @@ ParseResult<PlotTable> damaged(const PlotFileKind& kind) {
 }
 
 bool loadPlot(app::ProgramContext& ctx, const PlotFileKind& kind, PlotTable& target) {
-    const auto bytes = app::readWholeFile(ctx.programFile(kind.fileName));
+    const auto bytes = ctx.files->read(ctx.programFile(kind.fileName));
     if (!bytes) {
         ctx.user.message("The " + std::string(kind.description) + " database is missing.");
         return false;

@@ -219,7 +219,7 @@ std::string writeWeaponDatabase(const WeaponTable& table) {
 
 bool LoadWeapons(app::ProgramContext& ctx, const LoadProgress& progress) {
     const std::string path = ctx.programFile(kWeaponDatabaseFile);
-    const auto bytes = app::readWholeFile(path);
+    const auto bytes = ctx.files->read(path);
     if (!bytes) {
         ctx.user.message("The weapon database is missing.");
         return false;

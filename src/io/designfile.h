@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/errorreporter.h"
 #include "model/mech.h"
@@ -55,10 +56,18 @@ struct DesignFileResult {
 // first). Throws std::length_error for lists longer than the file's counts can hold.
 std::string writeDesignFile(const model::Mech& mech);
 
+// The save code a slot is written with: for a weapon slot the `RefID` of the live weapon of
+// `weapons` (the list of the slot's own store) whose instance number its item identifier
+// holds, for any other slot the code of its item; -1 when there is none.
+std::int16_t slotSaveCode(const model::CriticalSlot& slot,
+                          const std::vector<model::WeaponEntry>& weapons);
+
 // Reads a whole design file into a new design over `ctx` without showing anything. Every
-// weapon must name a record of ctx.weapons. The design's slot lists are filled and their
-// texts rebuilt; figures the file does not carry (`PhysicalSize`, `ArmoredSlots`,
-// `ArtemisCost`) are recomputed, every other value is taken as stored.
+// weapon must name a record of ctx.weapons, and a slot's save code be -1 or the one its item
+// identifier gives in its store (else the design would not save as it opened). The
+// design's slot lists are filled and their texts rebuilt; figures the file does not carry
+// (`PhysicalSize`, `ArmoredSlots`, `ArtemisCost`) are recomputed, every other value is taken as
+// stored.
 DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ctx);
 
 // Writes `mech` to `path` atomically (a failed save keeps the old file), storing a locked

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <stdexcept>
 #include <vector>
 
@@ -139,6 +140,18 @@ public:
         return list;
     }
 
+    // A slot whose save code is not the one its item identifier gives (for a weapon slot: the
+    // weapon its store holds under that instance number) would be written with another code,
+    // and its text spelt out, than it was read with.
+    static void requireOwnSaveCodes(const std::vector<SlotRecord>& records,
+                                    const std::vector<WeaponEntry>& weapons) {
+        for (const SlotRecord& r : records) {
+            require(r.saveCode == catalog::kNoSaveCode ||
+                        r.saveCode == slotSaveCode(r.slot, weapons),
+                    "save code not the slot's own");
+        }
+    }
+
     // The text the editor shows for the slot's item; the file leaves out what it can rebuild.
     void rebuildText(SlotRecord& r, const catalog::DesignTypes& types) {
         CriticalSlot& slot = r.slot;
@@ -163,10 +176,17 @@ private:
     app::ProgramContext& ctx_;
 };
 
+// Tonnages feed every later sum: a NaN or an infinity would spread through all of them.
+double finiteDouble(RecordReader& in) {
+    const double value = in.doubleValue();
+    require(std::isfinite(value), "a figure that is not a number");
+    return value;
+}
+
 void readScalars(RecordReader& in, model::MechFields& f) {
     f.tonnage = in.integer();
-    f.totalTonnage = in.doubleValue();
-    f.freeTonnage = in.doubleValue();
+    f.totalTonnage = finiteDouble(in);
+    f.freeTonnage = finiteDouble(in);
     f.walking = in.integer();
     f.running = in.integer();
     f.sprinting = in.integer();
@@ -204,30 +224,30 @@ void readScalars(RecordReader& in, model::MechFields& f) {
     f.totalCost = in.longValue();
     f.battleValue = in.integer();
     f.engineRating = in.integer();
-    f.engineTonnage = in.doubleValue();
-    f.cockpitTonnage = in.doubleValue();
-    f.targSysTonnage = in.doubleValue();
-    f.weaponTonnage = in.doubleValue();
-    f.armorTonnage = in.doubleValue();
-    f.isTonnage = in.doubleValue();
-    f.jumpJetTonnage = in.doubleValue();
-    f.gyroTonnage = in.doubleValue();
-    f.hsTonnage = in.doubleValue();
-    f.mascTonnage = in.doubleValue();
-    f.armoredSlotTonnage = in.doubleValue();
-    f.caseTonnage = in.doubleValue();
-    f.lamTonnage = in.doubleValue();
-    f.physicalTonnage = in.doubleValue();
-    f.superchargerTonnage = in.doubleValue();
-    f.baseFreeTonnage = in.doubleValue();
+    f.engineTonnage = finiteDouble(in);
+    f.cockpitTonnage = finiteDouble(in);
+    f.targSysTonnage = finiteDouble(in);
+    f.weaponTonnage = finiteDouble(in);
+    f.armorTonnage = finiteDouble(in);
+    f.isTonnage = finiteDouble(in);
+    f.jumpJetTonnage = finiteDouble(in);
+    f.gyroTonnage = finiteDouble(in);
+    f.hsTonnage = finiteDouble(in);
+    f.mascTonnage = finiteDouble(in);
+    f.armoredSlotTonnage = finiteDouble(in);
+    f.caseTonnage = finiteDouble(in);
+    f.lamTonnage = finiteDouble(in);
+    f.physicalTonnage = finiteDouble(in);
+    f.superchargerTonnage = finiteDouble(in);
+    f.baseFreeTonnage = finiteDouble(in);
     f.omniBaseLocked = in.boolean();
     f.artemisSRM = in.integer();
     f.artemisLRM = in.integer();
-    f.artemisTonnage = in.doubleValue();
+    f.artemisTonnage = finiteDouble(in);
     f.ltTurret = in.boolean();
     f.rtTurret = in.boolean();
-    f.ltTurretTonnage = in.doubleValue();
-    f.rtTurretTonnage = in.doubleValue();
+    f.ltTurretTonnage = finiteDouble(in);
+    f.rtTurretTonnage = finiteDouble(in);
     f.armless = in.boolean();
     f.fractionalAccounting = in.boolean();
 }
@@ -306,7 +326,10 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
         location.setConfigName(baseName);
         location.setLocationIndex(static_cast<std::int16_t>(loc));
         location.setSlots(last);
-        for (SlotRecord& r : reader.slotRecords(in.checkedCount(last + 1, kMinSlotBytes))) {
+        std::vector<SlotRecord> records =
+            reader.slotRecords(in.checkedCount(last + 1, kMinSlotBytes));
+        Reader::requireOwnSaveCodes(records, base.weapons);
+        for (SlotRecord& r : records) {
             require(r.location == loc && r.slot.index <= last, "base slot out of place");
             reader.rebuildText(r, types);
             location.Add(std::move(r.slot));
@@ -322,10 +345,13 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
         require(model::findOmniConfig(omni.configs, config.name) == &config - omni.configs.data(),
                 "configuration name used twice");
     }
+    // The slots come before the weapons they name.
+    std::vector<std::vector<SlotRecord>> keptSlots;
     for (model::OmniConfig& config : omni.configs) {
         // Every slot the configuration does not keep itself is the base chassis slot.
         config.slots.setConfigName(config.name);
-        std::vector<SlotRecord> kept = reader.slotRecords(in.lastIndexPrefix(kMinSlotBytes));
+        std::vector<SlotRecord>& kept =
+            keptSlots.emplace_back(reader.slotRecords(in.lastIndexPrefix(kMinSlotBytes)));
         for (int loc = 0; loc < model::kSlotLocations; ++loc) {
             model::CriticalLocation location = base.slots.GetLoc(loc);
             location.setConfigName(config.name);
@@ -335,7 +361,8 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
                 }
                 require(r.slot.index <= location.Slots(), "configuration slot out of place");
                 reader.rebuildText(r, types);
-                location.Add(std::move(r.slot));
+                // Copied: the record is checked against the configuration's weapons later.
+                location.Add(r.slot);
             }
             config.slots.Add(std::move(location));
         }
@@ -346,6 +373,9 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
         for (WeaponEntry& weapon : reader.weapons(weapons)) {
             config.weapons.Add(weapon);
         }
+        Reader::requireOwnSaveCodes(
+            keptSlots[static_cast<std::size_t>(&config - omni.configs.data())],
+            config.weapons.weapons());
     }
     for (model::OmniConfig& config : omni.configs) {
         config.values.hsCount = in.integer();
@@ -425,6 +455,7 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         }
         const catalog::DesignTypes types = model::designTypesOf(f);
         std::vector<SlotRecord> slots = reader.slotRecords(in.lastIndexPrefix(kMinSlotBytes));
+        Reader::requireOwnSaveCodes(slots, weapons);
         for (SlotRecord& r : slots) {
             reader.rebuildText(r, types);
         }

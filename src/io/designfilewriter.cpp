@@ -36,9 +36,11 @@ void writeWeapon(RecordWriter& out, const WeaponEntry& weapon) {
     out.boolean(weapon.spread);
 }
 
+} // namespace
+
 // The save code comes from the weapons of the store the slot belongs to: the same instance
 // number may name another weapon in another configuration.
-std::int16_t saveCode(const CriticalSlot& slot, const std::vector<WeaponEntry>& weapons) {
+std::int16_t slotSaveCode(const CriticalSlot& slot, const std::vector<WeaponEntry>& weapons) {
     if (!slot.isWeapon) {
         return catalog::gGetGenItemID(slot.itemID, false);
     }
@@ -56,9 +58,11 @@ std::int16_t saveCode(const CriticalSlot& slot, const std::vector<WeaponEntry>& 
     return catalog::kNoSaveCode;
 }
 
+namespace {
+
 void writeSlot(RecordWriter& out, const CriticalSlot& slot, int loc,
                const std::vector<WeaponEntry>& weapons) {
-    const std::int16_t code = saveCode(slot, weapons);
+    const std::int16_t code = slotSaveCode(slot, weapons);
     // The reader rebuilds these texts, so the file does not repeat them.
     const bool rebuilt = code != catalog::kNoSaveCode || slot.text == model::kRollAgain;
     out.string(rebuilt ? std::string_view{} : std::string_view{slot.text});

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/files.h"
+#include "catalog/weapondatabase.h"
 #include "fuzz/readerfuzzer.h"
 #include "io/designfile.h"
 #include "io/designkit.h"
@@ -57,6 +58,21 @@ TEST(ReaderCorpusSeeds, DesignSeedsAreTheWritersOutput) {
         testing::expectMatchesGolden(io::writeDesignFile(mech), std::string(FPW_TESTS_SOURCE_DIR) +
                                                                     "/fuzz/corpus/design/" + name);
     }
+}
+
+// A database of a few weapons (the first ones, one from the middle, the last) keeps the weapon
+// target's inputs small and its runs fast; the full database is a seed beside it. Written by
+// FPW_UPDATE_GOLDEN; checked by hand by the record count and names in a hex dump.
+TEST(ReaderCorpusSeeds, SmallWeaponSeedIsTheWritersOutput) {
+    testing::ShippedContext shipped;
+    const catalog::WeaponTable& all = shipped.ctx.weapons;
+    ASSERT_GT(all.size(), 8u);
+    catalog::WeaponTable few{all.begin(), all.begin() + 4};
+    few.push_back(all[all.size() / 2]);
+    few.push_back(all.back());
+    testing::expectMatchesGolden(catalog::writeWeaponDatabase(few),
+                                 std::string(FPW_TESTS_SOURCE_DIR) +
+                                     "/fuzz/corpus/weapons/few.bin");
 }
 
 } // namespace

@@ -3,11 +3,10 @@
 // corpus regression test share it, so every input kept under tests/fuzz runs in both.
 #pragma once
 
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
-
-#include "catalog/weaponrecord.h"
 
 namespace fpw::fuzzing {
 
@@ -17,7 +16,8 @@ std::span<const std::string_view> readerNames();
 class ReaderFuzzer {
 public:
     // Loads the weapon database of `shippedProgramDirectory` (designs and prices refer to it)
-    // and makes a scratch program folder of its own.
+    // once; every input is then served from memory to a program context built once, and what
+    // a reader may change is put back after each input.
     explicit ReaderFuzzer(const std::string& shippedProgramDirectory);
     ~ReaderFuzzer();
     ReaderFuzzer(const ReaderFuzzer&) = delete;
@@ -27,9 +27,10 @@ public:
     // reader's message, and a previous state left alone on failure; else what went wrong.
     std::string run(std::string_view reader, std::string_view input);
 
+    struct Harness;
+
 private:
-    std::string scratch_;
-    catalog::WeaponTable shippedWeapons_;
+    std::unique_ptr<Harness> harness_;
 };
 
 } // namespace fpw::fuzzing

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <random>
 #include <utility>
 
@@ -26,6 +27,10 @@ void patch16(std::string& bytes, std::size_t at, std::int16_t value) {
 
 void patch32(std::string& bytes, std::size_t at, std::int32_t value) {
     std::memcpy(bytes.data() + at, &value, 4);
+}
+
+void patchDouble(std::string& bytes, std::size_t at, double value) {
+    std::memcpy(bytes.data() + at, &value, 8);
 }
 
 // Where the weapon list of a design's file starts: after header, version, names and scalars.
@@ -194,6 +199,16 @@ TEST_F(DamagedFile, AbsurdCountsAndImpossibleValuesAreDamage) {
         {"name longer than the file",
          [](std::string& b, const model::Mech&) { patch16(b, 27, -1); }},
         {"a byte after the end", [](std::string& b, const model::Mech&) { b += 'x'; }},
+        {"total tonnage not a number",
+         [](std::string& b, const model::Mech& m) {
+             patchDouble(b, weaponListOffset(m) - kActuatorBytes - kScalarBytes + 2,
+                         std::numeric_limits<double>::quiet_NaN());
+         }},
+        {"right torso turret tonnage infinite",
+         [](std::string& b, const model::Mech& m) {
+             patchDouble(b, weaponListOffset(m) - kActuatorBytes - 4 - 8,
+                         -std::numeric_limits<double>::infinity());
+         }},
     };
     for (const Patch& patch : patches) {
         std::string bytes = plain;

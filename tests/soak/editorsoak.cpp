@@ -9,6 +9,7 @@
 #include "app/programcontext.h"
 #include "app/textutil.h"
 #include "editor/editor.h"
+#include "editor/invariants.h"
 #include "editor/script.h"
 #include "io/designfile.h"
 #include "model/mech.h"
@@ -96,8 +97,9 @@ public:
 
     const editor::Editor& editor() const { return editor_; }
 
-    // Runs one line; true when it went through without a refusal or a script error. A broken
-    // check is left in `violation`.
+    // Runs one line; true when it went through without a refusal or a script error. The
+    // editor's invariants are checked after every line, a saved design's reopening after a
+    // save; the first broken one is left in `violation`.
     bool run(const std::string& line) {
         std::ostringstream errors;
         const std::string text = app::zReplace(line, "$TMP", folder_);
@@ -113,7 +115,10 @@ public:
         // Every refusal of the rules shows a message.
         const bool refused = out_.str().find("message: ") != std::string::npos;
         out_.str({});
-        if (ran && !refused && line.rfind("save ", 0) == 0) {
+        const std::vector<std::string> problems = editor::checkInvariants(editor_);
+        if (!problems.empty()) {
+            violation = problems.front();
+        } else if (ran && !refused && line.rfind("save ", 0) == 0) {
             checkReopens(text.substr(5));
         }
         return ran && !refused;

@@ -37,10 +37,6 @@ bool isPPCGaussOrAutocannon(const WeaponRecord& r) {
            contains(r.name, "-X AC") || r.name.rfind("HAG-", 0) == 0;
 }
 
-TEST(ShippedWeaponDatabase, HoldsAtLeast379Records) {
-    EXPECT_GE(builtWeapons().size(), 379u);
-}
-
 struct NamedPosition {
     std::size_t index;
     const char* name;
@@ -144,37 +140,6 @@ TEST(ShippedWeaponDatabase, EveryAmmunitionUserHasAmmunitionAndEveryAmmunitionOn
     }
 }
 
-TEST(ShippedWeaponDatabase, AmmunitionRecordsAreShapedAsAmmunition) {
-    for (const WeaponRecord& r : builtWeapons()) {
-        SCOPED_TRACE(r.name);
-        if (r.weaponType != kAmmo) {
-            EXPECT_LT(r.shotsPerTon, 0);
-            EXPECT_TRUE(r.ammoTypeText.empty());
-            EXPECT_TRUE(r.ammoPrintName.empty());
-            EXPECT_GT(r.critSlots, 0);
-            EXPECT_TRUE(r.hasManufacturers);
-            continue;
-        }
-        EXPECT_GT(r.shotsPerTon, 0);
-        EXPECT_TRUE(r.tonnage == 1 || r.tonnage == 0.5);
-        EXPECT_EQ(r.critSlots, 1);
-        EXPECT_LT(r.heat, 0);
-        EXPECT_LT(r.damage, 1);
-        EXPECT_EQ(r.tcLinkable, 0);
-        EXPECT_EQ(r.artemisCapable, 0);
-        EXPECT_FALSE(r.spreadable);
-        EXPECT_GT(r.cost, 0);
-        EXPECT_EQ(r.ammoCodes.size(), 1u);
-        // The name says what kind it is, so that the add-ammunition list tells them apart.
-        if (!r.ammoTypeText.empty()) {
-            EXPECT_TRUE(contains(r.name, "(" + r.ammoTypeText + ")"));
-        }
-        if (r.tonnage == 0.5) {
-            EXPECT_TRUE(contains(r.name, "(Half)"));
-        }
-    }
-}
-
 TEST(ShippedWeaponDatabase, FlagsAgreeWithTypes) {
     for (const WeaponRecord& r : builtWeapons()) {
         SCOPED_TRACE(r.name + (r.techBase == kClan ? " (Clan)" : " (IS)"));
@@ -184,17 +149,20 @@ TEST(ShippedWeaponDatabase, FlagsAgreeWithTypes) {
         EXPECT_TRUE(r.weaponType >= kEnergy && r.weaponType <= kArtillery);
         EXPECT_GT(r.tonnage, 0);
         EXPECT_EQ(r.hasManufacturers, !r.manufacturers.empty());
+        // Ammunition is one slot of a ton or half a ton, shots counted; nothing else has shots.
+        if (r.weaponType == kAmmo) {
+            EXPECT_TRUE(r.shotsPerTon > 0 && r.critSlots == 1 && r.ammoCodes.size() == 1);
+            EXPECT_TRUE(r.tonnage == 1 || (r.tonnage == 0.5 && contains(r.name, "(Half)")));
+            EXPECT_TRUE(r.ammoTypeText.empty() || contains(r.name, "(" + r.ammoTypeText + ")"));
+        } else {
+            EXPECT_TRUE(r.shotsPerTon < 0 && r.ammoPrintName.empty() && r.critSlots > 0);
+        }
         const bool weapon = r.weaponType == kEnergy || r.weaponType == kBallistic ||
                             r.weaponType == kMissile || r.weaponType == kArtillery;
-        if (r.tcLinkable != 0) {
-            EXPECT_TRUE(r.weaponType == kEnergy || r.weaponType == kBallistic);
-            EXPECT_EQ(r.defensiveItem, 0);
-        }
-        // Direct-fire weapons that deal damage link to a targeting computer.
-        if ((r.weaponType == kEnergy || r.weaponType == kBallistic) && r.damage > 0 &&
-            r.defensiveItem == 0) {
-            EXPECT_NE(r.tcLinkable, 0);
-        }
+        // Direct-fire weapons that deal damage link to a targeting computer, nothing else does.
+        const bool direct = r.weaponType == kEnergy || r.weaponType == kBallistic;
+        EXPECT_TRUE(r.tcLinkable == 0 || (direct && r.defensiveItem == 0));
+        EXPECT_TRUE(r.tcLinkable != 0 || !direct || r.damage <= 0 || r.defensiveItem != 0);
         if (r.artemisCapable != 0) {
             EXPECT_EQ(r.weaponType, kMissile);
             const bool lrmFamily = r.name.rfind("LRM-", 0) == 0 || r.name.rfind("MML-", 0) == 0;
@@ -216,26 +184,14 @@ TEST(ShippedWeaponDatabase, FlagsAgreeWithTypes) {
             EXPECT_LE(r.mediumRange, r.longRange);
             EXPECT_GE(r.extremeRange, r.longRange);
         }
-        // Energy weapons have nothing to blow up.
-        if (r.weaponType == kEnergy) {
-            EXPECT_EQ(r.explosive, 0);
-        }
-        // Whatever cannot fit into one location must be allowed to spread.
-        if (r.critSlots > 12) {
-            EXPECT_TRUE(r.spreadable);
-        }
-        if (r.spreadable) {
-            EXPECT_NE(r.weaponType, kAmmo);
-        }
+        // Whatever cannot fit into one location must be allowed to spread; ammunition never.
+        EXPECT_TRUE((r.critSlots <= 12 || r.spreadable) && !(r.spreadable && r.weaponType == kAmmo));
         // Cluster weapons give the damage charts a whole volley and its expected share.
         if (r.damagePer == "Missile") {
             EXPECT_EQ(r.weaponType, kMissile);
             EXPECT_GE(r.maxDamage, r.damage);
             EXPECT_GT(r.averageDamage, 0);
             EXPECT_LE(r.averageDamage, r.maxDamage);
-        }
-        if (r.defensiveItem != 0) {
-            EXPECT_EQ(r.tcLinkable, 0);
         }
     }
 }
@@ -281,21 +237,14 @@ struct MuxCase {
 TEST(ShippedWeaponDatabase, MuxNamesFollowTheServerTemplates) {
     const MuxCase cases[] = {
         {"Medium Laser", kIS, "IS.MediumLaser"},
-        {"AC/20", kIS, "IS.AC/20"},
         {"ER Large Laser", kClan, "CL.ERLargeLaser"},
-        {"Anti-Missile System", kIS, "IS.Anti-MissileSystem"},
         {"LB 10-X AC", kIS, "IS.LB10-XAC"},
         {"iNarc Beacon", kIS, "IS.iNarcBeacon"},
-        {"Gauss Rifle", kIS, "IS.GaussRifle"},
-        {"Arrow IV System", kIS, "IS.ArrowIVSystem"},
         {"A-Pod", kClan, "CL.A-Pod"},
         {"Guardian ECM Suite", kIS, "Ecm"},
-        {"ECM Suite", kClan, "Ecm"},
         {"Beagle Active Probe", kIS, "BeagleProbe"},
         {"C3 Slave Unit", kIS, "C3Slave"},
-        {"C3 Master Computer", kIS, "C3Master"},
         {"Improved C3 Computer", kIS, "C3i"},
-        {"TAG", kIS, "TAG"},
         {"AC/20 Ammo", kIS, "Ammo_IS.AC/20 5"},
         {"Machine Gun Ammo (Half)", kIS, "Ammo_IS.MachineGun 100"},
     };
@@ -333,36 +282,18 @@ struct StandardValues {
 
 TEST(ShippedWeaponDatabase, StandardWeaponsCarryTheGameValues) {
     const StandardValues cases[] = {
-        {"Small Laser", kIS, 0.5, 1, 1, 3, -1, 1, 2, 3, 9, 11250},
         {"Medium Laser", kIS, 1, 1, 3, 5, -1, 3, 6, 9, 46, 40000},
-        {"Large Laser", kIS, 5, 2, 8, 8, -1, 5, 10, 15, 123, 100000},
         {"PPC", kIS, 7, 3, 10, 10, 3, 6, 12, 18, 176, 200000},
-        {"Flamer", kIS, 1, 1, 3, 2, -1, 1, 2, 3, 6, 7500},
         {"Machine Gun", kIS, 0.5, 1, 0, 2, -1, 1, 2, 3, 5, 5000},
-        {"AC/2", kIS, 6, 1, 1, 2, 4, 8, 16, 24, 37, 75000},
         {"AC/5", kIS, 8, 4, 1, 5, 3, 6, 12, 18, 70, 125000},
-        {"AC/10", kIS, 12, 7, 3, 10, -1, 5, 10, 15, 123, 200000},
         {"AC/20", kIS, 14, 10, 7, 20, -1, 3, 6, 9, 178, 300000},
-        {"LRM-5", kIS, 2, 1, 2, 1, 6, 7, 14, 21, 45, 30000},
-        {"LRM-10", kIS, 5, 2, 4, 1, 6, 7, 14, 21, 90, 100000},
-        {"LRM-15", kIS, 7, 3, 5, 1, 6, 7, 14, 21, 136, 175000},
         {"LRM-20", kIS, 10, 5, 6, 1, 6, 7, 14, 21, 181, 250000},
-        {"SRM-2", kIS, 1, 1, 2, 2, -1, 3, 6, 9, 21, 10000},
-        {"SRM-4", kIS, 2, 1, 3, 2, -1, 3, 6, 9, 39, 60000},
         {"SRM-6", kIS, 3, 2, 4, 2, -1, 3, 6, 9, 59, 80000},
-        {"ER Large Laser", kIS, 5, 2, 12, 8, -1, 7, 14, 19, 163, 200000},
         {"ER PPC", kIS, 7, 3, 15, 10, -1, 7, 14, 23, 229, 300000},
-        {"Medium Pulse Laser", kIS, 2, 1, 4, 6, -1, 2, 4, 6, 48, 60000},
         {"Gauss Rifle", kIS, 15, 7, 1, 15, 2, 7, 15, 22, 320, 300000},
         {"LB 10-X AC", kIS, 11, 6, 2, 10, -1, 6, 12, 18, 148, 400000},
         {"Ultra AC/5", kIS, 9, 5, 1, 5, 2, 6, 13, 20, 112, 200000},
-        {"Streak SRM-2", kIS, 1.5, 1, 2, 2, -1, 3, 6, 9, 30, 15000},
-        {"ER Medium Laser", kClan, 1, 1, 5, 7, -1, 5, 10, 15, 108, 80000},
         {"ER Large Laser", kClan, 4, 1, 12, 10, -1, 8, 15, 25, 248, 200000},
-        {"ER PPC", kClan, 6, 2, 15, 15, -1, 7, 14, 23, 412, 300000},
-        {"Large Pulse Laser", kClan, 6, 2, 10, 10, -1, 6, 14, 20, 265, 175000},
-        {"Gauss Rifle", kClan, 12, 6, 1, 15, 2, 7, 15, 22, 320, 300000},
-        {"LRM-20", kClan, 5, 4, 6, 1, -1, 7, 14, 21, 220, 250000},
         {"Streak SRM-6", kClan, 3, 2, 4, 2, -1, 4, 8, 12, 118, 120000},
         {"Ultra AC/20", kClan, 12, 8, 7, 20, -1, 4, 8, 12, 335, 480000},
     };
@@ -394,16 +325,10 @@ struct StandardAmmo {
 
 TEST(ShippedWeaponDatabase, StandardAmmunitionHoldsTheGameShotsPerTon) {
     const StandardAmmo cases[] = {
-        {"Machine Gun Ammo", kIS, 200, 1},
         {"Machine Gun Ammo (Half)", kIS, 100, 0.5},
-        {"Machine Gun Ammo (Half)", kClan, 100, 0.5},
         {"AC/20 Ammo", kIS, 5, 1},
-        {"LRM-20 Ammo", kIS, 6, 1},
         {"SRM-6 Ammo", kIS, 15, 1},
-        {"Gauss Rifle Ammo", kIS, 8, 1},
-        {"Anti-Missile System Ammo", kIS, 12, 1},
         {"Anti-Missile System Ammo", kClan, 24, 1},
-        {"LRM-20 Ammo (Swarm I)", kIS, 6, 1},
         {"SRM-6 Ammo (Inferno)", kIS, 15, 1},
         {"LB 10-X AC Ammo (Cluster)", kIS, 10, 1},
         {"AC/10 Ammo (Precision)", kIS, 10, 1},
@@ -414,23 +339,6 @@ TEST(ShippedWeaponDatabase, StandardAmmunitionHoldsTheGameShotsPerTon) {
         ASSERT_NE(r, nullptr) << c.name;
         EXPECT_EQ(r->shotsPerTon, c.shots) << c.name;
         EXPECT_EQ(r->tonnage, c.tons) << c.name;
-    }
-}
-
-TEST(ShippedWeaponDatabase, EveryLevelAndTechBaseHasWeaponsOfEachMainKind) {
-    std::set<std::tuple<int, int, int>> kinds;
-    for (const WeaponRecord& r : builtWeapons()) {
-        kinds.emplace(r.techBase, r.techLevel, r.weaponType);
-    }
-    for (const auto& [base, level] : {std::pair{kIS, 1}, std::pair{kIS, 2}, std::pair{kClan, 2}}) {
-        for (const std::int16_t type : {kEnergy, kBallistic, kMissile, kAmmo}) {
-            EXPECT_TRUE(kinds.count({base, level, type})) << base << "/" << level << "/" << type;
-        }
-    }
-    for (const std::int16_t base : {kIS, kClan}) {
-        EXPECT_TRUE(kinds.count({base, 2, kEquipment})) << base;
-        EXPECT_TRUE(kinds.count({base, 2, kArtillery})) << base;
-        EXPECT_TRUE(kinds.count({base, 3, kEnergy})) << base;
     }
 }
 

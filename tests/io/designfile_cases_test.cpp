@@ -38,35 +38,6 @@ model::Mech reopen(Kit& kit, model::Mech& mech, bool quiet = true) {
     return opened;
 }
 
-TEST(DesignFileCases, ADesignWithoutWeaponsWritesMinusOneAndReadsOneFreeElement) {
-    Kit kit;
-    model::Mech mech = dk::weaponlessDesign(kit.ctx);
-    const std::string bytes = writeDesignFile(mech);
-    EXPECT_EQ(integerAt(bytes, weaponListOffset(mech)), -1);
-    const model::Mech opened = reopen(kit, mech);
-    ASSERT_EQ(opened.weapons().size(), 1u);
-    EXPECT_TRUE(opened.weapons().front().isFree());
-    EXPECT_EQ(opened.WeaponCount(), 0);
-}
-
-TEST(DesignFileCases, RemovedWeaponsLeaveTheOthersWithTheirInstanceNumbers) {
-    Kit kit;
-    model::Mech mech(kit.ctx);
-    for (std::int16_t ref : {dk::kMediumLaser, dk::kPPC, dk::kSmallLaser, dk::kAC5}) {
-        mech.AddWeapon(ref);
-    }
-    mech.RemoveWeapon(1);
-    mech.RemoveWeapon(2);
-    const std::string bytes = writeDesignFile(mech);
-    EXPECT_EQ(integerAt(bytes, weaponListOffset(mech)), 1); // two records
-    const model::Mech opened = reopen(kit, mech);
-    ASSERT_EQ(opened.WeaponCount(), 2);
-    EXPECT_EQ(opened.weapons()[0].weaponIndex, 0);
-    EXPECT_EQ(opened.weapons()[0].refID, dk::kMediumLaser);
-    EXPECT_EQ(opened.weapons()[1].weaponIndex, 3);
-    EXPECT_EQ(opened.weapons()[1].refID, dk::kAC5);
-}
-
 TEST(DesignFileCases, AnUnplacedWeaponIsWrittenWithoutLocationAndStartSlot) {
     Kit kit;
     model::Mech mech(kit.ctx);
@@ -145,17 +116,6 @@ TEST(DesignFileCases, OnlyALockedOmniMechHasTheOmniSection) {
     const model::Mech opened = reopen(kit, lockedBiped);
     EXPECT_EQ(opened.OmniConfigCount(), 0);
     EXPECT_EQ(writeDesignFile(opened), biped);
-}
-
-TEST(DesignFileCases, ConfigurationNamesKeepTheirFirst25Characters) {
-    Kit kit;
-    model::Mech mech = dk::lockedOmniDesign(kit.ctx);
-    const std::string bytes = writeDesignFile(mech);
-    EXPECT_NE(bytes.find("Long Range Support Varian"), std::string::npos);
-    EXPECT_EQ(bytes.find("Long Range Support Variant"), std::string::npos);
-    const model::Mech opened = reopen(kit, mech);
-    EXPECT_EQ(opened.GetOmniConfigName(2), "Long Range Support Varian");
-    EXPECT_EQ(opened.currentConfig(), "Alpha");
 }
 
 TEST(DesignFileCases, TheCurrentConfigurationIsFoundByItsFirst25Characters) {
@@ -260,15 +220,6 @@ TEST(DesignFileCases, FiguresTheFileDoesNotCarryAreRecomputed) {
     EXPECT_EQ(opened.artemisCost(), kit.ctx.prices.current[catalog::price::kArtemisIV]);
     EXPECT_EQ(opened.armoredSlots(), 1);
     EXPECT_EQ(opened.armoredSlotTonnage(), 0.5);
-}
-
-TEST(DesignFileCases, OpeningQuietlyStillGivesTheDesignItsSlots) {
-    Kit kit;
-    model::Mech mech = dk::plainDesign(kit.ctx);
-    const model::Mech opened = reopen(kit, mech, true);
-    EXPECT_EQ(opened.critLocations(), mech.critLocations());
-    EXPECT_TRUE(kit.user.messages.empty());
-    EXPECT_EQ(kit.user.busyCount, kit.user.normalCount);
 }
 
 TEST(DesignFileCases, OpeningReplacesTheDesignButKeepsItsViewsAttached) {

@@ -68,6 +68,7 @@ TEST_P(DesignFileRoundTrip, SavedOpenedAndSavedAgainIsByteIdentical) {
     }
     EXPECT_EQ(opened.omniState(), original.omniState());
     EXPECT_TRUE(kit.user.messages.empty());
+    EXPECT_EQ(kit.user.busyCount, kit.user.normalCount);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -54,20 +54,6 @@ public:
         }
         ASSERT_TRUE(app::writeFileAtomically(source(name), text));
     }
-    // Replaces the cell `column` (0-based, tab-separated) of line `line` (1-based).
-    void setCell(std::string_view name, std::size_t line, std::size_t column,
-                 const std::string& value) const {
-        std::vector<std::string> all = lines(name);
-        std::string& text = all.at(line - 1);
-        std::size_t start = 0;
-        for (std::size_t c = 0; c < column; ++c) {
-            start = text.find('\t', start) + 1;
-        }
-        const std::size_t end = text.find('\t', start);
-        text.replace(start, end == std::string::npos ? std::string::npos : end - start, value);
-        setLines(name, all);
-    }
-
 private:
     TempDir dir_;
 };
@@ -103,93 +89,69 @@ TEST(ShippedDataTool, AcceptsSourcesWithWindowsLineEndings) {
     }
 }
 
+using Lines = std::vector<std::string>;
+
+// Replaces the cell `column` (0-based, tab-separated) of line `line` (1-based).
+void setCell(Lines& lines, std::size_t line, std::size_t column, const std::string& value) {
+    std::string& text = lines.at(line - 1);
+    std::size_t start = 0;
+    for (std::size_t c = 0; c < column; ++c) {
+        start = text.find('\t', start) + 1;
+    }
+    const std::size_t end = text.find('\t', start);
+    text.replace(start, end == std::string::npos ? std::string::npos : end - start, value);
+}
+
+void dropLastCell(std::string& line) { line.resize(line.rfind('\t')); }
+
 struct BadSource {
     const char* label;
-    std::function<void(const DataCopy&)> spoil;
     const char* file;
-    const char* expected; // what follows "<path>:"
+    std::function<void(Lines&)> edit; // the file is removed when empty
+    const char* expected;             // what follows "<path>:"
 };
 
 TEST(ShippedDataTool, RefusesABadSourceWithFileAndLineAndWritesNothing) {
     const BadSource cases[] = {
-        {"heat not a number", [](const DataCopy& d) { d.setCell("weapons.tsv", 3, 7, "three"); },
-         "weapons.tsv", "3: column Heat: \"three\" is not a whole number"},
-        {"missing column",
-         [](const DataCopy& d) {
-             auto lines = d.lines("weapons.tsv");
-             lines[4] = lines[4].substr(0, lines[4].rfind('\t'));
-             d.setLines("weapons.tsv", lines);
-         },
-         "weapons.tsv", "5: expected 40 tab-separated columns, found 39"},
-        {"duplicate record",
-         [](const DataCopy& d) {
-             auto lines = d.lines("weapons.tsv");
-             lines.insert(lines.begin() + 2, lines[1]);
-             d.setLines("weapons.tsv", lines);
-         },
-         "weapons.tsv", "3: \"Small Laser\" with tech base 0 is already on line 2"},
-        {"empty line",
-         [](const DataCopy& d) {
-             auto lines = d.lines("weapons.tsv");
-             lines.insert(lines.begin() + 5, "");
-             d.setLines("weapons.tsv", lines);
-         },
-         "weapons.tsv", "6: empty line"},
-        {"not canonical", [](const DataCopy& d) { d.setCell("weapons.tsv", 3, 4, "1.0"); },
-         "weapons.tsv", "3: not written in the canonical form"},
-        {"manufacturer flag", [](const DataCopy& d) { d.setCell("weapons.tsv", 2, 29, "False"); },
-         "weapons.tsv", "2: column HasManufacturers"},
-        {"bad hex", [](const DataCopy& d) { d.setCell("weapons.tsv", 2, 6, "00"); }, "weapons.tsv",
-         "2: column Unnamed7"},
-        {"short BV table",
-         [](const DataCopy& d) {
-             auto lines = d.lines("bvdata.tsv");
-             lines[2] = lines[2].substr(0, lines[2].rfind('\t'));
-             d.setLines("bvdata.tsv", lines);
-         },
-         "bvdata.tsv", "3: OffensiveSpeedFactor needs 26 values, found 25"},
-        {"nameless pilot", [](const DataCopy& d) { d.setCell("pilots.tsv", 3, 0, ""); },
-         "pilots.tsv", "3: column Name: a pilot needs a name"},
-        {"too many points",
-         [](const DataCopy& d) {
-             auto lines = d.lines("plotlayout.txt");
-             for (std::size_t i = 0; i < lines.size(); ++i) {
-                 if (lines[i].rfind("Armor\t7\t", 0) == 0) {
-                     lines[i] = lines[i].substr(0, lines[i].rfind('\t')) + "\t10";
-                     d.setLines("plotlayout.txt", lines);
-                     return;
-                 }
-             }
-         },
-         "plotlayout.txt", "9: the area holds only 9 points, 10 wanted"},
-        {"overlapping areas",
-         [](const DataCopy& d) {
-             auto lines = d.lines("plotlayout.txt");
-             lines.back() = "Internal\t3\tRight Leg\t60\t240\t80\t270\t5\t2\t21";
-             d.setLines("plotlayout.txt", lines);
-         },
-         "plotlayout.txt", "27: the area overlaps the one on line 26"},
-        {"touching points",
-         [](const DataCopy& d) {
-             auto lines = d.lines("plotlayout.txt");
-             lines.back() = "Internal\t3\tRight Leg\t93\t233\t113\t263\t4\t2\t21";
-             d.setLines("plotlayout.txt", lines);
-         },
-         "plotlayout.txt", "27: Spacing must be more than twice PointSize"},
-        {"credits header",
-         [](const DataCopy& d) {
-             auto lines = d.lines("credits.dat");
-             lines[0] = "Credits";
-             d.setLines("credits.dat", lines);
-         },
-         "credits.dat", "1: the first line must be \"Forgeplanwork Credits File\""},
-        {"missing name list", [](const DataCopy& d) { fs::remove(d.source("jumpjet.dat")); },
-         "jumpjet.dat", " cannot be read"},
+        {"heat not a number", "weapons.tsv", [](Lines& l) { setCell(l, 3, 7, "three"); },
+         "3: column Heat: \"three\" is not a whole number"},
+        {"missing column", "weapons.tsv", [](Lines& l) { dropLastCell(l[4]); },
+         "5: expected 40 tab-separated columns, found 39"},
+        {"duplicate record", "weapons.tsv", [](Lines& l) { l.insert(l.begin() + 2, l[1]); },
+         "3: \"Small Laser\" with tech base 0 is already on line 2"},
+        {"empty line", "weapons.tsv", [](Lines& l) { l.insert(l.begin() + 5, ""); },
+         "6: empty line"},
+        {"not canonical", "weapons.tsv", [](Lines& l) { setCell(l, 3, 4, "1.0"); },
+         "3: not written in the canonical form"},
+        {"manufacturer flag", "weapons.tsv", [](Lines& l) { setCell(l, 2, 29, "False"); },
+         "2: column HasManufacturers"},
+        {"bad hex", "weapons.tsv", [](Lines& l) { setCell(l, 2, 6, "00"); }, "2: column Unnamed7"},
+        {"short BV table", "bvdata.tsv", [](Lines& l) { dropLastCell(l[2]); },
+         "3: OffensiveSpeedFactor needs 26 values, found 25"},
+        {"nameless pilot", "pilots.tsv", [](Lines& l) { setCell(l, 3, 0, ""); },
+         "3: column Name: a pilot needs a name"},
+        {"too many points", "plotlayout.txt", [](Lines& l) { setCell(l, 9, 9, "10"); },
+         "9: the area holds only 9 points, 10 wanted"},
+        {"overlapping areas", "plotlayout.txt",
+         [](Lines& l) { l.back() = "Internal\t3\tRight Leg\t60\t240\t80\t270\t5\t2\t21"; },
+         "27: the area overlaps the one on line 26"},
+        {"touching points", "plotlayout.txt",
+         [](Lines& l) { l.back() = "Internal\t3\tRight Leg\t93\t233\t113\t263\t4\t2\t21"; },
+         "27: Spacing must be more than twice PointSize"},
+        {"credits header", "credits.dat", [](Lines& l) { l[0] = "Credits"; },
+         "1: the first line must be \"Forgeplanwork Credits File\""},
+        {"missing name list", "jumpjet.dat", nullptr, " cannot be read"},
     };
     for (const BadSource& c : cases) {
         SCOPED_TRACE(c.label);
         DataCopy copy;
-        c.spoil(copy);
+        if (c.edit) {
+            Lines lines = copy.lines(c.file);
+            c.edit(lines);
+            copy.setLines(c.file, lines);
+        } else {
+            fs::remove(copy.source(c.file));
+        }
         // An old file in the output folder must survive a refused build untouched.
         ASSERT_TRUE(app::writeFileAtomically(app::joinPath(copy.out(), "wpndata.bin"), "old"));
         const ToolRun run = runDataTool({"build", copy.data(), copy.out()});

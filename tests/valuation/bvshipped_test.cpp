@@ -19,12 +19,8 @@ namespace {
 TEST(BVShippedData, RecognisedRecordsStandWhereTheCalculationLooks) {
     const catalog::WeaponTable& weapons = testing::builtWeapons();
     ASSERT_GT(weapons.size(), static_cast<std::size_t>(kHeatDissipatingRefID2));
-    EXPECT_EQ(weapons[kC3SlaveRefID].name, "C3 Slave Unit");
-    EXPECT_EQ(weapons[kC3MasterRefID].name, "C3 Master Computer");
-    EXPECT_EQ(weapons[kImprovedC3RefID].name, "Improved C3 Computer");
-    EXPECT_EQ(weapons[kHeatDissipatingRefID1].name, "Coolant Pod");
-    EXPECT_EQ(weapons[kHeatDissipatingRefID2].name, "Coolant Pod");
-    // No other record of these kinds that the positions would miss.
+    // The positions hold their records (see ShippedWeaponDatabase.NamedPositionsHoldTheirItems)
+    // and no other record of these kinds is there for the positions to miss.
     for (std::size_t i = 0; i < weapons.size(); ++i) {
         const std::string& name = weapons[i].name;
         const bool c3 = name.find("C3") != std::string::npos && weapons[i].weaponType != 4;

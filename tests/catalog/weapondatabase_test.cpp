@@ -220,19 +220,6 @@ TEST(WeaponDatabase, TruncationAtAnyByteLeavesTheTableAlone) {
     }
 }
 
-TEST(WeaponDatabase, AFileEndingInsideTheRecordsGoesToTheErrorReporter) {
-    LoadFixture f;
-    // Room enough for the announced record count, but the last string runs past the end.
-    WeaponRecord longName = sampleWeapon(std::string(300, 'n'), 0);
-    std::string bytes = writeWeaponDatabase({longName});
-    f.writeDatabase(bytes.substr(0, bytes.size() - 1));
-    EXPECT_FALSE(LoadWeapons(f.ctx));
-    EXPECT_EQ(f.user.onlyMessage().title, "Error");
-    EXPECT_EQ(f.ctx.weapons, f.before);
-    const std::string log = f.dir.read("kelmor.log");
-    EXPECT_NE(log.find("Function: LoadWeapons"), std::string::npos);
-}
-
 TEST(WeaponDatabase, AbsurdCountsAreRefusedWithoutAllocating) {
     const std::string one = writeWeaponDatabase({bareWeapon()});
     for (const std::int16_t lastIndex : {std::int16_t{-1}, std::int16_t{1}, std::int16_t{32767}}) {

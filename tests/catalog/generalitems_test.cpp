@@ -48,7 +48,8 @@ TEST(GenItemID, BaseCodeStripsOnlyTrailingDigits) {
 TEST(GenItemID, NumericTextIsAnIntegerAndAnythingElseRaises) {
     EXPECT_EQ(gGetGenItemID("-1", true), -1);
     EXPECT_EQ(gGetGenItemID("32767", true), 32767);
-    const std::vector<std::pair<const char*, int>> cases{{"cHS3", 13}, {"", 13}, {"32768", 6}, {"-40000", 6}};
+    const std::vector<std::pair<const char*, int>> cases{
+        {"cHS3", 13}, {"", 13}, {"32768", 6}, {"-40000", 6}};
     for (const auto& [text, number] : cases) {
         SCOPED_TRACE(text);
         try {
@@ -99,8 +100,9 @@ TEST(ConvertSaveIdxToName, ItemNamesFollowTheDesignsTypes) {
     types.gyroType = 3;
     types.jumpJetType = 1;
     const std::vector<std::pair<int, const char*>> cases{
-        {1000, "Ferro-Fibrous Armor"}, {1001, "Composite Structure"}, {1004, "(C) Double Heat Sink"},
-        {1006, "Supercharger"},        {1011, "Large XL Engine"},     {1012, "XL Gyro"},
+        {1000, "Ferro-Fibrous Armor"},  {1001, "Composite Structure"},
+        {1004, "(C) Double Heat Sink"}, {1006, "Supercharger"},
+        {1011, "Large XL Engine"},      {1012, "XL Gyro"},
         {1013, "Improved Jump Jet"},
     };
     testing::ScriptedUser user;
@@ -112,8 +114,7 @@ TEST(ConvertSaveIdxToName, ItemNamesFollowTheDesignsTypes) {
 TEST(ConvertSaveIdxToName, InvalidIndexShowsItsMessage) {
     const WeaponTable weapons = twoWeapons();
     const std::vector<std::pair<int, bool>> cases{
-        {1005, false}, {999, false}, {1014, false}, {2, true}, {-1, true}
-    };
+        {1005, false}, {999, false}, {1014, false}, {2, true}, {-1, true}};
     for (const auto& [code, isWeapon] : cases) {
         testing::ScriptedUser user;
         EXPECT_EQ(gConvertSaveIdxToName(DesignTypes{}, weapons, code, isWeapon, user), "");

@@ -54,6 +54,7 @@ public:
         }
         ASSERT_TRUE(app::writeFileAtomically(source(name), text));
     }
+
 private:
     TempDir dir_;
 };
@@ -102,7 +103,9 @@ void setCell(Lines& lines, std::size_t line, std::size_t column, const std::stri
     text.replace(start, end == std::string::npos ? std::string::npos : end - start, value);
 }
 
-void dropLastCell(std::string& line) { line.resize(line.rfind('\t')); }
+void dropLastCell(std::string& line) {
+    line.resize(line.rfind('\t'));
+}
 
 struct BadSource {
     const char* label;

@@ -185,7 +185,8 @@ TEST(ShippedWeaponDatabase, FlagsAgreeWithTypes) {
             EXPECT_GE(r.extremeRange, r.longRange);
         }
         // Whatever cannot fit into one location must be allowed to spread; ammunition never.
-        EXPECT_TRUE((r.critSlots <= 12 || r.spreadable) && !(r.spreadable && r.weaponType == kAmmo));
+        EXPECT_TRUE((r.critSlots <= 12 || r.spreadable) &&
+                    !(r.spreadable && r.weaponType == kAmmo));
         // Cluster weapons give the damage charts a whole volley and its expected share.
         if (r.damagePer == "Missile") {
             EXPECT_EQ(r.weaponType, kMissile);

@@ -170,9 +170,11 @@ TEST(CritLocation, RemoveAllOfTakesEveryInstanceOfTheCode) {
 
 TEST(CritLocation, CompactMovesItemsUpWholeAndLeavesLockedSlots) {
     // Before and after; an item never splits around a locked slot.
-    const std::pair<const char*, const char*> cases[] = {
-        {"..AA.B.1", "AAB1...."}, {"L..AA.L.B", "LAAB..L.."}, {".L.AAA", ".LAAA."},
-        {".L..AAB", "BLAA..."},   {"AB..", "AB.."}};
+    const std::pair<const char*, const char*> cases[] = {{"..AA.B.1", "AAB1...."},
+                                                         {"L..AA.L.B", "LAAB..L.."},
+                                                         {".L.AAA", ".LAAA."},
+                                                         {".L..AAB", "BLAA..."},
+                                                         {"AB..", "AB.."}};
     for (const auto& [before, after] : cases) {
         CritLocation list = listOf(before);
         list.Compact();

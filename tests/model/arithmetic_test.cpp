@@ -379,10 +379,45 @@ TEST_F(Arithmetic, WeaponSumsSkipNotApplicableValues) {
     EXPECT_EQ(mech.weaponHeat(), 3);
 }
 
-TEST_F(Arithmetic, ArmoredSlots) {
+// A design with every kind of part, each of its own weight: the total counts each of them once.
+TEST_F(Arithmetic, TotalIsTheSumOfEveryPart) {
+    mech.setTonnage(50);
+    mech.setWalking(5);
+    mech.setMechType(2); // LAM
+    mech.setTargSysType(3);
+    mech.SetArmor(6, 32);
+    mech.setJumping(2);
+    mech.setHSCount(12);
+    mech.setMASC(1);
     mech.ArmoredSlotData(3, 5);
+    mech.SetCase(1, 1);
+    mech.setPhysicalType(4);
+    mech.setLAPhysical(true);
+    mech.setSupercharger(true);
+    mech.setArtemisLRM(1);
+    for (const auto& [refID, loc] : {std::pair{kLRM20, 1}, std::pair{kMediumLaser, 4}}) {
+        const std::int16_t wi = mech.AddWeapon(refID);
+        mech.AlterWeapon(wi, loc, 0, true);
+        mech.TSetWeaponIdxGlobal(wi);
+        mech.currentWeapon().turretMounted = true;
+        mech.UpdateGlobalWeaponIdx(wi);
+    }
     EXPECT_DOUBLE_EQ(mech.armoredSlotTonnage(), 1.5);
     EXPECT_EQ(mech.armoredSlots(), 5);
+    const double parts[] = {
+        mech.cockpitTonnage(), mech.engineTonnage(),      mech.targSysTonnage(),
+        mech.weaponTonnage(),  mech.isTonnage(),          mech.armorTonnage(),
+        mech.jumpJetTonnage(), mech.gyroTonnage(),        mech.hsTonnage(),
+        mech.mascTonnage(),    mech.armoredSlotTonnage(), mech.caseTonnage(),
+        mech.lamTonnage(),     mech.physicalTonnage(),    mech.superchargerTonnage(),
+        mech.artemisTonnage(), mech.ltTurretTonnage(),    mech.rtTurretTonnage()};
+    double sum = 0;
+    for (std::size_t i = 0; i < std::size(parts); ++i) {
+        EXPECT_GT(parts[i], 0) << "part " << i;
+        sum += parts[i];
+    }
+    EXPECT_DOUBLE_EQ(mech.totalTonnage(), std::round(sum * 100) / 100);
+    EXPECT_DOUBLE_EQ(mech.freeTonnage(), std::round((50 - sum) * 100) / 100);
 }
 
 TEST_F(Arithmetic, TotalAndFreeTonnageRoundToTwoDecimals) {

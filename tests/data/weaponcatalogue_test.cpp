@@ -294,7 +294,9 @@ TEST(ShippedWeaponDatabase, StandardWeaponsCarryTheGameValues) {
         {"Gauss Rifle", kIS, 15, 7, 1, 15, 2, 7, 15, 22, 320, 300000},
         {"LB 10-X AC", kIS, 11, 6, 2, 10, -1, 6, 12, 18, 148, 400000},
         {"Ultra AC/5", kIS, 9, 5, 1, 5, 2, 6, 13, 20, 112, 200000},
+        {"ER Medium Laser", kClan, 1, 1, 5, 7, -1, 5, 10, 15, 108, 80000},
         {"ER Large Laser", kClan, 4, 1, 12, 10, -1, 8, 15, 25, 248, 200000},
+        {"LRM-20", kClan, 5, 4, 6, 1, -1, 7, 14, 21, 220, 250000},
         {"Streak SRM-6", kClan, 3, 2, 4, 2, -1, 4, 8, 12, 118, 120000},
         {"Ultra AC/20", kClan, 12, 8, 7, 20, -1, 4, 8, 12, 335, 480000},
     };

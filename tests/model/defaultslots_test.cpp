@@ -129,6 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
                       EngineLayoutCase{"CompactGyro", 0, 1, 0, "EEEGGEEE....", 0},
                       EngineLayoutCase{"HeavyDutyGyro", 0, 2, 0, "EEEGGGGEEE..", 0},
                       EngineLayoutCase{"ExtraLightGyro", 0, 3, 0, "EEEGGGGGGEEE", 0},
+                      // A type no design can have (a damaged file): laid out as standard.
+                      EngineLayoutCase{"UnknownGyro", 0, 4, 0, "EEEGGGGEEE..", 0},
                       EngineLayoutCase{"CompactEngineAndGyro", 6, 1, 1, "EEEGG.......", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 

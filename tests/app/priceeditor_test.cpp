@@ -54,6 +54,7 @@ TEST_F(PriceEditorTest, TakesOnlyWholeNumbersThatFitAndNamesTheEntryOtherwise) {
     EXPECT_TRUE(SetItemPriceText(ctx, 5, "1"));
     EXPECT_EQ(itemPrice(ctx, 5), 1);
     EXPECT_FALSE(SetItemPriceText(ctx, 55, "1")) << "the unnamed item is not offered";
+    EXPECT_EQ(itemPrice(ctx, 56), 0) << "no such item";
 }
 
 } // namespace

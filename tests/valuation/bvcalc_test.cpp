@@ -427,6 +427,19 @@ TEST_F(BVWorkedExample, ARecordIndexOutsideTheTableCountsForNothing) {
     EXPECT_EQ(r.lines, clean.lines);
 }
 
+TEST_F(BVWorkedExample, AnEngineCodeOutsideTheTableGivesTheStructureNoValue) {
+    for (const std::int16_t engine : {-1, 7}) {
+        model::Mech mech = baseDesign();
+        model::MechFields fields = mech.fields();
+        fields.engineType = engine; // as a damaged design file may hold it
+        mech.restoreFields(fields);
+        EXPECT_EQ(lineValue(calc(mech).lines.defensiveItems(),
+                            "Add (internal structure * EngineMultiplier): "),
+                  "83 * 0")
+            << engine;
+    }
+}
+
 TEST_F(BVWorkedExample, EachCalculationStartsFreshLines) {
     model::Mech mech = baseDesign();
     const BVResult first = calc(mech);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/enginetable.h"
 #include "model/mech.h"
 #include "model/modeltestkit.h"
 
@@ -59,6 +60,20 @@ TEST_F(Arithmetic, EngineWeightByTypeAndAccounting) {
         m.setEngineType(c.engineType);
         EXPECT_DOUBLE_EQ(m.engineTonnage(), c.tons)
             << c.tonnage << "t walking " << c.walking << " type " << c.engineType;
+    }
+}
+
+// The weight table rises with the rating in half tons, through the large engines' rows too.
+TEST(EngineWeights, NeverFallAsTheRatingGrows) {
+    for (const int type : {0, 3}) {
+        double last = 0;
+        for (int rating = 5; rating <= (type == 0 ? 400 : 500); rating += 5) {
+            const double tons = engineBaseWeight(type, rating);
+            EXPECT_GE(tons, last) << "type " << type << " rating " << rating;
+            EXPECT_EQ(tons * 2, std::floor(tons * 2)) << "rating " << rating;
+            last = tons;
+        }
+        EXPECT_EQ(last, type == 0 ? 52.5 : 462.5);
     }
 }
 

@@ -141,6 +141,8 @@ TEST_F(MechState, AReplacedDesignKeepsTheViewsOfItsSlotLists) {
     mech = loaded;
     ASSERT_FALSE(heard.empty());
     EXPECT_EQ(heard.back().kind, SlotChange::Kind::Reset);
+    EXPECT_EQ(heard.back().firstSlot, 0); // every slot of the list, none beyond it
+    EXPECT_EQ(heard.back().lastSlot, 11);
     EXPECT_EQ(mech.tonnage(), 40);
     EXPECT_EQ(mech.critLocation(5).SlotText(6), "PPC");
     heard.clear();

@@ -151,6 +151,11 @@ TEST_F(MechState, AReplacedDesignKeepsTheViewsOfItsSlotLists) {
     // The loaded copy never reached the view.
     loaded.critLocation(5).ClearSlot(7);
     EXPECT_EQ(heard.size(), 1u);
+    // A design moved in tells the view the same.
+    mech = Mech(kit.ctx);
+    ASSERT_EQ(heard.size(), 2u);
+    EXPECT_EQ(heard.back().kind, SlotChange::Kind::Reset);
+    EXPECT_EQ(heard.back().lastSlot, 11);
 }
 
 TEST(ModelValues, BaseCodeStripsTrailingDigits) {

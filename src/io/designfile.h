@@ -62,6 +62,12 @@ std::string writeDesignFile(const model::Mech& mech);
 std::int16_t slotSaveCode(const model::CriticalSlot& slot,
                           const std::vector<model::WeaponEntry>& weapons);
 
+// True when a configuration's slot is written among the configuration's own slots: every slot
+// except one the base chassis fixes exactly as it stands (a locked base item, not armoured
+// after the lock). The others are the base chassis slots when the file is read.
+bool configurationKeeps(const model::OmniCritLocationStorage& base, int loc,
+                        const model::CriticalSlot& slot);
+
 // Reads a whole design file into a new design over `ctx` without showing anything. Every
 // weapon must name a record of ctx.weapons, and a slot's save code be -1 or the one its item
 // identifier gives in its store (else the design would not save as it opened). The

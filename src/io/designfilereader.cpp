@@ -331,6 +331,10 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
         Reader::requireOwnSaveCodes(records, base.weapons);
         for (SlotRecord& r : records) {
             require(r.location == loc && r.slot.index <= last, "base slot out of place");
+            // The lock marks each base item armoured as it then stood. One armoured only
+            // since would be written again by every configuration that takes it over.
+            require(!r.slot.isLocked || r.slot.isBaseArmored || !r.slot.isArmored,
+                    "base chassis slot armoured after the lock");
             reader.rebuildText(r, types);
             location.Add(std::move(r.slot));
         }
@@ -360,6 +364,10 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
                     continue;
                 }
                 require(r.slot.index <= location.Slots(), "configuration slot out of place");
+                // A slot the base chassis fixes would be left out when written, and the base
+                // chassis slot read in its place.
+                require(configurationKeeps(base.slots, loc, r.slot),
+                        "configuration keeps a base chassis slot");
                 reader.rebuildText(r, types);
                 // Copied: the record is checked against the configuration's weapons later.
                 location.Add(r.slot);

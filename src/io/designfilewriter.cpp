@@ -58,6 +58,14 @@ std::int16_t slotSaveCode(const CriticalSlot& slot, const std::vector<WeaponEntr
     return catalog::kNoSaveCode;
 }
 
+bool configurationKeeps(const model::OmniCritLocationStorage& base, int loc,
+                        const CriticalSlot& slot) {
+    if (!slot.isLocked || !base.TIsBaseItem(loc, slot.index)) {
+        return true;
+    }
+    return !base.TIsBaseArmored(loc, slot.index) && slot.isArmored;
+}
+
 namespace {
 
 void writeSlot(RecordWriter& out, const CriticalSlot& slot, int loc,
@@ -177,15 +185,6 @@ std::vector<PlacedSlot> currentSlots(const model::Mech& mech) {
         }
     }
     return slots;
-}
-
-// A configuration keeps a slot unless the base chassis fixes exactly that slot.
-bool configurationKeeps(const model::OmniCritLocationStorage& base, int loc,
-                        const CriticalSlot& slot) {
-    if (!slot.isLocked || !base.TIsBaseItem(loc, slot.index)) {
-        return true;
-    }
-    return !base.TIsBaseArmored(loc, slot.index) && slot.isArmored;
 }
 
 std::vector<WeaponEntry> liveWeapons(const std::vector<WeaponEntry>& weapons) {

@@ -1,6 +1,7 @@
 // Damaged design files fail cleanly with their message, and the open design stays as it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -251,6 +252,39 @@ TEST_F(DamagedFile, AbsurdCountsInTheOmniSectionAreDamage) {
     std::string twice = file;
     twice.replace(names + 25, 5, "PRIME");
     EXPECT_EQ(parseDesignFile(twice, kit.ctx).status, Status::Damaged);
+}
+
+// A configuration writes exactly the slots the base chassis does not fix; a file where the two
+// disagree would write its configurations' slots differently at every save.
+TEST_F(DamagedFile, ConfigurationSlotsTheBaseChassisDisownsAreDamage) {
+    model::Mech omni = dk::lockedOmniDesign(kit.ctx);
+    omni.SaveCurrentConfig();
+    const std::string file = writeDesignFile(omni);
+    constexpr int kLoc = 6;
+    constexpr int kGyroSlot = 3;
+    ASSERT_TRUE(omni.omniState().base.slots.TIsBaseItem(kLoc, kGyroSlot));
+    const auto withBaseSlot = [&](auto change) {
+        model::OmniState state = omni.omniState();
+        model::CriticalLocation location = state.base.slots.GetLoc(kLoc);
+        model::CriticalSlot slot = *location.GetSlot(kGyroSlot);
+        change(slot);
+        location.Add(slot);
+        state.base.slots.Add(location);
+        model::Mech changed = omni;
+        changed.restoreOmniState(std::move(state));
+        return writeDesignFile(changed);
+    };
+
+    // Armoured after the lock: each configuration that takes the slot over would keep it.
+    const std::string armored = withBaseSlot([](model::CriticalSlot& s) { s.isArmored = true; });
+    EXPECT_EQ(parseDesignFile(armored, kit.ctx).status, Status::Damaged);
+    // Written while the base slot was free, so every configuration keeps it; the base slot's
+    // locked flag (the first byte that differs) then set again.
+    std::string kept = withBaseSlot([](model::CriticalSlot& s) { s.isLocked = false; });
+    const auto at = static_cast<std::size_t>(
+        std::mismatch(kept.begin(), kept.end(), file.begin()).first - kept.begin());
+    patch16(kept, at, -1);
+    EXPECT_EQ(parseDesignFile(kept, kit.ctx).status, Status::Damaged);
 }
 
 TEST_F(DamagedFile, RandomBytesNeverOpen) {

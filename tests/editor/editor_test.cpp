@@ -94,6 +94,26 @@ TEST(EditorDisplayTexts, WeightClassesLeaveTheGapsEmpty) {
     }
 }
 
+TEST(EditorDisplayTexts, RunningShowsTheBoostedMpTwiceWalkingWithOneBoosterAndTwoAndAHalfWithBoth) {
+    testing::ShippedContext shipped;
+    Editor editor{shipped.ctx};
+    editor.mech().setWalking(4);
+    const struct {
+        std::int16_t masc;
+        bool supercharger;
+        const char* running;
+    } rows[] = {{0, false, "6"}, {1, false, "6 [8]"}, {0, true, "6 [8]"}, {1, true, "6 [10]"}};
+    for (const auto& row : rows) {
+        model::MechFields fields = editor.mech().fields();
+        fields.masc = row.masc;
+        fields.supercharger = row.supercharger;
+        editor.mech().restoreFields(fields);
+        RefreshDisplay(editor);
+        EXPECT_EQ(editor.display().running, row.running)
+            << "MASC " << row.masc << ", supercharger " << row.supercharger;
+    }
+}
+
 TEST(EditorScriptWords, QuotesHoldBlanksAndHashStartsAComment) {
     EXPECT_EQ(script::splitWords(R"(drop "Medium Laser" RT 3 # the first)"),
               (std::vector<std::string>{"drop", "Medium Laser", "RT", "3"}));

@@ -11,6 +11,7 @@
 #include "app/programcontext.h"
 #include "app/startup.h"
 #include "bench/benchsupport.h"
+#include "bench/ui/startedprogram.h"
 #include "ui/editor/editorwindow.h"
 
 namespace {
@@ -46,15 +47,12 @@ BENCHMARK(BM_StartupToEditorShown)->UseManualTime()->Unit(benchmark::kMillisecon
 
 // The tonnage control stepped back and forth: the handler, the refresh and the repaint.
 void BM_ControlChangeWithWindowUpdate(benchmark::State& state) {
-    bench::BenchContext context(QCoreApplication::applicationDirPath().toStdString());
-    app::ProgramContext& ctx = context.ctx;
-    app::MemorySettingsStore store;
-    app::StartupHooks hooks;
-    if (!app::RunStartup(ctx, store, hooks)) {
+    bench::StartedProgram program;
+    if (!program.started) {
         state.SkipWithError("start-up failed");
         return;
     }
-    ui::EditorWindow window(ctx, store);
+    ui::EditorWindow window(program.ctx, program.store);
     window.show();
     QApplication::processEvents();
     auto* tonnage = window.findChild<QSpinBox*>("tonnage");

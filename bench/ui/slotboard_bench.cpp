@@ -9,6 +9,7 @@
 #include "app/programcontext.h"
 #include "app/startup.h"
 #include "bench/benchsupport.h"
+#include "bench/ui/startedprogram.h"
 #include "catalog/locations.h"
 #include "editor/allocation.h"
 #include "editor/components.h"
@@ -34,15 +35,12 @@ std::int16_t addLaser(editor::Editor& editor) {
 }
 
 void BM_WeaponDropOnFullBoard(benchmark::State& state) {
-    bench::BenchContext context(QCoreApplication::applicationDirPath().toStdString());
-    app::ProgramContext& ctx = context.ctx;
-    app::MemorySettingsStore store;
-    app::StartupHooks hooks;
-    if (!app::RunStartup(ctx, store, hooks)) {
+    bench::StartedProgram program;
+    if (!program.started) {
         state.SkipWithError("start-up failed");
         return;
     }
-    ui::EditorWindow window(ctx, store);
+    ui::EditorWindow window(program.ctx, program.store);
     editor::Editor& editor = window.editor();
     editor::ChangeTonnage(editor, 100);
     editor::ChangeWalking(editor, 3);

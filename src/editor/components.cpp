@@ -239,6 +239,7 @@ bool ChangeTechBase(Editor& editor, int techBase) {
             }
             // After the level: a Clan design at level 1 would otherwise list no weapon.
             RefreshWeapons(editor);
+            renameWeaponSlots(editor);
             // The engine's side-torso slots follow the tech base.
             if (!rules::layEngineAndGyro(editor)) {
                 return rules::refuse(editor, rules::kInstallSystemTitle,

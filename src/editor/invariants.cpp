@@ -167,9 +167,17 @@ private:
                         const std::vector<std::pair<int, std::vector<int>>>& placed, int need) {
         const int primary = weapon.GetLoc(0);
         const int secondary = weapon.LocCount() > 1 ? weapon.GetLoc(1) : -1;
+        const std::string text = weaponSlotText(editor_, weapon);
         int total = 0;
         for (const auto& [loc, slots] : placed) {
             total += static_cast<int>(slots.size());
+            const model::CritLocation& list = mech_.critLocation(loc);
+            for (int slot : slots) {
+                if (list.IsWeaponSlot(slot) && list.SlotText(slot) != text) {
+                    problem(name + ": " + where(loc, {slot}) + " shows \"" + list.SlotText(slot) +
+                            "\", not \"" + text + "\"");
+                }
+            }
             if (loc != primary && loc != secondary) {
                 problem(name + ": placed in " + catalog::locationAbbreviation(primary) +
                         " but found in " + where(loc, slots));

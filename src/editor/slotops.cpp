@@ -167,4 +167,23 @@ std::string weaponSlotText(const Editor& editor, const model::WeaponEntry& weapo
                                                  editor.user());
 }
 
+void renameWeaponSlots(Editor& editor) {
+    model::Mech& mech = editor.mech();
+    for (const model::WeaponEntry& weapon : mech.weapons()) {
+        if (weapon.isFree() || weapon.LocCount() == 0) {
+            continue;
+        }
+        const std::string id = std::to_string(weapon.weaponIndex);
+        const std::string text = weaponSlotText(editor, weapon);
+        for (model::CritLocation& list : mech.critLocations()) {
+            for (int s = 0; s < list.slotCount(); ++s) {
+                const model::CriticalSlot slot = list.slot(s);
+                if (slot.isWeapon && slot.itemID == id && slot.text != text) {
+                    list.SetSlot(text, s, slot.flags(), id);
+                }
+            }
+        }
+    }
+}
+
 } // namespace fpw::editor

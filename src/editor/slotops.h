@@ -50,5 +50,8 @@ std::string placeGeneralItem(Editor& editor, int loc, int slot, int count, std::
 // The text a weapon's slots show: "(R) " when rear-mounted, "(T) " when turret-mounted, and on
 // a mixed tech base design "(C) " or "(IS) " before the name.
 std::string weaponSlotText(const Editor& editor, const model::WeaponEntry& weapon);
+// Rewrites the text of every placed weapon's slots, after a change of what the texts show
+// (the tech base turning mixed or back).
+void renameWeaponSlots(Editor& editor);
 
 } // namespace fpw::editor

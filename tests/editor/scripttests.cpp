@@ -3,9 +3,11 @@
 // must equal NAME.out. "$TMP" in a script names a fresh folder for its files and stands for
 // that folder in the output. How each golden file was checked is said at the top of its script.
 // Every line runs on its own, and after each the editor's invariants must hold, and a line
-// that leaves no undo step (a refusal, a failure, no change) must leave no trace either.
+// that leaves no undo step (a refusal, a failure, no change) must leave no trace either. At
+// the end the whole history is undone and redone: each depth shows again the state a line left.
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -43,6 +45,35 @@ std::vector<std::string> scriptNames() {
     return names;
 }
 
+// The state undo and redo must give back; the armour selection is the window's, no step.
+testing::EditorState comparable(testing::EditorState state, const testing::EditorState& now) {
+    state.undoDepth = now.undoDepth;
+    state.redoDepth = now.redoDepth;
+    state.armorControls = now.armorControls;
+    return state;
+}
+
+// Walks the whole history down and up again: every depth shows the state a line left there,
+// and the invariants hold on the way.
+void expectHistoryReplays(Editor& editor,
+                          const std::vector<std::optional<testing::EditorState>>& atDepth) {
+    const auto expectAtDepth = [&](const char* way) {
+        const testing::EditorState now = testing::captureEditorState(editor);
+        const std::optional<testing::EditorState>& then = atDepth[editor.undoDepth()];
+        EXPECT_EQ(checkInvariants(editor), std::vector<std::string>{}) << way;
+        if (then) {
+            EXPECT_TRUE(testing::sameEditorState(comparable(*then, now), now))
+                << way << " to depth " << editor.undoDepth();
+        }
+    };
+    while (editor.undo()) {
+        expectAtDepth("undoing");
+    }
+    while (editor.redo()) {
+        expectAtDepth("redoing");
+    }
+}
+
 // Runs one script line by line as `forgeplanwork-cli edit` runs it whole, and returns all it
 // printed.
 std::string runScriptFile(const std::string& name, const testing::TempDir& dir) {
@@ -55,6 +86,7 @@ std::string runScriptFile(const std::string& name, const testing::TempDir& dir) 
     testing::loadShippedData(ctx);
     Editor editor(ctx);
     script::Session session{editor, user, out};
+    std::vector<std::optional<testing::EditorState>> atDepth{testing::captureEditorState(editor)};
     std::istringstream lines(text);
     int number = 0;
     for (std::string line; std::getline(lines, line);) {
@@ -64,12 +96,22 @@ std::string runScriptFile(const std::string& name, const testing::TempDir& dir) 
         const bool ran = script::runScript(line, session, error);
         EXPECT_EQ(checkInvariants(editor), std::vector<std::string>{}) << "line " << number;
         const std::string verb = line.substr(0, line.find(' '));
+        testing::EditorState after = testing::captureEditorState(editor);
         if (editor.undoDepth() == before.undoDepth && verb != "new" && verb != "open" &&
             verb != "save") {
-            testing::EditorState after = testing::captureEditorState(editor);
             after.armorControls = before.armorControls; // the window's selection, not the design's
             EXPECT_TRUE(testing::sameEditorState(before, after))
                 << "line " << number << ": " << line;
+        }
+        if (!editor.canRedo()) {
+            atDepth.resize(editor.undoDepth() + 1); // a new step drops what could be redone
+        }
+        std::optional<testing::EditorState>& then = atDepth[editor.undoDepth()];
+        if (verb == "undo" || verb == "redo") { // back to a state a line left before
+            EXPECT_TRUE(!then || testing::sameEditorState(comparable(*then, after), after))
+                << "line " << number << ": " << line;
+        } else {
+            then = after;
         }
         if (!ran) {
             out << "line " << number << error.str().substr(error.str().find(':'))
@@ -77,6 +119,7 @@ std::string runScriptFile(const std::string& name, const testing::TempDir& dir) 
             break;
         }
     }
+    expectHistoryReplays(editor, atDepth);
     return app::zReplace(out.str(), dir.path(), "$TMP");
 }
 

@@ -2,8 +2,9 @@
 // reference data; everything it prints (messages, questions, state, the error that stopped it)
 // must equal NAME.out. "$TMP" in a script names a fresh folder for its files and stands for
 // that folder in the output. How each golden file was checked is said at the top of its script.
-// Every line runs on its own, and after each the editor's invariants must hold, and a line
-// that leaves no undo step (a refusal, a failure, no change) must leave no trace either. At
+// Every line runs on its own, and after each the editor's invariants must hold, a line that
+// leaves no undo step (a refusal, a failure, no change) must leave no trace either, and a
+// design saved must open as the editor holds it. At
 // the end the whole history is undone and redone: each depth shows again the state a line left.
 #include <algorithm>
 #include <filesystem>
@@ -20,6 +21,8 @@
 #include "editor/editor.h"
 #include "editor/invariants.h"
 #include "editor/script.h"
+#include "io/designfile.h"
+#include "model/mech.h"
 #include "support/editorstate.h"
 #include "support/golden.h"
 #include "support/shippedcontext.h"
@@ -102,6 +105,13 @@ std::string runScriptFile(const std::string& name, const testing::TempDir& dir) 
             after.armorControls = before.armorControls; // the window's selection, not the design's
             EXPECT_TRUE(testing::sameEditorState(before, after))
                 << "line " << number << ": " << line;
+        }
+        if (verb == "save" && editor.saved()) { // what was saved opens as the editor holds it
+            model::Mech reopened(ctx);
+            std::string message;
+            EXPECT_TRUE(io::TOpenMech(reopened, script::splitWords(line).at(1), true, message) &&
+                        reopened == editor.mech())
+                << "line " << number << ": " << message;
         }
         if (!editor.canRedo()) {
             atDepth.resize(editor.undoDepth() + 1); // a new step drops what could be redone

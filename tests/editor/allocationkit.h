@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/allocation.h"
 #include "editor/editor.h"
 #include "editor/refresh.h"
 #include "editor/weaponlistactions.h"
@@ -42,6 +43,12 @@ struct AllocationTest : ::testing::Test {
     std::int16_t add(std::int16_t refID) {
         EXPECT_TRUE(AddWeapons(editor, {refID}));
         return editor.mech().weapons().back().weaponIndex;
+    }
+    // Adds a weapon and drops it from `slot` of `loc`, which must take it.
+    std::int16_t drop(std::int16_t refID, int loc, int slot) {
+        const std::int16_t weaponIndex = add(refID);
+        EXPECT_EQ(DropWeapon(editor, loc, slot, weaponIndex).result, DropResult::Placed);
+        return weaponIndex;
     }
     const model::CritLocation& list(int loc) const { return editor.mech().critLocation(loc); }
     // The identifiers of a location's slots, "" for free ones.

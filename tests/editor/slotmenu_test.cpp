@@ -16,13 +16,7 @@ namespace {
 
 using namespace catalog;
 
-struct SlotMenuTest : AllocationTest {
-    std::int16_t drop(std::int16_t refID, int loc, int slot) {
-        const std::int16_t weaponIndex = add(refID);
-        EXPECT_EQ(DropWeapon(editor, loc, slot, weaponIndex).result, DropResult::Placed);
-        return weaponIndex;
-    }
-};
+using SlotMenuTest = AllocationTest;
 
 TEST_F(SlotMenuTest, RearAndTurretMountingFollowTheWeaponList) {
     setUp([](model::Mech& m) {

@@ -8,7 +8,7 @@
 #include "catalog/equipment.h"
 #include "catalog/generalitems.h"
 #include "catalog/locations.h"
-#include "componentskit.h"
+#include "editor/allocationkit.h"
 #include "editor/componentchoices.h"
 #include "editor/components.h"
 #include "editor/refresh.h"
@@ -20,7 +20,16 @@ namespace {
 using namespace catalog;
 using Texts = std::vector<std::string>;
 
-using SystemRules = testkit::RulesFixture;
+struct SystemRules : AllocationTest {
+    // A new design of that tonnage and walking MP at the tech base and level.
+    void build(int tonnage, int walking, int techBase = kInnerSphere, int techLevel = 3) {
+        ASSERT_TRUE(ChangeTechBase(editor, techBase));
+        ASSERT_TRUE(ChangeTechLevel(editor, techLevel));
+        ASSERT_TRUE(ChangeTonnage(editor, tonnage));
+        ASSERT_TRUE(ChangeWalking(editor, walking));
+        shipped.user.messages.clear();
+    }
+};
 
 bool placedAnywhere(const Editor& editor, std::string_view code) {
     for (const model::CritLocation& list : editor.mech().critLocations()) {
@@ -33,7 +42,7 @@ bool placedAnywhere(const Editor& editor, std::string_view code) {
 
 TEST_F(SystemRules, AnArmlessDesignEmptiesItsArms) {
     build(50, 4);
-    const std::int16_t laser = testkit::placeWeapon(editor, "Medium Laser", kLeftArm, 4);
+    const std::int16_t laser = drop(kMediumLaser, kLeftArm, 4);
     ASSERT_TRUE(SetCASE(editor, kRightArm, kCaseII));
     editor.mech().SetArmor(kLeftArm, 10);
     const int freeWithArms = editor.display().freeSlotCount;
@@ -64,7 +73,7 @@ TEST_F(SystemRules, AClanDesignHasCaseBuiltInAndCaseIIAtLevel3) {
     ASSERT_TRUE(ChangeTechLevel(editor, 3));
     EXPECT_EQ(editor.choices().caseLocations[kLeftArm].items, (Texts{"No CASE", "CASE II"}));
     ASSERT_TRUE(SetCASE(editor, kLeftArm, kCaseII));
-    EXPECT_EQ(texts(kLeftArm)[11], "CASE II");
+    EXPECT_EQ(list(kLeftArm).SlotText(11), "CASE II");
     // On the Inner Sphere the standard setting needs its slot: it gets one and stays.
     ASSERT_TRUE(ChangeTechBase(editor, kInnerSphere));
     EXPECT_EQ(editor.mech().GetCASE(kLeftTorso), kStandardCase);
@@ -122,7 +131,9 @@ TEST_F(SystemRules, ALockedBaseChassisKeepsItsComponentsAndLetsThePodsChange) {
     build(50, 4);
     ASSERT_TRUE(ChangeMechType(editor, kOmniMech));
     ASSERT_TRUE(SetMASC(editor, true));
-    testkit::placeAllItems(editor);
+    while (!editor.items().empty()) {
+        ASSERT_TRUE(AutoAllocate(editor, editor.items().rows().front().code));
+    }
     ASSERT_TRUE(editor.mech().LockBaseOmni());
     UpdateAllTonnages(editor);
     const EditorDocument locked = editor.document();
@@ -153,12 +164,15 @@ TEST_F(SystemRules, NullSignatureFindsNoRoomInALockedBaseChassis) {
     build(50, 4);
     ASSERT_TRUE(ChangeMechType(editor, kOmniMech));
     for (int slot = 4; slot < 12; ++slot) {
-        testkit::placeWeapon(editor, "Medium Laser", kLeftArm, slot);
+        drop(kMediumLaser, kLeftArm, slot);
     }
     editor.mech().LockBaseOmni();
-    expectRefusal([&] { return SetNullSignature(editor, true); }, "Unable to use system",
-                  "Unable to allocate all the slots of the Null Signature System. The system has "
-                  "been removed.");
+    const EditorState before = snapshot();
+    EXPECT_FALSE(SetNullSignature(editor, true));
+    expectRefusedWith(
+        before, "Unable to use system",
+        "Unable to allocate all the slots of the Null Signature System. The system has "
+        "been removed.");
 }
 
 TEST_F(SystemRules, RefusedSilently) {

@@ -126,15 +126,6 @@ TEST_F(DocumentsTest, MuxExportAsksBeforeReplacingAnyFileAndLeavesTheSavedFlag) 
     EXPECT_FALSE(editor.saved()) << "an export is no save of the design";
 }
 
-TEST_F(DocumentsTest, AFailedWriteLeavesTheDesignUnsavedAndReported) {
-    load(saveableDesign(ctx));
-    EXPECT_FALSE(SaveMechTo(editor, path("no such folder/x.fpm")));
-    EXPECT_FALSE(editor.saved());
-    EXPECT_EQ(editor.display().savedText, "Not Saved");
-    EXPECT_TRUE(editor.mech().saveFilename().empty());
-    EXPECT_EQ(user.onlyMessage().title, "Error");
-}
-
 TEST_F(DocumentsTest, AFileThatDoesNotReadLeavesTheEditorAsItWas) {
     load(saveableDesign(ctx));
     ASSERT_TRUE(SetMechName(editor, "Edited"));

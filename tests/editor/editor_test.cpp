@@ -1,5 +1,5 @@
-// The machinery every user action runs through: a refusal leaves no trace, an accepted change
-// is one undo step, and undo and redo restore the document exactly.
+// The machinery every user action runs through, where the editor scripts (which replay their
+// whole history) do not reach: nested actions, a refusal around an accepted one, observers.
 #include <gtest/gtest.h>
 
 #include "editor/editor.h"
@@ -22,29 +22,6 @@ struct EditorMachinery : ::testing::Test {
         });
     }
 };
-
-TEST_F(EditorMachinery, AcceptedChangesAreStepsThatUndoAndRedoExactly) {
-    const EditorDocument start = editor.document();
-    ASSERT_TRUE(nameDesign("Atlas", Outcome::Accepted));
-    const EditorDocument first = editor.document();
-    ASSERT_TRUE(nameDesign("Atlas II", Outcome::Accepted));
-    const EditorDocument second = editor.document();
-    EXPECT_EQ(editor.undoDepth(), 2u);
-
-    ASSERT_TRUE(editor.undo());
-    EXPECT_EQ(editor.document(), first);
-    ASSERT_TRUE(editor.undo());
-    EXPECT_EQ(editor.document(), start);
-    EXPECT_FALSE(editor.undo());
-    ASSERT_TRUE(editor.redo());
-    ASSERT_TRUE(editor.redo());
-    EXPECT_EQ(editor.document(), second);
-
-    // A new action drops what could have been redone.
-    ASSERT_TRUE(editor.undo());
-    ASSERT_TRUE(nameDesign("Awesome", Outcome::Accepted));
-    EXPECT_FALSE(editor.canRedo());
-}
 
 TEST_F(EditorMachinery, AnActionThatChangesNothingIsNoStepAndNestedActionsJoinTheOuterOne) {
     EXPECT_TRUE(editor.perform("Nothing", [] { return Outcome::Accepted; }));
@@ -72,25 +49,14 @@ TEST_F(EditorMachinery, ObserversHearOfEveryActionUndoAndRefusal) {
 }
 
 TEST(EditorDisplayTexts, WeightClassesLeaveTheGapsEmpty) {
-    const struct {
-        int tonnage;
-        const char* name;
-    } rows[] = {{10, "Light Mech"},
-                {35, "Light Mech"},
-                {36, ""},
-                {39, ""},
-                {40, "Medium Mech"},
-                {55, "Medium Mech"},
-                {56, ""},
-                {60, "Heavy Mech"},
-                {75, "Heavy Mech"},
-                {79, ""},
-                {80, "Assault Mech"},
-                {100, "Assault Mech"},
-                {105, ""},
-                {5, ""}};
+    const std::pair<int, const char*> rows[] = {
+        {5, ""},  {10, "Light Mech"},   {35, "Light Mech"},
+        {36, ""}, {40, "Medium Mech"},  {55, "Medium Mech"},
+        {56, ""}, {60, "Heavy Mech"},   {75, "Heavy Mech"},
+        {79, ""}, {80, "Assault Mech"}, {100, "Assault Mech"},
+        {105, ""}};
     for (const auto& row : rows) {
-        EXPECT_EQ(weightClassName(row.tonnage), row.name) << row.tonnage << " tons";
+        EXPECT_EQ(weightClassName(row.first), row.second) << row.first << " tons";
     }
 }
 

@@ -62,8 +62,12 @@ void expectHistoryReplays(Editor& editor,
                           const std::vector<std::optional<testing::EditorState>>& atDepth) {
     const auto expectAtDepth = [&](const char* way) {
         const testing::EditorState now = testing::captureEditorState(editor);
-        const std::optional<testing::EditorState>& then = atDepth[editor.undoDepth()];
         EXPECT_EQ(checkInvariants(editor), std::vector<std::string>{}) << way;
+        if (editor.undoDepth() >= atDepth.size()) {
+            ADD_FAILURE() << way << " past the last step a line left";
+            return;
+        }
+        const std::optional<testing::EditorState>& then = atDepth[editor.undoDepth()];
         if (then) {
             EXPECT_TRUE(testing::sameEditorState(comparable(*then, now), now))
                 << way << " to depth " << editor.undoDepth();
@@ -113,7 +117,10 @@ std::string runScriptFile(const std::string& name, const testing::TempDir& dir) 
                         reopened == editor.mech())
                 << "line " << number << ": " << message;
         }
-        if (!editor.canRedo()) {
+        if (editor.undoDepth() > before.undoDepth && verb != "redo") {
+            EXPECT_FALSE(editor.canRedo()) << "line " << number << ": a new step keeps redo";
+        }
+        if (!editor.canRedo() || editor.undoDepth() >= atDepth.size()) {
             atDepth.resize(editor.undoDepth() + 1); // a new step drops what could be redone
         }
         std::optional<testing::EditorState>& then = atDepth[editor.undoDepth()];

@@ -68,6 +68,44 @@ TEST(SheetRecording, TwoSheetsOfTheCanonicalDesignMatchTheGoldenFile) {
     testing::expectMatchesGolden(dump(surface), FPW_SHEET_GOLDEN_DIR "/hunchback_recording.txt");
 }
 
+// The canonical design changed to reach the other blocks, compared with
+// tests/recordsheet/golden/variant_recording.txt. Page 1: level 3 with hardened armour,
+// jumping, a rear medium laser, an LRM-5 with Artemis IV, the short heat scale of the third
+// preference, an ammunition template, a destroyed left torso and skills that are no numbers;
+// page 2: the text diagram of the armless design with lost, permanently lost and
+// over-damaged head points; page 3: the locked omni in its first configuration. Checked by
+// hand against the blocks' rules: the weapon list and range chart rows (extreme range twice
+// the medium), "Sprinting: 10", "Piloting: 5 (+1)", "2. Ammo (AC/20) 5", the heat scale ending
+// at "_ [30]  Shutdown", 8 points of dissipation without the torso's heat sinks, no adjusted
+// BV; "Head (9)" over "xxxoooooo" and "Head (3)" over "xxx", no arm blocks and no circles,
+// "Structure - 67"; the omni's bold title "Prime - Vantor Prime", its tech base and type.
+TEST(SheetRecording, AVariantAndAnOmniMatchTheirGoldenFile) {
+    testing::SheetKit kit;
+    kit.ctx.settings.heatScale = 2;
+    kit.ctx.settings.ammoStandardHeader = "Ammo (%0) %2";
+    model::Mech mech = kit.hunchback();
+    kit.place(mech, "Medium Laser", catalog::kCenterTorso, 10, true);
+    kit.place(mech, "LRM-5", catalog::kRightTorso, 10);
+    mech.setArtemisLRM(catalog::kArtemisIV);
+    mech.setTechLevel(3);
+    mech.setArmorType(catalog::armor::kHardened);
+    mech.setWalking(5);
+    mech.setJumping(3);
+    mech.SetDestroyLocStatus(catalog::kLeftTorso, true);
+    RecordingSurface surface;
+    ASSERT_TRUE(PrintMech(mech, "Aiko", "good", "", "", "", "", true, true, surface));
+    surface.newPage();
+    mech.SetArmorDamage(catalog::kHead, 2);
+    mech.SetPermArmorDamage(catalog::kHead, 1);
+    mech.SetInternalDamage(catalog::kHead, 5); // more than the location has
+    mech.setArmless(true);
+    ASSERT_TRUE(PrintMech(mech, "Aiko", "4", "5", "", "", "", true, false, surface));
+    surface.newPage();
+    model::Mech omni = kit.omni();
+    ASSERT_TRUE(PrintMech(omni, "Aiko", "4", "5", "", "", "", true, true, surface));
+    testing::expectMatchesGolden(dump(surface), FPW_SHEET_GOLDEN_DIR "/variant_recording.txt");
+}
+
 TEST(SheetRecording, OutlineReadsOnlyWholeRectangles) {
     const std::vector<OutlineArea> areas = parseDiagramOutline(
         "# comment\n"

@@ -42,12 +42,6 @@ TEST_F(Sheet, HeatScaleFollowsThePreferenceAndTheTechLevel) {
     }
 }
 
-TEST_F(Sheet, HeatDataCountsWorkingHeatSinksTenToARow) {
-    EXPECT_EQ(heatSinkRows(25), (std::vector<std::string>{"OOOOOOOOOO", "OOOOOOOOOO", "OOOOO"}));
-    EXPECT_EQ(heatSinkRows(10), (std::vector<std::string>{"OOOOOOOOOO"}));
-    EXPECT_TRUE(heatSinkRows(0).empty());
-}
-
 TEST_F(Sheet, AdjustedBattleValueUsesTheCockpitsPilotingSkill) {
     const catalog::BVTables& tables = kit.ctx.bvTables;
     const auto multiplier = [&](int g, int p) {
@@ -58,14 +52,13 @@ TEST_F(Sheet, AdjustedBattleValueUsesTheCockpitsPilotingSkill) {
     };
     ASSERT_NE(multiplier(4, 6), multiplier(4, 5));
     using namespace catalog::cockpit;
-    EXPECT_EQ(adjustedBV(tables, kStandard, "4", "5", 1000),
-              app::RoundHalfUp(multiplier(4, 5) * 1000));
-    EXPECT_EQ(adjustedBV(tables, kSmall, "4", "5", 1000),
-              app::RoundHalfUp(multiplier(4, 6) * 1000));
-    EXPECT_EQ(adjustedBV(tables, kTorsoMounted, "4", "5", 1000),
-              app::RoundHalfUp(multiplier(4, 6) * 1000));
-    EXPECT_EQ(adjustedBV(tables, kEnhancedImaging, "4", "5", 1000),
-              app::RoundHalfUp(multiplier(4, 4) * 1000));
+    // The small and torso-mounted cockpits add one to the piloting skill, enhanced imaging takes
+    // one off.
+    for (const auto& [cockpit, piloting] :
+         {std::pair{kStandard, 5}, {kSmall, 6}, {kTorsoMounted, 6}, {kEnhancedImaging, 4}})
+        EXPECT_EQ(adjustedBV(tables, cockpit, "4", "5", 1000),
+                  app::RoundHalfUp(multiplier(4, piloting) * 1000))
+            << cockpit;
     for (const char* bad : {"", "x", "8", "-1", "4.5"})
         EXPECT_FALSE(adjustedBV(tables, kStandard, "4", bad, 1000)) << bad;
     // Piloting 7 in a small cockpit has no record.
@@ -83,12 +76,6 @@ TEST_F(Sheet, MovementShowsTheBoostedMP) {
     EXPECT_EQ(movementLines(mech)[1], "Walking: 5 [12]");
     mech.setMASC(0);
     EXPECT_EQ(movementLines(mech)[1], "Walking: 5 [10]");
-}
-
-TEST_F(Sheet, TitleLeavesOutAModelThatRepeatsTheName) {
-    model::Mech mech = kit.hunchback();
-    mech.setMechModel("HUNCHBACK");
-    EXPECT_EQ(sheetTitle(mech), "Hunchback");
 }
 
 // A surface whose device fails at the critical hit table.

@@ -69,21 +69,23 @@ TEST(SheetRecording, TwoSheetsOfTheCanonicalDesignMatchTheGoldenFile) {
 }
 
 // The canonical design changed to reach the other blocks, compared with
-// tests/recordsheet/golden/variant_recording.txt. Page 1: level 3 with hardened armour,
-// jumping, a rear medium laser, an LRM-5 with Artemis IV, the short heat scale of the third
-// preference, an ammunition template, a destroyed left torso and skills that are no numbers;
-// page 2: the text diagram of the armless design with lost, permanently lost and
-// over-damaged head points; page 3: the locked omni in its first configuration. Checked by
-// hand against the blocks' rules: the weapon list and range chart rows (extreme range twice
-// the medium), "Sprinting: 10", "Piloting: 5 (+1)", "2. Ammo (AC/20) 5", the heat scale ending
-// at "_ [30]  Shutdown", 8 points of dissipation without the torso's heat sinks, no adjusted
-// BV; "Head (9)" over "xxxoooooo" and "Head (3)" over "xxx", no arm blocks and no circles,
-// "Structure - 67"; the omni's bold title "Prime - Vantor Prime", its tech base and type.
+// tests/recordsheet/golden/variant_recording.txt. Page 1: a model that repeats the name, level
+// 3 with hardened armour, jumping, a rear medium laser, an LRM-5 with Artemis IV, the short
+// heat scale of the third preference, an ammunition template, a destroyed left torso and
+// skills that are no numbers; page 2: the text diagram of the armless design with lost,
+// permanently lost and over-damaged head points; page 3: the locked omni in its first
+// configuration. Checked by hand against the blocks' rules: the title "Hunchback" alone, the
+// weapon list and range chart rows (extreme range twice the medium), "Sprinting: 10",
+// "Piloting: 5 (+1)", "2. Ammo (AC/20) 5", the heat scale ending at "_ [30]  Shutdown", 8
+// points of dissipation without the torso's heat sinks, no adjusted BV; "Head (9)" over
+// "xxxoooooo" and "Head (3)" over "xxx", no arm blocks and no circles, "Structure - 67"; the
+// omni's bold title "Prime - Vantor Prime", its tech base and type.
 TEST(SheetRecording, AVariantAndAnOmniMatchTheirGoldenFile) {
     testing::SheetKit kit;
     kit.ctx.settings.heatScale = 2;
     kit.ctx.settings.ammoStandardHeader = "Ammo (%0) %2";
     model::Mech mech = kit.hunchback();
+    mech.setMechModel("HUNCHBACK");
     kit.place(mech, "Medium Laser", catalog::kCenterTorso, 10, true);
     kit.place(mech, "LRM-5", catalog::kRightTorso, 10);
     mech.setArtemisLRM(catalog::kArtemisIV);

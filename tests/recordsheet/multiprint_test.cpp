@@ -24,17 +24,13 @@ struct OneRecording : MultiPrintTarget {
 
 struct MultiPrintList : ::testing::Test {
     testing::SheetKit kit;
-    std::string hunchback;
-    std::string omni;
+    std::string hunchback = kit.dir.file("hunchback.FPM");
+    std::string omni = kit.dir.file("vantor.FPM");
     std::vector<std::string> status;
 
     MultiPrintList() {
-        model::Mech h = kit.hunchback();
-        model::Mech o = kit.omni();
-        hunchback = kit.dir.file("hunchback.FPM");
-        omni = kit.dir.file("vantor.FPM");
-        EXPECT_TRUE(io::SaveMech(h, hunchback));
-        EXPECT_TRUE(io::SaveMech(o, omni));
+        model::Mech h = kit.hunchback(), o = kit.omni();
+        EXPECT_TRUE(io::SaveMech(h, hunchback) && io::SaveMech(o, omni));
     }
     MultiPrintResult print(const std::vector<MultiPrintEntry>& entries, OneRecording& target,
                            int stopAfter = 99) {

@@ -17,10 +17,8 @@
 namespace fpw::recordsheet {
 namespace {
 
-using testing::SheetKit;
-
 struct Sheet : ::testing::Test {
-    SheetKit kit;
+    testing::SheetKit kit;
 
     std::string logText() const { return app::readWholeFile(kit.ctx.log.path()).value_or(""); }
 };

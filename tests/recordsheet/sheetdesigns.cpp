@@ -86,12 +86,12 @@ model::Mech SheetKit::hunchback() {
     const std::int16_t armor[] = {16, 20, 20, 20, 20, 16, 26, 9, 4, 4, 5};
     for (int loc = 0; loc < catalog::kLocationCount; ++loc)
         m.SetArmor(loc, armor[loc]);
-    place(m, "AC/20", catalog::kRightTorso, 0);
-    place(m, "AC/20 Ammo", catalog::kLeftTorso, 0);
-    place(m, "AC/20 Ammo", catalog::kLeftTorso, 1);
-    place(m, "Medium Laser", catalog::kLeftArm, 4);
-    place(m, "Medium Laser", catalog::kRightArm, 4);
-    place(m, "Small Laser", catalog::kHead, 3);
+    placeWeapon(m, "AC/20", catalog::kRightTorso, 0);
+    placeWeapon(m, "AC/20 Ammo", catalog::kLeftTorso, 0);
+    placeWeapon(m, "AC/20 Ammo", catalog::kLeftTorso, 1);
+    placeWeapon(m, "Medium Laser", catalog::kLeftArm, 4);
+    placeWeapon(m, "Medium Laser", catalog::kRightArm, 4);
+    placeWeapon(m, "Small Laser", catalog::kHead, 3);
     // The heat sinks the engine cannot hold.
     model::CritLocation& torso = m.critLocation(catalog::kLeftTorso);
     for (int hs = 0; hs < m.hsCount() - m.hsInEngine(); ++hs)

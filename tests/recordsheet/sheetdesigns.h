@@ -30,11 +30,6 @@ struct SheetKit {
     ScriptedUser user;
     app::ProgramContext ctx;
 
-    std::int16_t place(model::Mech& mech, const char* name, int location, int first,
-                       bool rear = false) const {
-        return placeWeapon(mech, name, location, first, rear);
-    }
-
     // The canonical design of the sheet tests: a 50-ton level-1 brawler (Hunchback HBK-4G) with
     // an AC/20 and its two tons of ammunition, two medium lasers, a small laser in the head
     // and thirteen heat sinks, fully armoured and every figure refreshed.

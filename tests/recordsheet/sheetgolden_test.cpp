@@ -86,8 +86,8 @@ TEST(SheetRecording, AVariantAndAnOmniMatchTheirGoldenFile) {
     kit.ctx.settings.ammoStandardHeader = "Ammo (%0) %2";
     model::Mech mech = kit.hunchback();
     mech.setMechModel("HUNCHBACK");
-    kit.place(mech, "Medium Laser", catalog::kCenterTorso, 10, true);
-    kit.place(mech, "LRM-5", catalog::kRightTorso, 10);
+    testing::placeWeapon(mech, "Medium Laser", catalog::kCenterTorso, 10, true);
+    testing::placeWeapon(mech, "LRM-5", catalog::kRightTorso, 10);
     mech.setArtemisLRM(catalog::kArtemisIV);
     mech.setTechLevel(3);
     mech.setArmorType(catalog::armor::kHardened);

@@ -22,9 +22,7 @@ TEST(SummaryPrint, CostBreakdownOfADesignWithoutWeapons) {
     testing::refresh(mech);
     RecordingSurface surface;
     PrintSummary(mech, surface);
-    const std::vector<std::string> texts = surface.textLines();
-    ASSERT_FALSE(texts.empty());
-    EXPECT_EQ(texts.front(), "Cost breakdown for Locust LCT-1V - Level 1");
+    EXPECT_EQ(surface.textLines().at(0), "Cost breakdown for Locust LCT-1V - Level 1");
     const RecordedText* weapons = surface.find("Weapons and Equipment");
     const RecordedText* total = surface.find("Total weapon cost:");
     ASSERT_TRUE(weapons && total);

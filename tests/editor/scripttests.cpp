@@ -158,33 +158,5 @@ INSTANTIATE_TEST_SUITE_P(
     });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(EditorScript);
 
-// A line naming what the editor's lists do not hold, or an entry that is disabled, stops the
-// script with an error that says which; on a new design.
-TEST(EditorScriptErrors, NameWhatIsMissing) {
-    const std::vector<std::pair<std::string, std::string>> cases{
-        {"drop Lance LT 1", "line 1: no unallocated weapon or item \"Lance\"\n"},
-        {"add \"Medium Laser\"\ndrop \"Medium Laser\" XX 1", "line 2: unknown location \"XX\"\n"},
-        {"popup LA 1 \"Remove Shoulder\"", "line 1: the entry \"Remove Shoulder\" is disabled\n"},
-        {"popup LA 1 Fly", "line 1: no entry \"Fly\" in the pop-up menu of that slot\n"},
-        {"add AC/20\ndrop AC/20 RT 5",
-         "line 2: no answer queued for the spread dialog of \"AC/20\"\n"},
-        {"variant-add Alpha", "line 1: the design has no variants: its chassis is not locked\n"},
-        {"lock-chassis",
-         "line 1: only an Omni-Mech whose chassis is not locked yet can be locked\n"},
-        {"armor H 10", "line 1: armor points for H run from 0 to 9, not 10\n"},
-        {"menu LA 13", "line 1: no slot 13 in LA\n"},
-    };
-    for (const auto& [text, error] : cases) {
-        testing::ShippedContext shipped;
-        Editor editor(shipped.ctx);
-        std::ostringstream out;
-        script::ScriptUser user(out);
-        script::Session session{editor, user, out};
-        std::ostringstream errors;
-        EXPECT_FALSE(script::runScript(text, session, errors)) << text;
-        EXPECT_EQ(errors.str(), error);
-    }
-}
-
 } // namespace
 } // namespace fpw::editor

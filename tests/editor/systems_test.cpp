@@ -42,6 +42,7 @@ bool placedAnywhere(const Editor& editor, std::string_view code) {
 
 TEST_F(SystemRules, AnArmlessDesignEmptiesItsArms) {
     build(50, 4);
+    ASSERT_TRUE(ChangeHeatSinkType(editor, heatsink::kDouble));
     const std::int16_t laser = drop(kMediumLaser, kLeftArm, 4);
     ASSERT_TRUE(SetCASE(editor, kRightArm, kCaseII));
     editor.mech().SetArmor(kLeftArm, 10);
@@ -55,6 +56,9 @@ TEST_F(SystemRules, AnArmlessDesignEmptiesItsArms) {
     EXPECT_EQ(editor.display().freeSlotCount, freeWithArms - 7 - 7); // arms no longer count
     ASSERT_TRUE(SetArmless(editor, false));
     EXPECT_EQ(editor.display().freeSlotCount, freeWithArms + 1 + 1);
+    // Still to place: the laser and two double heat sinks of three slots each.
+    EXPECT_EQ(editor.display().freeSlots, "Crits Free: " + std::to_string(freeWithArms + 2) + " (" +
+                                              std::to_string(freeWithArms + 2 - 7) + ") ");
 }
 
 TEST_F(SystemRules, AClanDesignHasCaseBuiltInAndCaseIIAtLevel3) {
@@ -99,13 +103,6 @@ TEST_F(SystemRules, WhatEachTechBaseAndLevelOffers) {
               (Texts{"No Artemis", "Artemis IV FCS", "Artemis V FCS"}));
     EXPECT_FALSE(editor.choices().tsm.enabled);
     EXPECT_FALSE(editor.choices().nullSignature.enabled);
-}
-
-TEST_F(SystemRules, LoweringTheLevelClearsTheArmouredSlots) {
-    build(60, 4);
-    editor.mech().critLocation(kCenterTorso).SetArmored(true, "cEng1");
-    ASSERT_TRUE(ChangeTechLevel(editor, 2));
-    EXPECT_FALSE(editor.mech().critLocation(kCenterTorso).IsArmoredSlot(0));
 }
 
 TEST_F(SystemRules, AClanBaseTakesWhatTheClansDoNotBuild) {

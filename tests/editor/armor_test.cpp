@@ -72,16 +72,6 @@ TEST(ArmorDistribution, EveryAmountIsPlacedWhole) {
     }
 }
 
-TEST_F(ArmorTest, ACancelledBoxDoesNothingAtAll) {
-    loadTonnage(50);
-    const auto before = testing::captureEditorState(editor);
-    for (const auto add : {AddArmorPoints, AddArmorTonnage}) {
-        user.inputAnswers = {std::nullopt};
-        EXPECT_FALSE(add(editor));
-        EXPECT_TRUE(testing::sameEditorState(before, testing::captureEditorState(editor)));
-    }
-}
-
 TEST_F(ArmorTest, SliderKeepsTheSharedTorsoMaximumAndBalancesTheMirror) {
     loadTonnage(50); // side torso structure 12: front and rear share 24 points
     ASSERT_TRUE(SetArmorPoints(editor, catalog::kLeftTorsoRear, 6));

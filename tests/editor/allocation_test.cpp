@@ -1,6 +1,5 @@
 // The allocation rules the golden scripts (scripts/alloc_*.fpws, mount_rules.fpws) cannot
-// reach: an arm only a file can hold, the spread and multi-allocate dialogs' texts, full
-// locations, a locked omni and a scrambled center torso.
+// reach: an arm only a file can hold, the multi-allocate dialog's offer, full locations.
 #include <gtest/gtest.h>
 
 #include "catalog/equipment.h"
@@ -27,28 +26,6 @@ TEST_F(AllocationTest, AnOmniArmWithAHandAloneTakesNoPPC) {
     for (const int arm : {kLeftArm, kRightArm}) {
         EXPECT_EQ(DropWeapon(editor, arm, 4, add(kPPC)).result, DropResult::Refused) << arm;
     }
-}
-
-TEST_F(AllocationTest, AQuadsFrontLegsAreLegsOnEitherSideOfASpread) {
-    const std::int16_t ac20 = add(kAC20);
-    EXPECT_TRUE(spreadRequest(editor, kRightTorso, 4, ac20)
-                    ->text.starts_with("This weapon can be spread across several locations. "
-                                       "You have a total of 10 slots to allocate."));
-    setUp([](model::Mech& m) {
-        m.setMechType(kQuad);
-        m.LayDefaultSlots();
-    });
-    EXPECT_TRUE(spreadRequest(editor, kLeftArm, 4, ac20)->secondaries.empty());
-    const std::vector<SpreadLocation> intoTorso =
-        spreadRequest(editor, kLeftTorso, 4, ac20)->secondaries;
-    ASSERT_EQ(intoTorso.size(), 1u);
-    EXPECT_EQ(intoTorso[0].location, kCenterTorso);
-}
-
-TEST_F(AllocationTest, TheControlKeyHintInforms) {
-    ShowControlKeyHint(editor);
-    EXPECT_EQ(shipped.user.onlyMessage().title, "Use control key");
-    EXPECT_EQ(shipped.user.onlyMessage().icon, app::MessageIcon::Information);
 }
 
 TEST_F(AllocationTest, AutoAllocateLeavesWhatFindsNoRunOnItsRow) {
@@ -102,37 +79,6 @@ TEST_F(AllocationTest, MultiAllocateOffersEachLocationsRoomAndPlacesTheCounts) {
     EXPECT_EQ(list(kCenterTorso).FreeSlotCount(), 0);
     EXPECT_EQ(ids(kHead)[3], "cHS1");
     EXPECT_EQ(editor.items().count(cHS), 7);
-}
-
-TEST_F(AllocationTest, CompactIsRefusedOnALockedOmniMech) {
-    setUp([](model::Mech& m) {
-        m.setMechType(kOmniMech);
-        ASSERT_TRUE(m.LockBaseOmni());
-    });
-    const EditorState before = snapshot();
-    EXPECT_FALSE(CompactCrits(editor));
-    const testing::ShownMessage& shown = shipped.user.onlyMessage();
-    EXPECT_EQ(shown.title, "Can not compact");
-    EXPECT_EQ(shown.text, "You can not compact crits on a locked OmniMech.");
-    EXPECT_EQ(shown.icon, app::MessageIcon::Information);
-    expectUnchanged(before);
-}
-
-TEST_F(AllocationTest, NormalizingTheCenterTorsoRestoresTheStandardOrder) {
-    setUp([](model::Mech& m) { m.SetCase(kCenterTorso, kStandardCase); });
-    const std::vector<std::string> standard = ids(kCenterTorso);
-    const std::int16_t laser = add(kMediumLaser);
-    ASSERT_EQ(DropWeapon(editor, kCenterTorso, 10, laser).result, DropResult::Placed);
-    ASSERT_TRUE(editor.perform("Scramble", [&] {
-        editor.mech().critLocation(kCenterTorso).Compact();
-        return Outcome::Accepted;
-    }));
-    ASSERT_TRUE(NormalizeCenterTorso(editor));
-    std::vector<std::string> expected = standard;
-    expected[11] = "cCASE1";
-    EXPECT_EQ(ids(kCenterTorso), expected);
-    EXPECT_EQ(list(kCenterTorso).SlotText(11), "CASE");
-    EXPECT_EQ(editor.unallocatedWeapons().size(), 1u);
 }
 
 } // namespace

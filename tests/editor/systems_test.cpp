@@ -124,26 +124,6 @@ TEST_F(SystemRules, AClanBaseTakesWhatTheClansDoNotBuild) {
     EXPECT_EQ(editor.items().find(cTSM), nullptr);
 }
 
-TEST_F(SystemRules, ALockedBaseChassisKeepsItsComponentsAndLetsThePodsChange) {
-    build(50, 4);
-    ASSERT_TRUE(ChangeMechType(editor, kOmniMech));
-    ASSERT_TRUE(SetMASC(editor, true));
-    while (!editor.items().empty()) {
-        ASSERT_TRUE(AutoAllocate(editor, editor.items().rows().front().code));
-    }
-    ASSERT_TRUE(editor.mech().LockBaseOmni());
-    UpdateAllTonnages(editor);
-    const EditorDocument locked = editor.document();
-    EXPECT_FALSE(ChangeEngine(editor, engine::kXL));
-    EXPECT_FALSE(ChangeTonnage(editor, 55));
-    EXPECT_FALSE(ChangeWalking(editor, 5));
-    EXPECT_FALSE(SetMASC(editor, false));
-    EXPECT_FALSE(SetTurret(editor, true, true));
-    EXPECT_TRUE(editor.document() == locked);
-    EXPECT_TRUE(ChangeJumping(editor, 2));
-    EXPECT_TRUE(ChangeTargetingSystem(editor, targeting::kMultiTracII));
-}
-
 TEST_F(SystemRules, AnOpenedDesignKeepsWhatItsLevelNoLongerOffers) {
     build(50, 4, kInnerSphere, 1);
     // As a file of an early design holds it: no hand actuators, and a compact heat sink type.
@@ -175,7 +155,6 @@ TEST_F(SystemRules, NullSignatureFindsNoRoomInALockedBaseChassis) {
 TEST_F(SystemRules, RefusedSilently) {
     build(50, 4);
     const EditorDocument before = editor.document();
-    EXPECT_FALSE(ChangeHeatSinkCount(editor, 9)) << "ten heat sinks at least";
     EXPECT_FALSE(SetPhysicalArm(editor, true, true)) << "no physical weapon of type None";
     EXPECT_EQ(editor.document(), before);
 }

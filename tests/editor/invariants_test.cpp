@@ -10,9 +10,10 @@
 #include "catalog/equipment.h"
 #include "catalog/generalitems.h"
 #include "catalog/weapondatabase.h"
+#include "editor/allocation.h"
 #include "editor/editor.h"
-#include "editor/refresh.h"
 #include "editor/slotops.h"
+#include "editor/weaponlistactions.h"
 #include "support/shippedcontext.h"
 
 namespace fpw::editor {
@@ -28,22 +29,13 @@ struct SoundDesign : testing::ShippedContext {
             catalog::findWeapon(ctx.weapons, name, catalog::kInnerSphere));
     }
 
+    // Built as a player would: two weapons added, the laser and two heat sinks dropped.
     SoundDesign() {
         Editor& e = *editor;
-        model::Mech& mech = e.mech();
-        const std::int16_t laser = weapon("Large Laser");
-        largeLaser = mech.AddWeapon(laser);
-        for (int slot = 0; slot < 2; ++slot) {
-            mech.critLocation(4).PlaceItem("Large Laser", slot, true, std::to_string(largeLaser));
-        }
-        mech.AlterWeapon(largeLaser, 4, 0, true);
-        mech.AddWeapon(weapon("LRM-5"));
-        const int heatSinks = mech.hsCount() - mech.hsInEngine();
-        e.items().remove(catalog::cHS);
-        e.items().add(catalog::cHS, heatSinks - 2, "Heat Sink", 1);
-        placeGeneralItem(e, 1, 0, 1, catalog::cHS, "Heat Sink");
-        placeGeneralItem(e, 1, 1, 1, catalog::cHS, "Heat Sink");
-        RefreshSelectedWeapons(e);
+        EXPECT_TRUE(AddWeapons(e, {weapon("Large Laser"), weapon("LRM-5")}));
+        largeLaser = e.mech().weapons().front().weaponIndex;
+        EXPECT_EQ(DropWeapon(e, 4, 0, largeLaser).result, DropResult::Placed);
+        EXPECT_TRUE(DropItem(e, 1, 0, catalog::cHS) && DropItem(e, 1, 1, catalog::cHS));
     }
     std::int16_t largeLaser = -1;
 };

@@ -77,7 +77,7 @@ TEST_F(AllocationTest, MultiAllocateOffersEachLocationsRoomAndPlacesTheCounts) {
     counts[kHead] = 1;
     ASSERT_TRUE(ApplyMultiAllocate(editor, *request, counts));
     EXPECT_EQ(list(kCenterTorso).FreeSlotCount(), 0);
-    EXPECT_EQ(ids(kHead)[3], "cHS1");
+    EXPECT_EQ(list(kHead).SlotItemId(3), "cHS1");
     EXPECT_EQ(editor.items().count(cHS), 7);
 }
 

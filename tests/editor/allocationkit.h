@@ -31,13 +31,7 @@ struct AllocationTest : ::testing::Test {
     static constexpr std::int16_t kLargeLaser = 2;
     static constexpr std::int16_t kPPC = 3;
     static constexpr std::int16_t kAC10 = 9;
-    static constexpr std::int16_t kAC20 = 10;
     static constexpr std::int16_t kLRM5 = 11;
-    static constexpr std::int16_t kLRM10 = 12;
-    static constexpr std::int16_t kLRM20 = 14;
-    static constexpr std::int16_t kAPod = 366;
-    static constexpr std::int16_t kGrenadeLauncher = 368;
-    static constexpr std::int16_t kCowl = 376;
 
     // Adds a weapon through the editor and returns its instance number.
     std::int16_t add(std::int16_t refID) {
@@ -51,14 +45,6 @@ struct AllocationTest : ::testing::Test {
         return weaponIndex;
     }
     const model::CritLocation& list(int loc) const { return editor.mech().critLocation(loc); }
-    // The identifiers of a location's slots, "" for free ones.
-    std::vector<std::string> ids(int loc) const {
-        std::vector<std::string> result;
-        for (const model::CriticalSlot& slot : list(loc).slots()) {
-            result.push_back(slot.itemID);
-        }
-        return result;
-    }
     // Sets up the document outside any action, as opening a design would.
     template <typename F> void setUp(F change) {
         change(editor.mech());

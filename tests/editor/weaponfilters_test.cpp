@@ -30,7 +30,6 @@ TEST_P(WeaponFilterTest, ListsWhatTheFiltersLetThrough) {
     add(kLRM5);
     ASSERT_TRUE(SetWeaponTypeFilter(editor, c.type));
     ASSERT_TRUE(SetAmmoForCurrentWeapons(editor, c.ammoForCurrentWeapons));
-    EXPECT_FALSE(editor.availableWeapons().empty());
     for (const std::string& name : c.shown) {
         EXPECT_TRUE(listed(editor, name)) << name;
     }

@@ -79,6 +79,13 @@ TEST_F(AllocationTest, MultiAllocateOffersEachLocationsRoomAndPlacesTheCounts) {
     EXPECT_EQ(list(kCenterTorso).FreeSlotCount(), 0);
     EXPECT_EQ(list(kHead).SlotItemId(3), "cHS1");
     EXPECT_EQ(editor.items().count(cHS), 7);
+    // Eight more than the seven left (the offer is stale now), or none at all, are refused.
+    const EditorState placed = snapshot();
+    for (const std::vector<int>& more :
+         {std::vector<int>{0, 8, 0, 0, 0, 0, 0, 0}, std::vector<int>(8, 0)}) {
+        EXPECT_FALSE(ApplyMultiAllocate(editor, *request, more));
+    }
+    expectUnchanged(placed);
 }
 
 } // namespace

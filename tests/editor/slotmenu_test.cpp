@@ -25,10 +25,11 @@ TEST_F(SlotMenuTest, CommandsTheMenuDoesNotOfferAreRefusedQuietly) {
         m.setTechLevel(3);
         m.setLTTurret(true);
     });
-    drop(kLargeLaser, kLeftTorso, 2);
+    const std::int16_t laser = drop(kLargeLaser, kLeftTorso, 2);
     ASSERT_TRUE(ToggleRearMount(editor, kLeftTorso, 3));
     const EditorState before = snapshot();
     EXPECT_FALSE(ToggleTurretMount(editor, kLeftTorso, 2));
+    EXPECT_EQ(DropWeapon(editor, kRightTorso, 0, laser).result, DropResult::Refused) << "placed";
     for (const int loc : {-1, model::kSlotLocations}) {
         EXPECT_TRUE(slotMenu(editor, loc, 0).empty()) << loc;
         EXPECT_FALSE(ToggleSlotArmor(editor, loc, 0)) << loc;

@@ -4,8 +4,8 @@
 // that folder in the output. How each golden file was checked is said at the top of its script.
 // Every line runs on its own, and after each the editor's invariants must hold, a line that
 // leaves no undo step (a refusal, a failure, no change) must leave no trace either, and a
-// design saved must open as the editor holds it. At
-// the end the whole history is undone and redone: each depth shows again the state a line left.
+// design saved must open as the editor holds it. At the end the whole history is undone and
+// redone: each depth shows again the state a line left there.
 #include <algorithm>
 #include <filesystem>
 #include <optional>

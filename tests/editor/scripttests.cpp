@@ -48,14 +48,6 @@ std::vector<std::string> scriptNames() {
     return names;
 }
 
-// The state undo and redo must give back; the armour selection is the window's, no step.
-testing::EditorState comparable(testing::EditorState state, const testing::EditorState& now) {
-    state.undoDepth = now.undoDepth;
-    state.redoDepth = now.redoDepth;
-    state.armorControls = now.armorControls;
-    return state;
-}
-
 // Walks the whole history down and up again: every depth shows the state a line left there,
 // and the invariants hold on the way.
 void expectHistoryReplays(Editor& editor,
@@ -69,7 +61,7 @@ void expectHistoryReplays(Editor& editor,
         }
         const std::optional<testing::EditorState>& then = atDepth[editor.undoDepth()];
         if (then) {
-            EXPECT_TRUE(testing::sameEditorState(comparable(*then, now), now))
+            EXPECT_TRUE(testing::sameEditorState(testing::withHistoryOf(*then, now), now))
                 << way << " to depth " << editor.undoDepth();
         }
     };
@@ -125,7 +117,8 @@ std::string runScriptFile(const std::string& name, const testing::TempDir& dir) 
         }
         std::optional<testing::EditorState>& then = atDepth[editor.undoDepth()];
         if (verb == "undo" || verb == "redo") { // back to a state a line left before
-            EXPECT_TRUE(!then || testing::sameEditorState(comparable(*then, after), after))
+            EXPECT_TRUE(!then ||
+                        testing::sameEditorState(testing::withHistoryOf(*then, after), after))
                 << "line " << number << ": " << line;
         } else {
             then = after;

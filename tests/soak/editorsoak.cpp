@@ -8,11 +8,13 @@
 #include "app/files.h"
 #include "app/programcontext.h"
 #include "app/textutil.h"
+#include "editor/documentcommands.h"
 #include "editor/editor.h"
 #include "editor/invariants.h"
 #include "editor/script.h"
 #include "io/designfile.h"
 #include "model/mech.h"
+#include "support/editorstate.h"
 #include "support/shippedcontext.h"
 
 namespace fpw::soak {
@@ -93,14 +95,16 @@ public:
     Replay(const std::string& programDirectory, const std::string& folder)
         : folder_(folder), user_(out_), ctx_(programDirectory, user_), editor_(ctx_) {
         testing::loadShippedData(ctx_);
+        editor::ResetAllData(editor_); // the new design again, now with the weapons loaded
     }
 
     const editor::Editor& editor() const { return editor_; }
 
     // Runs one line; true when it went through without a refusal or a script error. The
-    // editor's invariants are checked after every line, a saved design's reopening after a
-    // save; the first broken one is left in `violation`.
+    // editor's invariants are checked after every line, undo and redo after a line that made a
+    // step, a saved design's reopening after a save; the first broken one is left in `violation`.
     bool run(const std::string& line) {
+        const testing::EditorState before = testing::captureEditorState(editor_);
         std::ostringstream errors;
         const std::string text = app::zReplace(line, "$TMP", folder_);
         editor::script::Session session{editor_, user_, out_};
@@ -118,7 +122,10 @@ public:
         const std::vector<std::string> problems = editor::checkInvariants(editor_);
         if (!problems.empty()) {
             violation = problems.front();
-        } else if (ran && !refused && line.rfind("save ", 0) == 0) {
+        } else if (editor_.undoDepth() > before.undoDepth) {
+            checkUndoRedo(before);
+        }
+        if (violation.empty() && ran && !refused && line.rfind("save ", 0) == 0) {
             checkReopens(text.substr(5));
         }
         return ran && !refused;
@@ -127,6 +134,26 @@ public:
     std::string violation;
 
 private:
+    // A line that made a step is undone to the state before it and redone to the state after.
+    void checkUndoRedo(const testing::EditorState& before) {
+        const testing::EditorState after = testing::captureEditorState(editor_);
+        editor_.undo();
+        const testing::EditorState undone = testing::captureEditorState(editor_);
+        editor_.redo();
+        const testing::EditorState redone = testing::captureEditorState(editor_);
+        if (const auto same =
+                testing::sameEditorState(testing::withHistoryOf(before, undone), undone);
+            !same) {
+            violation =
+                std::string("undo does not give back the state before the line: ") + same.message();
+        } else if (const auto again =
+                       testing::sameEditorState(testing::withHistoryOf(after, redone), redone);
+                   !again) {
+            violation =
+                std::string("redo does not give back the state after the line: ") + again.message();
+        }
+    }
+
     // A design the editor saved opens as the design the editor holds.
     void checkReopens(const std::string& path) {
         model::Mech reopened(ctx_);

@@ -239,6 +239,13 @@ std::vector<std::pair<std::string, std::string>> describeEditorState(const Edito
     return lines;
 }
 
+EditorState withHistoryOf(EditorState state, const EditorState& now) {
+    state.undoDepth = now.undoDepth;
+    state.redoDepth = now.redoDepth;
+    state.armorControls = now.armorControls;
+    return state;
+}
+
 ::testing::AssertionResult sameEditorState(const EditorState& expected, const EditorState& actual) {
     if (expected == actual) {
         return ::testing::AssertionSuccess();

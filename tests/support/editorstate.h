@@ -33,6 +33,10 @@ struct EditorState {
 
 EditorState captureEditorState(const editor::Editor& editor);
 
+// `state` with what undo and redo do not give back taken over from `now`: the history depths and
+// the armour panel's selection (the window's, no step).
+EditorState withHistoryOf(EditorState state, const EditorState& now);
+
 // The state as named lines ("field tonnage", "slot LA 3", "display freeSlots", ...), in a
 // fixed order; the omni configurations by name only.
 std::vector<std::pair<std::string, std::string>> describeEditorState(const EditorState& state);

@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,14 +15,12 @@
 #include <nlohmann/json.hpp>
 
 #include "app/programcontext.h"
-#include "catalog/bvdatafile.h"
 #include "catalog/equipment.h"
 #include "catalog/locations.h"
 #include "catalog/weapondatabase.h"
 #include "io/designfile.h"
 #include "model/mech.h"
 #include "recordsheet/sheetdesigns.h"
-#include "support/scripteduser.h"
 #include "support/tempdir.h"
 #include "valuation/bvcalc.h"
 #include "valuation/costcalculation.h"
@@ -103,16 +100,10 @@ protected:
     void SetUp() override {
         exe = fs::path(program.path()) / "forgeplanwork-cli";
         fs::copy_file(FPW_CLI_EXECUTABLE, exe);
-        for (const char* name : {"wpndata.bin", "bvdata.bin"})
-            fs::copy_file(fs::path(FPW_SHIPPED_DATA_DIR) / name, fs::path(program.path()) / name);
-        ctx = std::make_unique<app::ProgramContext>(program.path(), user);
-        ASSERT_TRUE(catalog::LoadWeapons(*ctx));
-        catalog::LoadBVData(*ctx);
-        ASSERT_TRUE(ctx->bvDataLoaded);
     }
 
     std::int16_t weapon(const char* name) const {
-        const int index = catalog::findWeapon(ctx->weapons, name, catalog::kInnerSphere);
+        const int index = catalog::findWeapon(ctx.weapons, name, catalog::kInnerSphere);
         EXPECT_GE(index, 0) << name;
         return static_cast<std::int16_t>(index);
     }
@@ -123,7 +114,7 @@ protected:
 
     // A 50-ton brawler: an AC/20 with ammunition in the right torso, two medium lasers.
     model::Mech brawler() {
-        model::Mech m(*ctx);
+        model::Mech m(ctx);
         m.setMechName("Hunchback");
         m.setMechModel("HBK-4G");
         m.setTechLevel(1);
@@ -145,7 +136,7 @@ protected:
 
     // A 20-ton jumper with double heat sinks and an armoured engine slot.
     model::Mech scout() {
-        model::Mech m(*ctx);
+        model::Mech m(ctx);
         m.setMechName("Jenner");
         m.setMechModel("JR7-D");
         m.setTechLevel(2);
@@ -162,7 +153,7 @@ protected:
         return m;
     }
 
-    model::Mech omni() { return testing::omniDesign(*ctx); }
+    model::Mech omni() { return kit.omni(); }
 
     std::string save(model::Mech& m, const std::string& name) {
         const std::string path = work.file(name);
@@ -208,10 +199,11 @@ protected:
         return -1;
     }
 
-    testing::TempDir program;
+    // The program folder: the executable beside the shipped reference files.
+    testing::SheetKit kit;
+    testing::TempDir& program = kit.dir;
+    app::ProgramContext& ctx = kit.ctx;
     testing::TempDir work;
-    testing::ScriptedUser user;
-    std::unique_ptr<app::ProgramContext> ctx;
     fs::path exe;
 };
 

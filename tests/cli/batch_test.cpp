@@ -1,11 +1,13 @@
-// `info` over directory trees and on several threads, over a corpus of designs the generator
-// builds through the editor: each opens in a new editor and passes the save checks there in
-// every configuration, and the corpus meets every kind of design it is meant to cover.
+// `info` over directory trees and on several threads (with a progress bar on a terminal), over a
+// corpus of designs the generator builds through the editor: each opens in a new editor and passes
+// the save checks there in every configuration, and the corpus meets every kind of design it is
+// meant to cover.
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "editor/documentcommands.h"
 #include "editor/editor.h"
 #include "editor/omnirules.h"
+#include "progressbar.h"
 
 namespace fpw::cli {
 namespace {
@@ -30,14 +33,13 @@ std::vector<std::string> filesOf(const std::string& jsonLines) {
 }
 
 TEST_F(CliTool, DirectoriesAreWalkedOnceEachAndLinkLoopsEnd) {
-    model::Mech a = brawler();
     model::Mech b = scout();
     const fs::path root = fs::path(work.path()) / "tree";
     fs::create_directories(root / "a");
     fs::create_directories(root / "b" / "deep");
     const std::string first = (root / "a" / "brawler.FPM").string();
     const std::string second = (root / "b" / "deep" / "scout.fpm").string();
-    ASSERT_TRUE(io::SaveMech(a, first));
+    ASSERT_TRUE(io::SaveMech(hunchback, first));
     ASSERT_TRUE(io::SaveMech(b, second));
     work.write("tree/b/notes.txt", "not a design");
     // A loop back to the root, and a second way into "a".
@@ -49,7 +51,7 @@ TEST_F(CliTool, DirectoriesAreWalkedOnceEachAndLinkLoopsEnd) {
     // Not a terminal: no progress bar.
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(filesOf(r.out), (std::vector<std::string>{first, second}));
-    EXPECT_EQ(json::parse(lines(r.out).at(0)), libraryFigures(a, first));
+    EXPECT_EQ(json::parse(lines(r.out).at(0)), libraryFigures(hunchback, first));
 
     // The same directory named twice, and a file inside it named on its own.
     const RunResult twice = run({"info", "--json", root.string(), (root / "c").string(), first});
@@ -133,6 +135,29 @@ TEST_F(CliTool, AGeneratedCorpusCoversEveryKindAndEveryThreadCountReadsItAlike) 
         EXPECT_EQ(many.out, one.out) << jobs;
         EXPECT_EQ(many.err, one.err) << jobs;
     }
+}
+
+// The bar is drawn in place on one line and leaves the line empty when it goes, so that the
+// prompt after a run does not start behind it; switched off it writes nothing at all.
+TEST(ProgressBar, DrawsInPlaceAndLeavesTheLineEmpty) {
+    std::ostringstream shown;
+    {
+        ProgressBar bar(shown, 4, true);
+        bar.update(1);
+        bar.update(4);
+    }
+    EXPECT_EQ(shown.str(), "\r[##########                              ] 1/4"
+                           "\r[########################################] 4/4"
+                           "\r\033[K");
+
+    std::ostringstream silent;
+    {
+        ProgressBar bar(silent, 4, false);
+        bar.update(1);
+        bar.clear();
+        bar.update(4);
+    }
+    EXPECT_EQ(silent.str(), "");
 }
 
 } // namespace

@@ -17,7 +17,6 @@
 #include "app/programcontext.h"
 #include "catalog/equipment.h"
 #include "catalog/locations.h"
-#include "catalog/weapondatabase.h"
 #include "io/designfile.h"
 #include "model/mech.h"
 #include "recordsheet/sheetdesigns.h"
@@ -66,33 +65,31 @@ inline std::vector<std::string> fields(const std::string& line) {
 // The figures the library gives a design, in the tool's JSON form.
 inline json libraryFigures(model::Mech& mech, const std::string& file) {
     int armored = 0;
-    for (const model::CritLocation& list : mech.critLocations())
+    int freeSlots = 0;
+    for (const model::CritLocation& list : mech.critLocations()) {
+        freeSlots += list.FreeSlotCount();
         for (const model::CriticalSlot& slot : list.slots())
             armored += slot.isArmored;
+    }
     mech.ArmoredSlotData(armored, armored);
     const std::int32_t cost = valuation::CalcTotalCost(mech);
     const auto bv = valuation::CalcBV(mech);
-    int freeSlots = 0;
-    for (const model::CritLocation& list : mech.critLocations())
-        freeSlots += list.FreeSlotCount();
-    json j;
-    j["file"] = file;
-    j["name"] = mech.mechName();
-    j["model"] = mech.mechModel();
-    j["config"] = mech.omniBaseLocked() ? json(mech.currentConfig()) : json(nullptr);
-    j["tonnage"] = mech.tonnage();
-    j["total_tonnage"] = mech.totalTonnage();
-    j["free_tonnage"] = mech.freeTonnage();
-    j["walking"] = mech.walking();
-    j["running"] = mech.running();
-    j["jumping"] = mech.jumping();
-    j["max_heat"] = mech.MaxHeat();
-    j["heat_dissipation"] = mech.hsType() == 0 ? mech.hsCount() : 2 * mech.hsCount();
-    j["free_slots"] = freeSlots;
-    j["cost"] = cost;
-    j["bv"] = bv ? json(bv->battleValue) : json(nullptr);
-    j["error"] = nullptr;
-    return j;
+    return json{{"file", file},
+                {"name", mech.mechName()},
+                {"model", mech.mechModel()},
+                {"config", mech.omniBaseLocked() ? json(mech.currentConfig()) : json(nullptr)},
+                {"tonnage", mech.tonnage()},
+                {"total_tonnage", mech.totalTonnage()},
+                {"free_tonnage", mech.freeTonnage()},
+                {"walking", mech.walking()},
+                {"running", mech.running()},
+                {"jumping", mech.jumping()},
+                {"max_heat", mech.MaxHeat()},
+                {"heat_dissipation", (mech.hsType() == 0 ? 1 : 2) * mech.hsCount()},
+                {"free_slots", freeSlots},
+                {"cost", cost},
+                {"bv", bv ? json(bv->battleValue) : json(nullptr)},
+                {"error", nullptr}};
 }
 
 class CliTool : public ::testing::Test {
@@ -102,18 +99,9 @@ protected:
         fs::copy_file(FPW_CLI_EXECUTABLE, exe);
     }
 
-    std::int16_t weapon(const char* name) const {
-        const int index = catalog::findWeapon(ctx.weapons, name, catalog::kInnerSphere);
-        EXPECT_GE(index, 0) << name;
-        return static_cast<std::int16_t>(index);
-    }
-
-    void placeWeapon(model::Mech& m, const char* name, int loc, int first) {
-        testing::placeWeapon(m, name, loc, first);
-    }
-
-    // A 50-ton brawler: an AC/20 with ammunition in the right torso, two medium lasers.
-    model::Mech brawler() {
+    // A 50-ton brawler: an AC/20 with (or without) ammunition in the right torso, two medium
+    // lasers.
+    model::Mech brawler(bool ammunition = true) {
         model::Mech m(ctx);
         m.setMechName("Hunchback");
         m.setMechModel("HBK-4G");
@@ -124,13 +112,14 @@ protected:
         const std::int16_t armor[] = {16, 20, 20, 20, 20, 16, 26, 9, 5, 5, 8};
         for (int loc = 0; loc < catalog::kLocationCount; ++loc)
             m.SetArmor(loc, armor[loc]);
-        placeWeapon(m, "AC/20", catalog::kRightTorso, 0);
-        placeWeapon(m, "AC/20 Ammo", catalog::kRightTorso, 10);
-        placeWeapon(m, "Medium Laser", catalog::kLeftArm, 4);
-        placeWeapon(m, "Medium Laser", catalog::kRightArm, 4);
-        m.critLocation(catalog::kLeftTorso).PlaceItem("Heat Sink", 0, false, "cHS1");
-        m.critLocation(catalog::kLeftTorso).PlaceItem("Heat Sink", 1, false, "cHS2");
-        m.critLocation(catalog::kLeftTorso).PlaceItem("Heat Sink", 2, false, "cHS3");
+        testing::placeWeapon(m, "AC/20", catalog::kRightTorso, 0);
+        if (ammunition)
+            testing::placeWeapon(m, "AC/20 Ammo", catalog::kRightTorso, 10);
+        testing::placeWeapon(m, "Medium Laser", catalog::kLeftArm, 4);
+        testing::placeWeapon(m, "Medium Laser", catalog::kRightArm, 4);
+        for (int hs = 0; hs < 3; ++hs)
+            m.critLocation(catalog::kLeftTorso)
+                .PlaceItem("Heat Sink", hs, false, "cHS" + std::to_string(hs + 1));
         return m;
     }
 
@@ -147,8 +136,8 @@ protected:
         m.setHSCount(10);
         for (int loc = 0; loc < catalog::kLocationCount; ++loc)
             m.SetArmor(loc, 6);
-        placeWeapon(m, "Medium Laser", catalog::kLeftArm, 4);
-        placeWeapon(m, "LRM-10", catalog::kCenterTorso, 10);
+        testing::placeWeapon(m, "Medium Laser", catalog::kLeftArm, 4);
+        testing::placeWeapon(m, "LRM-10", catalog::kCenterTorso, 10);
         m.critLocation(catalog::kCenterTorso).SetArmored(true, "cEng1");
         return m;
     }
@@ -205,6 +194,8 @@ protected:
     app::ProgramContext& ctx = kit.ctx;
     testing::TempDir work;
     fs::path exe;
+    model::Mech hunchback = brawler();
+    const std::string hunchbackFile = save(hunchback, "brawler.FPM");
 };
 
 } // namespace fpw::cli::clitest

@@ -32,33 +32,7 @@ std::vector<std::string> filesOf(const std::string& jsonLines) {
     return files;
 }
 
-TEST_F(CliTool, DirectoriesAreWalkedOnceEachAndLinkLoopsEnd) {
-    model::Mech b = scout();
-    const fs::path root = fs::path(work.path()) / "tree";
-    fs::create_directories(root / "a");
-    fs::create_directories(root / "b" / "deep");
-    const std::string first = (root / "a" / "brawler.FPM").string();
-    const std::string second = (root / "b" / "deep" / "scout.fpm").string();
-    ASSERT_TRUE(io::SaveMech(hunchback, first));
-    ASSERT_TRUE(io::SaveMech(b, second));
-    work.write("tree/b/notes.txt", "not a design");
-    // A loop back to the root, and a second way into "a".
-    fs::create_directory_symlink(root, root / "b" / "loop");
-    fs::create_directory_symlink(root / "a", root / "c");
-
-    const RunResult r = run({"info", "--json", root.string()});
-    EXPECT_EQ(r.status, 0) << r.err;
-    // Not a terminal: no progress bar.
-    EXPECT_EQ(r.err, "");
-    EXPECT_EQ(filesOf(r.out), (std::vector<std::string>{first, second}));
-    EXPECT_EQ(json::parse(lines(r.out).at(0)), libraryFigures(hunchback, first));
-
-    // The same directory named twice, and a file inside it named on its own.
-    const RunResult twice = run({"info", "--json", root.string(), (root / "c").string(), first});
-    EXPECT_EQ(filesOf(twice.out), (std::vector<std::string>{first, second, first}));
-}
-
-TEST_F(CliTool, AGeneratedCorpusCoversEveryKindAndEveryThreadCountReadsItAlike) {
+TEST_F(CliTool, AGeneratedCorpusCoversEveryKindAndIsWalkedOnceAlikeOnEveryThreadCount) {
     const fs::path root = fs::path(work.path()) / "corpus";
     corpus::Generator generator(ctx);
     std::set<std::string> seen;
@@ -117,18 +91,35 @@ TEST_F(CliTool, AGeneratedCorpusCoversEveryKindAndEveryThreadCountReadsItAlike) 
     std::ranges::set_difference(every, seen, std::inserter(missing, missing.end()));
     EXPECT_TRUE(missing.empty()) << "never generated: " << ::testing::PrintToString(missing);
 
-    // A damaged design in the middle of the tree.
+    // In the tree: a damaged design, one whose name ends in lower case, a file that is no design,
+    // a link back to the root and a second way into a folder (found after the folder itself).
     const std::string damaged = paths[50];
     const std::string bytes = app::readWholeFile(damaged).value();
     ASSERT_TRUE(app::writeFileAtomically(damaged, bytes.substr(0, bytes.size() / 3)));
+    const std::string lower = paths[1].substr(0, paths[1].size() - 3) + "fpm";
+    fs::rename(paths[1], lower);
+    work.write("corpus/notes.txt", "not a design");
+    const fs::path folder = fs::path(paths[0]).parent_path();
+    fs::create_directory_symlink(root, folder / "loop");
+    fs::create_directory_symlink(folder, root / "zz-link");
+
     const RunResult one = run({"info", "--json", "-j", "1", root.string()});
     EXPECT_NE(one.status, 0);
     EXPECT_EQ(one.err.rfind(damaged + ": ", 0), 0u) << one.err;
-    // In JSON the damaged file keeps its row, with its error.
+    EXPECT_EQ(one.err.find('\r'), std::string::npos) << "no progress bar off a terminal";
+    // Each design once, in order; in JSON the damaged file keeps its row, with its error.
     const std::vector<std::string> files = filesOf(one.out);
-    ASSERT_GE(files.size(), paths.size()); // OmniMechs give a row per configuration
     EXPECT_TRUE(std::is_sorted(files.begin(), files.end()));
-    EXPECT_EQ(std::set<std::string>(files.begin(), files.end()).size(), paths.size());
+    paths[1] = lower;
+    EXPECT_EQ(std::set<std::string>(files.begin(), files.end()),
+              std::set<std::string>(paths.begin(), paths.end()));
+    // The same folder named again adds nothing; a file in it named on its own is read again.
+    std::vector<std::string> twice = files;
+    std::ranges::copy_if(files, std::back_inserter(twice),
+                         [&](const std::string& file) { return file == paths[0]; });
+    EXPECT_EQ(
+        filesOf(run({"info", "--json", root.string(), (root / "zz-link").string(), paths[0]}).out),
+        twice);
     for (const char* jobs : {"2", "5"}) {
         const RunResult many = run({"info", "--json", "-j", jobs, root.string()});
         EXPECT_EQ(many.status, one.status) << jobs;

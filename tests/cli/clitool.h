@@ -51,15 +51,14 @@ inline std::vector<std::string> lines(const std::string& text) {
 }
 
 inline std::vector<std::string> fields(const std::string& line) {
-    std::vector<std::string> result;
-    std::size_t at = 0;
-    for (;;) {
-        const std::size_t tab = line.find('\t', at);
-        result.push_back(line.substr(at, tab - at));
-        if (tab == std::string::npos)
-            return result;
-        at = tab + 1;
+    std::vector<std::string> result(1);
+    for (char c : line) {
+        if (c == '\t')
+            result.emplace_back();
+        else
+            result.back() += c;
     }
+    return result;
 }
 
 // The figures the library gives a design, in the tool's JSON form.
@@ -141,8 +140,6 @@ protected:
         m.critLocation(catalog::kCenterTorso).SetArmored(true, "cEng1");
         return m;
     }
-
-    model::Mech omni() { return kit.omni(); }
 
     std::string save(model::Mech& m, const std::string& name) {
         const std::string path = work.file(name);

@@ -51,7 +51,7 @@ TEST_F(CliTool, CheckGivesTheEditorsRefusalsAndWarningAndTheStatus) {
 }
 
 TEST_F(CliTool, WriteBVsWritesTheLogLinesToTheLogAndToStandardOutput) {
-    model::Mech vantor = omni();
+    model::Mech vantor = kit.omni();
     const fs::path root = fs::path(work.path()) / "bvs";
     fs::create_directories(root / "omni");
     const std::string first = (root / "brawler.FPM").string();

@@ -4,35 +4,19 @@
 
 #include <functional>
 
-#include <QAction>
-#include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QToolButton>
 
-#include <gtest/gtest.h>
-
 #include "catalog/locations.h"
 #include "editor/armor.h"
-#include "shippedprogram.h"
+#include "windowtest.h"
 
 namespace fpw::ui {
 namespace {
 
-class ArmorPanelTest : public ::testing::Test {
+class ArmorPanelTest : public testing::WindowTest {
 protected:
-    void SetUp() override {
-        window = program.start();
-        ASSERT_NE(window, nullptr);
-        window->show();
-    }
-
-    template <typename T> T* child(const QString& name) {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    QString text(const char* label) { return child<QLabel>(label)->text(); }
     QString location(int loc) {
         return child<QToolButton>(QString("armorLocation%1").arg(loc))->text();
     }
@@ -41,10 +25,7 @@ protected:
         child<QToolButton>(QString("armorLocation%1").arg(loc))->click();
         child<QSlider>("armorSlider")->setValue(points);
     }
-    const model::Mech& mech() { return window->editor().mech(); }
-
-    testing::ShippedProgram program;
-    std::unique_ptr<EditorWindow> window;
+    const model::Mech& mech() { return editor().mech(); }
 };
 
 TEST_F(ArmorPanelTest, EachEditShowsItsTotalsAndUndoPutsThemBack) {
@@ -83,11 +64,11 @@ TEST_F(ArmorPanelTest, EachEditShowsItsTotalsAndUndoPutsThemBack) {
                   QString("CT\n%1/%2")
                       .arg(mech().GetArmor(catalog::kCenterTorso))
                       .arg(editor::armorLimit(mech(), catalog::kCenterTorso)));
-        EXPECT_EQ(text("colTotalTonnage").toStdString(), window->editor().display().totalTonnage);
+        EXPECT_EQ(text("colTotalTonnage").toStdString(), editor().display().totalTonnage);
         EXPECT_NE(text("colTotalTonnage"), tonsBefore);
         EXPECT_EQ(text("saved"), "Not Saved");
 
-        child<QAction>("undoAction")->trigger();
+        undo();
         EXPECT_EQ(mech().armorPoints(), 0);
         EXPECT_EQ(text("armorTotal"), pointsBefore);
         EXPECT_EQ(text("colTotalTonnage"), tonsBefore);

@@ -13,69 +13,38 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
-#include "app/programcontext.h"
-#include "shippedprogram.h"
 #include "ui/services/screenunits.h"
+#include "windowtest.h"
 
 namespace fpw::ui {
 namespace {
 
-class EditorWindowTest : public ::testing::Test {
+class EditorWindowTest : public testing::WindowTest {
 protected:
-    void SetUp() override {
-        window = program.start();
-        ASSERT_NE(window, nullptr);
-        window->show();
-    }
-
-    template <typename T> T* child(const char* name) {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    QString text(const char* label) { return child<QLabel>(label)->text(); }
-    // Picks an entry of a list as the player does.
-    void choose(const char* list, const QString& entry) {
-        auto* combo = child<QComboBox>(list);
-        const int index = combo->findText(entry);
-        ASSERT_GE(index, 0) << list << ": " << entry.toStdString();
-        combo->setCurrentIndex(index);
-        Q_EMIT combo->activated(index);
-    }
-
     // The status bar and the labels say what the editor says.
     void expectFiguresShown() {
-        const editor::EditorDisplay& display = window->editor().display();
+        const editor::EditorDisplay& display = editor().display();
         EXPECT_EQ(text("colTotalTonnage").toStdString(), display.totalTonnage);
         EXPECT_EQ(text("colFreeSlots").toStdString(), display.freeSlots);
         EXPECT_EQ(text("colCost").toStdString(), display.cost);
         EXPECT_EQ(text("colBV").toStdString(), display.bv);
         EXPECT_EQ(text("saved").toStdString(), display.savedText);
     }
-
-    testing::ShippedProgram program;
-    std::unique_ptr<EditorWindow> window;
 };
 
 TEST_F(EditorWindowTest, TypedNameIsOneUndoableStepAndMarksTheDesignUnsaved) {
-    expectFiguresShown();
     auto* name = child<QLineEdit>("mechName");
     name->setFocus();
     QTest::keyClicks(name, "Vindicator");
     QTest::keyClick(name, Qt::Key_Return);
-
-    EXPECT_EQ(window->editor().mech().mechName(), "Vindicator");
+    EXPECT_EQ(editor().mech().mechName(), "Vindicator");
     EXPECT_EQ(text("saved"), "Not Saved");
     expectFiguresShown();
-    auto* undo = child<QAction>("undoAction");
-    ASSERT_TRUE(undo->isEnabled());
 
-    undo->trigger();
+    undo();
     EXPECT_EQ(name->text(), "");
     EXPECT_EQ(text("saved"), "Saved");
-    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(child<QAction>("undoAction")->isEnabled());
     EXPECT_TRUE(child<QAction>("redoAction")->isEnabled());
 }
 
@@ -89,67 +58,56 @@ TEST_F(EditorWindowTest, ClosingWhileANameIsBeingTypedEndsCleanly) {
     window.reset(); // the box loses the focus after the editor is gone
 }
 
-TEST_F(EditorWindowTest, ComponentAndSystemControlsChangeTheDesignAndTheFiguresFollow) {
-    const model::Mech& mech = window->editor().mech();
+// Whatever the rules decide, every control shows the stored value after the player's change.
+TEST_F(EditorWindowTest, ComponentAndSystemControlsChangeTheDesignAndShowWhatIsStored) {
+    const model::Mech& mech = editor().mech();
     const QString emptyCost = text("colCost");
-    child<QSpinBox>("tonnage")->setValue(50);
+    auto* tonnage = child<QSpinBox>("tonnage");
+    auto* walking = child<QSpinBox>("walking");
+    auto* masc = child<QCheckBox>("masc");
+    tonnage->setValue(50);
     choose("techLevel", "2");
     choose("engine", "Fusion XL");
-    child<QSpinBox>("walking")->setValue(5);
-    child<QCheckBox>("masc")->click();
+    walking->setValue(5);
+    masc->click();
     choose("case4", "Standard CASE");
 
-    EXPECT_EQ(mech.tonnage(), 50);
     EXPECT_EQ(mech.engineType(), 1);
     EXPECT_EQ(mech.engineRating(), 250);
-    EXPECT_NE(mech.masc(), 0);
     EXPECT_EQ(mech.GetCASE(4), 1);
     EXPECT_EQ(text("weightClass"), "Medium Mech");
     EXPECT_EQ(text("running"), "8 [10]");
     EXPECT_NE(text("colCost"), emptyCost);
+    tonnage->setValue(55);
+    EXPECT_EQ(tonnage->value(), mech.tonnage());
+    EXPECT_EQ(walking->value(), mech.walking());
+    EXPECT_EQ(masc->isChecked(), mech.masc() != 0);
+    EXPECT_TRUE(masc->isChecked());
     expectFiguresShown();
 }
 
 TEST_F(EditorWindowTest, ARefusedChangeShowsItsMessageAndPutsTheControlBack) {
     choose("techLevel", "3");
-    const editor::EditorDocument before = window->editor().document();
+    const editor::EditorDocument before = editor().document();
     choose("cockpit", "Command Console");
 
     EXPECT_EQ(program.user.onlyMessage().title, "Unable to change cockpit");
     EXPECT_EQ(program.user.onlyMessage().text,
               "Command Consoles can only be mounted on heavy or assault mechs.");
     EXPECT_EQ(child<QComboBox>("cockpit")->currentText(), "Standard");
-    EXPECT_TRUE(window->editor().document() == before);
-}
-
-// Whatever the rules decide, every control shows the stored value after the player's change.
-TEST_F(EditorWindowTest, EachControlShowsTheDesignAfterThePlayersChange) {
-    const model::Mech& mech = window->editor().mech();
-    auto* tonnage = child<QSpinBox>("tonnage");
-    tonnage->setValue(55);
-    EXPECT_EQ(tonnage->value(), mech.tonnage());
-    auto* walking = child<QSpinBox>("walking");
-    walking->setValue(walking->value() + 1);
-    EXPECT_EQ(walking->value(), mech.walking());
-    auto* masc = child<QCheckBox>("masc");
-    masc->click();
-    EXPECT_EQ(masc->isChecked(), mech.masc() != 0);
-    expectFiguresShown();
+    EXPECT_TRUE(editor().document() == before);
 }
 
 TEST_F(EditorWindowTest, SaveNewOpenAndCloseAskTheirQuestionsAndTheTitleFollowsTheFile) {
     // A design that can be saved: every heat sink inside the engine, nothing unallocated.
-    model::Mech saveable(program.ctx);
-    saveable.setTonnage(100);
-    saveable.setWalking(3);
-    window->editor().replaceDocument({saveable, {}, false});
+    edit("tonnage 100\nwalking 3\n");
     // Typed and saved at once, without leaving the box.
     auto* name = child<QLineEdit>("mechName");
     name->setText("Vindicator");
     const std::string path = program.dir.file("vindicator.fpm");
 
     program.user.fileAnswers = {path};
-    child<QAction>("saveAction")->trigger();
+    trigger("saveAction");
     ASSERT_TRUE(program.user.messages.empty()) << program.user.messages[0].text;
     EXPECT_EQ(window->windowTitle(), "Forgeplanwork - vindicator.fpm");
     EXPECT_EQ(text("saved"), "Saved");
@@ -158,14 +116,14 @@ TEST_F(EditorWindowTest, SaveNewOpenAndCloseAskTheirQuestionsAndTheTitleFollowsT
     name->setText("Vindicator II");
     Q_EMIT name->editingFinished();
     program.user.yesNoCancelAnswers = {app::Answer::No};
-    child<QAction>("newAction")->trigger();
+    trigger("newAction");
     EXPECT_EQ(program.user.questions.back(),
               "This mech is unsaved, would you like to save it before making a new mech?");
     EXPECT_EQ(name->text(), "");
     EXPECT_EQ(window->windowTitle(), "Forgeplanwork");
 
     program.user.fileAnswers = {path};
-    child<QAction>("openAction")->trigger();
+    trigger("openAction");
     EXPECT_EQ(name->text(), "Vindicator");
     EXPECT_EQ(child<QSpinBox>("tonnage")->value(), 100);
     EXPECT_EQ(window->windowTitle(), "Forgeplanwork - vindicator.fpm");
@@ -183,7 +141,7 @@ TEST_F(EditorWindowTest, SaveNewOpenAndCloseAskTheirQuestionsAndTheTitleFollowsT
 
 TEST_F(EditorWindowTest, WriteBVsLogsTheDesignsOfTheChosenFolder) {
     program.user.fileAnswers = {program.dir.path()};
-    child<QAction>("writeBVsAction")->trigger();
+    trigger("writeBVsAction");
     EXPECT_EQ(program.user.onlyMessage().text, "Done");
     EXPECT_NE(program.dir.read("kelmor.log").find("Dir: " + program.dir.path()), std::string::npos);
 }
@@ -193,7 +151,7 @@ TEST_F(EditorWindowTest, ClosingStoresPositionInTwipsAndLastFolderAndWritesTheCl
     window->move(40, 60);
     const double perPixel = twipsPerPixel(window->screen());
 
-    child<QAction>("exitAction")->trigger();
+    trigger("exitAction");
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(program.store.value("Boot\\Main", "Top"), std::to_string(std::lround(60 * perPixel)));
     EXPECT_EQ(program.store.value("Boot\\Main", "Left"),

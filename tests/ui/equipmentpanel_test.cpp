@@ -6,15 +6,10 @@
 #include <algorithm>
 #include <memory>
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include "catalog/equipment.h"
 #include "catalog/generalitems.h"
@@ -24,8 +19,7 @@
 #include "editor/documentcommands.h"
 #include "editor/omnirules.h"
 #include "editor/systems.h"
-#include "equipmentdriver.h"
-#include "shippedprogram.h"
+#include "windowtest.h"
 
 namespace fpw::ui {
 namespace {
@@ -40,22 +34,13 @@ Rows texts(const QListWidget* list) {
     return rows;
 }
 
-class EquipmentPanelTest : public ::testing::Test {
+class EquipmentPanelTest : public testing::WindowTest {
 protected:
-    void SetUp() override {
-        window = program.start();
-        ASSERT_NE(window, nullptr);
-        window->show();
-    }
-    template <typename T = QWidget> T* find(const char* name) {
-        return window->findChild<T*>(name);
-    }
-    Rows available() { return texts(find<QListWidget>("availableWeaponsList")); }
-    Rows selected() { return texts(find<QListWidget>("selectedEquipmentList")); }
-    Rows unallocated() { return texts(find<QListWidget>("lboxUnallocatedEQ")); }
+    Rows available() { return texts(child<QListWidget>("availableWeaponsList")); }
+    Rows selected() { return texts(child<QListWidget>("selectedEquipmentList")); }
+    Rows unallocated() { return texts(child<QListWidget>("lboxUnallocatedEQ")); }
     bool listed(const std::string& text) { return std::ranges::count(available(), text) == 1; }
-    void click(const char* button) { QTest::mouseClick(find(button), Qt::LeftButton); }
-    void undo() { find<QAction>("undoAction")->trigger(); }
+    void click(const char* button) { QTest::mouseClick(child(button), Qt::LeftButton); }
 
     // Both equipment lists, the unallocated weapons and the status bar's tons and free slots.
     Rows shown() {
@@ -65,22 +50,19 @@ protected:
             all.insert(all.end(), part.begin(), part.end());
         }
         for (const char* panel : {"colTotalTonnage", "colFreeSlots"}) {
-            all.push_back(find<QLabel>(panel)->text().toStdString());
+            all.push_back(text(panel).toStdString());
         }
         return all;
     }
-
-    testing::ShippedProgram program;
-    std::unique_ptr<EditorWindow> window;
 };
 
 TEST_F(EquipmentPanelTest, FiltersAndTechPrefixesOnAMixedDesign) {
-    ASSERT_TRUE(editor::ChangeTechLevel(window->editor(), 2));
-    ASSERT_TRUE(editor::ChangeTechBase(window->editor(), 2));
+    ASSERT_TRUE(editor::ChangeTechLevel(editor(), 2));
+    ASSERT_TRUE(editor::ChangeTechBase(editor(), 2));
     ASSERT_TRUE(testing::addWeaponThroughPanel(*window, "(IS) LRM-5"));
     EXPECT_EQ(selected(), Rows{"LRM-5 (U) (IS)"});
     EXPECT_EQ(unallocated(), Rows{"(IS) LRM-5 [1 crits]"});
-    auto* type = find<QComboBox>("weaponTypeFilter");
+    auto* type = child<QComboBox>("weaponTypeFilter");
     struct Case {
         const char* type;
         bool ammoOnly;
@@ -91,7 +73,7 @@ TEST_F(EquipmentPanelTest, FiltersAndTechPrefixesOnAMixedDesign) {
                           Case{"Ammunition", true, "(IS) LRM-5 Ammo", "(C) LRM-5 Ammo"}}) {
         SCOPED_TRACE(c.type);
         Q_EMIT type->activated(type->findText(c.type));
-        if (find<QCheckBox>("ammoForCurrentWeapons")->isChecked() != c.ammoOnly) {
+        if (child<QCheckBox>("ammoForCurrentWeapons")->isChecked() != c.ammoOnly) {
             click("ammoForCurrentWeapons");
         }
         EXPECT_EQ(type->currentText(), c.type);
@@ -102,7 +84,7 @@ TEST_F(EquipmentPanelTest, FiltersAndTechPrefixesOnAMixedDesign) {
 
 TEST_F(EquipmentPanelTest, DoubleClickAndAddPutWeaponsOnTheDesignUnplacedAndUndoTakesThemBack) {
     std::vector<Rows> steps{shown()};
-    auto* list = find<QListWidget>("availableWeaponsList");
+    auto* list = child<QListWidget>("availableWeaponsList");
     const QPoint laser = list->visualItemRect(list->findItems("Medium Laser", {})[0]).center();
     // As the window system delivers a double click: a click, then the second press.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, laser);
@@ -129,16 +111,16 @@ TEST_F(EquipmentPanelTest, RemoveAndClearAllTakeWeaponsOffTheDesign) {
     for (const char* name : {"Medium Laser", "Large Laser", "SRM-2"}) {
         ASSERT_TRUE(testing::addWeaponThroughPanel(*window, name));
     }
-    const std::int16_t large = window->editor().selectedEquipment()[1].weaponIndex;
-    ASSERT_EQ(editor::DropWeapon(window->editor(), catalog::kRightArm, 4, large).result,
+    const std::int16_t large = editor().selectedEquipment()[1].weaponIndex;
+    ASSERT_EQ(editor::DropWeapon(editor(), catalog::kRightArm, 4, large).result,
               editor::DropResult::Placed);
     const Rows full = shown();
     EXPECT_EQ(selected()[1], "Large Laser (RA)");
 
     ASSERT_TRUE(testing::removeWeaponThroughPanel(*window, "Large Laser"));
     EXPECT_EQ(selected(), (Rows{"Medium Laser (U)", "SRM-2 (U)"}));
-    EXPECT_FALSE(window->editor().mech().critLocation(catalog::kRightArm).IsOccupied(4));
-    EXPECT_EQ(find<QListWidget>("selectedEquipmentList")->currentRow(), 1) << "ready to remove";
+    EXPECT_FALSE(editor().mech().critLocation(catalog::kRightArm).IsOccupied(4));
+    EXPECT_EQ(child<QListWidget>("selectedEquipmentList")->currentRow(), 1) << "ready to remove";
     undo();
     EXPECT_EQ(shown(), full);
 
@@ -147,14 +129,14 @@ TEST_F(EquipmentPanelTest, RemoveAndClearAllTakeWeaponsOffTheDesign) {
     EXPECT_EQ(shown(), full) << "answered No";
     click("clearEquipmentButton");
     EXPECT_TRUE(selected().empty() && unallocated().empty());
-    EXPECT_FALSE(find("clearEquipmentButton")->isEnabled());
+    EXPECT_FALSE(child("clearEquipmentButton")->isEnabled());
     undo();
     EXPECT_EQ(shown(), full);
 }
 
 // A locked omni base chassis whose targeting computer is fixed by its one Large Laser.
 TEST_F(EquipmentPanelTest, RefusedAddAndRemoveOnALockedOmniChangeNothing) {
-    editor::Editor& ed = window->editor();
+    editor::Editor& ed = editor();
     ASSERT_TRUE(editor::ChangeTechLevel(ed, 3));
     ASSERT_TRUE(editor::ChangeMechType(ed, catalog::kOmniMech));
     // Lower arms off, where the body type did not take them off already.
@@ -172,7 +154,7 @@ TEST_F(EquipmentPanelTest, RefusedAddAndRemoveOnALockedOmniChangeNothing) {
     program.user.inputAnswers = {std::string("Prime")};
     ASSERT_TRUE(editor::LockChassis(ed));
     EXPECT_EQ(selected(), Rows{"Large Laser (RT) [Base]"});
-    EXPECT_FALSE(find("clearEquipmentButton")->isEnabled());
+    EXPECT_FALSE(child("clearEquipmentButton")->isEnabled());
 
     const Rows before = shown();
     const editor::EditorDocument document = ed.document();

@@ -13,15 +13,11 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <gtest/gtest.h>
-
-#include "editor/documentcommands.h"
-#include "editor/refresh.h"
-#include "shippedprogram.h"
 #include "ui/pilots/frmeditpilots.h"
 #include "ui/recordsheet/frmmultiprint.h"
 #include "ui/recordsheet/frmprinter.h"
 #include "ui/summary/summarywindow.h"
+#include "windowtest.h"
 
 namespace fpw::ui {
 namespace {
@@ -46,33 +42,23 @@ QString opened(const std::function<void()>& trigger, const std::function<void(QW
     return name;
 }
 
-struct SheetCommands : ::testing::Test {
-    testing::ShippedProgram program;
-    std::unique_ptr<EditorWindow> window = program.start();
-    editor::Editor& editor = window->editor();
-
+struct SheetCommands : testing::WindowTest {
     QString openedBy(const char* action, const std::function<void(QWidget*)>& look) {
-        return opened([&] { window->findChild<QAction*>(action)->trigger(); }, look);
+        return opened([&] { trigger(action); }, look);
     }
 };
 
 TEST_F(SheetCommands, AnUnsavedDesignIsRefusedPrintingButPreviewed) {
-    editor.setSavedFlag(false);
-    const editor::EditorDocument before = editor.document();
+    editor().setSavedFlag(false);
+    const editor::EditorDocument before = editor().document();
     EXPECT_EQ(openedBy("printAction", [](QWidget*) {}), "");
     EXPECT_EQ(program.user.onlyMessage().text, "You need to save the mech before printing.");
-    EXPECT_TRUE(editor.document() == before);
+    EXPECT_TRUE(editor().document() == before);
     EXPECT_EQ(openedBy("printPreviewAction", [](QWidget*) {}), "frmPrintPrev");
 }
 
 TEST_F(SheetCommands, EachWindowOpensOnTheSavedDesign) {
-    model::Mech heavy(program.ctx);
-    heavy.setTonnage(100);
-    heavy.setWalking(3);
-    heavy.setMechName("Atlas");
-    editor.replaceDocument({heavy, {}, false});
-    editor::GenTotalCostAndBV(editor);
-    ASSERT_TRUE(editor::SaveMechTo(editor, program.dir.file("atlas.fpm")));
+    edit("tonnage 100\nwalking 3\nname Atlas\nsave \"" + program.dir.file("atlas.fpm") + "\"\n");
 
     program.user.inputAnswers = {"Mira Vos"};
     EXPECT_EQ(openedBy("printAction",
@@ -91,7 +77,7 @@ TEST_F(SheetCommands, EachWindowOpensOnTheSavedDesign) {
                        [&](QWidget* w) {
                            EXPECT_EQ(
                                static_cast<SummaryWindow*>(w)->summaryBV()->text().toStdString(),
-                               "Battle Value: " + std::to_string(editor.mech().battleValue()));
+                               "Battle Value: " + std::to_string(editor().mech().battleValue()));
                        }),
               "frmSummary");
     EXPECT_EQ(openedBy("multiPrintAction",

@@ -11,64 +11,43 @@
 #include <QMimeData>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include "catalog/equipment.h"
 #include "catalog/locations.h"
-#include "editor/allocation.h"
-#include "editor/components.h"
 #include "editor/slotmenu.h"
-#include "editor/weaponlistactions.h"
-#include "shippedprogram.h"
-#include "slotdrop.h"
 #include "ui/services/settingscolor.h"
 #include "ui/slotboard/slotdrag.h"
 #include "ui/slotboard/slotlistview.h"
 #include "ui/slotboard/unallocatedlists.h"
+#include "windowtest.h"
 
 namespace fpw::ui {
 namespace {
 
-class SlotBoardTest : public ::testing::Test {
+class SlotBoardTest : public testing::WindowTest {
 protected:
     void SetUp() override {
-        window = program.start();
-        ASSERT_NE(window, nullptr);
-        window->show();
-        board = window->findChild<SlotBoard*>("slotBoard");
+        WindowTest::SetUp();
+        if (!HasFatalFailure())
+            board = child<SlotBoard>("slotBoard");
         ASSERT_NE(board, nullptr);
     }
 
-    editor::Editor& editor() { return window->editor(); }
-
     // Adds the named weapon to the unallocated list and returns its instance number.
     std::int16_t addWeapon(const std::string& name) {
-        const auto& available = editor().availableWeapons();
-        const auto found = std::find_if(available.begin(), available.end(),
-                                        [&](const auto& row) { return row.text == name; });
-        EXPECT_NE(found, available.end()) << name;
-        if (found == available.end()) {
-            return -1;
-        }
-        editor::AddWeapons(editor(), {found->refID});
+        edit("add \"" + name + "\"\n");
         return editor().unallocatedWeapons().back().weaponIndex;
     }
-
     bool dragAndDrop(int location, int slot, QMimeData* data) {
-        return ui::dragAndDrop(board->list(location), slot, data);
+        return testing::dragAndDrop(board->list(location), slot, data);
     }
 
-    QString statusText(const char* name) { return window->findChild<QLabel*>(name)->text(); }
-
-    testing::ShippedProgram program;
-    std::unique_ptr<EditorWindow> window;
     SlotBoard* board = nullptr;
 };
 
 TEST_F(SlotBoardTest, DroppedWeaponLandsAndUndoTakesItBack) {
     const std::int16_t laser = addWeapon("Medium Laser");
     const editor::EditorDocument before = editor().document();
-    const QString freeBefore = statusText("colFreeSlots");
+    const QString freeBefore = text("colFreeSlots");
     const int torso = catalog::kLeftTorso;
 
     EXPECT_TRUE(dragAndDrop(torso, 2, weaponDragData({laser})));
@@ -77,43 +56,48 @@ TEST_F(SlotBoardTest, DroppedWeaponLandsAndUndoTakesItBack) {
     EXPECT_EQ(list.SlotItemId(2), std::to_string(laser));
     EXPECT_EQ(board->list(torso)->item(2)->text(), "Medium Laser");
     EXPECT_TRUE(editor().unallocatedWeapons().empty());
-    EXPECT_NE(statusText("colFreeSlots"), freeBefore);
-    EXPECT_EQ(statusText("colFreeSlots").toStdString(), editor().display().freeSlots);
+    EXPECT_NE(text("colFreeSlots"), freeBefore);
+    EXPECT_EQ(text("colFreeSlots").toStdString(), editor().display().freeSlots);
 
     editor().undo();
     EXPECT_TRUE(editor().document() == before);
     EXPECT_EQ(board->list(torso)->item(2)->text(), "Roll Again");
-    EXPECT_EQ(statusText("colFreeSlots"), freeBefore);
+    EXPECT_EQ(text("colFreeSlots"), freeBefore);
 }
 
-TEST_F(SlotBoardTest, DropOnALockedSlotChangesNothing) {
+// Refused over the slot or refused on the drop, nothing changes; jump jets still go on a leg.
+TEST_F(SlotBoardTest, RefusedDropsChangeNothing) {
     const std::int16_t laser = addWeapon("Medium Laser");
-    const editor::EditorDocument before = editor().document();
+    const std::string jets = jumpJets();
     // The shoulder: a fixed entry.
     ASSERT_TRUE(editor().mech().critLocation(catalog::kLeftArm).IsLockedSlot(0));
-
-    dragAndDrop(catalog::kLeftArm, 0, weaponDragData({laser}));
-
-    EXPECT_TRUE(editor().document() == before);
+    auto* text = new QMimeData;
+    text->setText("Medium Laser");
+    const struct {
+        const char* what;
+        int location, slot;
+        QMimeData* data;
+        bool refusedOver;
+    } cases[] = {
+        {"a fixed entry", catalog::kLeftArm, 0, weaponDragData({laser}), false},
+        {"jump jets on an arm", catalog::kLeftArm, 5, itemDragData(jets), true},
+        {"jump jets on the head", catalog::kHead, 3, itemDragData(jets), true},
+        {"foreign drag data", catalog::kLeftTorso, 0, text, true},
+    };
+    const editor::EditorDocument before = editor().document();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const bool accepted = dragAndDrop(c.location, c.slot, c.data);
+        EXPECT_TRUE(!accepted || !c.refusedOver);
+        EXPECT_TRUE(editor().document() == before);
+    }
     EXPECT_EQ(board->list(catalog::kLeftArm)->item(0)->text(), "Shoulder");
-}
+    const std::unique_ptr<QMimeData> empty(weaponDragData({}));
+    EXPECT_FALSE(readSlotDrag(empty.get()));
 
-TEST_F(SlotBoardTest, JumpJetsAreRefusedOverABipedsArmsAndHeadOnly) {
-    ASSERT_TRUE(editor::ChangeJumping(editor(), 1));
-    const auto& rows = editor().items().rows();
-    const auto jets = std::find_if(rows.begin(), rows.end(), [](const auto& row) {
-        return row.name.find("Jump") != std::string::npos;
-    });
-    ASSERT_NE(jets, rows.end());
-    const std::string code = jets->code;
-
-    EXPECT_FALSE(dragAndDrop(catalog::kLeftArm, 5, itemDragData(code)));
-    EXPECT_FALSE(dragAndDrop(catalog::kHead, 3, itemDragData(code)));
-    EXPECT_EQ(editor().items().count(code), 1);
-
-    EXPECT_TRUE(dragAndDrop(catalog::kLeftLeg, 5, itemDragData(code)));
+    EXPECT_TRUE(dragAndDrop(catalog::kLeftLeg, 5, itemDragData(jets)));
     EXPECT_TRUE(editor().mech().critLocation(catalog::kLeftLeg).IsOccupied(5));
-    EXPECT_EQ(editor().items().count(code), 0);
+    EXPECT_EQ(editor().items().count(jets), 0);
 }
 
 TEST_F(SlotBoardTest, DoubleClickUnallocatesAnItemButNotAFixedEntry) {
@@ -122,13 +106,13 @@ TEST_F(SlotBoardTest, DoubleClickUnallocatesAnItemButNotAFixedEntry) {
     ASSERT_TRUE(dragAndDrop(torso, 0, weaponDragData({laser})));
     SlotListView* list = board->list(torso);
 
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, slotPoint(list, 0));
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, testing::slotPoint(list, 0));
     EXPECT_FALSE(editor().mech().critLocation(torso).IsOccupied(0));
     EXPECT_EQ(editor().unallocatedWeapons().size(), 1u);
 
     const editor::EditorDocument before = editor().document();
     SlotListView* arm = board->list(catalog::kRightArm);
-    QTest::mouseDClick(arm->viewport(), Qt::LeftButton, {}, slotPoint(arm, 0));
+    QTest::mouseDClick(arm->viewport(), Qt::LeftButton, {}, testing::slotPoint(arm, 0));
     EXPECT_TRUE(editor().document() == before);
 }
 
@@ -144,19 +128,19 @@ TEST_F(SlotBoardTest, SlotsShowTheirStateColoursAndTheItemUnderTheMouse) {
     EXPECT_EQ(torso->item(5)->background().color(), toQColor(settings.inactiveColor));
     EXPECT_EQ(board->caption(catalog::kLeftArm)->text(), "Left Arm");
 
-    QTest::mouseMove(torso->viewport(), slotPoint(torso, 1));
+    QTest::mouseMove(torso->viewport(), testing::slotPoint(torso, 1));
     EXPECT_EQ(torso->item(0)->background().color(), toQColor(settings.hilitedColor));
     EXPECT_EQ(torso->item(1)->background().color(), toQColor(settings.hilitedColor));
     EXPECT_EQ(torso->item(2)->background().color(), toQColor(settings.inactiveColor));
 }
 
 TEST_F(SlotBoardTest, QuadCaptionsNameTheLegsAndNoArmsShow) {
-    ASSERT_TRUE(editor::ChangeMechType(editor(), catalog::kQuad));
+    edit("body Quad\n");
     EXPECT_EQ(board->caption(catalog::kLeftArm)->text().toStdString(),
               catalog::locationName(catalog::kLeftArm, true));
     EXPECT_NE(board->caption(catalog::kLeftArm)->text(), "Left Arm");
     // Nor does the systems panel show arm lines: each goes with its caption.
-    auto* lowerArm = window->findChild<QWidget*>("leftLowerArm");
+    auto* lowerArm = child("leftLowerArm");
     ASSERT_NE(lowerArm, nullptr);
     EXPECT_TRUE(lowerArm->isHidden());
     int captions = 0;
@@ -167,16 +151,6 @@ TEST_F(SlotBoardTest, QuadCaptionsNameTheLegsAndNoArmsShow) {
         }
     }
     EXPECT_EQ(captions, 1);
-}
-
-TEST_F(SlotBoardTest, ForeignDragDataIsNoDrop) {
-    auto* text = new QMimeData;
-    text->setText("Medium Laser");
-    const editor::EditorDocument before = editor().document();
-    EXPECT_FALSE(dragAndDrop(catalog::kLeftTorso, 0, text));
-    EXPECT_TRUE(editor().document() == before);
-    const std::unique_ptr<QMimeData> empty(weaponDragData({}));
-    EXPECT_FALSE(readSlotDrag(empty.get()));
 }
 
 // The menu shows each entry of the editor's model: caption, visibility, enabled state, and
@@ -230,7 +204,7 @@ TEST_F(SlotBoardTest, SlotMenuOffersTheEditorsEntriesAndRunsThem) {
 
     EXPECT_FALSE(editor().mech().critLocation(catalog::kLeftTorso).IsOccupied(0));
     EXPECT_EQ(board->list(catalog::kRightTorso)->item(0)->text(), "Medium Laser");
-    window->findChild<QAction*>("undoAction")->trigger();
+    undo();
     EXPECT_TRUE(editor().document() == before);
     EXPECT_EQ(torso->item(0)->text(), "Medium Laser");
 }
@@ -259,21 +233,6 @@ TEST_F(SlotBoardTest, ShiftClickOnTheWeaponsTellsOfTheControlKey) {
     ASSERT_EQ(program.user.messages.size(), 1u);
     EXPECT_EQ(program.user.messages[0].title, "Use control key");
     EXPECT_TRUE(weapons->selectedItems().isEmpty());
-}
-
-TEST_F(SlotBoardTest, ItemRowMenuAutoAllocatesTheRow) {
-    ASSERT_TRUE(editor::ChangeJumping(editor(), 1));
-    UnallocatedItemList* items = board->unallocatedItems();
-    ASSERT_EQ(items->count(), static_cast<int>(editor().items().rows().size()));
-    const int row = items->count() - 1;
-    const editor::UnallocatedItem item = editor().items().rows()[static_cast<std::size_t>(row)];
-    const std::unique_ptr<QMenu> menu = items->rowMenu(row);
-    ASSERT_EQ(menu->actions().size(), 2);
-    EXPECT_EQ(menu->actions()[0]->text().toStdString(), editor::autoAllocateCaption(item));
-
-    menu->actions()[0]->trigger();
-    EXPECT_EQ(editor().items().count(item.code), 0);
-    EXPECT_EQ(items->count(), static_cast<int>(editor().items().rows().size()));
 }
 
 } // namespace

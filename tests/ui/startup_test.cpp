@@ -1,15 +1,20 @@
-// The desktop start over the shipped reference files, and over a program folder where one of
-// them is missing or damaged.
+// The desktop start over the shipped reference files, over a program folder where one of them
+// is missing or damaged, and the splash screen it shows meanwhile.
 #include "ui/desktopstartup.h"
 
 #include <filesystem>
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
 
 #include <gtest/gtest.h>
 
+#include "app/startup.h"
 #include "shippedprogram.h"
 #include "ui/editor/editorwindow.h"
+#include "ui/services/splashscreen.h"
 
 namespace fpw::ui {
 namespace {
@@ -31,8 +36,7 @@ TEST_P(DesktopStartup, EndsAfterTheMessageOfAFatalLoaderOrRunsOn) {
     } else {
         std::string bytes = program.dir.read(broken.file);
         ASSERT_GT(bytes.size(), 10u);
-        bytes.replace(0, 10, "XXXXXXXXXX");
-        program.dir.write(broken.file, bytes);
+        program.dir.write(broken.file, bytes.replace(0, 10, "XXXXXXXXXX"));
     }
 
     const std::unique_ptr<EditorWindow> window = program.start();
@@ -40,9 +44,7 @@ TEST_P(DesktopStartup, EndsAfterTheMessageOfAFatalLoaderOrRunsOn) {
     EXPECT_EQ(window != nullptr, broken.starts);
     ASSERT_EQ(program.user.messages.size(), 1u);
     EXPECT_EQ(program.user.messages[0].title, broken.title);
-    if (window) {
-        EXPECT_FALSE(program.ctx.bvDataLoaded);
-    }
+    EXPECT_TRUE(!window || !program.ctx.bvDataLoaded) << "started without the BV data";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -72,6 +74,43 @@ TEST(DesktopStartupShipped, OpensTheEditorWithANewDesignAndTheParameterMenus) {
         EXPECT_LE(window->minimumSizeHint().width(), 1366);
         EXPECT_LE(window->minimumSizeHint().height(), 768 - 32);
     }
+}
+
+std::vector<SplashScreen*> openSplashScreens() {
+    std::vector<SplashScreen*> open;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<SplashScreen*>(widget)) {
+            open.push_back(found);
+        }
+    }
+    return open;
+}
+
+TEST(QtStartupHooks, TheSplashShowsVersionAndProgressAndIsGoneAfterAFailedStart) {
+    {
+        QtStartupHooks hooks;
+        hooks.showSplash(app::versionText());
+        ASSERT_EQ(openSplashScreens().size(), 1u);
+        SplashScreen* splash = openSplashScreens()[0];
+        EXPECT_TRUE(splash->isVisible());
+        const auto* version = splash->findChild<QLabel*>("version");
+        ASSERT_NE(version, nullptr);
+        EXPECT_EQ(version->text().toStdString(), app::versionText());
+        hooks.setProgressRange(0, 40);
+        hooks.setProgress(25);
+        EXPECT_EQ(splash->progressBar()->maximum(), 40);
+        EXPECT_EQ(splash->progressBar()->value(), 25);
+        hooks.closeSplash();
+        EXPECT_TRUE(openSplashScreens().empty());
+    }
+    testing::TempDir dir; // no weapon database: start-up ends after its message
+    testing::ScriptedUser user;
+    app::ProgramContext ctx(dir.path(), user);
+    app::MemorySettingsStore store;
+    QtStartupHooks hooks;
+    EXPECT_FALSE(app::RunStartup(ctx, store, hooks));
+    EXPECT_EQ(user.onlyMessage().text, "The weapon database is missing.");
+    EXPECT_TRUE(openSplashScreens().empty());
 }
 
 } // namespace

@@ -1,7 +1,6 @@
-// `info` over directory trees and on several threads (with a progress bar on a terminal), over a
-// corpus of designs the generator builds through the editor: each opens in a new editor and passes
-// the save checks there in every configuration, and the corpus meets every kind of design it is
-// meant to cover.
+// `info` over directory trees and on several threads, over a corpus the generator builds
+// through the editor, which must cover every kind of design and pass the save checks; and the
+// progress bar of a run on a terminal.
 #include <algorithm>
 #include <filesystem>
 #include <iterator>

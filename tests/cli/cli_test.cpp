@@ -1,8 +1,4 @@
-// Runs the built forgeplanwork-cli from a program directory of its own (a copy of the
-// executable beside the shipped reference files) on design files written here, and compares
-// what it prints with the library's figures: `info`, `mux`, the printouts of `bv` and `cost`,
-// and the sheets as PDF (one page per design or configuration, text that pdftotext reads back,
-// every font embedded, one document per design with --each).
+// `info`, `bv`, `cost`, `mux` and `sheet` of the built tool (clitool.h) against the library.
 #include <map>
 #include <string>
 #include <vector>
@@ -98,17 +94,12 @@ TEST_F(CliTool, InfoRowsCarryTheLibraryFigures) {
 // also when several threads read them, and every readable file its figures.
 TEST_F(CliTool, BadFilesAreReportedInOrderAndTheOthersProcessed) {
     model::Mech b = scout();
-    const std::string good1 = hunchbackFile;
     const std::string good2 = save(b, "good2.FPM");
-    const std::string bytes = app::readWholeFile(good1).value();
+    const std::string bytes = app::readWholeFile(hunchbackFile).value();
     const std::vector<std::string> files{
-        work.file("missing.FPM"),
-        good1,
-        work.write("truncated.FPM", bytes.substr(0, bytes.size() / 2)),
-        work.write("header.FPM", "Not a mech at all, just text.\n"),
-        work.write("damaged.FPM", "Forgeplanwork Mech       \x01"),
-        good2};
-    std::map<std::string, json> rows{{good1, libraryFigures(hunchback, good1)},
+        work.file("missing.FPM"), hunchbackFile,
+        work.write("truncated.FPM", bytes.substr(0, bytes.size() / 2)), good2};
+    std::map<std::string, json> rows{{hunchbackFile, libraryFigures(hunchback, hunchbackFile)},
                                      {good2, libraryFigures(b, good2)}};
     std::string err;
     for (const std::string& file : files) {
@@ -145,7 +136,7 @@ TEST_F(CliTool, BadFilesAreReportedInOrderAndTheOthersProcessed) {
         EXPECT_EQ(r.err, err);
         out = lines(r.out);
         ASSERT_EQ(out.size(), 3u);
-        EXPECT_EQ(fields(out[1])[0], good1);
+        EXPECT_EQ(fields(out[1])[0], hunchbackFile);
         EXPECT_EQ(fields(out[2])[0], good2);
     }
 }
@@ -194,35 +185,19 @@ TEST_F(CliTool, RefusedRunsPrintNothingAndSayWhy) {
 }
 
 TEST_F(CliTool, CustomPricesApplyOnlyWithTheParameter) {
-    const std::string& path = hunchbackFile;
     const int medium = catalog::findWeapon(ctx.weapons, "Medium Laser", catalog::kInnerSphere);
     app::writeFileAtomically(program.file("cus_data.dat"),
                              "ItemPrice;0;80000\r\nWeaponPrice;Medium Laser;IS;50000\r\n");
-    const json plain = libraryFigures(hunchback, path);
-    EXPECT_EQ(json::parse(lines(run({"info", "--json", path}).out).at(0)), plain);
+    const json plain = libraryFigures(hunchback, hunchbackFile);
+    EXPECT_EQ(json::parse(lines(run({"info", "--json", hunchbackFile}).out).at(0)), plain);
 
     app::writeFileAtomically(program.file("parm.txt"), "VerboseLog\r\ncustom prices\r\n");
     ctx.prices.current[catalog::price::kLifeSupport] = 80000;
     ctx.weapons[static_cast<std::size_t>(medium)].cost = 50000;
-    const json custom = libraryFigures(hunchback, path);
+    const json custom = libraryFigures(hunchback, hunchbackFile);
     // 30,000 more life support, 2 x 10,000 more lasers, times 1.5.
     ASSERT_EQ(custom["cost"].get<int>(), plain["cost"].get<int>() + 75000);
-    EXPECT_EQ(json::parse(lines(run({"info", "--json", path}).out).at(0)), custom);
-}
-
-TEST_F(CliTool, MuxWritesTheExportBesideTheDesignOrWhereAsked) {
-    const std::string& path = hunchbackFile;
-    ASSERT_TRUE(io::SaveMUXFile(hunchback, work.file("expected.mux")));
-    const std::string expected = work.read("expected.mux");
-    ASSERT_FALSE(expected.empty());
-    EXPECT_EQ(run({"mux", path, "-o", work.file("out.mux")}).status, 0);
-    EXPECT_EQ(work.read("out.mux"), expected);
-    EXPECT_EQ(run({"mux", path}).status, 0);
-    EXPECT_EQ(work.read("brawler.mux"), expected);
-}
-
-std::string golden(const std::string& name) {
-    return std::string(FPW_CLI_GOLDEN_DIR) + "/" + name;
+    EXPECT_EQ(json::parse(lines(run({"info", "--json", hunchbackFile}).out).at(0)), custom);
 }
 
 // The golden files were checked by hand against the fixture's designs. Hunchback BV: armour
@@ -233,25 +208,34 @@ std::string golden(const std::string& name) {
 // with the 390,000 of weapons to 2,295,667, x 1.5 = 3,443,500. OmniMech "Alpha": 132 armour
 // points on 60 tons with 12 heat sinks, the LRM-10 and its ammunition; the surcharge is a
 // quarter of 2,902,600, and (2,902,600 + 725,650) x 1.6 = 5,805,200.
-TEST_F(CliTool, BVAndCostPrintTheSummaryPrintouts) {
+// The MUX export is the library's, beside the design or where asked.
+TEST_F(CliTool, BVCostAndMuxPrintTheLibrarysPrintoutsAndExport) {
     model::Mech vantor = kit.omni();
     const std::string omniFile = save(vantor, "omni.FPM");
-    struct Case {
+    const struct {
         std::vector<std::string> args;
         const char* goldenFile;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {{"bv", hunchbackFile}, "brawler_bv.txt"},
         {{"cost", hunchbackFile}, "brawler_cost.txt"},
         {{"bv", omniFile, "--config", "Alpha"}, "omni_alpha_bv.txt"},
         {{"cost", omniFile, "-c", "Alpha"}, "omni_alpha_cost.txt"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const RunResult r = run(c.args);
         EXPECT_EQ(r.status, 0) << c.goldenFile << r.err;
         EXPECT_EQ(r.err, "") << c.goldenFile;
-        fpw::testing::expectMatchesGolden(r.out, golden(c.goldenFile));
+        fpw::testing::expectMatchesGolden(r.out,
+                                          std::string(FPW_CLI_GOLDEN_DIR) + "/" + c.goldenFile);
     }
+
+    ASSERT_TRUE(io::SaveMUXFile(hunchback, work.file("expected.mux")));
+    const std::string expected = work.read("expected.mux");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(run({"mux", hunchbackFile, "-o", work.file("out.mux")}).status, 0);
+    EXPECT_EQ(work.read("out.mux"), expected);
+    EXPECT_EQ(run({"mux", hunchbackFile}).status, 0);
+    EXPECT_EQ(work.read("brawler.mux"), expected);
 }
 
 #ifdef FPW_CLI_SHEET

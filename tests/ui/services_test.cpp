@@ -1,5 +1,6 @@
 // The Qt services of the program: the person's answers through real message boxes, choosers
-// and input boxes, the file dialogs' filters, and the settings store.
+// and input boxes, the file dialogs' filters and the settings store; and the small dialogs
+// (preferences, price editor, credits) driven through their controls.
 #include "ui/services/qtuserinteraction.h"
 
 #include <cstdlib>
@@ -7,19 +8,27 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "app/inisettings.h"
+#include "ui/about/creditsdialog.h"
 #include "ui/dialogs/selectdialog.h"
+#include "ui/preferences/preferencesdialog.h"
+#include "ui/prices/priceeditordialog.h"
 #include "ui/services/qsettingsstore.h"
+#include "windowtest.h"
 
 namespace fpw::ui {
 namespace {
@@ -133,6 +142,90 @@ TEST(QSettingsStore, ValuesRoundTripUnderTheProgramsNameWithNestedSections) {
     QSettings raw(reopened.fileName(), QSettings::IniFormat);
     EXPECT_EQ(raw.value("Boot/Colors/Normal").toString(), "-2147483640");
     EXPECT_EQ(raw.childGroups(), QStringList{"Boot"});
+}
+
+template <typename T> T* child(QWidget& parent, const char* name) {
+    T* found = parent.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+TEST(PreferencesDialog, RefusesIllegalDefaultsAndStoresNothingUntilTheyAreLegal) {
+    testing::ShippedProgram program;
+    ASSERT_NE(program.start(), nullptr);
+    PreferencesDialog dialog(program.ctx, program.store);
+    dialog.show();
+    child<QComboBox>(dialog, "defaultTechBase")->setCurrentText("Clan");
+    child<QComboBox>(dialog, "defaultTechLevel")->setCurrentText("1");
+    child<QCheckBox>(dialog, "savePrompt")->setChecked(true);
+
+    dialog.accept();
+    EXPECT_EQ(program.user.onlyMessage().title, "Illegal default settings");
+    EXPECT_EQ(program.user.onlyMessage().text,
+              "A mech that is classified as Clan can not be tech level 1.");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(program.store.value("Boot\\Preferences", "Save Prompt"));
+    EXPECT_FALSE(program.ctx.settings.savePrompt);
+
+    child<QComboBox>(dialog, "defaultTechLevel")->setCurrentText("2");
+    dialog.accept();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(program.user.messages.size(), 1u);
+    EXPECT_EQ(program.store.value("Boot\\Preferences", "Default TechBase"), "Clan");
+    EXPECT_EQ(program.store.value("Boot\\Preferences", "Save Prompt"), "True");
+    EXPECT_TRUE(program.ctx.settings.savePrompt);
+}
+
+// Types a price for the row of `list` whose text is `row` and presses Enter.
+void typePrice(PriceEditorDialog& dialog, const char* list, const QString& row,
+               const QString& price) {
+    auto* rows = child<QListWidget>(dialog, list);
+    const QList<QListWidgetItem*> found = rows->findItems(row, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << row.toStdString();
+    rows->setCurrentItem(found[0]);
+    auto* box = child<QLineEdit>(dialog, "price");
+    box->selectAll();
+    QTest::keyClicks(box, price);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+TEST(PriceEditorDialog, TypedPricesReachTheCustomPriceFileAndResetTakesThemOut) {
+    testing::ShippedProgram program;
+    program.dir.write("parm.txt", "Custom Prices\r\n");
+    ASSERT_NE(program.start(), nullptr);
+    {
+        PriceEditorDialog dialog(program.ctx);
+        dialog.show();
+        typePrice(dialog, "items", "Cockpit", "12.5e");
+        EXPECT_EQ(program.user.onlyMessage().title, "Invalid cost");
+        EXPECT_EQ(program.user.onlyMessage().text,
+                  "The adjusted price for Cockpit is not a valid number. The cost will not be "
+                  "changed.");
+        EXPECT_EQ(child<QLineEdit>(dialog, "price")->text(), "200000");
+
+        typePrice(dialog, "items", "Cockpit", "210000");
+        child<QComboBox>(dialog, "techBase")->setCurrentIndex(1);
+        typePrice(dialog, "weapons", "(C) ER Large Laser", "9000");
+        child<QPushButton>(dialog, "done")->click();
+    }
+    EXPECT_EQ(program.dir.read("cus_data.dat"),
+              "WeaponPrice;ER Large Laser;C;9000\r\nItemPrice;5;210000\r\n");
+    // Reset leaves only the weapon's price in the file.
+    PriceEditorDialog dialog(program.ctx);
+    child<QPushButton>(dialog, "reset")->click();
+    EXPECT_EQ(program.dir.read("cus_data.dat"), "WeaponPrice;ER Large Laser;C;9000\r\n");
+}
+
+TEST(CreditsDialog, PagesForwardAndBackWithinTheFile) {
+    CreditsDialog dialog({"first", "second"});
+    auto* next = child<QPushButton>(dialog, "next");
+    auto* previous = child<QPushButton>(dialog, "previous");
+    EXPECT_FALSE(previous->isEnabled());
+    next->click();
+    EXPECT_EQ(dialog.page(), 1);
+    EXPECT_FALSE(next->isEnabled());
+    previous->click();
+    EXPECT_EQ(dialog.page(), 0);
 }
 
 } // namespace

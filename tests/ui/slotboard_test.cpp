@@ -1,19 +1,25 @@
 // The slot board driven as a player drives it: rows dragged from the unallocated lists land
 // in the slots the editor's rules allow, refused targets stay as they were, a double click
-// takes an item out, and every slot shows the colour of its state.
+// takes an item out, the slot menu runs the editor's entries, and every slot shows the colour
+// of its state. The spread and multi-allocate dialogs: a wrong count beeps and changes
+// nothing, the right one places the items as one undoable step.
 #include "ui/slotboard/slotboard.h"
 
 #include <algorithm>
 #include <memory>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QSpinBox>
 #include <QTest>
 
 #include "catalog/equipment.h"
 #include "catalog/locations.h"
 #include "editor/slotmenu.h"
+#include "ui/dialogs/multiallocatedialog.h"
+#include "ui/dialogs/spreaddialog.h"
 #include "ui/services/settingscolor.h"
 #include "ui/slotboard/slotdrag.h"
 #include "ui/slotboard/slotlistview.h"
@@ -44,24 +50,85 @@ protected:
     SlotBoard* board = nullptr;
 };
 
-TEST_F(SlotBoardTest, DroppedWeaponLandsAndUndoTakesItBack) {
-    const std::int16_t laser = addWeapon("Medium Laser");
-    const editor::EditorDocument before = editor().document();
+// The menu shows each entry of the editor's model: caption, visibility, enabled state, and
+// the move-to sub-menu with its locations.
+void expectMenuShows(const QMenu& menu, const std::vector<editor::SlotMenuEntry>& entries) {
+    const QList<QAction*> actions = menu.actions();
+    ASSERT_EQ(actions.size(), static_cast<qsizetype>(entries.size()));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const QAction* action = actions[static_cast<qsizetype>(i)];
+        SCOPED_TRACE(entries[i].caption);
+        EXPECT_EQ(action->text().toStdString(), entries[i].caption);
+        EXPECT_EQ(action->isVisible(), entries[i].visible);
+        // A hidden action counts as disabled in Qt: only a shown entry's state can be seen.
+        if (entries[i].visible) {
+            EXPECT_EQ(action->isEnabled(), entries[i].enabled);
+        }
+        if (!entries[i].submenu.empty()) {
+            ASSERT_NE(action->menu(), nullptr);
+            expectMenuShows(*action->menu(), entries[i].submenu);
+        }
+    }
+}
+
+QAction* findAction(const QMenu& menu, const QString& caption) {
+    const QList<QAction*> actions = menu.actions();
+    const auto found = std::ranges::find(actions, caption, &QAction::text);
+    return found == actions.end() ? nullptr : *found;
+}
+
+TEST_F(SlotBoardTest, ADroppedWeaponShowsItsStateAndLeavesByMenuDoubleClickAndUndo) {
+    const app::Settings& settings = program.ctx.settings;
+    const std::int16_t laser = addWeapon("Large Laser");
+    const editor::EditorDocument unplaced = editor().document();
     const QString freeBefore = text("colFreeSlots");
-    const int torso = catalog::kLeftTorso;
+    SlotListView* torso = board->list(catalog::kLeftTorso);
+    SlotListView* arm = board->list(catalog::kLeftArm);
 
-    EXPECT_TRUE(dragAndDrop(torso, 2, weaponDragData({laser})));
-
-    const model::CritLocation& list = editor().mech().critLocation(torso);
-    EXPECT_EQ(list.SlotItemId(2), std::to_string(laser));
-    EXPECT_EQ(board->list(torso)->item(2)->text(), "Medium Laser");
+    EXPECT_TRUE(dragAndDrop(catalog::kLeftTorso, 0, weaponDragData({laser})));
+    EXPECT_EQ(editor().mech().critLocation(catalog::kLeftTorso).SlotItemId(1),
+              std::to_string(laser));
+    EXPECT_EQ(torso->item(1)->text(), "Large Laser");
     EXPECT_TRUE(editor().unallocatedWeapons().empty());
     EXPECT_NE(text("colFreeSlots"), freeBefore);
     EXPECT_EQ(text("colFreeSlots").toStdString(), editor().display().freeSlots);
+    // A fixed entry, a taken and a free slot; the item under the mouse lights up whole.
+    EXPECT_EQ(arm->item(0)->background().color(), toQColor(settings.lockedColor));
+    EXPECT_EQ(torso->item(0)->background().color(), toQColor(settings.normalColor));
+    EXPECT_EQ(torso->item(5)->background().color(), toQColor(settings.inactiveColor));
+    EXPECT_EQ(board->caption(catalog::kLeftArm)->text(), "Left Arm");
+    QTest::mouseMove(torso->viewport(), testing::slotPoint(torso, 1));
+    EXPECT_EQ(torso->item(0)->background().color(), toQColor(settings.hilitedColor));
+    EXPECT_EQ(torso->item(1)->background().color(), toQColor(settings.hilitedColor));
+    EXPECT_EQ(torso->item(2)->background().color(), toQColor(settings.inactiveColor));
 
-    editor().undo();
-    EXPECT_TRUE(editor().document() == before);
-    EXPECT_EQ(board->list(torso)->item(2)->text(), "Roll Again");
+    // The slot menu of a placed weapon, a fixed entry and a free slot, and its Move To.
+    for (const auto& [list, slot] : {std::pair{torso, 0}, std::pair{arm, 0}, std::pair{torso, 4}}) {
+        expectMenuShows(*list->slotMenu(slot), editor::slotMenu(editor(), list->location(), slot));
+    }
+    const editor::EditorDocument placed = editor().document();
+    const std::unique_ptr<QMenu> menu = torso->slotMenu(0);
+    QAction* move = findAction(*menu, "Move To");
+    ASSERT_TRUE(move != nullptr && move->menu() != nullptr);
+    QAction* rightTorso = findAction(*move->menu(), "Right Torso");
+    ASSERT_NE(rightTorso, nullptr);
+    rightTorso->trigger();
+    EXPECT_FALSE(editor().mech().critLocation(catalog::kLeftTorso).IsOccupied(0));
+    EXPECT_EQ(board->list(catalog::kRightTorso)->item(0)->text(), "Large Laser");
+    undo();
+    EXPECT_TRUE(editor().document() == placed);
+    EXPECT_EQ(torso->item(0)->text(), "Large Laser");
+
+    // A double click takes the item out, but not a fixed entry.
+    QTest::mouseDClick(arm->viewport(), Qt::LeftButton, {}, testing::slotPoint(arm, 0));
+    EXPECT_TRUE(editor().document() == placed);
+    QTest::mouseDClick(torso->viewport(), Qt::LeftButton, {}, testing::slotPoint(torso, 0));
+    EXPECT_FALSE(editor().mech().critLocation(catalog::kLeftTorso).IsOccupied(0));
+    EXPECT_EQ(editor().unallocatedWeapons().size(), 1u);
+    undo();
+    undo();
+    EXPECT_TRUE(editor().document() == unplaced);
+    EXPECT_EQ(torso->item(1)->text(), "Roll Again");
     EXPECT_EQ(text("colFreeSlots"), freeBefore);
 }
 
@@ -100,40 +167,6 @@ TEST_F(SlotBoardTest, RefusedDropsChangeNothing) {
     EXPECT_EQ(editor().items().count(jets), 0);
 }
 
-TEST_F(SlotBoardTest, DoubleClickUnallocatesAnItemButNotAFixedEntry) {
-    const std::int16_t laser = addWeapon("Medium Laser");
-    const int torso = catalog::kRightTorso;
-    ASSERT_TRUE(dragAndDrop(torso, 0, weaponDragData({laser})));
-    SlotListView* list = board->list(torso);
-
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, testing::slotPoint(list, 0));
-    EXPECT_FALSE(editor().mech().critLocation(torso).IsOccupied(0));
-    EXPECT_EQ(editor().unallocatedWeapons().size(), 1u);
-
-    const editor::EditorDocument before = editor().document();
-    SlotListView* arm = board->list(catalog::kRightArm);
-    QTest::mouseDClick(arm->viewport(), Qt::LeftButton, {}, testing::slotPoint(arm, 0));
-    EXPECT_TRUE(editor().document() == before);
-}
-
-TEST_F(SlotBoardTest, SlotsShowTheirStateColoursAndTheItemUnderTheMouse) {
-    const app::Settings& settings = program.ctx.settings;
-    const std::int16_t laser = addWeapon("Large Laser");
-    ASSERT_TRUE(dragAndDrop(catalog::kLeftTorso, 0, weaponDragData({laser})));
-    SlotListView* torso = board->list(catalog::kLeftTorso);
-    SlotListView* arm = board->list(catalog::kLeftArm);
-
-    EXPECT_EQ(arm->item(0)->background().color(), toQColor(settings.lockedColor));
-    EXPECT_EQ(torso->item(0)->background().color(), toQColor(settings.normalColor));
-    EXPECT_EQ(torso->item(5)->background().color(), toQColor(settings.inactiveColor));
-    EXPECT_EQ(board->caption(catalog::kLeftArm)->text(), "Left Arm");
-
-    QTest::mouseMove(torso->viewport(), testing::slotPoint(torso, 1));
-    EXPECT_EQ(torso->item(0)->background().color(), toQColor(settings.hilitedColor));
-    EXPECT_EQ(torso->item(1)->background().color(), toQColor(settings.hilitedColor));
-    EXPECT_EQ(torso->item(2)->background().color(), toQColor(settings.inactiveColor));
-}
-
 TEST_F(SlotBoardTest, QuadCaptionsNameTheLegsAndNoArmsShow) {
     edit("body Quad\n");
     EXPECT_EQ(board->caption(catalog::kLeftArm)->text().toStdString(),
@@ -153,68 +186,17 @@ TEST_F(SlotBoardTest, QuadCaptionsNameTheLegsAndNoArmsShow) {
     EXPECT_EQ(captions, 1);
 }
 
-// The menu shows each entry of the editor's model: caption, visibility, enabled state, and
-// the move-to sub-menu with its locations.
-void expectMenuShows(const QMenu& menu, const std::vector<editor::SlotMenuEntry>& entries) {
-    const QList<QAction*> actions = menu.actions();
-    ASSERT_EQ(actions.size(), static_cast<qsizetype>(entries.size()));
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const QAction* action = actions[static_cast<qsizetype>(i)];
-        SCOPED_TRACE(entries[i].caption);
-        EXPECT_EQ(action->text().toStdString(), entries[i].caption);
-        EXPECT_EQ(action->isVisible(), entries[i].visible);
-        // A hidden action counts as disabled in Qt: only a shown entry's state can be seen.
-        if (entries[i].visible) {
-            EXPECT_EQ(action->isEnabled(), entries[i].enabled);
-        }
-        if (!entries[i].submenu.empty()) {
-            ASSERT_NE(action->menu(), nullptr);
-            expectMenuShows(*action->menu(), entries[i].submenu);
-        }
-    }
-}
-
-QAction* findAction(const QMenu& menu, const QString& caption) {
-    for (QAction* action : menu.actions()) {
-        if (action->text() == caption) {
-            return action;
-        }
-    }
-    return nullptr;
-}
-
-TEST_F(SlotBoardTest, SlotMenuOffersTheEditorsEntriesAndRunsThem) {
-    const std::int16_t laser = addWeapon("Medium Laser");
-    ASSERT_TRUE(dragAndDrop(catalog::kLeftTorso, 0, weaponDragData({laser})));
-    SlotListView* torso = board->list(catalog::kLeftTorso);
-    SlotListView* arm = board->list(catalog::kLeftArm);
-    // A placed weapon, a fixed entry and a free slot.
-    for (const auto& [list, slot] : {std::pair{torso, 0}, std::pair{arm, 0}, std::pair{torso, 4}}) {
-        expectMenuShows(*list->slotMenu(slot), editor::slotMenu(editor(), list->location(), slot));
-    }
-    const std::unique_ptr<QMenu> menu = torso->slotMenu(0);
-    QAction* move = findAction(*menu, "Move To");
-    ASSERT_NE(move, nullptr);
-    ASSERT_NE(move->menu(), nullptr);
-    QAction* rightTorso = findAction(*move->menu(), "Right Torso");
-    ASSERT_NE(rightTorso, nullptr);
-    const editor::EditorDocument before = editor().document();
-
-    rightTorso->trigger();
-
-    EXPECT_FALSE(editor().mech().critLocation(catalog::kLeftTorso).IsOccupied(0));
-    EXPECT_EQ(board->list(catalog::kRightTorso)->item(0)->text(), "Medium Laser");
-    undo();
-    EXPECT_TRUE(editor().document() == before);
-    EXPECT_EQ(torso->item(0)->text(), "Medium Laser");
-}
-
-TEST_F(SlotBoardTest, UnallocatedRowsDragOntoTheBoard) {
+// A shift click tells of the control key and selects nothing; rows picked in any order drag
+// in list order.
+TEST_F(SlotBoardTest, UnallocatedRowsDragOntoTheBoardInListOrder) {
     const std::int16_t first = addWeapon("Medium Laser");
     const std::int16_t second = addWeapon("Small Laser");
     UnallocatedWeaponList* weapons = board->unallocatedWeapons();
     ASSERT_EQ(weapons->count(), 2);
-    // Picked in reverse order, dragged in list order.
+    const QPoint row = weapons->visualItemRect(weapons->item(0)).center();
+    QTest::mouseClick(weapons->viewport(), Qt::LeftButton, Qt::ShiftModifier, row);
+    EXPECT_EQ(program.user.onlyMessage().title, "Use control key");
+    EXPECT_TRUE(weapons->selectedItems().isEmpty());
     const std::unique_ptr<QMimeData> both(weapons->mimeData({weapons->item(1), weapons->item(0)}));
     const std::optional<SlotDrag> drag = readSlotDrag(both.get());
     ASSERT_TRUE(drag);
@@ -225,14 +207,71 @@ TEST_F(SlotBoardTest, UnallocatedRowsDragOntoTheBoard) {
     EXPECT_TRUE(editor().mech().critLocation(catalog::kLeftTorso).IsOccupied(1));
 }
 
-TEST_F(SlotBoardTest, ShiftClickOnTheWeaponsTellsOfTheControlKey) {
-    addWeapon("Medium Laser");
-    UnallocatedWeaponList* weapons = board->unallocatedWeapons();
-    const QPoint row = weapons->visualItemRect(weapons->item(0)).center();
-    QTest::mouseClick(weapons->viewport(), Qt::LeftButton, Qt::ShiftModifier, row);
-    ASSERT_EQ(program.user.messages.size(), 1u);
-    EXPECT_EQ(program.user.messages[0].title, "Use control key");
-    EXPECT_TRUE(weapons->selectedItems().isEmpty());
+using AllocationDialogs = testing::WindowTest;
+
+TEST_F(AllocationDialogs, SpreadBeepsAtAWrongTotalAndSpreadsTheWeaponAtTheRightOne) {
+    edit("add AC/20\n");
+    const std::int16_t weapon = editor().unallocatedWeapons().back().weaponIndex;
+    // Below the hand actuator an arm has eight slots left of the cannon's ten.
+    const std::optional<editor::SpreadRequest> request =
+        editor::spreadRequest(editor(), catalog::kLeftArm, 4, weapon);
+    ASSERT_TRUE(request);
+    ActionRunner runner([] {});
+    SpreadDialog dialog(editor(), runner, *request);
+    const editor::EditorDocument before = editor().document();
+
+    dialog.primaryCount()->setValue(8);
+    const int torso = dialog.secondaryLocation()->findData(catalog::kLeftTorso);
+    ASSERT_GE(torso, 0);
+    dialog.secondaryLocation()->setCurrentIndex(torso);
+    dialog.secondaryCount()->setValue(1);
+    EXPECT_EQ(dialog.total()->text(), "9 of 10");
+    dialog.finish();
+    EXPECT_EQ(program.user.beeps, 1);
+    EXPECT_TRUE(editor().document() == before);
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+
+    dialog.secondaryCount()->setValue(2);
+    dialog.finish();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const model::CritLocation& arm = editor().mech().critLocation(catalog::kLeftArm);
+    const model::CritLocation& side = editor().mech().critLocation(catalog::kLeftTorso);
+    EXPECT_TRUE(arm.IsSpreadSlot(11));
+    EXPECT_EQ(side.SlotItemId(1), std::to_string(weapon));
+    EXPECT_FALSE(side.IsOccupied(2));
+    undo();
+    EXPECT_TRUE(editor().document() == before);
+}
+
+TEST_F(AllocationDialogs, MultiAllocateCountersPlaceTheItemsAndTooManyBeep) {
+    // The jump jet row: the new design's heat sinks have one too.
+    const std::string code = jumpJets();
+    const std::optional<editor::MultiAllocateRequest> request =
+        editor::multiAllocateRequest(editor(), code);
+    ASSERT_TRUE(request);
+    ActionRunner runner([] {});
+    MultiAllocateDialog dialog(editor(), runner, *request);
+    const std::vector<QSpinBox*>& counters = dialog.counters();
+    ASSERT_EQ(counters.size(), request->locations.size());
+    ASSERT_GE(counters.size(), 2u);
+    EXPECT_EQ(dialog.total()->text().toStdString(), editor::multiAllocateTotal(*request, 0));
+    EXPECT_EQ(counters[0]->maximum(), request->locations[0].maximum);
+    const editor::EditorDocument before = editor().document();
+
+    counters[0]->setValue(1);
+    counters[1]->setValue(1);
+    EXPECT_EQ(dialog.total()->text().toStdString(), editor::multiAllocateTotal(*request, 2));
+    dialog.finish();
+    EXPECT_EQ(program.user.beeps, 1);
+    EXPECT_TRUE(editor().document() == before);
+
+    counters[0]->setValue(0);
+    dialog.finish();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(editor().items().count(code), 0);
+    EXPECT_TRUE(editor().mech().critLocation(request->locations[1].location).HasItem(code));
+    undo();
+    EXPECT_TRUE(editor().document() == before);
 }
 
 } // namespace

@@ -12,48 +12,40 @@
 #include <gtest/gtest.h>
 
 #include "app/startup.h"
-#include "shippedprogram.h"
 #include "ui/editor/editorwindow.h"
 #include "ui/services/splashscreen.h"
+#include "windowtest.h"
 
 namespace fpw::ui {
 namespace {
 
-struct BrokenFile {
-    const char* file;
-    bool remove; // else its header is overwritten
-    bool starts;
-    const char* title; // of the one message shown
-};
-
-class DesktopStartup : public ::testing::TestWithParam<BrokenFile> {};
-
-TEST_P(DesktopStartup, EndsAfterTheMessageOfAFatalLoaderOrRunsOn) {
-    const BrokenFile& broken = GetParam();
-    testing::ShippedProgram program;
-    if (broken.remove) {
-        std::filesystem::remove(program.dir.file(broken.file));
-    } else {
+TEST(DesktopStartup, EndsAfterTheMessageOfAFatalLoaderOrRunsOnWithoutTheBVData) {
+    const struct {
+        const char* file;
+        bool remove; // else its header is overwritten
+        bool starts;
+        const char* title; // of the one message shown
+    } cases[] = {{"wpndata.bin", true, false, ""},
+                 {"wpndata.bin", false, false, "Database corrupt"},
+                 {"ArmrPlt.Bin", false, false, "Database corrupt"},
+                 {"IntrnPlt.Bin", true, false, ""},
+                 {"bvdata.bin", false, true, "BV Datafile Corrupt"}};
+    for (const auto& broken : cases) {
+        SCOPED_TRACE(broken.file);
+        testing::ShippedProgram program;
         std::string bytes = program.dir.read(broken.file);
         ASSERT_GT(bytes.size(), 10u);
-        program.dir.write(broken.file, bytes.replace(0, 10, "XXXXXXXXXX"));
+        if (broken.remove)
+            std::filesystem::remove(program.dir.file(broken.file));
+        else
+            program.dir.write(broken.file, bytes.replace(0, 10, "XXXXXXXXXX"));
+        const std::unique_ptr<EditorWindow> window = program.start();
+        EXPECT_EQ(window != nullptr, broken.starts);
+        ASSERT_EQ(program.user.messages.size(), 1u);
+        EXPECT_EQ(program.user.messages[0].title, broken.title);
+        EXPECT_TRUE(!window || !program.ctx.bvDataLoaded);
     }
-
-    const std::unique_ptr<EditorWindow> window = program.start();
-
-    EXPECT_EQ(window != nullptr, broken.starts);
-    ASSERT_EQ(program.user.messages.size(), 1u);
-    EXPECT_EQ(program.user.messages[0].title, broken.title);
-    EXPECT_TRUE(!window || !program.ctx.bvDataLoaded) << "started without the BV data";
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ReferenceFiles, DesktopStartup,
-    ::testing::Values(BrokenFile{"wpndata.bin", true, false, ""},
-                      BrokenFile{"wpndata.bin", false, false, "Database corrupt"},
-                      BrokenFile{"ArmrPlt.Bin", false, false, "Database corrupt"},
-                      BrokenFile{"IntrnPlt.Bin", true, false, ""},
-                      BrokenFile{"bvdata.bin", false, true, "BV Datafile Corrupt"}));
 
 TEST(DesktopStartupShipped, OpensTheEditorWithANewDesignAndTheParameterMenus) {
     for (const bool parameters : {false, true}) {

@@ -2,8 +2,6 @@
 // player at the window who turns every line of the same script into what the widgets offer
 // (the boxes and lists of the panels, a drop on a slot, the item row's menu, the armour
 // panel's input box, File > Save As). The two saved files must be equal byte for byte.
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -31,23 +29,18 @@
 namespace fpw::ui {
 namespace {
 
-std::string fileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 // The script's design built and saved without a window.
-std::string savedByScript(const std::string& path) {
+std::string savedByScript(const testing::TempDir& dir) {
     std::ostringstream out;
-    editor::script::ScriptUser user(out);
+    editor::script::ScriptUser user(out); // also the program's person: it answers the boxes
     app::ProgramContext ctx(testing::builtProgramDirectory(), user);
     testing::loadShippedData(ctx);
     editor::Editor built(ctx);
     editor::script::Session session{built, user, out};
     EXPECT_TRUE(editor::script::runScript(testing::canonicalDesignScript(), session, out))
         << out.str();
-    EXPECT_TRUE(editor::SaveMechTo(built, path)) << out.str();
-    return fileBytes(path);
+    EXPECT_TRUE(editor::SaveMechTo(built, dir.file("script.fpm"))) << out.str();
+    return dir.read("script.fpm");
 }
 
 // Plays script lines with the window's widgets, as a player would.
@@ -122,7 +115,7 @@ private:
 // The golden file here is the script's own saved design, built in the same test; the headless
 // end-to-end test checks that design field by field.
 TEST_F(WholeDesign, TheCanonicalDesignBuiltThroughTheWidgetsSavesAsTheScriptSavesIt) {
-    const std::string expected = savedByScript(program.dir.file("script.fpm"));
+    const std::string expected = savedByScript(program.dir);
     ASSERT_FALSE(expected.empty());
 
     std::istringstream script(testing::canonicalDesignScript());
@@ -139,7 +132,8 @@ TEST_F(WholeDesign, TheCanonicalDesignBuiltThroughTheWidgetsSavesAsTheScriptSave
     program.user.fileAnswers.push_back(path);
     trigger("saveAsAction");
     EXPECT_EQ(window->editor().display().savedText, "Saved");
-    EXPECT_TRUE(fileBytes(path) == expected) << "the window's design differs from the script's";
+    EXPECT_TRUE(program.dir.read("window.fpm") == expected)
+        << "the window's design differs from the script's";
 }
 
 } // namespace

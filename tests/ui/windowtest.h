@@ -1,5 +1,7 @@
-// The editor window of a started program, shown offscreen, and the ways a player reaches its
-// controls (by their object names): the fixture and the drivers of the window tests.
+// The desktop layer's tests start the program over a program folder of their own, holding a
+// copy of the shipped reference files, with a scripted person and settings in memory, without
+// touching the build's own folder. WindowTest is the editor window of such a start, shown
+// offscreen, with the ways a player reaches its controls (by their object names).
 #pragma once
 
 #include <memory>
@@ -12,7 +14,10 @@
 
 #include <gtest/gtest.h>
 
-#include "shippedprogram.h"
+#include "app/programcontext.h"
+#include "app/settings.h"
+#include "support/scripteduser.h"
+#include "support/tempdir.h"
 #include "ui/editor/editorwindow.h"
 
 class QMimeData;
@@ -22,6 +27,20 @@ class SlotListView;
 }
 
 namespace fpw::testing {
+
+// A program folder holding a copy of the shipped reference files.
+struct ShippedProgram {
+    ShippedProgram();
+
+    TempDir dir;
+    ScriptedUser user;
+    app::ProgramContext ctx{dir.path(), user};
+    app::MemorySettingsStore store;
+
+    // Runs start-up and opens the editor (not shown); nothing when start-up ended. The
+    // editor's invariants are checked after every action, undo and redo from then on.
+    std::unique_ptr<ui::EditorWindow> start();
+};
 
 class WindowTest : public ::testing::Test {
 protected:

@@ -1,23 +1,25 @@
-// The equipment panel driven as a player drives it: the filters choose what the available
-// list shows, a double-click or Add puts rows on the design unplaced, Remove and Clear All
-// take them off, a refused change leaves every list as it was, and undo brings them back.
-#include "ui/equipment/equipmentpanel.h"
-
+// The equipment and armour panels driven as a player drives them. Equipment: the filters
+// choose what the available list shows, a double-click or Add puts rows on the design
+// unplaced, Remove and Clear All take them off, a refused change leaves every list as it was,
+// and undo brings them back. Armour: each control changes the armour, the panel's figures and
+// the status bar follow, undo puts them back, and a refused entry changes nothing.
 #include <algorithm>
-#include <memory>
+#include <optional>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
 #include <QTest>
+#include <QToolButton>
 
 #include "catalog/equipment.h"
 #include "catalog/generalitems.h"
 #include "catalog/locations.h"
 #include "editor/allocation.h"
-#include "editor/components.h"
-#include "editor/documentcommands.h"
-#include "editor/omnirules.h"
+#include "editor/armor.h"
 #include "editor/systems.h"
 #include "windowtest.h"
 
@@ -34,7 +36,7 @@ Rows texts(const QListWidget* list) {
     return rows;
 }
 
-class EquipmentPanelTest : public testing::WindowTest {
+class PanelsTest : public testing::WindowTest {
 protected:
     Rows available() { return texts(child<QListWidget>("availableWeaponsList")); }
     Rows selected() { return texts(child<QListWidget>("selectedEquipmentList")); }
@@ -54,11 +56,14 @@ protected:
         }
         return all;
     }
+
+    QString location(int loc) { return child<QToolButton>(armorButton(loc))->text(); }
+    static QString armorButton(int loc) { return QString("armorLocation%1").arg(loc); }
+    const model::Mech& mech() { return editor().mech(); }
 };
 
-TEST_F(EquipmentPanelTest, FiltersAndTechPrefixesOnAMixedDesign) {
-    ASSERT_TRUE(editor::ChangeTechLevel(editor(), 2));
-    ASSERT_TRUE(editor::ChangeTechBase(editor(), 2));
+TEST_F(PanelsTest, FiltersAndTechPrefixesOnAMixedDesign) {
+    edit("level 2\ntechbase \"Inner Sphere 'C'\"\n");
     ASSERT_TRUE(testing::addWeaponThroughPanel(*window, "(IS) LRM-5"));
     EXPECT_EQ(selected(), Rows{"LRM-5 (U) (IS)"});
     EXPECT_EQ(unallocated(), Rows{"(IS) LRM-5 [1 crits]"});
@@ -82,7 +87,7 @@ TEST_F(EquipmentPanelTest, FiltersAndTechPrefixesOnAMixedDesign) {
     }
 }
 
-TEST_F(EquipmentPanelTest, DoubleClickAndAddPutWeaponsOnTheDesignUnplacedAndUndoTakesThemBack) {
+TEST_F(PanelsTest, DoubleClickAndAddPutWeaponsOnTheDesignUnplacedAndUndoTakesThemBack) {
     std::vector<Rows> steps{shown()};
     auto* list = child<QListWidget>("availableWeaponsList");
     const QPoint laser = list->visualItemRect(list->findItems("Medium Laser", {})[0]).center();
@@ -107,13 +112,8 @@ TEST_F(EquipmentPanelTest, DoubleClickAndAddPutWeaponsOnTheDesignUnplacedAndUndo
     }
 }
 
-TEST_F(EquipmentPanelTest, RemoveAndClearAllTakeWeaponsOffTheDesign) {
-    for (const char* name : {"Medium Laser", "Large Laser", "SRM-2"}) {
-        ASSERT_TRUE(testing::addWeaponThroughPanel(*window, name));
-    }
-    const std::int16_t large = editor().selectedEquipment()[1].weaponIndex;
-    ASSERT_EQ(editor::DropWeapon(editor(), catalog::kRightArm, 4, large).result,
-              editor::DropResult::Placed);
+TEST_F(PanelsTest, RemoveAndClearAllTakeWeaponsOffTheDesign) {
+    edit("add \"Medium Laser\"\nadd \"Large Laser\"\nadd SRM-2\ndrop \"Large Laser\" RA 5\n");
     const Rows full = shown();
     EXPECT_EQ(selected()[1], "Large Laser (RA)");
 
@@ -135,24 +135,15 @@ TEST_F(EquipmentPanelTest, RemoveAndClearAllTakeWeaponsOffTheDesign) {
 }
 
 // A locked omni base chassis whose targeting computer is fixed by its one Large Laser.
-TEST_F(EquipmentPanelTest, RefusedAddAndRemoveOnALockedOmniChangeNothing) {
+TEST_F(PanelsTest, RefusedAddAndRemoveOnALockedOmniChangeNothing) {
     editor::Editor& ed = editor();
-    ASSERT_TRUE(editor::ChangeTechLevel(ed, 3));
-    ASSERT_TRUE(editor::ChangeMechType(ed, catalog::kOmniMech));
-    // Lower arms off, where the body type did not take them off already.
-    editor::SetArmActuator(ed, false, 2, false);
-    editor::SetArmActuator(ed, true, 2, false);
+    edit("level 3\nactuator LA lower off\nactuator RA lower off\nbody Omni-Mech\nname Warden\n");
     ASSERT_TRUE(editor::ChangeTargetingSystem(ed, catalog::targeting::kTargetingComputer));
-    ASSERT_TRUE(testing::addWeaponThroughPanel(*window, "Large Laser"));
-    const std::int16_t laser = ed.selectedEquipment()[0].weaponIndex;
-    ASSERT_EQ(editor::DropWeapon(ed, catalog::kRightTorso, 0, laser).result,
-              editor::DropResult::Placed);
+    edit("add \"Large Laser\"\ndrop \"Large Laser\" RT 1\nautoallocate \"Heat Sink\"\n");
     ASSERT_TRUE(editor::DropItem(ed, catalog::kLeftTorso, 0, catalog::cTS));
-    ASSERT_TRUE(editor::SetMechName(ed, "Warden"));
-    ASSERT_TRUE(editor::AutoAllocate(ed, catalog::cHS));
     program.user.yesNoAnswers = {true};
     program.user.inputAnswers = {std::string("Prime")};
-    ASSERT_TRUE(editor::LockChassis(ed));
+    edit("lock-chassis\n");
     EXPECT_EQ(selected(), Rows{"Large Laser (RT) [Base]"});
     EXPECT_FALSE(child("clearEquipmentButton")->isEnabled());
 
@@ -166,6 +157,59 @@ TEST_F(EquipmentPanelTest, RefusedAddAndRemoveOnALockedOmniChangeNothing) {
     ASSERT_EQ(program.user.messages.size(), 2u);
     EXPECT_EQ(program.user.messages[0].title, "Unable to add weapon");
     EXPECT_EQ(program.user.messages[1].title, "Unable to remove weapon");
+}
+
+// Each edit shows its totals and undo puts them back; a refused entry shows its message and
+// changes nothing.
+TEST_F(PanelsTest, EachArmorEditShowsItsTotalsUntilUndoneAndARefusedOneChangesNothing) {
+    const struct {
+        const char* button; // none: the slider, on the center torso rear
+        const char* answer;
+        int points; // -1: the maximum; 0: refused
+    } cases[] = {
+        {nullptr, nullptr, 5},        {"maximumArmor", nullptr, -1}, {"addArmorPoints", "50", 50},
+        {"addArmorTonnage", "3", 48}, {"addArmorPoints", "ten", 0},  {"addArmorPoints", "32001", 0},
+        {"addArmorTonnage", "5t", 0},
+    };
+    const QString tonsBefore = text("colTotalTonnage");
+    const QString pointsBefore = text("armorTotal");
+    const QString centerBefore = location(catalog::kCenterTorso);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.button ? c.button : "slider") + " " +
+                     (c.answer ? c.answer : ""));
+        program.user.messages.clear();
+        program.user.inputAnswers = {c.answer ? std::optional<std::string>(c.answer)
+                                              : std::nullopt};
+        if (c.button == nullptr) {
+            child<QToolButton>(armorButton(catalog::kCenterTorsoRear))->click();
+            child<QSlider>("armorSlider")->setValue(5);
+        } else {
+            click(c.button);
+        }
+        if (c.points == 0) {
+            EXPECT_EQ(program.user.onlyMessage().text,
+                      "You entered an invalid number of armor points.");
+            EXPECT_FALSE(child<QAction>("undoAction")->isEnabled());
+        } else {
+            const int points = c.points < 0 ? editor::maximumArmorPoints(mech()) : c.points;
+            EXPECT_EQ(mech().armorPoints(), points);
+            EXPECT_TRUE(text("armorTotal").startsWith(QString("Points\n%1").arg(points)));
+            // The rear takes its points from the front's share: the front's label says so.
+            EXPECT_EQ(location(catalog::kCenterTorso),
+                      QString("CT\n%1/%2")
+                          .arg(mech().GetArmor(catalog::kCenterTorso))
+                          .arg(editor::armorLimit(mech(), catalog::kCenterTorso)));
+            EXPECT_EQ(text("colTotalTonnage").toStdString(), editor().display().totalTonnage);
+            EXPECT_NE(text("colTotalTonnage"), tonsBefore);
+            EXPECT_EQ(text("saved"), "Not Saved");
+            EXPECT_TRUE(program.user.messages.empty());
+            undo();
+        }
+        EXPECT_EQ(mech().armorPoints(), 0);
+        EXPECT_EQ(text("armorTotal"), pointsBefore);
+        EXPECT_EQ(text("colTotalTonnage"), tonsBefore);
+        EXPECT_EQ(location(catalog::kCenterTorso), centerBefore);
+    }
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 
 #include "catalog/equipment.h"
 #include "catalog/locations.h"
+#include "editor/allocation.h"
 #include "editor/slotmenu.h"
 #include "ui/dialogs/multiallocatedialog.h"
 #include "ui/dialogs/spreaddialog.h"
@@ -162,6 +163,10 @@ TEST_F(SlotBoardTest, RefusedDropsChangeNothing) {
     const std::unique_ptr<QMimeData> empty(weaponDragData({}));
     EXPECT_FALSE(readSlotDrag(empty.get()));
 
+    // The jets row's pop-up menu is its own, not another row's.
+    UnallocatedItemList* items = board->unallocatedItems();
+    EXPECT_EQ(items->rowMenu(items->count() - 1)->actions().at(0)->text().toStdString(),
+              editor::autoAllocateCaption(editor().items().rows().back()));
     EXPECT_TRUE(dragAndDrop(catalog::kLeftLeg, 5, itemDragData(jets)));
     EXPECT_TRUE(editor().mech().critLocation(catalog::kLeftLeg).IsOccupied(5));
     EXPECT_EQ(editor().items().count(jets), 0);

@@ -1,15 +1,23 @@
-// `info` over directory trees, on several threads, with bad input among good; and the Battle
-// Value without its lines, which the batch path relies on.
+// `info` over directory trees and on several threads, over a corpus the generator builds
+// through the editor, which must cover every kind of design and pass the save checks; and the
+// progress bar of a run on a terminal.
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
+#include <optional>
 #include <set>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/files.h"
 #include "cli/clitool.h"
 #include "corpus.h"
+#include "editor/documentcommands.h"
 #include "editor/editor.h"
+#include "editor/omnirules.h"
+#include "progressbar.h"
 
 namespace fpw::cli {
 namespace {
@@ -23,99 +31,123 @@ std::vector<std::string> filesOf(const std::string& jsonLines) {
     return files;
 }
 
-TEST_F(CliTool, DirectoriesAreWalkedOnceEachAndLinkLoopsEnd) {
-    model::Mech a = brawler();
-    model::Mech b = scout();
-    const fs::path root = fs::path(work.path()) / "tree";
-    fs::create_directories(root / "a");
-    fs::create_directories(root / "b" / "deep");
-    const std::string first = (root / "a" / "brawler.FPM").string();
-    const std::string second = (root / "b" / "deep" / "scout.fpm").string();
-    ASSERT_TRUE(io::SaveMech(a, first));
-    ASSERT_TRUE(io::SaveMech(b, second));
-    work.write("tree/b/notes.txt", "not a design");
-    // A loop back to the root, and a second way into "a".
-    fs::create_directory_symlink(root, root / "b" / "loop");
-    fs::create_directory_symlink(root / "a", root / "c");
-
-    const RunResult r = run({"info", "--json", root.string()});
-    EXPECT_EQ(r.status, 0) << r.err;
-    // Not a terminal: no progress bar.
-    EXPECT_EQ(r.err, "");
-    EXPECT_EQ(filesOf(r.out), (std::vector<std::string>{first, second}));
-    EXPECT_EQ(json::parse(lines(r.out).at(0)), libraryFigures(a, first));
-
-    // The same directory named twice, and a file inside it named on its own.
-    const RunResult twice = run({"info", "--json", root.string(), (root / "c").string(), first});
-    EXPECT_EQ(filesOf(twice.out), (std::vector<std::string>{first, second, first}));
-}
-
-TEST_F(CliTool, EveryThreadCountGivesTheOutputOfOneThread) {
+TEST_F(CliTool, AGeneratedCorpusCoversEveryKindAndIsWalkedOnceAlikeOnEveryThreadCount) {
     const fs::path root = fs::path(work.path()) / "corpus";
-    std::string damaged;
-    corpus::Generator generator(*ctx);
-    for (int n = 0; n < 120; ++n) {
+    corpus::Generator generator(ctx);
+    std::set<std::string> seen;
+    const auto saw = [&](const char* kind, int value) {
+        seen.insert(std::string(kind) + " " + std::to_string(value));
+    };
+    const auto figures = [](const auto& bv) {
+        return std::tuple(bv.battleValue, bv.defensiveBV, bv.offensiveBV, bv.rawBattleValue);
+    };
+    std::vector<std::string> paths;
+    for (int n = 0; n < 160; ++n) {
         const std::optional<std::string> path = generator.write(n, root);
-        ASSERT_TRUE(path) << n;
-        if (n == 50)
-            damaged = *path;
+        ASSERT_TRUE(path) << "design " << n << " was not saved";
+        paths.push_back(*path);
+        editor::Editor opened(ctx);
+        ASSERT_TRUE(editor::OpenMech(opened, *path)) << *path;
+        const model::Mech& mech = opened.mech();
+        std::vector<std::string> configs{""};
+        if (mech.omniBaseLocked()) {
+            configs = editor::omniControls(opened).variants;
+            saw("variants", static_cast<int>(configs.size()));
+        }
+        for (const std::string& config : configs) {
+            if (!config.empty()) {
+                ASSERT_TRUE(editor::ChooseVariant(opened, config)) << *path << " " << config;
+            }
+            EXPECT_TRUE(editor::PassesSaveChecks(opened)) << *path << " " << config;
+            // The batch path computes the Battle Value without its lines: the same numbers.
+            const auto full = valuation::CalcBV(opened.mech());
+            const auto bare = valuation::CalcBV(opened.mech(), valuation::BVLines::Skip);
+            ASSERT_TRUE(full && bare);
+            EXPECT_EQ(figures(*bare), figures(*full)) << *path << " " << config;
+            EXPECT_EQ(bare->lines.DefensiveItemCount() + bare->lines.OffensiveItemCount(), 0);
+            EXPECT_GT(full->lines.OffensiveItemCount(), 0);
+            for (const model::WeaponEntry& weapon : mech.weapons()) {
+                if (!weapon.isFree())
+                    saw("weapon type", ctx.weapons.at(weapon.refID).weaponType);
+            }
+        }
+        saw("base and level", mech.techBase() * 10 + mech.techLevel());
+        saw("body", mech.mechType());
+        saw("engine", mech.engineType());
+        saw("armour", mech.armorType());
+        saw("structure", mech.isType());
     }
-    // A damaged design in the middle of the tree.
+    // Clan (1x) and mixed (2x) designs start at level 2.
+    std::set<std::string> every{"variants 3"};
+    for (const int level : {1, 2, 3, 12, 13, 22, 23})
+        every.insert("base and level " + std::to_string(level));
+    const std::pair<const char*, int> counts[] = {
+        {"body", 4}, {"engine", 7}, {"armour", 7}, {"structure", 4}, {"weapon type", 6}};
+    for (const auto& [kind, count] : counts)
+        for (int value = 0; value < count; ++value)
+            every.insert(std::string(kind) + " " + std::to_string(value));
+    std::set<std::string> missing;
+    std::ranges::set_difference(every, seen, std::inserter(missing, missing.end()));
+    EXPECT_TRUE(missing.empty()) << "never generated: " << ::testing::PrintToString(missing);
+
+    // In the tree: a damaged design, one whose name ends in lower case, a file that is no design,
+    // a link back to the root and a second way into a folder (found after the folder itself).
+    const std::string damaged = paths[50];
     const std::string bytes = app::readWholeFile(damaged).value();
     ASSERT_TRUE(app::writeFileAtomically(damaged, bytes.substr(0, bytes.size() / 3)));
+    const std::string lower = paths[1].substr(0, paths[1].size() - 3) + "fpm";
+    fs::rename(paths[1], lower);
+    work.write("corpus/notes.txt", "not a design");
+    const fs::path folder = fs::path(paths[0]).parent_path();
+    fs::create_directory_symlink(root, folder / "loop");
+    fs::create_directory_symlink(folder, root / "zz-link");
 
     const RunResult one = run({"info", "--json", "-j", "1", root.string()});
     EXPECT_NE(one.status, 0);
     EXPECT_EQ(one.err.rfind(damaged + ": ", 0), 0u) << one.err;
-    // In JSON the damaged file keeps its row, with its error.
+    EXPECT_EQ(one.err.find('\r'), std::string::npos) << "no progress bar off a terminal";
+    // Each design once, in order; in JSON the damaged file keeps its row, with its error.
     const std::vector<std::string> files = filesOf(one.out);
-    ASSERT_GE(files.size(), 120u); // OmniMechs give a row per configuration
     EXPECT_TRUE(std::is_sorted(files.begin(), files.end()));
-    EXPECT_EQ(std::set<std::string>(files.begin(), files.end()).size(), 120u);
+    paths[1] = lower;
+    EXPECT_EQ(std::set<std::string>(files.begin(), files.end()),
+              std::set<std::string>(paths.begin(), paths.end()));
+    // The same folder named again adds nothing; a file in it named on its own is read again.
+    std::vector<std::string> twice = files;
+    std::ranges::copy_if(files, std::back_inserter(twice),
+                         [&](const std::string& file) { return file == paths[0]; });
+    EXPECT_EQ(
+        filesOf(run({"info", "--json", root.string(), (root / "zz-link").string(), paths[0]}).out),
+        twice);
     for (const char* jobs : {"2", "5"}) {
         const RunResult many = run({"info", "--json", "-j", jobs, root.string()});
         EXPECT_EQ(many.status, one.status) << jobs;
         EXPECT_EQ(many.out, one.out) << jobs;
         EXPECT_EQ(many.err, one.err) << jobs;
     }
-    EXPECT_NE(run({"info", "-j", "0", root.string()}).status, 0);
 }
 
-TEST_F(CliTool, BadInputIsReportedOnTheErrorStreamAndTheRunGoesOn) {
-    model::Mech a = brawler();
-    const std::string good = save(a, "good.FPM");
-    const std::string missing = work.file("missing.FPM");
-    const std::string damaged = work.write("damaged.FPM", "Forgeplanwork Mech       \x01");
-    for (const char* format : {"--json", "--jobs=2"}) {
-        const RunResult r = run({"info", format, missing, good, damaged});
-        EXPECT_EQ(r.status, 1) << format;
-        const std::vector<std::string> err = lines(r.err);
-        ASSERT_FALSE(err.empty());
-        EXPECT_EQ(err.front().rfind(missing + ": ", 0), 0u) << r.err;
-        EXPECT_NE(r.err.find(damaged + ": "), std::string::npos) << r.err;
-        EXPECT_NE(r.out.find(good), std::string::npos) << format;
+// The bar is drawn in place on one line and leaves the line empty when it goes, so that the
+// prompt after a run does not start behind it; switched off it writes nothing at all.
+TEST(ProgressBar, DrawsInPlaceAndLeavesTheLineEmpty) {
+    std::ostringstream shown;
+    {
+        ProgressBar bar(shown, 4, true);
+        bar.update(1);
+        bar.update(4);
     }
-}
+    EXPECT_EQ(shown.str(), "\r[##########                              ] 1/4"
+                           "\r[########################################] 4/4"
+                           "\r\033[K");
 
-// The batch path computes the Battle Value without its lines: the numbers must not change.
-TEST_F(CliTool, BattleValueWithoutLinesGivesTheSameNumbers) {
-    std::set<int> types;
-    corpus::Generator generator(*ctx);
-    for (int n = 0; n < 400; ++n) {
-        model::Mech& mech = generator.build(n).mech();
-        types.insert(mech.mechType() * 10 + mech.techBase());
-        const auto full = valuation::CalcBV(mech);
-        const auto bare = valuation::CalcBV(mech, valuation::BVLines::Skip);
-        ASSERT_TRUE(full && bare);
-        EXPECT_EQ(bare->battleValue, full->battleValue) << n;
-        EXPECT_EQ(bare->defensiveBV, full->defensiveBV) << n;
-        EXPECT_EQ(bare->offensiveBV, full->offensiveBV) << n;
-        EXPECT_EQ(bare->rawBattleValue, full->rawBattleValue) << n;
-        EXPECT_EQ(bare->lines.DefensiveItemCount() + bare->lines.OffensiveItemCount(), 0);
-        EXPECT_GT(full->lines.OffensiveItemCount(), 0);
+    std::ostringstream silent;
+    {
+        ProgressBar bar(silent, 4, false);
+        bar.update(1);
+        bar.clear();
+        bar.update(4);
     }
-    // Biped and OmniMech of all three bases, quads, LAMs.
-    EXPECT_GE(types.size(), 9u);
+    EXPECT_EQ(silent.str(), "");
 }
 
 } // namespace

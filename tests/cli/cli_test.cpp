@@ -1,13 +1,13 @@
-// Runs the built forgeplanwork-cli from a program directory of its own (a copy of the
-// executable beside the shipped reference files) on design files written here, and compares
-// what it prints with the library's figures.
+// `info`, `bv`, `cost`, `mux` and `sheet` of the built tool (clitool.h) against the library.
 #include <map>
 #include <string>
 #include <vector>
 
 #include "app/files.h"
+#include "catalog/weapondatabase.h"
 #include "cli/clitool.h"
 #include "io/muxexport.h"
+#include "support/golden.h"
 
 namespace fpw::cli {
 namespace {
@@ -28,312 +28,248 @@ std::vector<std::string> keysOf(const std::string& line) {
     return keys;
 }
 
-TEST_F(CliTool, JsonLinesCarryTheLibraryFigures) {
-    model::Mech a = brawler();
+// A plain design, one with double heat sinks, jump jets and an armoured slot, and a locked
+// OmniMech, which gets a row for each configuration, in JSON and as tab-separated text.
+TEST_F(CliTool, InfoRowsCarryTheLibraryFigures) {
     model::Mech b = scout();
-    const std::string pathA = save(a, "brawler.FPM");
-    const std::string pathB = save(b, "scout.FPM");
-    const RunResult r = run({"info", "--json", pathA, pathB});
+    model::Mech o = kit.omni();
+    const std::vector<std::string> files{hunchbackFile, work.file("scout.FPM"),
+                                         save(o, "omni.FPM")};
+    std::vector<json> expected{libraryFigures(hunchback, files[0]), libraryFigures(b, files[1])};
+    for (const char* config : {"Prime", "Alpha"}) {
+        model::Mech variant = kit.omni();
+        variant.ChangeOmniConfig(config, false);
+        variant.RecalcAll();
+        expected.push_back(libraryFigures(variant, files[2]));
+    }
+    // Sanity of the comparison itself: figures that matter are there and plausible.
+    EXPECT_EQ(expected[0]["running"], 6);
+    EXPECT_EQ(expected[1]["heat_dissipation"], 20);
+    EXPECT_NE(expected[2]["cost"], expected[3]["cost"]);
+    // The scout's file carries stored figures altered by hand: they are computed afresh.
+    model::MechFields f = b.fields();
+    f.totalCost = 0x01020304;
+    f.battleValue = 0x0506;
+    f.totalTonnage = 1234.5;
+    f.freeTonnage = -999.25;
+    f.running = 77;
+    f.maxHeat = 99;
+    f.engineTonnage = 88;
+    b.restoreFields(f);
+    ASSERT_TRUE(app::writeFileAtomically(files[1], io::writeDesignFile(b)));
+    model::Mech opened(ctx);
+    std::string message;
+    ASSERT_TRUE(io::TOpenMech(opened, files[1], true, message)) << message;
+    ASSERT_EQ(opened.totalCost(), 0x01020304);
+
+    const RunResult r = run({"info", "--json", files[0], files[1], files[2]});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     const std::vector<std::string> out = lines(r.out);
-    ASSERT_EQ(out.size(), 2u);
-    const json rowA = json::parse(out[0]);
-    const json rowB = json::parse(out[1]);
-    EXPECT_EQ(keysOf(out[0]), kKeys);
-    EXPECT_EQ(rowA, libraryFigures(a, pathA));
-    EXPECT_EQ(rowB, libraryFigures(b, pathB));
-    // Sanity of the comparison itself: figures that matter are there and plausible.
-    EXPECT_EQ(rowA["tonnage"], 50);
-    EXPECT_EQ(rowA["running"], 6);
-    EXPECT_GT(rowA["cost"].get<int>(), 1000000);
-    EXPECT_GT(rowA["bv"].get<int>(), 0);
-    EXPECT_EQ(rowB["heat_dissipation"], 20);
-    EXPECT_EQ(rowB["jumping"], 5);
-}
-
-TEST_F(CliTool, TextRowsCarryTheLibraryFigures) {
-    model::Mech a = brawler();
-    const std::string path = save(a, "brawler.FPM");
-    const RunResult r = run({"info", path});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<std::string> out = lines(r.out);
-    ASSERT_EQ(out.size(), 2u);
-    const json expected = libraryFigures(a, path);
-    const std::vector<std::string> header = fields(out[0]);
-    const std::vector<std::string> row = fields(out[1]);
-    ASSERT_EQ(header.size(), row.size());
-    EXPECT_EQ(header, (std::vector<std::string>(kKeys.begin(), kKeys.end() - 1)));
-    std::map<std::string, std::string> byKey;
-    for (std::size_t i = 0; i < header.size(); ++i)
-        byKey[header[i]] = row[i];
-    EXPECT_EQ(byKey["file"], path);
-    EXPECT_EQ(byKey["name"], "Hunchback");
-    EXPECT_EQ(byKey["model"], "HBK-4G");
-    EXPECT_EQ(byKey["config"], "");
-    for (const char* key : {"tonnage", "walking", "running", "jumping", "max_heat",
-                            "heat_dissipation", "free_slots", "cost", "bv"})
-        EXPECT_EQ(byKey[key], std::to_string(expected[key].get<int>())) << key;
-    EXPECT_DOUBLE_EQ(std::stod(byKey["total_tonnage"]), expected["total_tonnage"].get<double>());
-    EXPECT_DOUBLE_EQ(std::stod(byKey["free_tonnage"]), expected["free_tonnage"].get<double>());
-}
-
-TEST_F(CliTool, ALockedOmniMechGivesOneRowPerConfiguration) {
-    model::Mech m = omni();
-    const std::string path = save(m, "omni.FPM");
-    const RunResult r = run({"info", "--json", path});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<std::string> out = lines(r.out);
-    ASSERT_EQ(out.size(), 2u);
-    for (const std::string& name : {std::string("Prime"), std::string("Alpha")}) {
-        const json row = json::parse(name == "Prime" ? out[0] : out[1]);
-        EXPECT_EQ(row["config"], name);
-        model::Mech expected = omni();
-        expected.ChangeOmniConfig(name, false);
-        expected.RecalcAll();
-        EXPECT_EQ(row, libraryFigures(expected, path)) << name;
+    ASSERT_EQ(out.size(), expected.size());
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        EXPECT_EQ(keysOf(out[i]), kKeys);
+        EXPECT_EQ(json::parse(out[i]), expected[i]) << i;
     }
-    EXPECT_NE(json::parse(out[0])["cost"], json::parse(out[1])["cost"]);
-}
 
-// Where a field's bytes lie in the design file: the bytes that differ when only that stored
-// figure differs.
-std::vector<std::size_t> offsetsOf(const model::Mech& m, void (*change)(model::MechFields&)) {
-    const std::string original = io::writeDesignFile(m);
-    model::Mech changed = m;
-    model::MechFields f = m.fields();
-    change(f);
-    changed.restoreFields(f);
-    const std::string altered = io::writeDesignFile(changed);
-    std::vector<std::size_t> offsets;
-    for (std::size_t i = 0; i < original.size() && i < altered.size(); ++i)
-        if (original[i] != altered[i])
-            offsets.push_back(i);
-    return offsets;
-}
-
-TEST_F(CliTool, StoredFiguresAlteredByHandAreRecomputed) {
-    model::Mech m = brawler();
-    const std::string path = save(m, "patched.FPM");
-    const json expected = libraryFigures(m, path);
-    std::string bytes = app::readWholeFile(path).value();
-    void (*changes[])(model::MechFields&) = {
-        [](model::MechFields& f) { f.totalCost = 0x01020304; },
-        [](model::MechFields& f) { f.battleValue = 0x0506; },
-        [](model::MechFields& f) { f.totalTonnage = 1234.5; },
-        [](model::MechFields& f) { f.freeTonnage = -999.25; },
-        [](model::MechFields& f) { f.running = 77; },
-        [](model::MechFields& f) { f.maxHeat = 99; },
-        [](model::MechFields& f) { f.engineTonnage = 88; },
-    };
-    int patched = 0;
-    for (auto change : changes) {
-        for (std::size_t at : offsetsOf(m, change)) {
-            bytes[at] = static_cast<char>(bytes[at] ^ 0x5A);
-            ++patched;
+    const std::vector<std::string> text = lines(run({"info", files[0], files[1], files[2]}).out);
+    ASSERT_EQ(text.size(), expected.size() + 1);
+    EXPECT_EQ(fields(text[0]), std::vector<std::string>(kKeys.begin(), kKeys.end() - 1));
+    for (std::size_t row = 0; row < expected.size(); ++row) {
+        const std::vector<std::string> got = fields(text[row + 1]);
+        ASSERT_EQ(got.size(), kKeys.size() - 1) << text[row + 1];
+        for (std::size_t k = 0; k < got.size(); ++k) {
+            const json& want = expected[row][kKeys[k]];
+            if (want.is_number_float())
+                EXPECT_DOUBLE_EQ(std::stod(got[k]), want.get<double>()) << row << kKeys[k];
+            else
+                EXPECT_EQ(got[k], want.is_string() ? want.get<std::string>()
+                                                   : (want.is_null() ? "" : want.dump()))
+                    << row << " " << kKeys[k];
         }
     }
-    ASSERT_GE(patched, 10) << "the stored figures were not found in the file";
-    ASSERT_TRUE(app::writeFileAtomically(path, bytes));
-    // The file as patched does carry wrong figures.
-    model::Mech opened(*ctx);
-    std::string message;
-    ASSERT_TRUE(io::TOpenMech(opened, path, true, message)) << message;
-    ASSERT_NE(opened.totalCost(), expected["cost"].get<int>());
-
-    const RunResult r = run({"info", "--json", path});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(json::parse(lines(r.out).at(0)), expected);
 }
 
-TEST_F(CliTool, DamagedAndMissingFilesAreReportedAndTheOthersProcessed) {
-    model::Mech a = brawler();
+// Each unreadable file gets the library's own message, in the order the files were named
+// also when several threads read them, and every readable file its figures.
+TEST_F(CliTool, BadFilesAreReportedInOrderAndTheOthersProcessed) {
     model::Mech b = scout();
-    const std::string good1 = save(a, "good1.FPM");
     const std::string good2 = save(b, "good2.FPM");
-    const std::string bytes = app::readWholeFile(good1).value();
-    const std::string truncated = work.write("truncated.FPM", bytes.substr(0, bytes.size() / 2));
-    const std::string header = work.write("header.FPM", "Not a mech at all, just text.\n");
-    const std::string missing = work.file("missing.FPM");
-    const std::vector<std::string> bad{truncated, header, missing};
-
-    // The messages the library gives for each bad file when opened quietly.
-    std::map<std::string, std::string> messages;
-    for (const std::string& file : bad) {
-        model::Mech m(*ctx);
+    const std::string bytes = app::readWholeFile(hunchbackFile).value();
+    const std::vector<std::string> files{
+        work.file("missing.FPM"), hunchbackFile,
+        work.write("truncated.FPM", bytes.substr(0, bytes.size() / 2)), good2};
+    std::map<std::string, json> rows{{hunchbackFile, libraryFigures(hunchback, hunchbackFile)},
+                                     {good2, libraryFigures(b, good2)}};
+    std::string err;
+    for (const std::string& file : files) {
+        if (rows.count(file))
+            continue;
+        model::Mech m(ctx);
         std::string message;
         ASSERT_FALSE(io::TOpenMech(m, file, true, message)) << file;
         ASSERT_FALSE(message.empty()) << file;
-        messages[file] = message;
+        for (const std::string& key : kKeys)
+            rows[file][key] = nullptr;
+        rows[file]["file"] = file;
+        rows[file]["error"] = message;
+        std::erase(message, '\r');
+        err += file + ": " + message + "\n";
     }
-
-    const std::vector<std::string> files{good1, truncated, header, good2, missing};
-    RunResult r = run({"info", "--json", good1, truncated, header, good2, missing});
-    EXPECT_NE(r.status, 0);
-    std::vector<std::string> out = lines(r.out);
-    ASSERT_EQ(out.size(), files.size());
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        const json row = json::parse(out[i]);
-        EXPECT_EQ(keysOf(out[i]), kKeys);
-        EXPECT_EQ(row["file"], files[i]);
-        if (messages.count(files[i])) {
-            EXPECT_EQ(row["error"], messages[files[i]]) << files[i];
-            EXPECT_TRUE(row["cost"].is_null());
-            EXPECT_TRUE(row["name"].is_null());
-        } else {
-            EXPECT_TRUE(row["error"].is_null());
+    for (const char* jobs : {"1", "2"}) {
+        SCOPED_TRACE(jobs);
+        std::vector<std::string> args{"info", "--json", "-j", jobs};
+        args.insert(args.end(), files.begin(), files.end());
+        RunResult r = run(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, err);
+        std::vector<std::string> out = lines(r.out);
+        ASSERT_EQ(out.size(), files.size());
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            EXPECT_EQ(keysOf(out[i]), kKeys);
+            EXPECT_EQ(json::parse(out[i]), rows[files[i]]);
         }
-    }
-    EXPECT_EQ(json::parse(out[0]), libraryFigures(a, good1));
-    EXPECT_EQ(json::parse(out[3]), libraryFigures(b, good2));
-
-    // Text mode: rows for the readable files, the messages on standard error.
-    r = run({"info", good1, truncated, header, good2, missing});
-    EXPECT_NE(r.status, 0);
-    out = lines(r.out);
-    ASSERT_EQ(out.size(), 3u);
-    EXPECT_EQ(fields(out[1])[0], good1);
-    EXPECT_EQ(fields(out[2])[0], good2);
-    for (const std::string& file : bad) {
-        std::string firstLine = messages[file].substr(0, messages[file].find('\r'));
-        EXPECT_NE(r.err.find(file + ": " + firstLine), std::string::npos) << r.err;
+        // As text, rows for the readable files only.
+        args.erase(args.begin() + 1);
+        r = run(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, err);
+        out = lines(r.out);
+        ASSERT_EQ(out.size(), 3u);
+        EXPECT_EQ(fields(out[1])[0], hunchbackFile);
+        EXPECT_EQ(fields(out[2])[0], good2);
     }
 }
 
-TEST_F(CliTool, CustomPricesApplyOnlyWithTheParameter) {
-    model::Mech a = brawler();
-    const std::string path = save(a, "brawler.FPM");
-    const int medium = weapon("Medium Laser");
-    app::writeFileAtomically(program.file("cus_data.dat"),
-                             "ItemPrice;0;80000\r\nWeaponPrice;Medium Laser;IS;50000\r\n");
-    const json plain = libraryFigures(a, path);
-    RunResult r = run({"info", "--json", path});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(json::parse(lines(r.out).at(0))["cost"], plain["cost"]);
+// A run that cannot give what it is asked for says why, prints nothing and fails.
+TEST_F(CliTool, RefusedRunsPrintNothingAndSayWhy) {
+    const std::string& file = hunchbackFile;
+    const std::string missing = work.file("missing.FPM");
+    const struct {
+        const char* removed; // a reference file taken away for the run
+        std::vector<std::string> args;
+        std::string err;
+    } cases[] = {
+        {"wpndata.bin", {"info", "--json", file}, "The weapon database is missing."},
+        {"bvdata.bin", {"bv", file}, ""},
+        {nullptr, {"bv", missing}, missing + ": "},
+        {nullptr, {"cost", missing}, missing + ": "},
+        {nullptr, {"bv", file, "--config", "Prime"}, "Prime"},
+        {nullptr, {"cost", file, "-c", "Prime"}, "Prime"},
+        {nullptr, {"mux", missing, "-o", work.file("never.mux")}, missing + ": "},
+        {nullptr, {"info", "-j", "0", file}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const fs::path removed = fs::path(program.path()) / (c.removed ? c.removed : "");
+        if (c.removed)
+            fs::rename(removed, work.file("away"));
+        const RunResult r = run(c.args);
+        EXPECT_NE(r.status, 0);
+        EXPECT_EQ(r.out, "");
+        EXPECT_FALSE(r.err.empty());
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+        if (c.removed)
+            fs::rename(work.file("away"), removed);
+    }
+    EXPECT_FALSE(fs::exists(work.file("never.mux")));
 
-    app::writeFileAtomically(program.file("parm.txt"), "VerboseLog\r\ncustom prices\r\n");
-    ctx->prices.current[catalog::price::kLifeSupport] = 80000;
-    ctx->weapons[static_cast<std::size_t>(medium)].cost = 50000;
-    const json custom = libraryFigures(a, path);
-    // 30,000 more life support, 2 x 10,000 more lasers, times 1.5.
-    ASSERT_EQ(custom["cost"].get<int>(), plain["cost"].get<int>() + 75000);
-    r = run({"info", "--json", path});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(json::parse(lines(r.out).at(0)), custom);
-}
-
-TEST_F(CliTool, MuxWritesTheExport) {
-    model::Mech a = brawler();
-    const std::string path = save(a, "brawler.FPM");
-    ASSERT_TRUE(io::SaveMUXFile(a, work.file("expected.mux")));
-    const std::string expected = work.read("expected.mux");
-    ASSERT_FALSE(expected.empty());
-
-    RunResult r = run({"mux", path, "-o", work.file("out.mux")});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(work.read("out.mux"), expected);
-
-    r = run({"mux", path});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(work.read("brawler.mux"), expected);
-
-    r = run({"mux", work.file("missing.FPM"), "-o", work.file("never.mux")});
-    EXPECT_NE(r.status, 0);
-    EXPECT_FALSE(r.err.empty());
-    EXPECT_FALSE(app::fileExists(work.file("never.mux")));
-}
-
-TEST_F(CliTool, WithoutTheWeaponDatabaseNothingIsRead) {
-    model::Mech a = brawler();
-    const std::string path = save(a, "brawler.FPM");
-    fs::remove(fs::path(program.path()) / "wpndata.bin");
-    const RunResult r = run({"info", "--json", path});
-    EXPECT_NE(r.status, 0);
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("The weapon database is missing."), std::string::npos) << r.err;
-}
-
-TEST_F(CliTool, WithoutBVDataTheBVIsNull) {
-    model::Mech a = brawler();
-    const std::string path = save(a, "brawler.FPM");
+    // Without BV data the BV is null and the cost is still there.
     fs::remove(fs::path(program.path()) / "bvdata.bin");
-    const RunResult r = run({"info", "--json", path});
+    const RunResult r = run({"info", "--json", file});
     ASSERT_EQ(r.status, 0) << r.err;
     const json row = json::parse(lines(r.out).at(0));
     EXPECT_TRUE(row["bv"].is_null());
-    EXPECT_EQ(row["cost"], libraryFigures(a, path)["cost"]);
+    EXPECT_EQ(row["cost"], libraryFigures(hunchback, file)["cost"]);
+    EXPECT_EQ(run({"cost", file}).status, 0);
 }
 
-TEST_F(CliTool, EditOpensRunsTheScriptAndSavesWhatInfoReads) {
-    // Every heat sink that needs a slot has one, so nothing is left unallocated on opening.
-    model::Mech a = brawler();
-    a.setHSCount(static_cast<std::int16_t>(a.hsInEngine() + 3));
-    const std::string path = save(a, "brawler.FPM");
-    const std::string script = work.write("look.fpws", "# only looks\nstate\n");
-    const std::string out = work.file("copy.FPM");
-    const RunResult r = run({"edit", "--open", path, script, "--save", out});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, "");
+TEST_F(CliTool, CustomPricesApplyOnlyWithTheParameter) {
+    const int medium = catalog::findWeapon(ctx.weapons, "Medium Laser", catalog::kInnerSphere);
+    app::writeFileAtomically(program.file("cus_data.dat"),
+                             "ItemPrice;0;80000\r\nWeaponPrice;Medium Laser;IS;50000\r\n");
+    const json plain = libraryFigures(hunchback, hunchbackFile);
+    EXPECT_EQ(json::parse(lines(run({"info", "--json", hunchbackFile}).out).at(0)), plain);
 
-    // `state` prints the figures `info` prints for the same design, one "key: value" a line.
-    const std::vector<std::string> info = lines(run({"info", path}).out);
-    const std::vector<std::string> header = fields(info.at(0));
-    const std::vector<std::string> row = fields(info.at(1));
-    std::string expected = "state\n";
-    for (std::size_t i = 1; i < header.size(); ++i)
-        expected += "  " + header[i] + ":" + (row[i].empty() ? "" : " " + row[i]) + "\n";
-    expected += "  unallocated: none\n";
-    EXPECT_EQ(r.out, expected);
-
-    // The saved copy reads back with the same figures.
-    const std::vector<std::string> copy = lines(run({"info", out}).out);
-    std::vector<std::string> copyRow = fields(copy.at(1));
-    copyRow[0] = path;
-    EXPECT_EQ(copyRow, row);
+    app::writeFileAtomically(program.file("parm.txt"), "VerboseLog\r\ncustom prices\r\n");
+    ctx.prices.current[catalog::price::kLifeSupport] = 80000;
+    ctx.weapons[static_cast<std::size_t>(medium)].cost = 50000;
+    const json custom = libraryFigures(hunchback, hunchbackFile);
+    // 30,000 more life support, 2 x 10,000 more lasers, times 1.5.
+    ASSERT_EQ(custom["cost"].get<int>(), plain["cost"].get<int>() + 75000);
+    EXPECT_EQ(json::parse(lines(run({"info", "--json", hunchbackFile}).out).at(0)), custom);
 }
 
-TEST_F(CliTool, EditStopsAtTheFailingLineAndLeavesTheTargetAlone) {
-    model::Mech a = brawler();
-    const std::string design = save(a, "brawler.FPM");
-    const std::string damaged = work.write("damaged.FPM", "Not a mech at all, just text.\n");
-    struct Case {
-        const char* script;
-        std::string open;
-        int status;
-        std::string err;
+// The golden files were checked by hand against the fixture's designs. Hunchback BV: armour
+// 165 x 2, structure 83 x 1.5 (fusion), 50 tons, 20 for the AC/20 ammunition in an un-CASEd
+// side torso, heat 15 against 13 dissipated, so 474.5 x 1.2 = 569.4; weapons 178 + 22 + 92 =
+// 292, heat-adjusted to 272.53, x 1.12 for running 6; 874.64 rounds to 875. Hunchback cost:
+// the basic items add up to 1,774,667, with heat sinks, armour and structure to 1,905,667,
+// with the 390,000 of weapons to 2,295,667, x 1.5 = 3,443,500. OmniMech "Alpha": 132 armour
+// points on 60 tons with 12 heat sinks, the LRM-10 and its ammunition; the surcharge is a
+// quarter of 2,902,600, and (2,902,600 + 725,650) x 1.6 = 5,805,200.
+// The MUX export is the library's, beside the design or where asked.
+TEST_F(CliTool, BVCostAndMuxPrintTheLibrarysPrintoutsAndExport) {
+    model::Mech vantor = kit.omni();
+    const std::string omniFile = save(vantor, "omni.FPM");
+    const struct {
+        std::vector<std::string> args;
+        const char* goldenFile;
+    } cases[] = {
+        {{"bv", hunchbackFile}, "brawler_bv.txt"},
+        {{"cost", hunchbackFile}, "brawler_cost.txt"},
+        {{"bv", omniFile, "--config", "Alpha"}, "omni_alpha_bv.txt"},
+        {{"cost", omniFile, "-c", "Alpha"}, "omni_alpha_cost.txt"},
     };
-    const std::string target = work.file("target.FPM");
-    const std::vector<Case> cases{
-        {"state\nfrobnicate x\nstate\n", design, 1, "line 2: unknown verb \"frobnicate\"\n"},
-        {"\n# nothing yet\nundo\n", design, 1, "line 3: nothing to undo\n"},
-        {"redo\n", design, 1, "line 1: nothing to redo\n"},
-        {"name Other\nnew\n", design, 1,
-         "line 2: no answer queued for the question \"Save?\": \"This mech is unsaved, would you "
-         "like to save it before making a new mech?\"\n"},
-        {"answer\n", design, 1, "line 1: usage: answer yes|no|cancel|TEXT\n"},
-        {"state \"open\n", design, 1, "line 1: unclosed quote\n"},
-        {"state\n", damaged, 1, damaged + ": the design cannot be opened\n"},
-        {"state\n", work.file("missing.FPM"), 1,
-         work.file("missing.FPM") + ": the design cannot be opened\n"},
-        {nullptr, design, 2, work.file("none.fpws") + ": the script cannot be read\n"},
-        // A new design has no name: the save is refused with its message.
-        {"state\n", "", 1, target + ": the design was not saved\n"},
-    };
-    for (const Case& c : cases) {
-        work.write("target.FPM", "old bytes");
-        const std::string script =
-            c.script ? work.write("case.fpws", c.script) : work.file("none.fpws");
-        std::vector<std::string> args{"edit", script, "--save", target};
-        if (!c.open.empty())
-            args.insert(args.begin() + 1, {"--open", c.open});
-        const RunResult r = run(args);
-        EXPECT_EQ(r.status, c.status) << c.err;
-        EXPECT_EQ(r.err, c.err);
-        EXPECT_EQ(work.read("target.FPM"), "old bytes") << c.err;
+    for (const auto& c : cases) {
+        const RunResult r = run(c.args);
+        EXPECT_EQ(r.status, 0) << c.goldenFile << r.err;
+        EXPECT_EQ(r.err, "") << c.goldenFile;
+        fpw::testing::expectMatchesGolden(r.out,
+                                          std::string(FPW_CLI_GOLDEN_DIR) + "/" + c.goldenFile);
     }
-    const RunResult refused = run({"edit", work.write("case.fpws", ""), "--save", target});
-    EXPECT_EQ(refused.out.rfind("message: Unable to save: ", 0), 0u) << refused.out;
+
+    ASSERT_TRUE(io::SaveMUXFile(hunchback, work.file("expected.mux")));
+    const std::string expected = work.read("expected.mux");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(run({"mux", hunchbackFile, "-o", work.file("out.mux")}).status, 0);
+    EXPECT_EQ(work.read("out.mux"), expected);
+    EXPECT_EQ(run({"mux", hunchbackFile}).status, 0);
+    EXPECT_EQ(work.read("brawler.mux"), expected);
 }
+
+#ifdef FPW_CLI_SHEET
+TEST_F(CliTool, SheetWritesOnePdfPagePerDesignAndConfiguration) {
+    model::Mech second = scout();
+    model::Mech variants = kit.omni();
+    const std::vector<std::string> files{hunchbackFile, save(second, "jenner.FPM")};
+    const std::string pdf = work.file("sheets.pdf");
+    const RunResult made = run({"sheet", files[0], files[1], "-o", pdf, "--pilot", "Aiko Tanner",
+                                "--gunnery", "4", "--piloting", "5"});
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(pageCount(pdf), 2);
+    // Vector text in Liberation Sans (what "Arial" resolves to), every font embedded.
+    const std::vector<std::string> fonts = lines(runCommand({"pdffonts", pdf}).out);
+    ASSERT_GT(fonts.size(), 2u);
+    for (std::size_t i = 2; i < fonts.size(); ++i) {
+        EXPECT_NE(fonts[i].find("LiberationSans"), std::string::npos) << fonts[i];
+        EXPECT_NE(fonts[i].find(" yes "), std::string::npos) << fonts[i];
+    }
+    const std::string text = runCommand({"pdftotext", "-layout", pdf, "-"}).out;
+    for (const char* expected : {"Hunchback HBK-4G", "Jenner JR7-D",
+                                 "Battle Value: ", "Adjusted BV: ", "Pilot Name: Aiko Tanner"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+
+    const std::string omniFile = save(variants, "vantor.FPM");
+    const RunResult each =
+        run({"sheet", omniFile, files[0], work.file("missing.FPM"), "--each", work.path()});
+    EXPECT_EQ(each.status, 1); // the missing file
+    EXPECT_NE(each.err.find("missing.FPM"), std::string::npos);
+    EXPECT_EQ(pageCount(work.file("vantor.pdf")), 2);
+    EXPECT_EQ(pageCount(work.file("brawler.pdf")), 1);
+    EXPECT_FALSE(fs::exists(work.file("missing.pdf")));
+}
+#endif
 
 } // namespace
 } // namespace fpw::cli

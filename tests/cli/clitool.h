@@ -5,9 +5,8 @@
 
 #include <sys/wait.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,14 +15,11 @@
 #include <nlohmann/json.hpp>
 
 #include "app/programcontext.h"
-#include "catalog/bvdatafile.h"
 #include "catalog/equipment.h"
 #include "catalog/locations.h"
-#include "catalog/weapondatabase.h"
 #include "io/designfile.h"
 #include "model/mech.h"
 #include "recordsheet/sheetdesigns.h"
-#include "support/scripteduser.h"
 #include "support/tempdir.h"
 #include "valuation/bvcalc.h"
 #include "valuation/costcalculation.h"
@@ -55,47 +51,44 @@ inline std::vector<std::string> lines(const std::string& text) {
 }
 
 inline std::vector<std::string> fields(const std::string& line) {
-    std::vector<std::string> result;
-    std::size_t at = 0;
-    for (;;) {
-        const std::size_t tab = line.find('\t', at);
-        result.push_back(line.substr(at, tab - at));
-        if (tab == std::string::npos)
-            return result;
-        at = tab + 1;
+    std::vector<std::string> result(1);
+    for (char c : line) {
+        if (c == '\t')
+            result.emplace_back();
+        else
+            result.back() += c;
     }
+    return result;
 }
 
 // The figures the library gives a design, in the tool's JSON form.
 inline json libraryFigures(model::Mech& mech, const std::string& file) {
     int armored = 0;
-    for (const model::CritLocation& list : mech.critLocations())
+    int freeSlots = 0;
+    for (const model::CritLocation& list : mech.critLocations()) {
+        freeSlots += list.FreeSlotCount();
         for (const model::CriticalSlot& slot : list.slots())
             armored += slot.isArmored;
+    }
     mech.ArmoredSlotData(armored, armored);
     const std::int32_t cost = valuation::CalcTotalCost(mech);
     const auto bv = valuation::CalcBV(mech);
-    int freeSlots = 0;
-    for (const model::CritLocation& list : mech.critLocations())
-        freeSlots += list.FreeSlotCount();
-    json j;
-    j["file"] = file;
-    j["name"] = mech.mechName();
-    j["model"] = mech.mechModel();
-    j["config"] = mech.omniBaseLocked() ? json(mech.currentConfig()) : json(nullptr);
-    j["tonnage"] = mech.tonnage();
-    j["total_tonnage"] = mech.totalTonnage();
-    j["free_tonnage"] = mech.freeTonnage();
-    j["walking"] = mech.walking();
-    j["running"] = mech.running();
-    j["jumping"] = mech.jumping();
-    j["max_heat"] = mech.MaxHeat();
-    j["heat_dissipation"] = mech.hsType() == 0 ? mech.hsCount() : 2 * mech.hsCount();
-    j["free_slots"] = freeSlots;
-    j["cost"] = cost;
-    j["bv"] = bv ? json(bv->battleValue) : json(nullptr);
-    j["error"] = nullptr;
-    return j;
+    return json{{"file", file},
+                {"name", mech.mechName()},
+                {"model", mech.mechModel()},
+                {"config", mech.omniBaseLocked() ? json(mech.currentConfig()) : json(nullptr)},
+                {"tonnage", mech.tonnage()},
+                {"total_tonnage", mech.totalTonnage()},
+                {"free_tonnage", mech.freeTonnage()},
+                {"walking", mech.walking()},
+                {"running", mech.running()},
+                {"jumping", mech.jumping()},
+                {"max_heat", mech.MaxHeat()},
+                {"heat_dissipation", (mech.hsType() == 0 ? 1 : 2) * mech.hsCount()},
+                {"free_slots", freeSlots},
+                {"cost", cost},
+                {"bv", bv ? json(bv->battleValue) : json(nullptr)},
+                {"error", nullptr}};
 }
 
 class CliTool : public ::testing::Test {
@@ -103,27 +96,12 @@ protected:
     void SetUp() override {
         exe = fs::path(program.path()) / "forgeplanwork-cli";
         fs::copy_file(FPW_CLI_EXECUTABLE, exe);
-        for (const char* name : {"wpndata.bin", "bvdata.bin"})
-            fs::copy_file(fs::path(FPW_SHIPPED_DATA_DIR) / name, fs::path(program.path()) / name);
-        ctx = std::make_unique<app::ProgramContext>(program.path(), user);
-        ASSERT_TRUE(catalog::LoadWeapons(*ctx));
-        catalog::LoadBVData(*ctx);
-        ASSERT_TRUE(ctx->bvDataLoaded);
     }
 
-    std::int16_t weapon(const char* name) const {
-        const int index = catalog::findWeapon(ctx->weapons, name, catalog::kInnerSphere);
-        EXPECT_GE(index, 0) << name;
-        return static_cast<std::int16_t>(index);
-    }
-
-    void placeWeapon(model::Mech& m, const char* name, int loc, int first) {
-        testing::placeWeapon(m, name, loc, first);
-    }
-
-    // A 50-ton brawler: an AC/20 with ammunition in the right torso, two medium lasers.
-    model::Mech brawler() {
-        model::Mech m(*ctx);
+    // A 50-ton brawler: an AC/20 with (or without) ammunition in the right torso, two medium
+    // lasers.
+    model::Mech brawler(bool ammunition = true) {
+        model::Mech m(ctx);
         m.setMechName("Hunchback");
         m.setMechModel("HBK-4G");
         m.setTechLevel(1);
@@ -133,19 +111,20 @@ protected:
         const std::int16_t armor[] = {16, 20, 20, 20, 20, 16, 26, 9, 5, 5, 8};
         for (int loc = 0; loc < catalog::kLocationCount; ++loc)
             m.SetArmor(loc, armor[loc]);
-        placeWeapon(m, "AC/20", catalog::kRightTorso, 0);
-        placeWeapon(m, "AC/20 Ammo", catalog::kRightTorso, 10);
-        placeWeapon(m, "Medium Laser", catalog::kLeftArm, 4);
-        placeWeapon(m, "Medium Laser", catalog::kRightArm, 4);
-        m.critLocation(catalog::kLeftTorso).PlaceItem("Heat Sink", 0, false, "cHS1");
-        m.critLocation(catalog::kLeftTorso).PlaceItem("Heat Sink", 1, false, "cHS2");
-        m.critLocation(catalog::kLeftTorso).PlaceItem("Heat Sink", 2, false, "cHS3");
+        testing::placeWeapon(m, "AC/20", catalog::kRightTorso, 0);
+        if (ammunition)
+            testing::placeWeapon(m, "AC/20 Ammo", catalog::kRightTorso, 10);
+        testing::placeWeapon(m, "Medium Laser", catalog::kLeftArm, 4);
+        testing::placeWeapon(m, "Medium Laser", catalog::kRightArm, 4);
+        for (int hs = 0; hs < 3; ++hs)
+            m.critLocation(catalog::kLeftTorso)
+                .PlaceItem("Heat Sink", hs, false, "cHS" + std::to_string(hs + 1));
         return m;
     }
 
-    // A 20-ton jumper with double heat sinks and an armoured engine slot.
+    // A 35-ton jumper with double heat sinks and an armoured engine slot.
     model::Mech scout() {
-        model::Mech m(*ctx);
+        model::Mech m(ctx);
         m.setMechName("Jenner");
         m.setMechModel("JR7-D");
         m.setTechLevel(2);
@@ -156,13 +135,11 @@ protected:
         m.setHSCount(10);
         for (int loc = 0; loc < catalog::kLocationCount; ++loc)
             m.SetArmor(loc, 6);
-        placeWeapon(m, "Medium Laser", catalog::kLeftArm, 4);
-        placeWeapon(m, "LRM-10", catalog::kCenterTorso, 10);
+        testing::placeWeapon(m, "Medium Laser", catalog::kLeftArm, 4);
+        testing::placeWeapon(m, "LRM-10", catalog::kCenterTorso, 10);
         m.critLocation(catalog::kCenterTorso).SetArmored(true, "cEng1");
         return m;
     }
-
-    model::Mech omni() { return testing::omniDesign(*ctx); }
 
     std::string save(model::Mech& m, const std::string& name) {
         const std::string path = work.file(name);
@@ -176,43 +153,32 @@ protected:
         return runCommand(command);
     }
 
-    // Runs any program with its arguments quoted; stderr is kept apart from stdout.
+    // Runs any program with its arguments quoted, its output and errors kept apart in files.
     RunResult runCommand(const std::vector<std::string>& args) const {
         std::string command;
-        for (const std::string& arg : args) {
-            command += quoted(arg);
-            command += ' ';
-        }
-        command += "2>";
-        command += quoted(work.file("stderr.txt"));
-        RunResult result;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr)
-            return result;
-        char buffer[4096];
-        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            result.out.append(buffer, n);
-        const int status = pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = work.read("stderr.txt");
-        return result;
+        for (const std::string& arg : args)
+            command += quoted(arg) + ' ';
+        command += ">" + quoted(work.file("stdout.txt")) + " 2>" + quoted(work.file("stderr.txt"));
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, work.read("stdout.txt"),
+                work.read("stderr.txt")};
     }
 
     // The "Pages:" line of pdfinfo; -1 when there is none.
     int pageCount(const std::string& pdf) const {
-        const RunResult info = runCommand({"pdfinfo", pdf});
-        for (const std::string& line : lines(info.out))
-            if (line.rfind("Pages:", 0) == 0)
-                return std::stoi(line.substr(6));
-        ADD_FAILURE() << info.out << info.err;
-        return -1;
+        const std::string info = runCommand({"pdfinfo", pdf}).out;
+        const std::size_t at = info.find("\nPages:");
+        return at == std::string::npos ? -1 : std::stoi(info.substr(at + 7));
     }
 
-    testing::TempDir program;
+    // The program folder: the executable beside the shipped reference files.
+    testing::SheetKit kit;
+    testing::TempDir& program = kit.dir;
+    app::ProgramContext& ctx = kit.ctx;
     testing::TempDir work;
-    testing::ScriptedUser user;
-    std::unique_ptr<app::ProgramContext> ctx;
     fs::path exe;
+    model::Mech hunchback = brawler();
+    const std::string hunchbackFile = save(hunchback, "brawler.FPM");
 };
 
 } // namespace fpw::cli::clitest

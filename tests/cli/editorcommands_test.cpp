@@ -1,5 +1,6 @@
-// `check` and `write-bvs` run the editor's save checks and write-BVs command: the same
-// messages, the same log lines, and exit statuses that say whether everything went through.
+// `check`, `write-bvs` and `edit` run the editor's save checks, its write-BVs command and
+// editor scripts: the same messages, the same log lines, and exit statuses that say whether
+// everything went through.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -12,79 +13,40 @@ namespace {
 
 using namespace clitest;
 
-// The design without its ammunition: its weapon entry and its slot.
-void removeAmmunition(model::Mech& m) {
-    for (const model::WeaponEntry& entry : m.weapons()) {
-        if (entry.refID >= 0 && m.context().weapons[entry.refID].name == "AC/20 Ammo") {
-            const std::int16_t index = entry.weaponIndex;
-            m.critLocation(catalog::kRightTorso).RemoveItem(std::to_string(index));
-            m.RemoveWeapon(index);
-            return;
-        }
-    }
-    ADD_FAILURE() << "no ammunition to remove";
-}
-
 TEST_F(CliTool, CheckGivesTheEditorsRefusalsAndWarningAndTheStatus) {
-    model::Mech good = brawler();
     model::Mech heavy = scout(); // 35 tons of equipment on a 35-ton chassis and more
-    model::Mech unnamed = brawler();
-    unnamed.setMechName("");
-    model::Mech unplaced = brawler();
-    unplaced.AddWeapon(weapon("Medium Laser"));
-    model::Mech noAmmo = brawler();
-    removeAmmunition(noAmmo);
-    const std::string goodFile = save(good, "good.FPM");
+    model::Mech noAmmo = brawler(false);
+    const std::string heavyFile = save(heavy, "heavy.FPM");
     const std::string noAmmoFile = save(noAmmo, "noammo.FPM");
     const std::string damaged = work.write("damaged.FPM", "Forgeplanwork Mech       \x01");
-    const std::string refusal = "Unable to save: ";
-    const struct {
-        std::string file;
-        std::string shown; // empty: the design would save without a word
-    } cases[] = {
-        {goodFile, ""},
-        {save(heavy, "heavy.FPM"), refusal + "This mech is overweight and cannot be saved."},
-        {save(unnamed, "unnamed.FPM"),
-         refusal + "You cannot save a mech that does not have a name."},
-        {save(unplaced, "unplaced.FPM"),
-         refusal + "You cannot save a mech that has unallocated weapons."},
-        {noAmmoFile, "Not enough ammunition: Some of the weapons mounted on this mech require "
+    const std::string warning =
+        noAmmoFile + ": Not enough ammunition: Some of the weapons mounted on this mech require "
                      "ammunition, but not all of them have ammunition mounted. This message is "
-                     "only a warning and will not stop this mech from being saved."},
-    };
-    std::vector<std::string> all;
-    for (const auto& c : cases) {
-        const RunResult r = run({"check", c.file});
-        EXPECT_EQ(r.status, c.shown.empty() || c.shown.rfind(refusal, 0) != 0 ? 0 : 1) << c.file;
-        EXPECT_EQ(r.out, c.shown.empty() ? "" : c.file + ": " + c.shown + "\n");
-        EXPECT_EQ(r.err, "") << c.file;
-        all.push_back(c.file);
-    }
-    // Only designs that would save: status 0; one refusal or a damaged file among many: 1,
-    // and the others are still checked.
-    EXPECT_EQ(run({"check", goodFile, noAmmoFile}).status, 0);
-    all.push_back(damaged);
-    std::vector<std::string> args{"check", "-j", "2"};
-    args.insert(args.end(), all.begin(), all.end());
-    const RunResult r = run(args);
+                     "only a warning and will not stop this mech from being saved.\n";
+    // Designs that would save, one with a warning: status 0.
+    RunResult r = run({"check", hunchbackFile, noAmmoFile});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, warning);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(run({"check", heavyFile}).status, 1);
+    // A refusal or a damaged file among many: 1, and the others are still checked.
+    r = run({"check", "-j", "2", hunchbackFile, heavyFile, damaged, noAmmoFile});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(lines(r.out).size(), 4u) << r.out;
+    EXPECT_EQ(r.out, heavyFile +
+                         ": Unable to save: This mech is overweight and cannot be saved.\n" +
+                         warning);
     EXPECT_EQ(r.err.rfind(damaged + ": ", 0), 0u) << r.err;
 }
 
 TEST_F(CliTool, WriteBVsWritesTheLogLinesToTheLogAndToStandardOutput) {
-    model::Mech hunchback = brawler();
-    model::Mech vantor = omni();
+    model::Mech vantor = kit.omni();
     const fs::path root = fs::path(work.path()) / "bvs";
     fs::create_directories(root / "omni");
     const std::string first = (root / "brawler.FPM").string();
     ASSERT_TRUE(io::SaveMech(hunchback, first));
     ASSERT_TRUE(io::SaveMech(vantor, (root / "omni" / "vantor.fpm").string()));
     const std::string bv = std::to_string(libraryFigures(hunchback, first)["bv"].get<int>());
-    model::Mech reopened(*ctx);
-    std::string message;
-    ASSERT_TRUE(io::TOpenMech(reopened, (root / "omni" / "vantor.fpm").string(), true, message));
-    const std::string omniBV = std::to_string(valuation::CalcBV(reopened)->battleValue);
+    const std::string omniBV = std::to_string(libraryFigures(vantor, "")["bv"].get<int>());
 
     RunResult r = run({"write-bvs", root.string()});
     EXPECT_EQ(r.status, 0) << r.err;
@@ -106,6 +68,69 @@ TEST_F(CliTool, WriteBVsWritesTheLogLinesToTheLogAndToStandardOutput) {
               std::string::npos)
         << r.err;
     EXPECT_NE(r.err.find(work.file("missing") + ": "), std::string::npos) << r.err;
+}
+
+TEST_F(CliTool, EditOpensRunsTheScriptAndSavesWhatInfoReads) {
+    // Every heat sink that needs a slot has one, so nothing is left unallocated on opening.
+    model::Mech a = brawler();
+    a.setHSCount(static_cast<std::int16_t>(a.hsInEngine() + 3));
+    const std::string path = save(a, "brawler.FPM");
+    const std::string script = work.write("look.fpws", "# only looks\nstate\n");
+    const std::string out = work.file("copy.FPM");
+    const RunResult r = run({"edit", "--open", path, script, "--save", out});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+
+    // `state` prints the figures `info` prints for the same design, one "key: value" a line.
+    const std::vector<std::string> info = lines(run({"info", path}).out);
+    const std::vector<std::string> header = fields(info.at(0));
+    const std::vector<std::string> row = fields(info.at(1));
+    std::string expected = "state\n";
+    for (std::size_t i = 1; i < header.size(); ++i)
+        expected += "  " + header[i] + ":" + (row[i].empty() ? "" : " " + row[i]) + "\n";
+    expected += "  unallocated: none\n";
+    EXPECT_EQ(r.out, expected);
+
+    // The saved copy reads back with the same figures.
+    std::vector<std::string> copyRow = fields(lines(run({"info", out}).out).at(1));
+    copyRow[0] = path;
+    EXPECT_EQ(copyRow, row);
+}
+
+TEST_F(CliTool, EditStopsAtTheFailingLineAndLeavesTheTargetAlone) {
+    const std::string target = work.file("target.FPM");
+    const struct {
+        const char* script;
+        std::string open;
+        int status;
+        std::string err;
+    } cases[] = {
+        {"state\nfrobnicate x\nstate\n", hunchbackFile, 1, "line 2: unknown verb \"frobnicate\"\n"},
+        {"answer\n", hunchbackFile, 1, "line 1: usage: answer yes|no|cancel|TEXT\n"},
+        // A question the script leaves unanswered stops it too.
+        {"name Other\nnew\n", hunchbackFile, 1,
+         "line 2: no answer queued for the question \"Save?\": \"This mech is unsaved, would you "
+         "like to save it before making a new mech?\"\n"},
+        {"state\n", work.file("missing.FPM"), 1,
+         work.file("missing.FPM") + ": the design cannot be opened\n"},
+        {nullptr, hunchbackFile, 2, work.file("none.fpws") + ": the script cannot be read\n"},
+        // A new design has no name: the save is refused with its message.
+        {"state\n", "", 1, target + ": the design was not saved\n"},
+    };
+    for (const auto& c : cases) {
+        work.write("target.FPM", "old bytes");
+        const std::string script =
+            c.script ? work.write("case.fpws", c.script) : work.file("none.fpws");
+        std::vector<std::string> args{"edit", script, "--save", target};
+        if (!c.open.empty())
+            args.insert(args.begin() + 1, {"--open", c.open});
+        const RunResult r = run(args);
+        EXPECT_EQ(r.status, c.status) << c.err;
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(work.read("target.FPM"), "old bytes") << c.err;
+    }
+    const RunResult refused = run({"edit", work.write("case.fpws", ""), "--save", target});
+    EXPECT_EQ(refused.out.rfind("message: Unable to save: ", 0), 0u) << refused.out;
 }
 
 } // namespace

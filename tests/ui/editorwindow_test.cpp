@@ -1,81 +1,89 @@
 // The editor window driven as a player drives it: its controls reach the editor's handlers,
-// the window shows the design again after every action, and closing stores the position.
+// the window shows the design again after every action, and closing stores the position. The
+// record-sheet, summary and pilot commands open their windows on the current design (a refused
+// print opens nothing and changes nothing). Locking an omni chassis fixes the base controls;
+// variants are added, shown with their own equipment and deleted, and undo after each step
+// shows the window as it was.
 #include "ui/editor/editorwindow.h"
 
 #include <algorithm>
+#include <functional>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 
-#include <gtest/gtest.h>
-
-#include "app/programcontext.h"
-#include "shippedprogram.h"
+#include "ui/pilots/frmeditpilots.h"
+#include "ui/recordsheet/frmmultiprint.h"
+#include "ui/recordsheet/frmprinter.h"
 #include "ui/services/screenunits.h"
+#include "ui/summary/summarywindow.h"
+#include "windowtest.h"
 
 namespace fpw::ui {
 namespace {
 
-class EditorWindowTest : public ::testing::Test {
+// Runs `trigger`, hands the modal window it opens to `look` and closes it; the window's name,
+// empty when none opened.
+QString opened(const std::function<void()>& trigger, const std::function<void(QWidget*)>& look) {
+    QWidget* const before = QApplication::activeModalWidget();
+    QString name;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (window == nullptr || window == before)
+            return;
+        poll.stop();
+        name = window->objectName();
+        look(window);
+        window->close();
+    });
+    poll.start(5);
+    trigger();
+    return name;
+}
+
+class EditorWindowTest : public testing::WindowTest {
 protected:
-    void SetUp() override {
-        window = program.start();
-        ASSERT_NE(window, nullptr);
-        window->show();
-    }
-
-    template <typename T> T* child(const char* name) {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    QString text(const char* label) { return child<QLabel>(label)->text(); }
-    // Picks an entry of a list as the player does.
-    void choose(const char* list, const QString& entry) {
-        auto* combo = child<QComboBox>(list);
-        const int index = combo->findText(entry);
-        ASSERT_GE(index, 0) << list << ": " << entry.toStdString();
-        combo->setCurrentIndex(index);
-        Q_EMIT combo->activated(index);
-    }
-
     // The status bar and the labels say what the editor says.
     void expectFiguresShown() {
-        const editor::EditorDisplay& display = window->editor().display();
+        const editor::EditorDisplay& display = editor().display();
         EXPECT_EQ(text("colTotalTonnage").toStdString(), display.totalTonnage);
         EXPECT_EQ(text("colFreeSlots").toStdString(), display.freeSlots);
         EXPECT_EQ(text("colCost").toStdString(), display.cost);
         EXPECT_EQ(text("colBV").toStdString(), display.bv);
         EXPECT_EQ(text("saved").toStdString(), display.savedText);
     }
-
-    testing::ShippedProgram program;
-    std::unique_ptr<EditorWindow> window;
+    template <typename W = QWidget>
+    QString openedBy(
+        const char* action, const std::function<void(W&)>& look = [](W&) {}) {
+        return opened([&] { trigger(action); }, [&](QWidget* w) { look(*static_cast<W*>(w)); });
+    }
 };
 
 TEST_F(EditorWindowTest, TypedNameIsOneUndoableStepAndMarksTheDesignUnsaved) {
-    expectFiguresShown();
     auto* name = child<QLineEdit>("mechName");
     name->setFocus();
     QTest::keyClicks(name, "Vindicator");
     QTest::keyClick(name, Qt::Key_Return);
-
-    EXPECT_EQ(window->editor().mech().mechName(), "Vindicator");
+    EXPECT_EQ(editor().mech().mechName(), "Vindicator");
     EXPECT_EQ(text("saved"), "Not Saved");
     expectFiguresShown();
-    auto* undo = child<QAction>("undoAction");
-    ASSERT_TRUE(undo->isEnabled());
 
-    undo->trigger();
+    undo();
     EXPECT_EQ(name->text(), "");
     EXPECT_EQ(text("saved"), "Saved");
-    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(child<QAction>("undoAction")->isEnabled());
     EXPECT_TRUE(child<QAction>("redoAction")->isEnabled());
 }
 
@@ -89,67 +97,54 @@ TEST_F(EditorWindowTest, ClosingWhileANameIsBeingTypedEndsCleanly) {
     window.reset(); // the box loses the focus after the editor is gone
 }
 
-TEST_F(EditorWindowTest, ComponentAndSystemControlsChangeTheDesignAndTheFiguresFollow) {
-    const model::Mech& mech = window->editor().mech();
+// Whatever the rules decide, every control shows the stored value after the player's change.
+TEST_F(EditorWindowTest, ComponentAndSystemControlsChangeTheDesignOrAreRefusedAndPutBack) {
+    const model::Mech& mech = editor().mech();
     const QString emptyCost = text("colCost");
-    child<QSpinBox>("tonnage")->setValue(50);
+    auto* tonnage = child<QSpinBox>("tonnage");
+    auto* walking = child<QSpinBox>("walking");
+    auto* masc = child<QCheckBox>("masc");
+    tonnage->setValue(50);
     choose("techLevel", "2");
     choose("engine", "Fusion XL");
-    child<QSpinBox>("walking")->setValue(5);
-    child<QCheckBox>("masc")->click();
+    walking->setValue(5);
+    masc->click();
     choose("case4", "Standard CASE");
 
-    EXPECT_EQ(mech.tonnage(), 50);
     EXPECT_EQ(mech.engineType(), 1);
     EXPECT_EQ(mech.engineRating(), 250);
-    EXPECT_NE(mech.masc(), 0);
     EXPECT_EQ(mech.GetCASE(4), 1);
     EXPECT_EQ(text("weightClass"), "Medium Mech");
     EXPECT_EQ(text("running"), "8 [10]");
     EXPECT_NE(text("colCost"), emptyCost);
+    tonnage->setValue(55);
+    EXPECT_EQ(tonnage->value(), mech.tonnage());
+    EXPECT_EQ(walking->value(), mech.walking());
+    EXPECT_EQ(masc->isChecked(), mech.masc() != 0);
+    EXPECT_TRUE(masc->isChecked());
     expectFiguresShown();
-}
 
-TEST_F(EditorWindowTest, ARefusedChangeShowsItsMessageAndPutsTheControlBack) {
+    // A refused change shows its message and puts the control back.
     choose("techLevel", "3");
-    const editor::EditorDocument before = window->editor().document();
+    const editor::EditorDocument before = editor().document();
     choose("cockpit", "Command Console");
-
     EXPECT_EQ(program.user.onlyMessage().title, "Unable to change cockpit");
     EXPECT_EQ(program.user.onlyMessage().text,
               "Command Consoles can only be mounted on heavy or assault mechs.");
     EXPECT_EQ(child<QComboBox>("cockpit")->currentText(), "Standard");
-    EXPECT_TRUE(window->editor().document() == before);
-}
-
-// Whatever the rules decide, every control shows the stored value after the player's change.
-TEST_F(EditorWindowTest, EachControlShowsTheDesignAfterThePlayersChange) {
-    const model::Mech& mech = window->editor().mech();
-    auto* tonnage = child<QSpinBox>("tonnage");
-    tonnage->setValue(55);
-    EXPECT_EQ(tonnage->value(), mech.tonnage());
-    auto* walking = child<QSpinBox>("walking");
-    walking->setValue(walking->value() + 1);
-    EXPECT_EQ(walking->value(), mech.walking());
-    auto* masc = child<QCheckBox>("masc");
-    masc->click();
-    EXPECT_EQ(masc->isChecked(), mech.masc() != 0);
-    expectFiguresShown();
+    EXPECT_TRUE(editor().document() == before);
 }
 
 TEST_F(EditorWindowTest, SaveNewOpenAndCloseAskTheirQuestionsAndTheTitleFollowsTheFile) {
     // A design that can be saved: every heat sink inside the engine, nothing unallocated.
-    model::Mech saveable(program.ctx);
-    saveable.setTonnage(100);
-    saveable.setWalking(3);
-    window->editor().replaceDocument({saveable, {}, false});
+    edit("tonnage 100\nwalking 3\n");
     // Typed and saved at once, without leaving the box.
     auto* name = child<QLineEdit>("mechName");
     name->setText("Vindicator");
     const std::string path = program.dir.file("vindicator.fpm");
 
     program.user.fileAnswers = {path};
-    child<QAction>("saveAction")->trigger();
+    trigger("saveAction");
     ASSERT_TRUE(program.user.messages.empty()) << program.user.messages[0].text;
     EXPECT_EQ(window->windowTitle(), "Forgeplanwork - vindicator.fpm");
     EXPECT_EQ(text("saved"), "Saved");
@@ -158,14 +153,14 @@ TEST_F(EditorWindowTest, SaveNewOpenAndCloseAskTheirQuestionsAndTheTitleFollowsT
     name->setText("Vindicator II");
     Q_EMIT name->editingFinished();
     program.user.yesNoCancelAnswers = {app::Answer::No};
-    child<QAction>("newAction")->trigger();
+    trigger("newAction");
     EXPECT_EQ(program.user.questions.back(),
               "This mech is unsaved, would you like to save it before making a new mech?");
     EXPECT_EQ(name->text(), "");
     EXPECT_EQ(window->windowTitle(), "Forgeplanwork");
 
     program.user.fileAnswers = {path};
-    child<QAction>("openAction")->trigger();
+    trigger("openAction");
     EXPECT_EQ(name->text(), "Vindicator");
     EXPECT_EQ(child<QSpinBox>("tonnage")->value(), 100);
     EXPECT_EQ(window->windowTitle(), "Forgeplanwork - vindicator.fpm");
@@ -183,7 +178,7 @@ TEST_F(EditorWindowTest, SaveNewOpenAndCloseAskTheirQuestionsAndTheTitleFollowsT
 
 TEST_F(EditorWindowTest, WriteBVsLogsTheDesignsOfTheChosenFolder) {
     program.user.fileAnswers = {program.dir.path()};
-    child<QAction>("writeBVsAction")->trigger();
+    trigger("writeBVsAction");
     EXPECT_EQ(program.user.onlyMessage().text, "Done");
     EXPECT_NE(program.dir.read("kelmor.log").find("Dir: " + program.dir.path()), std::string::npos);
 }
@@ -193,7 +188,7 @@ TEST_F(EditorWindowTest, ClosingStoresPositionInTwipsAndLastFolderAndWritesTheCl
     window->move(40, 60);
     const double perPixel = twipsPerPixel(window->screen());
 
-    child<QAction>("exitAction")->trigger();
+    trigger("exitAction");
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(program.store.value("Boot\\Main", "Top"), std::to_string(std::lround(60 * perPixel)));
     EXPECT_EQ(program.store.value("Boot\\Main", "Left"),
@@ -203,6 +198,132 @@ TEST_F(EditorWindowTest, ClosingStoresPositionInTwipsAndLastFolderAndWritesTheCl
     const std::string log = program.dir.read("kelmor.log");
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2) << log;
     EXPECT_NE(log.find("\nLogging closed on "), std::string::npos) << log;
+}
+
+TEST_F(EditorWindowTest, EachWindowOpensOnTheSavedDesignAndAnUnsavedOneIsOnlyPreviewed) {
+    edit("tonnage 100\nwalking 3\nname Atlas\n");
+    const editor::EditorDocument before = editor().document();
+    EXPECT_EQ(openedBy("printAction"), "");
+    EXPECT_EQ(program.user.onlyMessage().text, "You need to save the mech before printing.");
+    EXPECT_TRUE(editor().document() == before);
+    EXPECT_EQ(openedBy("printPreviewAction"), "frmPrintPrev");
+    edit("save \"" + program.dir.file("atlas.fpm") + "\"\n");
+
+    program.user.inputAnswers = {"Mira Vos"};
+    const auto addPilot = [](QWidget* w) { static_cast<FrmEditPilots*>(w)->add(); };
+    EXPECT_EQ(
+        openedBy<FrmPrinter>("printAction",
+                             [&](FrmPrinter& w) {
+                                 EXPECT_EQ(opened([&] { w.editPilotsButton()->click(); }, addPilot),
+                                           "frmEditPilots");
+                                 EXPECT_EQ(w.pilotPicker()->itemText(w.pilotPicker()->count() - 1),
+                                           "Mira Vos");
+                             }),
+        "frmPrinter");
+    const std::string bv = "Battle Value: " + std::to_string(editor().mech().battleValue());
+    EXPECT_EQ(openedBy<SummaryWindow>(
+                  "summaryAction",
+                  [&](SummaryWindow& w) { EXPECT_EQ(w.summaryBV()->text().toStdString(), bv); }),
+              "frmSummary");
+    EXPECT_EQ(openedBy<FrmMultiPrint>(
+                  "multiPrintAction",
+                  [](FrmMultiPrint& w) { EXPECT_EQ(w.list()->topLevelItemCount(), 1); }),
+              "frmMultiPrint");
+
+    // Writing drops the nameless pilot: the chosen row must still be Ren's for the second box.
+    program.ctx.pilots = {{"", 0, 0}, {"Aiko Tanner", 3, 4}, {"Ren Okafor", 2, 6}};
+    EXPECT_EQ(openedBy<FrmEditPilots>("pilotsAction",
+                                      [](FrmEditPilots& w) {
+                                          w.list()->setCurrentRow(1);
+                                          w.gunnery()->setValue(1);
+                                          w.piloting()->setValue(5);
+                                      }),
+              "frmEditPilots");
+    EXPECT_EQ(program.ctx.pilots[1], (catalog::Pilot{"Ren Okafor", 1, 5}));
+}
+
+class OmniControlsTest : public testing::WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        // A chassis that passes every lock check: named, without lower arms, and an engine
+        // that holds every heat sink.
+        if (!HasFatalFailure())
+            edit("level 3\ntonnage 65\nwalking 4\nactuator LA lower off\nactuator RA lower off\n"
+                 "body Omni-Mech\nname Warden\n");
+    }
+
+    bool shown(const char* name) { return child(name)->isVisible(); }
+    // Presses a button; its questions get yes, its input box `answer`.
+    void press(const char* button, const std::string& answer = {}) {
+        program.user.yesNoAnswers = {true};
+        program.user.inputAnswers = {answer};
+        child<QPushButton>(button)->click();
+    }
+    QStringList variants() {
+        auto* combo = child<QComboBox>("cmboOmniVariant");
+        QStringList names;
+        for (int i = 0; i < combo->count(); ++i) {
+            names << combo->itemText(i);
+        }
+        return names << "shown: " + combo->currentText();
+    }
+    bool laserInRightArm() {
+        return !child<QListWidget>("slotList5")
+                    ->findItems("Medium Laser", Qt::MatchExactly)
+                    .empty();
+    }
+};
+
+// Locking fixes the base chassis controls until undone; variants keep their own equipment
+// through switches, deletion and undo.
+TEST_F(OmniControlsTest, LockingAndVariants) {
+    const std::vector<const char*> base{
+        "tonnage",      "engine",         "walking",   "structure", "armor",          "armorSlider",
+        "maximumArmor", "addArmorPoints", "techLevel", "mechType",  "addArmorTonnage"};
+    auto expectBase = [&](bool enabled) {
+        for (const char* name : base) {
+            EXPECT_EQ(child(name)->isEnabled(), enabled) << name;
+        }
+        EXPECT_EQ(shown("PButLockChassis"), enabled);
+        EXPECT_NE(shown("cmboOmniVariant"), enabled);
+        EXPECT_NE(shown("PButAddVariant"), enabled);
+    };
+    expectBase(true);
+    press("PButLockChassis", "Prime");
+    expectBase(false);
+    EXPECT_EQ(variants(), (QStringList{"Prime", "shown: Prime"}));
+    EXPECT_TRUE(child("jumping")->isEnabled()) << "variants differ in jump jets";
+    undo();
+    expectBase(true);
+    press("PButLockChassis", "Prime");
+    press("PButAddVariant", "Alpha");
+    press("PButAddVariant", "BASE");
+    EXPECT_EQ(program.user.onlyMessage().title, "Illegal Name");
+    press("PButAddVariant", "Beta");
+    EXPECT_EQ(variants(), (QStringList{"Prime", "Alpha", "Beta", "shown: Prime"}));
+    EXPECT_LE(window->minimumSizeHint().width(), 1366) << "the variant controls fit a small screen";
+
+    choose("cmboOmniVariant", "Alpha");
+    edit("add \"Medium Laser\"\ndrop \"Medium Laser\" RA 4\n");
+    EXPECT_TRUE(laserInRightArm());
+    choose("cmboOmniVariant", "Beta");
+    EXPECT_FALSE(laserInRightArm());
+    choose("cmboOmniVariant", "Alpha");
+    EXPECT_TRUE(laserInRightArm()) << "Alpha was stored when Beta was chosen";
+    undo();
+    EXPECT_EQ(variants(), (QStringList{"Prime", "Alpha", "Beta", "shown: Beta"}));
+    EXPECT_FALSE(laserInRightArm());
+
+    choose("cmboOmniVariant", "Alpha");
+    press("PButDelVariant");
+    EXPECT_EQ(program.user.questions.back(),
+              "Are you sure you want to delete the variant named Alpha?");
+    EXPECT_EQ(variants(), (QStringList{"Prime", "Beta", "shown: Prime"}));
+    EXPECT_FALSE(laserInRightArm());
+    undo();
+    EXPECT_EQ(variants(), (QStringList{"Prime", "Alpha", "Beta", "shown: Alpha"}));
+    EXPECT_TRUE(laserInRightArm());
 }
 
 } // namespace

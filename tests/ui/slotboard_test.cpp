@@ -1,183 +1,55 @@
 // The slot board driven as a player drives it: rows dragged from the unallocated lists land
 // in the slots the editor's rules allow, refused targets stay as they were, a double click
-// takes an item out, and every slot shows the colour of its state.
+// takes an item out, the slot menu runs the editor's entries, and every slot shows the colour
+// of its state. The spread and multi-allocate dialogs: a wrong count beeps and changes
+// nothing, the right one places the items as one undoable step.
 #include "ui/slotboard/slotboard.h"
 
 #include <algorithm>
 #include <memory>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QSpinBox>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include "catalog/equipment.h"
 #include "catalog/locations.h"
 #include "editor/allocation.h"
-#include "editor/components.h"
 #include "editor/slotmenu.h"
-#include "editor/weaponlistactions.h"
-#include "shippedprogram.h"
-#include "slotdrop.h"
+#include "ui/dialogs/multiallocatedialog.h"
+#include "ui/dialogs/spreaddialog.h"
 #include "ui/services/settingscolor.h"
 #include "ui/slotboard/slotdrag.h"
 #include "ui/slotboard/slotlistview.h"
 #include "ui/slotboard/unallocatedlists.h"
+#include "windowtest.h"
 
 namespace fpw::ui {
 namespace {
 
-class SlotBoardTest : public ::testing::Test {
+class SlotBoardTest : public testing::WindowTest {
 protected:
     void SetUp() override {
-        window = program.start();
-        ASSERT_NE(window, nullptr);
-        window->show();
-        board = window->findChild<SlotBoard*>("slotBoard");
+        WindowTest::SetUp();
+        if (!HasFatalFailure())
+            board = child<SlotBoard>("slotBoard");
         ASSERT_NE(board, nullptr);
     }
 
-    editor::Editor& editor() { return window->editor(); }
-
     // Adds the named weapon to the unallocated list and returns its instance number.
     std::int16_t addWeapon(const std::string& name) {
-        const auto& available = editor().availableWeapons();
-        const auto found = std::find_if(available.begin(), available.end(),
-                                        [&](const auto& row) { return row.text == name; });
-        EXPECT_NE(found, available.end()) << name;
-        if (found == available.end()) {
-            return -1;
-        }
-        editor::AddWeapons(editor(), {found->refID});
+        edit("add \"" + name + "\"\n");
         return editor().unallocatedWeapons().back().weaponIndex;
     }
-
     bool dragAndDrop(int location, int slot, QMimeData* data) {
-        return ui::dragAndDrop(board->list(location), slot, data);
+        return testing::dragAndDrop(board->list(location), slot, data);
     }
 
-    QString statusText(const char* name) { return window->findChild<QLabel*>(name)->text(); }
-
-    testing::ShippedProgram program;
-    std::unique_ptr<EditorWindow> window;
     SlotBoard* board = nullptr;
 };
-
-TEST_F(SlotBoardTest, DroppedWeaponLandsAndUndoTakesItBack) {
-    const std::int16_t laser = addWeapon("Medium Laser");
-    const editor::EditorDocument before = editor().document();
-    const QString freeBefore = statusText("colFreeSlots");
-    const int torso = catalog::kLeftTorso;
-
-    EXPECT_TRUE(dragAndDrop(torso, 2, weaponDragData({laser})));
-
-    const model::CritLocation& list = editor().mech().critLocation(torso);
-    EXPECT_EQ(list.SlotItemId(2), std::to_string(laser));
-    EXPECT_EQ(board->list(torso)->item(2)->text(), "Medium Laser");
-    EXPECT_TRUE(editor().unallocatedWeapons().empty());
-    EXPECT_NE(statusText("colFreeSlots"), freeBefore);
-    EXPECT_EQ(statusText("colFreeSlots").toStdString(), editor().display().freeSlots);
-
-    editor().undo();
-    EXPECT_TRUE(editor().document() == before);
-    EXPECT_EQ(board->list(torso)->item(2)->text(), "Roll Again");
-    EXPECT_EQ(statusText("colFreeSlots"), freeBefore);
-}
-
-TEST_F(SlotBoardTest, DropOnALockedSlotChangesNothing) {
-    const std::int16_t laser = addWeapon("Medium Laser");
-    const editor::EditorDocument before = editor().document();
-    // The shoulder: a fixed entry.
-    ASSERT_TRUE(editor().mech().critLocation(catalog::kLeftArm).IsLockedSlot(0));
-
-    dragAndDrop(catalog::kLeftArm, 0, weaponDragData({laser}));
-
-    EXPECT_TRUE(editor().document() == before);
-    EXPECT_EQ(board->list(catalog::kLeftArm)->item(0)->text(), "Shoulder");
-}
-
-TEST_F(SlotBoardTest, JumpJetsAreRefusedOverABipedsArmsAndHeadOnly) {
-    ASSERT_TRUE(editor::ChangeJumping(editor(), 1));
-    const auto& rows = editor().items().rows();
-    const auto jets = std::find_if(rows.begin(), rows.end(), [](const auto& row) {
-        return row.name.find("Jump") != std::string::npos;
-    });
-    ASSERT_NE(jets, rows.end());
-    const std::string code = jets->code;
-
-    EXPECT_FALSE(dragAndDrop(catalog::kLeftArm, 5, itemDragData(code)));
-    EXPECT_FALSE(dragAndDrop(catalog::kHead, 3, itemDragData(code)));
-    EXPECT_EQ(editor().items().count(code), 1);
-
-    EXPECT_TRUE(dragAndDrop(catalog::kLeftLeg, 5, itemDragData(code)));
-    EXPECT_TRUE(editor().mech().critLocation(catalog::kLeftLeg).IsOccupied(5));
-    EXPECT_EQ(editor().items().count(code), 0);
-}
-
-TEST_F(SlotBoardTest, DoubleClickUnallocatesAnItemButNotAFixedEntry) {
-    const std::int16_t laser = addWeapon("Medium Laser");
-    const int torso = catalog::kRightTorso;
-    ASSERT_TRUE(dragAndDrop(torso, 0, weaponDragData({laser})));
-    SlotListView* list = board->list(torso);
-
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, slotPoint(list, 0));
-    EXPECT_FALSE(editor().mech().critLocation(torso).IsOccupied(0));
-    EXPECT_EQ(editor().unallocatedWeapons().size(), 1u);
-
-    const editor::EditorDocument before = editor().document();
-    SlotListView* arm = board->list(catalog::kRightArm);
-    QTest::mouseDClick(arm->viewport(), Qt::LeftButton, {}, slotPoint(arm, 0));
-    EXPECT_TRUE(editor().document() == before);
-}
-
-TEST_F(SlotBoardTest, SlotsShowTheirStateColoursAndTheItemUnderTheMouse) {
-    const app::Settings& settings = program.ctx.settings;
-    const std::int16_t laser = addWeapon("Large Laser");
-    ASSERT_TRUE(dragAndDrop(catalog::kLeftTorso, 0, weaponDragData({laser})));
-    SlotListView* torso = board->list(catalog::kLeftTorso);
-    SlotListView* arm = board->list(catalog::kLeftArm);
-
-    EXPECT_EQ(arm->item(0)->background().color(), toQColor(settings.lockedColor));
-    EXPECT_EQ(torso->item(0)->background().color(), toQColor(settings.normalColor));
-    EXPECT_EQ(torso->item(5)->background().color(), toQColor(settings.inactiveColor));
-    EXPECT_EQ(board->caption(catalog::kLeftArm)->text(), "Left Arm");
-
-    QTest::mouseMove(torso->viewport(), slotPoint(torso, 1));
-    EXPECT_EQ(torso->item(0)->background().color(), toQColor(settings.hilitedColor));
-    EXPECT_EQ(torso->item(1)->background().color(), toQColor(settings.hilitedColor));
-    EXPECT_EQ(torso->item(2)->background().color(), toQColor(settings.inactiveColor));
-}
-
-TEST_F(SlotBoardTest, QuadCaptionsNameTheLegsAndNoArmsShow) {
-    ASSERT_TRUE(editor::ChangeMechType(editor(), catalog::kQuad));
-    EXPECT_EQ(board->caption(catalog::kLeftArm)->text().toStdString(),
-              catalog::locationName(catalog::kLeftArm, true));
-    EXPECT_NE(board->caption(catalog::kLeftArm)->text(), "Left Arm");
-    // Nor does the systems panel show arm lines: each goes with its caption.
-    auto* lowerArm = window->findChild<QWidget*>("leftLowerArm");
-    ASSERT_NE(lowerArm, nullptr);
-    EXPECT_TRUE(lowerArm->isHidden());
-    int captions = 0;
-    for (const QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->buddy() == lowerArm) {
-            ++captions;
-            EXPECT_TRUE(label->isHidden()) << label->text().toStdString();
-        }
-    }
-    EXPECT_EQ(captions, 1);
-}
-
-TEST_F(SlotBoardTest, ForeignDragDataIsNoDrop) {
-    auto* text = new QMimeData;
-    text->setText("Medium Laser");
-    const editor::EditorDocument before = editor().document();
-    EXPECT_FALSE(dragAndDrop(catalog::kLeftTorso, 0, text));
-    EXPECT_TRUE(editor().document() == before);
-    const std::unique_ptr<QMimeData> empty(weaponDragData({}));
-    EXPECT_FALSE(readSlotDrag(empty.get()));
-}
 
 // The menu shows each entry of the editor's model: caption, visibility, enabled state, and
 // the move-to sub-menu with its locations.
@@ -201,46 +73,135 @@ void expectMenuShows(const QMenu& menu, const std::vector<editor::SlotMenuEntry>
 }
 
 QAction* findAction(const QMenu& menu, const QString& caption) {
-    for (QAction* action : menu.actions()) {
-        if (action->text() == caption) {
-            return action;
-        }
-    }
-    return nullptr;
+    const QList<QAction*> actions = menu.actions();
+    const auto found = std::ranges::find(actions, caption, &QAction::text);
+    return found == actions.end() ? nullptr : *found;
 }
 
-TEST_F(SlotBoardTest, SlotMenuOffersTheEditorsEntriesAndRunsThem) {
-    const std::int16_t laser = addWeapon("Medium Laser");
-    ASSERT_TRUE(dragAndDrop(catalog::kLeftTorso, 0, weaponDragData({laser})));
+TEST_F(SlotBoardTest, ADroppedWeaponShowsItsStateAndLeavesByMenuDoubleClickAndUndo) {
+    const app::Settings& settings = program.ctx.settings;
+    const std::int16_t laser = addWeapon("Large Laser");
+    const editor::EditorDocument unplaced = editor().document();
+    const QString freeBefore = text("colFreeSlots");
     SlotListView* torso = board->list(catalog::kLeftTorso);
     SlotListView* arm = board->list(catalog::kLeftArm);
-    // A placed weapon, a fixed entry and a free slot.
+
+    EXPECT_TRUE(dragAndDrop(catalog::kLeftTorso, 0, weaponDragData({laser})));
+    EXPECT_EQ(editor().mech().critLocation(catalog::kLeftTorso).SlotItemId(1),
+              std::to_string(laser));
+    EXPECT_EQ(torso->item(1)->text(), "Large Laser");
+    EXPECT_TRUE(editor().unallocatedWeapons().empty());
+    EXPECT_NE(text("colFreeSlots"), freeBefore);
+    EXPECT_EQ(text("colFreeSlots").toStdString(), editor().display().freeSlots);
+    // A fixed entry, a taken and a free slot; the item under the mouse lights up whole.
+    EXPECT_EQ(arm->item(0)->background().color(), toQColor(settings.lockedColor));
+    EXPECT_EQ(torso->item(0)->background().color(), toQColor(settings.normalColor));
+    EXPECT_EQ(torso->item(5)->background().color(), toQColor(settings.inactiveColor));
+    EXPECT_EQ(board->caption(catalog::kLeftArm)->text(), "Left Arm");
+    QTest::mouseMove(torso->viewport(), testing::slotPoint(torso, 1));
+    EXPECT_EQ(torso->item(0)->background().color(), toQColor(settings.hilitedColor));
+    EXPECT_EQ(torso->item(1)->background().color(), toQColor(settings.hilitedColor));
+    EXPECT_EQ(torso->item(2)->background().color(), toQColor(settings.inactiveColor));
+
+    // The slot menu of a placed weapon, a fixed entry and a free slot, and its Move To.
     for (const auto& [list, slot] : {std::pair{torso, 0}, std::pair{arm, 0}, std::pair{torso, 4}}) {
         expectMenuShows(*list->slotMenu(slot), editor::slotMenu(editor(), list->location(), slot));
     }
+    const editor::EditorDocument placed = editor().document();
     const std::unique_ptr<QMenu> menu = torso->slotMenu(0);
     QAction* move = findAction(*menu, "Move To");
-    ASSERT_NE(move, nullptr);
-    ASSERT_NE(move->menu(), nullptr);
+    ASSERT_TRUE(move != nullptr && move->menu() != nullptr);
     QAction* rightTorso = findAction(*move->menu(), "Right Torso");
     ASSERT_NE(rightTorso, nullptr);
-    const editor::EditorDocument before = editor().document();
-
     rightTorso->trigger();
-
     EXPECT_FALSE(editor().mech().critLocation(catalog::kLeftTorso).IsOccupied(0));
-    EXPECT_EQ(board->list(catalog::kRightTorso)->item(0)->text(), "Medium Laser");
-    window->findChild<QAction*>("undoAction")->trigger();
-    EXPECT_TRUE(editor().document() == before);
-    EXPECT_EQ(torso->item(0)->text(), "Medium Laser");
+    EXPECT_EQ(board->list(catalog::kRightTorso)->item(0)->text(), "Large Laser");
+    undo();
+    EXPECT_TRUE(editor().document() == placed);
+    EXPECT_EQ(torso->item(0)->text(), "Large Laser");
+
+    // A double click takes the item out, but not a fixed entry.
+    QTest::mouseDClick(arm->viewport(), Qt::LeftButton, {}, testing::slotPoint(arm, 0));
+    EXPECT_TRUE(editor().document() == placed);
+    QTest::mouseDClick(torso->viewport(), Qt::LeftButton, {}, testing::slotPoint(torso, 0));
+    EXPECT_FALSE(editor().mech().critLocation(catalog::kLeftTorso).IsOccupied(0));
+    EXPECT_EQ(editor().unallocatedWeapons().size(), 1u);
+    undo();
+    undo();
+    EXPECT_TRUE(editor().document() == unplaced);
+    EXPECT_EQ(torso->item(1)->text(), "Roll Again");
+    EXPECT_EQ(text("colFreeSlots"), freeBefore);
 }
 
-TEST_F(SlotBoardTest, UnallocatedRowsDragOntoTheBoard) {
+// Refused over the slot or refused on the drop, nothing changes; jump jets still go on a leg.
+TEST_F(SlotBoardTest, RefusedDropsChangeNothing) {
+    const std::int16_t laser = addWeapon("Medium Laser");
+    const std::string jets = jumpJets();
+    // The shoulder: a fixed entry.
+    ASSERT_TRUE(editor().mech().critLocation(catalog::kLeftArm).IsLockedSlot(0));
+    auto* text = new QMimeData;
+    text->setText("Medium Laser");
+    const struct {
+        const char* what;
+        int location, slot;
+        QMimeData* data;
+        bool refusedOver;
+    } cases[] = {
+        {"a fixed entry", catalog::kLeftArm, 0, weaponDragData({laser}), false},
+        {"jump jets on an arm", catalog::kLeftArm, 5, itemDragData(jets), true},
+        {"jump jets on the head", catalog::kHead, 3, itemDragData(jets), true},
+        {"foreign drag data", catalog::kLeftTorso, 0, text, true},
+    };
+    const editor::EditorDocument before = editor().document();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const bool accepted = dragAndDrop(c.location, c.slot, c.data);
+        EXPECT_TRUE(!accepted || !c.refusedOver);
+        EXPECT_TRUE(editor().document() == before);
+    }
+    EXPECT_EQ(board->list(catalog::kLeftArm)->item(0)->text(), "Shoulder");
+    const std::unique_ptr<QMimeData> empty(weaponDragData({}));
+    EXPECT_FALSE(readSlotDrag(empty.get()));
+
+    // The jets row's pop-up menu is its own, not another row's.
+    UnallocatedItemList* items = board->unallocatedItems();
+    EXPECT_EQ(items->rowMenu(items->count() - 1)->actions().at(0)->text().toStdString(),
+              editor::autoAllocateCaption(editor().items().rows().back()));
+    EXPECT_TRUE(dragAndDrop(catalog::kLeftLeg, 5, itemDragData(jets)));
+    EXPECT_TRUE(editor().mech().critLocation(catalog::kLeftLeg).IsOccupied(5));
+    EXPECT_EQ(editor().items().count(jets), 0);
+}
+
+TEST_F(SlotBoardTest, QuadCaptionsNameTheLegsAndNoArmsShow) {
+    edit("body Quad\n");
+    EXPECT_EQ(board->caption(catalog::kLeftArm)->text().toStdString(),
+              catalog::locationName(catalog::kLeftArm, true));
+    EXPECT_NE(board->caption(catalog::kLeftArm)->text(), "Left Arm");
+    // Nor does the systems panel show arm lines: each goes with its caption.
+    auto* lowerArm = child("leftLowerArm");
+    ASSERT_NE(lowerArm, nullptr);
+    EXPECT_TRUE(lowerArm->isHidden());
+    int captions = 0;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->buddy() == lowerArm) {
+            ++captions;
+            EXPECT_TRUE(label->isHidden()) << label->text().toStdString();
+        }
+    }
+    EXPECT_EQ(captions, 1);
+}
+
+// A shift click tells of the control key and selects nothing; rows picked in any order drag
+// in list order.
+TEST_F(SlotBoardTest, UnallocatedRowsDragOntoTheBoardInListOrder) {
     const std::int16_t first = addWeapon("Medium Laser");
     const std::int16_t second = addWeapon("Small Laser");
     UnallocatedWeaponList* weapons = board->unallocatedWeapons();
     ASSERT_EQ(weapons->count(), 2);
-    // Picked in reverse order, dragged in list order.
+    const QPoint row = weapons->visualItemRect(weapons->item(0)).center();
+    QTest::mouseClick(weapons->viewport(), Qt::LeftButton, Qt::ShiftModifier, row);
+    EXPECT_EQ(program.user.onlyMessage().title, "Use control key");
+    EXPECT_TRUE(weapons->selectedItems().isEmpty());
     const std::unique_ptr<QMimeData> both(weapons->mimeData({weapons->item(1), weapons->item(0)}));
     const std::optional<SlotDrag> drag = readSlotDrag(both.get());
     ASSERT_TRUE(drag);
@@ -251,29 +212,71 @@ TEST_F(SlotBoardTest, UnallocatedRowsDragOntoTheBoard) {
     EXPECT_TRUE(editor().mech().critLocation(catalog::kLeftTorso).IsOccupied(1));
 }
 
-TEST_F(SlotBoardTest, ShiftClickOnTheWeaponsTellsOfTheControlKey) {
-    addWeapon("Medium Laser");
-    UnallocatedWeaponList* weapons = board->unallocatedWeapons();
-    const QPoint row = weapons->visualItemRect(weapons->item(0)).center();
-    QTest::mouseClick(weapons->viewport(), Qt::LeftButton, Qt::ShiftModifier, row);
-    ASSERT_EQ(program.user.messages.size(), 1u);
-    EXPECT_EQ(program.user.messages[0].title, "Use control key");
-    EXPECT_TRUE(weapons->selectedItems().isEmpty());
+using AllocationDialogs = testing::WindowTest;
+
+TEST_F(AllocationDialogs, SpreadBeepsAtAWrongTotalAndSpreadsTheWeaponAtTheRightOne) {
+    edit("add AC/20\n");
+    const std::int16_t weapon = editor().unallocatedWeapons().back().weaponIndex;
+    // Below the hand actuator an arm has eight slots left of the cannon's ten.
+    const std::optional<editor::SpreadRequest> request =
+        editor::spreadRequest(editor(), catalog::kLeftArm, 4, weapon);
+    ASSERT_TRUE(request);
+    ActionRunner runner([] {});
+    SpreadDialog dialog(editor(), runner, *request);
+    const editor::EditorDocument before = editor().document();
+
+    dialog.primaryCount()->setValue(8);
+    const int torso = dialog.secondaryLocation()->findData(catalog::kLeftTorso);
+    ASSERT_GE(torso, 0);
+    dialog.secondaryLocation()->setCurrentIndex(torso);
+    dialog.secondaryCount()->setValue(1);
+    EXPECT_EQ(dialog.total()->text(), "9 of 10");
+    dialog.finish();
+    EXPECT_EQ(program.user.beeps, 1);
+    EXPECT_TRUE(editor().document() == before);
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+
+    dialog.secondaryCount()->setValue(2);
+    dialog.finish();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const model::CritLocation& arm = editor().mech().critLocation(catalog::kLeftArm);
+    const model::CritLocation& side = editor().mech().critLocation(catalog::kLeftTorso);
+    EXPECT_TRUE(arm.IsSpreadSlot(11));
+    EXPECT_EQ(side.SlotItemId(1), std::to_string(weapon));
+    EXPECT_FALSE(side.IsOccupied(2));
+    undo();
+    EXPECT_TRUE(editor().document() == before);
 }
 
-TEST_F(SlotBoardTest, ItemRowMenuAutoAllocatesTheRow) {
-    ASSERT_TRUE(editor::ChangeJumping(editor(), 1));
-    UnallocatedItemList* items = board->unallocatedItems();
-    ASSERT_EQ(items->count(), static_cast<int>(editor().items().rows().size()));
-    const int row = items->count() - 1;
-    const editor::UnallocatedItem item = editor().items().rows()[static_cast<std::size_t>(row)];
-    const std::unique_ptr<QMenu> menu = items->rowMenu(row);
-    ASSERT_EQ(menu->actions().size(), 2);
-    EXPECT_EQ(menu->actions()[0]->text().toStdString(), editor::autoAllocateCaption(item));
+TEST_F(AllocationDialogs, MultiAllocateCountersPlaceTheItemsAndTooManyBeep) {
+    // The jump jet row: the new design's heat sinks have one too.
+    const std::string code = jumpJets();
+    const std::optional<editor::MultiAllocateRequest> request =
+        editor::multiAllocateRequest(editor(), code);
+    ASSERT_TRUE(request);
+    ActionRunner runner([] {});
+    MultiAllocateDialog dialog(editor(), runner, *request);
+    const std::vector<QSpinBox*>& counters = dialog.counters();
+    ASSERT_EQ(counters.size(), request->locations.size());
+    ASSERT_GE(counters.size(), 2u);
+    EXPECT_EQ(dialog.total()->text().toStdString(), editor::multiAllocateTotal(*request, 0));
+    EXPECT_EQ(counters[0]->maximum(), request->locations[0].maximum);
+    const editor::EditorDocument before = editor().document();
 
-    menu->actions()[0]->trigger();
-    EXPECT_EQ(editor().items().count(item.code), 0);
-    EXPECT_EQ(items->count(), static_cast<int>(editor().items().rows().size()));
+    counters[0]->setValue(1);
+    counters[1]->setValue(1);
+    EXPECT_EQ(dialog.total()->text().toStdString(), editor::multiAllocateTotal(*request, 2));
+    dialog.finish();
+    EXPECT_EQ(program.user.beeps, 1);
+    EXPECT_TRUE(editor().document() == before);
+
+    counters[0]->setValue(0);
+    dialog.finish();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(editor().items().count(code), 0);
+    EXPECT_TRUE(editor().mech().critLocation(request->locations[1].location).HasItem(code));
+    undo();
+    EXPECT_TRUE(editor().document() == before);
 }
 
 } // namespace

@@ -1,0 +1,214 @@
+// The equipment and armour panels driven as a player drives them. Equipment: the filters
+// choose what the available list shows, a double-click or Add puts rows on the design
+// unplaced, Remove and Clear All take them off, a refused change leaves every list as it was,
+// and undo brings them back. Armour: each control changes the armour, the panel's figures and
+// the status bar follow, undo puts them back, and a refused entry changes nothing.
+#include <algorithm>
+#include <optional>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+
+#include "catalog/equipment.h"
+#include "catalog/generalitems.h"
+#include "catalog/locations.h"
+#include "editor/allocation.h"
+#include "editor/armor.h"
+#include "editor/systems.h"
+#include "windowtest.h"
+
+namespace fpw::ui {
+namespace {
+
+using Rows = std::vector<std::string>;
+
+Rows texts(const QListWidget* list) {
+    Rows rows;
+    for (int i = 0; i < list->count(); ++i) {
+        rows.push_back(list->item(i)->text().toStdString());
+    }
+    return rows;
+}
+
+class PanelsTest : public testing::WindowTest {
+protected:
+    Rows available() { return texts(child<QListWidget>("availableWeaponsList")); }
+    Rows selected() { return texts(child<QListWidget>("selectedEquipmentList")); }
+    Rows unallocated() { return texts(child<QListWidget>("lboxUnallocatedEQ")); }
+    bool listed(const std::string& text) { return std::ranges::count(available(), text) == 1; }
+    void click(const char* button) { QTest::mouseClick(child(button), Qt::LeftButton); }
+
+    // Both equipment lists, the unallocated weapons and the status bar's tons and free slots.
+    Rows shown() {
+        Rows all = available();
+        for (const Rows& part : {selected(), unallocated()}) {
+            all.push_back("|");
+            all.insert(all.end(), part.begin(), part.end());
+        }
+        for (const char* panel : {"colTotalTonnage", "colFreeSlots"}) {
+            all.push_back(text(panel).toStdString());
+        }
+        return all;
+    }
+
+    QString location(int loc) { return child<QToolButton>(armorButton(loc))->text(); }
+    static QString armorButton(int loc) { return QString("armorLocation%1").arg(loc); }
+    const model::Mech& mech() { return editor().mech(); }
+};
+
+TEST_F(PanelsTest, FiltersAndTechPrefixesOnAMixedDesign) {
+    edit("level 2\ntechbase \"Inner Sphere 'C'\"\n");
+    ASSERT_TRUE(testing::addWeaponThroughPanel(*window, "(IS) LRM-5"));
+    EXPECT_EQ(selected(), Rows{"LRM-5 (U) (IS)"});
+    EXPECT_EQ(unallocated(), Rows{"(IS) LRM-5 [1 crits]"});
+    auto* type = child<QComboBox>("weaponTypeFilter");
+    struct Case {
+        const char* type;
+        bool ammoOnly;
+        const char *shown, *hidden;
+    };
+    for (const Case& c : {Case{"All Types", false, "(C) ER Large Laser", "Medium Laser"},
+                          Case{"Missile", false, "(C) LRM-5 Ammo", "(IS) Medium Laser"},
+                          Case{"Ammunition", true, "(IS) LRM-5 Ammo", "(C) LRM-5 Ammo"}}) {
+        SCOPED_TRACE(c.type);
+        Q_EMIT type->activated(type->findText(c.type));
+        if (child<QCheckBox>("ammoForCurrentWeapons")->isChecked() != c.ammoOnly) {
+            click("ammoForCurrentWeapons");
+        }
+        EXPECT_EQ(type->currentText(), c.type);
+        EXPECT_TRUE(listed(c.shown));
+        EXPECT_FALSE(listed(c.hidden));
+    }
+}
+
+// Added by a double click or Add (rows picked in any order go in list order), taken off by
+// Remove (a placed weapon's slot too) or Clear All, and back by undo and redo.
+TEST_F(PanelsTest, WeaponsComeOnAndOffTheDesignThroughTheLists) {
+    std::vector<Rows> steps{shown()};
+    auto* list = child<QListWidget>("availableWeaponsList");
+    const QPoint laser = list->visualItemRect(list->findItems("Medium Laser", {})[0]).center();
+    // As the window system delivers a double click: a click, then the second press.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, laser);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, laser);
+    EXPECT_EQ(unallocated(), Rows{"Medium Laser [1 crits]"});
+    steps.push_back(shown());
+    list->clearSelection();
+    list->findItems("SRM-2", {})[0]->setSelected(true);
+    list->findItems("Small Laser", {})[0]->setSelected(true);
+    click("addWeaponButton");
+    EXPECT_EQ(selected(), (Rows{"Medium Laser (U)", "Small Laser (U)", "SRM-2 (U)"}));
+    steps.push_back(shown());
+    for (std::size_t i = steps.size() - 1; i > 0; --i) {
+        EXPECT_NE(steps[i].back(), steps[i - 1].back()) << "free slots after step " << i;
+        undo();
+        EXPECT_EQ(shown(), steps[i - 1]);
+    }
+    trigger("redoAction");
+    trigger("redoAction");
+    EXPECT_EQ(shown(), steps.back());
+
+    edit("drop \"Small Laser\" RA 5\n");
+    const Rows full = shown();
+    EXPECT_EQ(selected()[1], "Small Laser (RA)");
+    ASSERT_TRUE(testing::removeWeaponThroughPanel(*window, "Small Laser"));
+    EXPECT_EQ(selected(), (Rows{"Medium Laser (U)", "SRM-2 (U)"}));
+    EXPECT_FALSE(editor().mech().critLocation(catalog::kRightArm).IsOccupied(4));
+    EXPECT_EQ(child<QListWidget>("selectedEquipmentList")->currentRow(), 1) << "ready to remove";
+    undo();
+    EXPECT_EQ(shown(), full);
+    program.user.yesNoAnswers = {false, true};
+    click("clearEquipmentButton");
+    EXPECT_EQ(shown(), full) << "answered No";
+    click("clearEquipmentButton");
+    EXPECT_TRUE(selected().empty() && unallocated().empty());
+    EXPECT_FALSE(child("clearEquipmentButton")->isEnabled());
+    undo();
+    EXPECT_EQ(shown(), full);
+}
+
+// A locked omni base chassis whose targeting computer is fixed by its one Large Laser.
+TEST_F(PanelsTest, RefusedAddAndRemoveOnALockedOmniChangeNothing) {
+    editor::Editor& ed = editor();
+    edit("level 3\nactuator LA lower off\nactuator RA lower off\nbody Omni-Mech\nname Warden\n");
+    ASSERT_TRUE(editor::ChangeTargetingSystem(ed, catalog::targeting::kTargetingComputer));
+    edit("add \"Large Laser\"\ndrop \"Large Laser\" RT 1\nautoallocate \"Heat Sink\"\n");
+    ASSERT_TRUE(editor::DropItem(ed, catalog::kLeftTorso, 0, catalog::cTS));
+    program.user.yesNoAnswers = {true};
+    program.user.inputAnswers = {std::string("Prime")};
+    edit("lock-chassis\n");
+    EXPECT_EQ(selected(), Rows{"Large Laser (RT) [Base]"});
+    EXPECT_FALSE(child("clearEquipmentButton")->isEnabled());
+
+    const Rows before = shown();
+    const editor::EditorDocument document = ed.document();
+    program.user.messages.clear();
+    ASSERT_TRUE(testing::addWeaponThroughPanel(*window, "Large Laser"));
+    ASSERT_TRUE(testing::removeWeaponThroughPanel(*window, "Large Laser"));
+    EXPECT_EQ(shown(), before);
+    EXPECT_TRUE(ed.document() == document);
+    ASSERT_EQ(program.user.messages.size(), 2u);
+    EXPECT_EQ(program.user.messages[0].title, "Unable to add weapon");
+    EXPECT_EQ(program.user.messages[1].title, "Unable to remove weapon");
+}
+
+// Each edit shows its totals and undo puts them back; a refused entry shows its message and
+// changes nothing.
+TEST_F(PanelsTest, EachArmorEditShowsItsTotalsUntilUndoneAndARefusedOneChangesNothing) {
+    const struct {
+        const char* button; // none: the slider, on the center torso rear
+        const char* answer;
+        int points; // -1: the maximum; 0: refused
+    } cases[] = {
+        {nullptr, nullptr, 5},        {"maximumArmor", nullptr, -1}, {"addArmorPoints", "50", 50},
+        {"addArmorTonnage", "3", 48}, {"addArmorPoints", "ten", 0},  {"addArmorPoints", "32001", 0},
+        {"addArmorTonnage", "5t", 0},
+    };
+    const QString tonsBefore = text("colTotalTonnage");
+    const QString pointsBefore = text("armorTotal");
+    const QString centerBefore = location(catalog::kCenterTorso);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.button ? c.button : "slider") + " " +
+                     (c.answer ? c.answer : ""));
+        program.user.messages.clear();
+        program.user.inputAnswers = {c.answer ? std::optional<std::string>(c.answer)
+                                              : std::nullopt};
+        if (c.button == nullptr) {
+            child<QToolButton>(armorButton(catalog::kCenterTorsoRear))->click();
+            child<QSlider>("armorSlider")->setValue(5);
+        } else {
+            click(c.button);
+        }
+        if (c.points == 0) {
+            EXPECT_EQ(program.user.onlyMessage().text,
+                      "You entered an invalid number of armor points.");
+            EXPECT_FALSE(child<QAction>("undoAction")->isEnabled());
+        } else {
+            const int points = c.points < 0 ? editor::maximumArmorPoints(mech()) : c.points;
+            EXPECT_EQ(mech().armorPoints(), points);
+            EXPECT_TRUE(text("armorTotal").startsWith(QString("Points\n%1").arg(points)));
+            // The rear takes its points from the front's share: the front's label says so.
+            EXPECT_EQ(location(catalog::kCenterTorso),
+                      QString("CT\n%1/%2")
+                          .arg(mech().GetArmor(catalog::kCenterTorso))
+                          .arg(editor::armorLimit(mech(), catalog::kCenterTorso)));
+            EXPECT_EQ(text("colTotalTonnage").toStdString(), editor().display().totalTonnage);
+            EXPECT_NE(text("colTotalTonnage"), tonsBefore);
+            EXPECT_EQ(text("saved"), "Not Saved");
+            EXPECT_TRUE(program.user.messages.empty());
+            undo();
+        }
+        EXPECT_EQ(mech().armorPoints(), 0);
+        EXPECT_EQ(text("armorTotal"), pointsBefore);
+        EXPECT_EQ(text("colTotalTonnage"), tonsBefore);
+        EXPECT_EQ(location(catalog::kCenterTorso), centerBefore);
+    }
+}
+
+} // namespace
+} // namespace fpw::ui

@@ -1,0 +1,232 @@
+// The Qt services of the program: the person's answers through real message boxes, choosers
+// and input boxes, the file dialogs' filters and the settings store; and the small dialogs
+// (preferences, price editor, credits) driven through their controls.
+#include "ui/services/qtuserinteraction.h"
+
+#include <cstdlib>
+#include <functional>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "app/inisettings.h"
+#include "ui/about/creditsdialog.h"
+#include "ui/dialogs/selectdialog.h"
+#include "ui/preferences/preferencesdialog.h"
+#include "ui/prices/priceeditordialog.h"
+#include "ui/services/qsettingsstore.h"
+#include "windowtest.h"
+
+namespace fpw::ui {
+namespace {
+
+TEST(QtFileFilter, TheProgramsFilterStringsBecomeQtFilters) {
+    const struct {
+        const char* filter;
+        int index;
+        const char* expected;
+        const char* selected;
+    } cases[] = {
+        {"Mech Files (*.FPM)|*.FPM|All Files (*.*)|*.*", 2,
+         "Mech Files (*.FPM *.fpm);;All Files (*)", "All Files (*)"},
+        {"Readouts|*.txt;*.HTM", 1, "Readouts (*.txt *.HTM *.htm)", "Readouts (*.txt *.HTM *.htm)"},
+        {"Units (*.FPU)|*.fpu", 9, "Units (*.fpu)", "Units (*.fpu)"},
+        {"", 1, "All Files (*)", "All Files (*)"},
+        {"Dangling description", 1, "All Files (*)", "All Files (*)"},
+    };
+    for (const auto& c : cases) {
+        const QtFileFilter converted = toQtFileFilter(c.filter, c.index);
+        EXPECT_EQ(converted.filter.toStdString(), c.expected) << c.filter;
+        EXPECT_EQ(converted.selected.toStdString(), c.selected) << c.filter;
+    }
+}
+
+// Runs `answer` on the next modal dialog, which must be of type D, remembering its title; a
+// message box is answered with `button`, and its text kept when it is plain.
+template <typename D> void answerNext(QString* title, std::function<void(D&)> answer) {
+    QTimer::singleShot(0, [title, answer = std::move(answer)] {
+        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        *title = dialog->windowTitle();
+        answer(*dialog);
+    });
+}
+void answerBox(QMessageBox::StandardButton button, QString* title, QString* text = nullptr) {
+    answerNext<QMessageBox>(title, [button, text](QMessageBox& box) {
+        if (text != nullptr)
+            *text = box.textFormat() == Qt::PlainText ? box.text() : "(not plain text)";
+        box.button(button)->click();
+    });
+}
+
+TEST(QtUserInteraction, QuestionsAndMessagesAnswerWithTheButtonPressed) {
+    QtUserInteraction user;
+    QString title;
+    QString text;
+    answerBox(QMessageBox::No, &title);
+    EXPECT_EQ(user.askYesNoCancel("Save changes?", ""), app::Answer::No);
+    EXPECT_EQ(title, "Forgeplanwork"); // the program's title by default
+    answerBox(QMessageBox::Cancel, &title);
+    EXPECT_EQ(user.askYesNoCancel("Save changes?", "Save"), app::Answer::Cancel);
+    EXPECT_EQ(title, "Save");
+    answerBox(QMessageBox::Yes, &title);
+    EXPECT_TRUE(user.askYesNo("Delete?", "Delete"));
+    // Plain text with its line breaks.
+    answerBox(QMessageBox::Ok, &title, &text);
+    user.message("Header <b>x</b>\r\n\tFunction: Main", "Error", app::MessageIcon::Critical);
+    EXPECT_EQ(title, "Error");
+    EXPECT_EQ(text, "Header <b>x</b>\n\tFunction: Main");
+}
+
+TEST(QtUserInteraction, ChooserAndInputBoxAnswerWithWhatWasPickedOrTyped) {
+    QtUserInteraction user;
+    const std::vector<std::string> ammo{"LRM-20 Ammo", "LRM-20 Ammo", "LRM-20 Ammo (Swarm)"};
+    QString title;
+    QString prompt;
+    // The row picked, even among equal texts.
+    answerNext<SelectDialog>(&title, [&prompt](SelectDialog& dialog) {
+        prompt = dialog.findChild<QLabel*>()->text();
+        EXPECT_EQ(dialog.list()->count(), 3);
+        dialog.list()->setCurrentRow(1);
+        dialog.accept();
+    });
+    EXPECT_EQ(user.chooseFromList("Add Ammo", "Select the ammunition to add.", ammo), 1);
+    EXPECT_EQ(title, "Add Ammo");
+    EXPECT_EQ(prompt, "Select the ammunition to add.");
+    answerNext<SelectDialog>(&title, [](SelectDialog& dialog) { dialog.reject(); });
+    EXPECT_EQ(user.chooseFromList("Add Ammo", "Select the ammunition to add.", ammo), std::nullopt);
+
+    answerNext<QInputDialog>(&title, [&prompt](QInputDialog& box) {
+        prompt = box.labelText();
+        box.findChild<QLineEdit*>()->setText(" 3");
+        box.accept();
+    });
+    EXPECT_EQ(user.inputBox("How many tons of X?", "How many tons?", ""), " 3");
+    EXPECT_EQ(title, "How many tons?");
+    EXPECT_EQ(prompt, "How many tons of X?");
+    answerNext<QInputDialog>(&title, [](QInputDialog& box) { box.reject(); });
+    EXPECT_EQ(user.inputBox("How many tons of X?", "How many tons?", "2"), std::nullopt);
+}
+
+TEST(QSettingsStore, ValuesRoundTripUnderTheProgramsNameWithNestedSections) {
+    const QString configHome = QString::fromLocal8Bit(std::getenv("XDG_CONFIG_HOME"));
+    ASSERT_FALSE(configHome.isEmpty());
+    {
+        QSettingsStore store;
+        EXPECT_EQ(store.fileName(), configHome + "/Quennard/The Forgeplanwork.conf");
+        EXPECT_EQ(store.value("Boot\\Colors", "Normal"), std::nullopt);
+        store.setValue("Boot\\Colors", "Normal", "-2147483640");
+        store.setValue("Boot\\Preferences", "HTML Header", "<h1>Ünits; a=b</h1>");
+        app::WriteEditorPosition(store, 1500, 30, "/home/p/My Mechs");
+    }
+    QSettingsStore reopened;
+    EXPECT_EQ(reopened.value("Boot\\Colors", "Normal"), "-2147483640");
+    EXPECT_EQ(reopened.value("Boot\\Preferences", "HTML Header"), "<h1>Ünits; a=b</h1>");
+    EXPECT_EQ(reopened.value("Boot\\Main", "Top"), "1500");
+    EXPECT_EQ(reopened.value("Boot\\Main", "LastDir"), "/home/p/My Mechs");
+
+    // The sections nest as groups, not as names with a backslash in them.
+    QSettings raw(reopened.fileName(), QSettings::IniFormat);
+    EXPECT_EQ(raw.value("Boot/Colors/Normal").toString(), "-2147483640");
+    EXPECT_EQ(raw.childGroups(), QStringList{"Boot"});
+}
+
+template <typename T> T* child(QWidget& parent, const char* name) {
+    T* found = parent.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+TEST(PreferencesDialog, RefusesIllegalDefaultsAndStoresNothingUntilTheyAreLegal) {
+    testing::ShippedProgram program;
+    ASSERT_NE(program.start(), nullptr);
+    PreferencesDialog dialog(program.ctx, program.store);
+    dialog.show();
+    child<QComboBox>(dialog, "defaultTechBase")->setCurrentText("Clan");
+    child<QComboBox>(dialog, "defaultTechLevel")->setCurrentText("1");
+    child<QCheckBox>(dialog, "savePrompt")->setChecked(true);
+
+    dialog.accept();
+    EXPECT_EQ(program.user.onlyMessage().title, "Illegal default settings");
+    EXPECT_EQ(program.user.onlyMessage().text,
+              "A mech that is classified as Clan can not be tech level 1.");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(program.store.value("Boot\\Preferences", "Save Prompt"));
+    EXPECT_FALSE(program.ctx.settings.savePrompt);
+
+    child<QComboBox>(dialog, "defaultTechLevel")->setCurrentText("2");
+    dialog.accept();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(program.user.messages.size(), 1u);
+    EXPECT_EQ(program.store.value("Boot\\Preferences", "Default TechBase"), "Clan");
+    EXPECT_EQ(program.store.value("Boot\\Preferences", "Save Prompt"), "True");
+    EXPECT_TRUE(program.ctx.settings.savePrompt);
+}
+
+// Types a price for the row of `list` whose text is `row` and presses Enter.
+void typePrice(PriceEditorDialog& dialog, const char* list, const QString& row,
+               const QString& price) {
+    auto* rows = child<QListWidget>(dialog, list);
+    const QList<QListWidgetItem*> found = rows->findItems(row, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << row.toStdString();
+    rows->setCurrentItem(found[0]);
+    auto* box = child<QLineEdit>(dialog, "price");
+    box->selectAll();
+    QTest::keyClicks(box, price);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+TEST(PriceEditorDialog, TypedPricesReachTheCustomPriceFileAndResetTakesThemOut) {
+    testing::ShippedProgram program;
+    program.dir.write("parm.txt", "Custom Prices\r\n");
+    ASSERT_NE(program.start(), nullptr);
+    {
+        PriceEditorDialog dialog(program.ctx);
+        dialog.show();
+        typePrice(dialog, "items", "Cockpit", "12.5e");
+        EXPECT_EQ(program.user.onlyMessage().title, "Invalid cost");
+        EXPECT_EQ(program.user.onlyMessage().text,
+                  "The adjusted price for Cockpit is not a valid number. The cost will not be "
+                  "changed.");
+        EXPECT_EQ(child<QLineEdit>(dialog, "price")->text(), "200000");
+
+        typePrice(dialog, "items", "Cockpit", "210000");
+        child<QComboBox>(dialog, "techBase")->setCurrentIndex(1);
+        typePrice(dialog, "weapons", "(C) ER Large Laser", "9000");
+        child<QPushButton>(dialog, "done")->click();
+    }
+    EXPECT_EQ(program.dir.read("cus_data.dat"),
+              "WeaponPrice;ER Large Laser;C;9000\r\nItemPrice;5;210000\r\n");
+    // Reset leaves only the weapon's price in the file.
+    PriceEditorDialog dialog(program.ctx);
+    child<QPushButton>(dialog, "reset")->click();
+    EXPECT_EQ(program.dir.read("cus_data.dat"), "WeaponPrice;ER Large Laser;C;9000\r\n");
+}
+
+TEST(CreditsDialog, PagesForwardAndBackWithinTheFile) {
+    CreditsDialog dialog({"first", "second"});
+    auto* next = child<QPushButton>(dialog, "next");
+    auto* previous = child<QPushButton>(dialog, "previous");
+    EXPECT_FALSE(previous->isEnabled());
+    next->click();
+    EXPECT_EQ(dialog.page(), 1);
+    EXPECT_FALSE(next->isEnabled());
+    previous->click();
+    EXPECT_EQ(dialog.page(), 0);
+}
+
+} // namespace
+} // namespace fpw::ui

@@ -1,6 +1,7 @@
 #include "valuation/costcalculation.h"
 
 #include <cmath>
+#include <sstream>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include "catalog/locations.h"
 #include "catalog/prices.h"
 #include "model/mech.h"
+#include "support/golden.h"
 #include "support/scripteduser.h"
 #include "support/tempdir.h"
 
@@ -123,260 +125,181 @@ TEST_F(Cost, HundredTonDesignDoublesItsParts) {
     EXPECT_EQ(CalcTotalCost(mech), 7412000);
 }
 
-// A quarter of the parts is added before the multiplier: 1,201,200 / 4 = 300,300;
-// (1,201,200 + 300,300) x 1.2 = 1,801,800.
-TEST_F(Cost, OmniMechAndLAMPayAQuarterMoreBeforeTheMultiplier) {
-    const std::tuple<std::int16_t, std::int64_t, std::int32_t> cases[] = {
-        {catalog::kOmniMech, 300300, 1801800},
-        {catalog::kLAM, 300300, 1801800},
-        {catalog::kQuad, 0, 1441440}};
-    for (const auto& [type, surcharge, total] : cases) {
+void specialty(Mech& m, std::int16_t jumpJets) {
+    m.setJumpJetType(jumpJets);
+    m.setTonnage(55);
+    m.setWalking(5);
+    m.setMASC(1);
+    m.setSupercharger(true);
+    m.setNullSigSys(true);
+    m.setJumping(4);
+}
+
+void physical(Mech& m, std::int16_t type, bool bothArms) {
+    m.setTonnage(60);
+    m.setWalking(4);
+    m.setPhysicalType(type);
+    m.setLAPhysical(bothArms);
+    m.setRAPhysical(true);
+}
+
+void turret(Mech& m, bool switchedOn) {
+    m.setTonnage(60);
+    m.setWalking(4);
+    const std::int16_t ac20 = m.AddWeapon(kAC20);
+    m.AlterWeapon(ac20, catalog::kLeftTorso, 0, true);
+    m.TSetWeaponIdxGlobal(ac20);
+    m.currentWeapon().turretMounted = true;
+    m.UpdateGlobalWeaponIdx(ac20);
+    m.CalcTurretTonnage();
+    m.setLTTurret(switchedOn);
+}
+
+// Two LRM-10s, an SRM-4 and an item without a price (a cost below 1 counts as nothing).
+void weapons(Mech& m, std::int16_t artemisLRM, std::int16_t artemisSRM) {
+    for (const std::int16_t w : {kLRM10, kLRM10, kSRM4, kNotApplicable})
+        m.AddWeapon(w);
+    m.setArtemisLRM(artemisLRM);
+    m.setArtemisSRM(artemisSRM);
+}
+
+// Step names for the golden file, in the steps' order.
+std::string stepName(std::size_t step) {
+    std::istringstream names("life-support sensors cockpit musculature structure arm-actuators "
+                             "leg-actuators engine gyro jump-jets heat-sinks armour weapons MASC "
+                             "supercharger null-signature left-arm-physical right-arm-physical "
+                             "left-turret right-turret armoured-slots CASE Artemis surcharge");
+    std::string name;
+    for (std::size_t i = 0; i <= step; ++i)
+        names >> name;
+    return name;
+}
+
+using Setter = void (Mech::*)(std::int16_t);
+
+// Each row sets one value of the 20-ton reference design.
+const std::tuple<const char*, Setter, std::int16_t> kTypeChanges[] = {
+    {"8 single heat sinks", &Mech::setHSCount, 8},
+    {"15 single heat sinks", &Mech::setHSCount, 15},
+    {"double heat sinks", &Mech::setHSType, catalog::heatsink::kDouble},
+    {"compact heat sinks", &Mech::setHSType, catalog::heatsink::kCompact},
+    {"laser heat sinks", &Mech::setHSType, catalog::heatsink::kLaser},
+    {"Clan double heat sinks", &Mech::setHSType, catalog::heatsink::kClanDouble},
+    {"XXL engine", &Mech::setEngineType, catalog::engine::kXXL},
+    {"large XXL engine", &Mech::setEngineType, catalog::engine::kLargeXXL},
+    {"compact engine", &Mech::setEngineType, catalog::engine::kCompact},
+    {"heavy-duty gyro", &Mech::setGyroType, catalog::gyro::kHeavyDuty},
+    {"XL gyro", &Mech::setGyroType, catalog::gyro::kExtraLight},
+    {"small cockpit", &Mech::setCockpitType, catalog::cockpit::kSmall},
+    {"torso-mounted cockpit", &Mech::setCockpitType, catalog::cockpit::kTorsoMounted},
+    {"enhanced imaging cockpit", &Mech::setCockpitType, catalog::cockpit::kEnhancedImaging},
+    {"composite structure", &Mech::setISType, catalog::structure::kComposite},
+    {"reinforced structure", &Mech::setISType, catalog::structure::kReinforced},
+    {"ferro-fibrous armour", &Mech::setArmorType, 1},
+    {"light ferro-fibrous armour", &Mech::setArmorType, 2},
+    {"heavy ferro-fibrous armour", &Mech::setArmorType, 3},
+    {"reactive armour", &Mech::setArmorType, 4},
+    {"laser reflective armour", &Mech::setArmorType, 5},
+    {"hardened armour", &Mech::setArmorType, catalog::armor::kHardened},
+    {"variable-range targeting", &Mech::setTargSysType, catalog::targeting::kVariableRange},
+    {"OmniMech", &Mech::setMechType, catalog::kOmniMech},
+    {"LAM", &Mech::setMechType, catalog::kLAM},
+    {"quad", &Mech::setMechType, catalog::kQuad},
+};
+
+// Each row changes the reference design in more than one value.
+const std::pair<const char*, void (*)(Mech&)> kBuilds[] = {
+    // Rating 250: the engine's 833,333.33 converted; the XL gyro zRoundHalf(3 / 2) = 1.5 t.
+    {"50 tons walking 5, XL gyro",
+     [](Mech& m) {
+         m.setTonnage(50);
+         m.setWalking(5);
+         m.setGyroType(catalog::gyro::kExtraLight);
+     }},
+    {"triple-strength myomer", [](Mech& m) { m.setTSM(true); }},
+    // 14 t linkable + 1 t medium laser = 15 t: RoundUp(15 / 4) = 4 t of computer.
+    {"targeting computer and an AC/20",
+     [](Mech& m) {
+         m.AddWeapon(kAC20);
+         m.setTargSysType(catalog::targeting::kTargetingComputer);
+     }},
+    {"no left hand", [](Mech& m) { m.SetLAActuator(3, false); }},
+    {"no right upper arm", [](Mech& m) { m.SetRAActuator(1, false); }},
+    {"no right shoulder", [](Mech& m) { m.SetRAActuator(0, false); }},
+    // 55 tons walking 5 (rating 275), MASC RoundHalfUp(55 / 20) = 3 t, jumping 4.
+    {"specialty items", [](Mech& m) { specialty(m, catalog::jumpjet::kStandard); }},
+    {"specialty items, improved jump jets",
+     [](Mech& m) { specialty(m, catalog::jumpjet::kImproved); }},
+    {"specialty items, jump pack", [](Mech& m) { specialty(m, catalog::jumpjet::kJumpPack); }},
+    {"armoured slots and CASE",
+     [](Mech& m) {
+         m.ArmoredSlotData(3, 3);
+         m.SetCase(catalog::kLeftTorso, catalog::kStandardCase);
+         m.SetCase(catalog::kRightTorso, catalog::kCaseII);
+         m.SetCase(catalog::kLeftArm, catalog::kStandardCase);
+     }},
+    // A hatchet on 60 tons weighs RoundUp(60 / 15) = 4 t per arm: each arm pays for its own.
+    {"60 tons, two hatchets", [](Mech& m) { physical(m, catalog::physical::kHatchet, true); }},
+    {"60 tons, one hatchet", [](Mech& m) { physical(m, catalog::physical::kHatchet, false); }},
+    {"60 tons, one sword", [](Mech& m) { physical(m, catalog::physical::kSword, false); }},
+    // zRoundHalf(1.4) = 1.5 t of turret; a turret weight without the turret costs nothing.
+    {"60 tons, left turret", [](Mech& m) { turret(m, true); }},
+    {"60 tons, left turret switched off", [](Mech& m) { turret(m, false); }},
+    {"weapons", [](Mech& m) { weapons(m, catalog::kNoArtemis, catalog::kNoArtemis); }},
+    {"weapons with Artemis IV and V",
+     [](Mech& m) { weapons(m, catalog::kArtemisIV, catalog::kArtemisV); }},
+};
+
+// Every change's total and the steps it changes from the reference design, compared whole.
+// Checked by hand: each changed step against the price list (the figures were asserted one by
+// one, worked out beside each case, before this file held them), each subtotal as the
+// reference's 1,201,200 plus the changes, each total as the subtotal times 1 + tonnage / 100.
+TEST_F(Cost, EveryChangeAltersOnlyItsSteps) {
+    reference20();
+    const CostResult reference = costOf(mech);
+    std::string all;
+    const auto record = [&](const std::string& name, Mech& m) {
+        const CostResult r = costOf(m);
+        all += "=== " + name + ": " + std::to_string(r.totalCost) + " (parts " +
+               std::to_string(r.subtotal) + ")\n";
+        for (std::size_t i = 0; i < kCostStepCount; ++i) {
+            if (r.steps[i] != reference.steps[i])
+                all += stepName(i) + " " + std::to_string(r.steps[i]) + "\n";
+        }
+        EXPECT_EQ(CalcTotalCost(m), r.totalCost) << name;
+        EXPECT_FALSE(r.overflow) << name;
+    };
+    for (const auto& [name, setter, value] : kTypeChanges) {
         Mech m(ctx);
         reference20(m);
-        m.setMechType(type);
-        const CostResult r = costOf(m);
-        EXPECT_EQ(r.step(CostStep::Surcharge), surcharge) << type;
-        EXPECT_EQ(r.subtotal, kParts20 + surcharge) << type;
-        EXPECT_EQ(CalcTotalCost(m), total) << type;
+        (m.*setter)(value);
+        record(name, m);
     }
+    for (const auto& [name, build] : kBuilds) {
+        Mech m(ctx);
+        reference20(m);
+        build(m);
+        record(name, m);
+    }
+    testing::expectMatchesGolden(all, FPW_TESTS_SOURCE_DIR "/valuation/golden/cost_variations.txt");
+    EXPECT_TRUE(user.messages.empty());
 }
 
-TEST_F(Cost, SingleHeatSinksBeyondTheFreeTen) {
-    reference20();
-    const struct {
-        std::int16_t count;
-        std::int64_t amount;
-    } cases[] = {{8, -4000}, {10, 0}, {15, 10000}};
-    for (const auto& c : cases) {
-        mech.setHSCount(c.count);
-        const CostResult r = costOf(mech);
-        EXPECT_EQ(r.step(CostStep::HeatSinks), c.amount) << c.count;
-        EXPECT_EQ(r.subtotal, kParts20 + c.amount) << c.count;
-    }
-}
-
-TEST_F(Cost, HeatSinkTypesPriceEveryHeatSink) {
+// The three heat sink types that share a default price each read an item of their own.
+TEST_F(Cost, EachHeatSinkTypeReadsItsOwnPriceItem) {
     reference20();
     mech.setHSCount(12);
-    const struct {
-        std::int16_t type;
-        std::int64_t amount;
-    } cases[] = {
-        {catalog::heatsink::kSingle, 4000},           {catalog::heatsink::kDouble, 12 * 6000},
-        {catalog::heatsink::kCompact, 12 * 2 * 3000}, {catalog::heatsink::kLaser, 12 * 6000},
-        {catalog::heatsink::kClanDouble, 12 * 6000},
-    };
-    for (const auto& c : cases) {
-        mech.setHSType(c.type);
-        EXPECT_EQ(costOf(mech).step(CostStep::HeatSinks), c.amount) << c.type;
-    }
-    // Each type reads its own price item.
     ctx.prices.current[price::kLaserHeatSink] = 7000;
     ctx.prices.current[price::kClanDoubleHeatSink] = 8000;
     ctx.prices.current[price::kCompactHeatSink] = 1000;
-    mech.setHSType(catalog::heatsink::kLaser);
-    EXPECT_EQ(costOf(mech).step(CostStep::HeatSinks), 12 * 7000);
-    mech.setHSType(catalog::heatsink::kClanDouble);
-    EXPECT_EQ(costOf(mech).step(CostStep::HeatSinks), 12 * 8000);
-    mech.setHSType(catalog::heatsink::kCompact);
-    EXPECT_EQ(costOf(mech).step(CostStep::HeatSinks), 12 * 2 * 1000);
-}
-
-// Rating 120 on 20 tons: 120 x 20 / 75 = 32 engine units.
-TEST_F(Cost, EveryEngineTypeHasItsPrice) {
-    reference20();
-    const struct {
-        std::int16_t type;
-        std::int64_t amount;
-    } cases[] = {
-        {catalog::engine::kFusion, 32 * 5000},
-        {catalog::engine::kXXL, 32 * 100000},
-        {catalog::engine::kLargeXXL, 32 * 200000},
-        {catalog::engine::kCompact, 32 * 10000},
-    };
-    for (const auto& c : cases) {
-        mech.setEngineType(c.type);
-        EXPECT_EQ(costOf(mech).step(CostStep::Engine), c.amount) << c.type;
-    }
-    // A rating that does not divide: 250 x 50 / 75 x 5,000 = 833,333.33, converted 833,333.
-    Mech m(ctx);
-    m.setTonnage(50);
-    m.setWalking(5);
-    EXPECT_EQ(costOf(m).step(CostStep::Engine), 833333);
-}
-
-// Rating 120: base gyro RoundUp(1.2) = 2 tons.
-TEST_F(Cost, EveryGyroTypeHasItsPrice) {
-    reference20();
-    const struct {
-        std::int16_t type;
-        double tons;
-        std::int64_t amount;
-    } cases[] = {
-        {catalog::gyro::kStandard, 2, 2 * 300000},
-        {catalog::gyro::kHeavyDuty, 4, 4 * 500000},
-        {catalog::gyro::kExtraLight, 1, 1 * 750000},
-    };
-    for (const auto& c : cases) {
-        mech.setGyroType(c.type);
-        ASSERT_DOUBLE_EQ(mech.gyroTonnage(), c.tons) << c.type;
-        EXPECT_EQ(costOf(mech).step(CostStep::Gyro), c.amount) << c.type;
-    }
-    // Rating 250 on the XL gyro: zRoundHalf(3 / 2) = 1.5 t x 750,000 = 1,125,000.
-    Mech m(ctx);
-    m.setTonnage(50);
-    m.setWalking(5);
-    m.setGyroType(catalog::gyro::kExtraLight);
-    EXPECT_EQ(costOf(m).step(CostStep::Gyro), 1125000);
-}
-
-TEST_F(Cost, CockpitStructureArmorAndMyomerPrices) {
-    reference20();
-    const std::pair<std::int16_t, std::int64_t> cockpits[] = {
-        {catalog::cockpit::kSmall, 175000},
-        {catalog::cockpit::kTorsoMounted, 750000},
-        {catalog::cockpit::kEnhancedImaging, 0},
-    };
-    for (const auto& [type, amount] : cockpits) {
-        mech.setCockpitType(type);
-        EXPECT_EQ(costOf(mech).step(CostStep::Cockpit), amount) << type;
-    }
-    const std::pair<std::int16_t, std::int64_t> structures[] = {
-        {catalog::structure::kStandard, 400 * 20},
-        {catalog::structure::kComposite, 1600 * 20},
-        {catalog::structure::kReinforced, 6400 * 20},
-    };
-    for (const auto& [type, amount] : structures) {
-        mech.setISType(type);
-        EXPECT_EQ(costOf(mech).step(CostStep::Structure), amount) << type;
-    }
-    // 64 points: standard 4 t; the other types at their own points per ton.
-    const std::int64_t armorPrices[] = {10000, 20000, 15000, 25000, 10000, 30000, 15000};
-    for (std::int16_t type = 0; type <= catalog::armor::kHardened; ++type) {
-        mech.setArmorType(type);
-        EXPECT_EQ(costOf(mech).step(CostStep::Armor), static_cast<std::int64_t>(std::nearbyint(
-                                                          armorPrices[type] * mech.armorTonnage())))
-            << type;
-    }
-    mech.setArmorType(catalog::armor::kHardened); // 64 / 8 = 8 t x 15,000
-    EXPECT_EQ(costOf(mech).step(CostStep::Armor), 120000);
-    mech.setTSM(true);
-    EXPECT_EQ(costOf(mech).step(CostStep::Musculature), 16000 * 20);
-}
-
-TEST_F(Cost, TargetingSystems) {
-    reference20();
-    mech.AddWeapon(kAC20); // 14 t linkable + 1 t medium laser = 15 t: RoundUp(15 / 4) = 4 t
     const std::pair<std::int16_t, std::int64_t> cases[] = {
-        {catalog::targeting::kStandard, 2000 * 20},
-        {catalog::targeting::kVariableRange, 20000 * 20},
-        {catalog::targeting::kTargetingComputer, 2000 * 20 + 10000 * 4},
-    };
+        {catalog::heatsink::kLaser, 12 * 7000},
+        {catalog::heatsink::kClanDouble, 12 * 8000},
+        {catalog::heatsink::kCompact, 12 * 2 * 1000}};
     for (const auto& [type, amount] : cases) {
-        mech.setTargSysType(type);
-        EXPECT_EQ(costOf(mech).step(CostStep::Sensors), amount) << type;
+        mech.setHSType(type);
+        EXPECT_EQ(costOf(mech).step(CostStep::HeatSinks), amount) << type;
     }
-}
-
-// Actuator 1 (upper arm) is priced as item 15, 2 (lower arm) as 16, 3 (hand) as 17.
-TEST_F(Cost, ArmActuatorsPairWithTheirListedPrices) {
-    reference20();
-    ctx.prices.current[price::kHandActuator] = 1;
-    ctx.prices.current[price::kLowerArmActuator] = 10;
-    ctx.prices.current[price::kUpperArmActuator] = 100;
-    EXPECT_EQ(costOf(mech).step(CostStep::ArmActuators), 2 * 111 * 20);
-    mech.SetLAActuator(3, false); // the hand: item 17
-    EXPECT_EQ(costOf(mech).step(CostStep::ArmActuators), (111 + 11) * 20);
-    mech.SetRAActuator(1, false); // the upper arm: item 15
-    EXPECT_EQ(costOf(mech).step(CostStep::ArmActuators), (11 + 110) * 20);
-    mech.SetRAActuator(0, false); // the shoulder is not priced
-    EXPECT_EQ(costOf(mech).step(CostStep::ArmActuators), (11 + 110) * 20);
-}
-
-TEST_F(Cost, SpecialtyItems) {
-    mech.setTonnage(55);
-    mech.setWalking(5); // rating 275
-    mech.setMASC(1);    // RoundHalfUp(55 / 20) = 3 t
-    mech.setSupercharger(true);
-    mech.setNullSigSys(true);
-    mech.setJumping(4);
-    ASSERT_DOUBLE_EQ(mech.mascTonnage(), 3);
-    CostResult r = costOf(mech);
-    EXPECT_EQ(r.step(CostStep::MASC), 275 * 3 * 1000);
-    EXPECT_EQ(r.step(CostStep::Supercharger), 275 * 10000);
-    EXPECT_EQ(r.step(CostStep::NullSignature), 2000000);
-    EXPECT_EQ(r.step(CostStep::JumpJets), 4 * 4 * 55 * 200);
-    mech.setJumpJetType(catalog::jumpjet::kImproved);
-    EXPECT_EQ(costOf(mech).step(CostStep::JumpJets), 4 * 4 * 55 * 500);
-    mech.setJumpJetType(catalog::jumpjet::kJumpPack);
-    EXPECT_EQ(costOf(mech).step(CostStep::JumpJets), 4 * 4 * 55 * 500);
-    mech.setJumping(0);
-    EXPECT_EQ(costOf(mech).step(CostStep::JumpJets), 0);
-
-    mech.ArmoredSlotData(3, 3);
-    mech.SetCase(catalog::kLeftTorso, catalog::kStandardCase);
-    mech.SetCase(catalog::kRightTorso, catalog::kCaseII);
-    mech.SetCase(catalog::kLeftArm, catalog::kStandardCase);
-    r = costOf(mech);
-    EXPECT_EQ(r.step(CostStep::ArmoredSlots), 3 * 150000);
-    EXPECT_EQ(r.step(CostStep::CASE), 2 * 50000 + 175000);
-}
-
-// A hatchet on 60 tons weighs RoundUp(60 / 15) = 4 t per arm; each arm pays for its own
-// 4 t (20,000), not for the 8 t of both arms.
-TEST_F(Cost, EachArmPaysForItsOwnPhysicalWeapon) {
-    mech.setTonnage(60);
-    mech.setWalking(4);
-    mech.setPhysicalType(catalog::physical::kHatchet);
-    mech.setLAPhysical(true);
-    mech.setRAPhysical(true);
-    ASSERT_DOUBLE_EQ(mech.physicalTonnage(), 8);
-    CostResult r = costOf(mech);
-    EXPECT_EQ(r.step(CostStep::PhysicalLeftArm), 20000);
-    EXPECT_EQ(r.step(CostStep::PhysicalRightArm), 20000);
-    mech.setLAPhysical(false);
-    r = costOf(mech);
-    EXPECT_EQ(r.step(CostStep::PhysicalLeftArm), 0);
-    EXPECT_EQ(r.step(CostStep::PhysicalRightArm), 20000);
-    // A sword on 60 tons: zRoundHalf(3) = 3 t.
-    mech.setPhysicalType(catalog::physical::kSword);
-    EXPECT_EQ(costOf(mech).step(CostStep::PhysicalRightArm), 15000);
-}
-
-TEST_F(Cost, TurretsArePricedPerTurretTon) {
-    mech.setTonnage(60);
-    mech.setWalking(4);
-    const std::int16_t ac20 = mech.AddWeapon(kAC20);
-    mech.AlterWeapon(ac20, catalog::kLeftTorso, 0, true);
-    mech.TSetWeaponIdxGlobal(ac20);
-    mech.currentWeapon().turretMounted = true;
-    mech.UpdateGlobalWeaponIdx(ac20);
-    mech.CalcTurretTonnage();
-    mech.setLTTurret(true);
-    ASSERT_DOUBLE_EQ(mech.ltTurretTonnage(), 1.5); // zRoundHalf(1.4)
-    EXPECT_EQ(costOf(mech).step(CostStep::LeftTurret), 15000);
-    // A turret weight without the turret switched on costs nothing.
-    mech.setLTTurret(false);
-    EXPECT_EQ(costOf(mech).step(CostStep::LeftTurret), 0);
-}
-
-TEST_F(Cost, WeaponsAndArtemis) {
-    reference20();
-    mech.AddWeapon(kLRM10);
-    mech.AddWeapon(kLRM10);
-    mech.AddWeapon(kSRM4);
-    mech.AddWeapon(kNotApplicable); // a cost below 1 counts as nothing
-    CostResult r = costOf(mech);
-    EXPECT_EQ(r.step(CostStep::Weapons), 40000 + 2 * 100000 + 60000);
-    EXPECT_EQ(r.step(CostStep::Artemis), 0);
-
-    mech.setArtemisLRM(catalog::kArtemisIV);
-    mech.setArtemisSRM(catalog::kArtemisV);
-    r = costOf(mech);
-    EXPECT_EQ(r.step(CostStep::Artemis), 2 * 100000 + 250000);
-    EXPECT_EQ(r.artemisCost, 450000);
-    CalcTotalCost(mech);
-    EXPECT_EQ(mech.artemisCost(), 450000);
 }
 
 TEST_F(Cost, ChangedPricesCountFromTheNextCalculation) {

@@ -61,28 +61,4 @@ protected:
     app::ProgramContext ctx{"/nonexistent/forgeplanwork", user};
 };
 
-// The value of the first line with exactly this description; "<missing>" when there is none.
-inline std::string lineValue(const std::vector<BVDataStore::Item>& items, std::string_view desc) {
-    for (const auto& item : items) {
-        if (item.desc == desc) {
-            return item.value;
-        }
-    }
-    return "<missing>";
-}
-
-inline bool hasLine(const std::vector<BVDataStore::Item>& items, std::string_view desc) {
-    return lineValue(items, desc) != "<missing>";
-}
-
-// Whether any line's description starts with `prefix`.
-inline bool hasLineStarting(const std::vector<BVDataStore::Item>& items, std::string_view prefix) {
-    for (const auto& item : items) {
-        if (std::string_view(item.desc).substr(0, prefix.size()) == prefix) {
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace fpw::valuation::bvtest

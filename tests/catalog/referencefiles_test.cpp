@@ -15,7 +15,7 @@
 #include "catalog/pilotfile.h"
 #include "catalog/plotfile.h"
 #include "catalog/weapondatabase.h"
-#include "catalogkit.h"
+#include "data/datafiles.h"
 #include "support/bytepatch.h"
 #include "support/contextfixture.h"
 #include "support/tempdir.h"
@@ -23,8 +23,6 @@
 namespace fpw::catalog {
 namespace {
 
-using kit::bareWeapon;
-using kit::sampleWeapon;
 using testing::patchLittleEndian;
 using Fixture = testing::ContextFixture;
 
@@ -76,7 +74,24 @@ PlotTable samplePlot(std::size_t locations, std::int32_t lowerBound) {
     return table;
 }
 
-const WeaponTable kWeapons{sampleWeapon("LRM-20", 0), sampleWeapon("LRM-20", 1), bareWeapon()};
+// A record whose strings and arrays are all empty.
+WeaponRecord bareWeapon() {
+    WeaponRecord r;
+    r.rangeUnit.clear();
+    r.damagePer.clear();
+    return r;
+}
+
+// Records of the shipped database, every field as the game has it, and an empty one.
+const WeaponTable& someWeapons() {
+    static const WeaponTable few = [] {
+        const WeaponTable& all = testing::builtWeapons();
+        return all.size() < 2 ? WeaponTable{} : WeaponTable{all[0], all.back(), bareWeapon()};
+    }();
+    return few;
+}
+
+const WeaponTable kEarlierWeapons{WeaponTable(1)};
 const PilotList kPilots{{"Natasha Kerenský", 2, 3}, {"", 4, 5}, {"Kai", 1, 2}, {"", 0, 0}};
 const std::vector<std::string> kPages{"Design\r\n\r\nJ. Quennard", "", "Thanks to René",
                                       "\r\nlast\r\n"};
@@ -85,7 +100,7 @@ const PlotTable kEarlierPlot = samplePlot(3, 0);
 // What the program held before a load: a refusal must leave it (the pilot list excepted,
 // which a refusal empties to one nameless pilot).
 void holdEarlier(app::ProgramContext& ctx) {
-    ctx.weapons = {sampleWeapon("Before", 0)};
+    ctx.weapons = kEarlierWeapons;
     ctx.bvTables = {};
     ctx.bvDataLoaded = true;
     ctx.pilots = kPilots;
@@ -111,12 +126,10 @@ std::vector<Reader> readers() {
         return c.armorPlot == kEarlierPlot && c.internalPlot == kEarlierPlot;
     };
     return {
-        {"weapons", kWeaponDatabaseFile, writeWeaponDatabase(kWeapons),
+        {"weapons", kWeaponDatabaseFile, writeWeaponDatabase(someWeapons()),
          [](app::ProgramContext& c) { return LoadWeapons(c); },
-         [](const app::ProgramContext& c) { return c.weapons == kWeapons; },
-         [](const app::ProgramContext& c) {
-             return c.weapons == WeaponTable{sampleWeapon("Before", 0)};
-         },
+         [](const app::ProgramContext& c) { return c.weapons == someWeapons(); },
+         [](const app::ProgramContext& c) { return c.weapons == kEarlierWeapons; },
          "Database corrupt", "LoadWeapons", 34},
         {"BV data", kBVDataFile, writeBVData(sampleBVTables()),
          [](app::ProgramContext& c) {
@@ -295,7 +308,7 @@ TEST(WeaponDatabase, LayoutHasNoPaddingAndTextIsWindows1252) {
 
 TEST(WeaponDatabase, ProgressAdvancesAndEventsRunAfterEveryRecord) {
     Fixture f;
-    f.dir.write(kWeaponDatabaseFile, writeWeaponDatabase(kWeapons));
+    f.dir.write(kWeaponDatabaseFile, writeWeaponDatabase(someWeapons()));
     std::vector<std::pair<int, int>> ranges;
     std::vector<int> advanced;
     LoadProgress progress{[&](int lo, int hi) { ranges.emplace_back(lo, hi); },

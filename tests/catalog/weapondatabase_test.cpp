@@ -3,18 +3,43 @@
 #include <gtest/gtest.h>
 
 #include "app/settings.h"
-#include "catalogkit.h"
 #include "support/golden.h"
 
 namespace fpw::catalog {
 namespace {
 
-using kit::bareWeapon;
-using kit::sampleWeapon;
+WeaponRecord named(std::string name, std::int16_t techBase) {
+    WeaponRecord r;
+    r.name = std::move(name);
+    r.techBase = techBase;
+    return r;
+}
+
+// Every value the information lists, set.
+WeaponRecord informed() {
+    WeaponRecord r = named("LRM-20", 1);
+    r.weaponType = 2;
+    r.techLevel = 2;
+    r.tonnage = 10.5;
+    r.heat = 6;
+    r.damage = 1;
+    r.damagePer = "Missile";
+    r.critSlots = 5;
+    r.minRange = 6;
+    r.shortRange = 7;
+    r.mediumRange = 14;
+    r.longRange = 21;
+    r.shotsPerTon = 6;
+    r.spreadable = true;
+    r.combatValue = 12;
+    r.battleValue = 181.5;
+    r.cost = 250000;
+    return r;
+}
 
 TEST(WeaponLookup, FindsTheFirstExactNameOfTheTechBase) {
-    const WeaponTable table{sampleWeapon("LRM-20", 1), sampleWeapon("LRM-20", 0),
-                            sampleWeapon("LRM-20", 0), sampleWeapon("Medium Laser", 0)};
+    const WeaponTable table{named("LRM-20", 1), named("LRM-20", 0), named("LRM-20", 0),
+                            named("Medium Laser", 0)};
     const std::tuple<const char*, std::int16_t, int> cases[] = {
         {"LRM-20", 0, 1},        {"LRM-20", 1, 0},  {"Medium Laser", 0, 3},
         {"Medium Laser", 1, -1}, {"lrm-20", 0, -1}, {"LRM-20 ", 0, -1},
@@ -42,10 +67,10 @@ TEST(WeaponLookup, AmmunitionIsSharedByCodeForWeaponsThatFireIt) {
         {4, {7}, {7}, false, false},     {2, {4, -1}, {-1}, true, true},
     };
     for (const auto& c : cases) {
-        WeaponRecord weapon = bareWeapon();
+        WeaponRecord weapon = WeaponRecord{};
         weapon.weaponType = c.weaponType;
         weapon.ammoCodes = c.weaponCodes;
-        WeaponRecord ammo = bareWeapon();
+        WeaponRecord ammo = WeaponRecord{};
         ammo.weaponType = 4;
         ammo.ammoCodes = c.ammoCodes;
         EXPECT_EQ(usesAmmunition(weapon), c.uses) << c.weaponType;
@@ -54,7 +79,7 @@ TEST(WeaponLookup, AmmunitionIsSharedByCodeForWeaponsThatFireIt) {
 }
 
 TEST(WeaponLookup, AmmunitionHeaderFillsTheTemplateInOnePass) {
-    WeaponRecord ammo = bareWeapon();
+    WeaponRecord ammo = WeaponRecord{};
     ammo.ammoPrintName = "LRM-20";
     app::Settings settings;
     EXPECT_EQ(ammunitionHeader(ammo, 6, settings), "@LRM-20 (6)");
@@ -77,7 +102,7 @@ TEST(WeaponLookup, AmmunitionHeaderFillsTheTemplateInOnePass) {
 // damage that has no unit. Checked by hand: each line against the record's field beside it
 // (the texts were asserted line by line before this file held them).
 TEST(WeaponInformation, ListsEveryValueWithItsLabelOrADash) {
-    WeaponRecord notApplicable = bareWeapon();
+    WeaponRecord notApplicable = WeaponRecord{};
     notApplicable.weaponType = 3;
     notApplicable.techBase = 2;
     notApplicable.tonnage = notApplicable.heat = notApplicable.critSlots = -1;
@@ -85,7 +110,7 @@ TEST(WeaponInformation, ListsEveryValueWithItsLabelOrADash) {
     notApplicable.damage = notApplicable.combatValue = notApplicable.cost = 0;
     notApplicable.battleValue = 0;
     notApplicable.damagePer = "Missile";
-    WeaponRecord zeroes = bareWeapon();
+    WeaponRecord zeroes = WeaponRecord{};
     zeroes.tonnage = zeroes.battleValue = 0;
     zeroes.heat = zeroes.critSlots = zeroes.minRange = zeroes.shotsPerTon = 0;
     zeroes.damage = 5;
@@ -93,7 +118,7 @@ TEST(WeaponInformation, ListsEveryValueWithItsLabelOrADash) {
     zeroes.battleValue = 0.25;
     zeroes.cost = 1;
     std::string all;
-    for (const WeaponRecord& r : {sampleWeapon("LRM-20", 1), notApplicable, zeroes}) {
+    for (const WeaponRecord& r : {informed(), notApplicable, zeroes}) {
         all += weaponInformationText(r) + "\r\n=====\r\n";
     }
     testing::expectMatchesGolden(all,

@@ -20,26 +20,20 @@ enum : std::int16_t { kMediumLaser, kERLargeLaser, kLRM10, kTAG };
 
 catalog::WeaponTable breakdownWeapons() {
     catalog::WeaponTable table(4);
-    table[kMediumLaser].name = "Medium Laser";
-    table[kMediumLaser].tonnage = 1;
-    table[kMediumLaser].cost = 40000;
-    table[kMediumLaser].battleValue = 46;
-    table[kERLargeLaser].name = "ER Large Laser";
+    const auto set = [&](std::int16_t i, const char* name, double tons, std::int32_t cost,
+                         double bv) {
+        table[i].name = name;
+        table[i].tonnage = tons;
+        table[i].cost = cost;
+        table[i].battleValue = bv;
+    };
+    set(kMediumLaser, "Medium Laser", 1, 40000, 46);
+    set(kERLargeLaser, "ER Large Laser", 4, 200000, 248);
     table[kERLargeLaser].techBase = catalog::kClan;
-    table[kERLargeLaser].tonnage = 4;
-    table[kERLargeLaser].cost = 200000;
-    table[kERLargeLaser].battleValue = 248;
-    table[kLRM10].name = "LRM-10";
+    set(kLRM10, "LRM-10", 5, 100000, 90);
     table[kLRM10].weaponType = catalog::weapontype::kMissile;
-    table[kLRM10].tonnage = 5;
-    table[kLRM10].cost = 100000;
-    table[kLRM10].battleValue = 90;
-    table[kLRM10].artemisCapable = 1;
-    table[kLRM10].artemisClass = 1;
-    table[kTAG].name = "TAG"; // a Battle Value marked "not applicable" shows as 0
-    table[kTAG].tonnage = 1;
-    table[kTAG].cost = 50000;
-    table[kTAG].battleValue = -1;
+    table[kLRM10].artemisCapable = table[kLRM10].artemisClass = 1;
+    set(kTAG, "TAG", 1, 50000, -1); // a Battle Value marked "not applicable" shows as 0
     return table;
 }
 
@@ -103,19 +97,10 @@ const std::pair<const char*, void (*)(Mech&, catalog::WeaponTable&)> kDesigns[] 
          m.setPhysicalType(catalog::physical::kHatchet);
          m.setLAPhysical(true); // RoundUp(20 / 15) = 2 t, 10,000 C-Bills
      }},
-    {"the same, Inner Sphere",
-     [](Mech& m, catalog::WeaponTable&) {
-         for (std::int16_t w : {kERLargeLaser, kMediumLaser, kERLargeLaser})
-             m.AddWeapon(w);
-     }},
-    {"CASE in both side torsos",
-     [](Mech& m, catalog::WeaponTable&) {
-         m.SetCase(catalog::kLeftTorso, 1);
-         m.SetCase(catalog::kRightTorso, 1);
-     }},
     {"CASE and CASE II",
      [](Mech& m, catalog::WeaponTable&) {
          m.SetCase(catalog::kLeftTorso, 1);
+         m.SetCase(catalog::kLeftArm, 1);
          m.SetCase(catalog::kRightTorso, 2);
      }},
     {"CASE II in the centre torso",

@@ -118,45 +118,43 @@ void damaged(Mech& m, void (*change)(model::MechFields&)) {
 
 struct Example {
     const char* name;
+    int bv; // worked out by hand; -1 where only the lines are compared
     std::vector<Mount> weapons;
-    void (*change)(Mech&); // made to the base design before the weapons are mounted
-    int bv;                // worked out by hand; -1 where only the lines are compared
+    void (*change)(Mech&) = nullptr; // made to the base design before the weapons are mounted
 };
 
 // The arithmetic beside each row was done by hand from the kit's numbers; "def" and "off"
 // are the defensive and offensive values, "E" the excess heat.
 const Example kExamples[] = {
     // def 474.5 * 1.3 = 616.85, off 0 -> 617
-    {"without weapons", {}, nullptr, 617},
+    {"without weapons", 617, {}},
     // heat 2 + 8 = 10 = dissipation: off 124 * 1.37 = 169.88; 786.73 -> 787
-    {"heat neutral", {{kLargeLaser, kLeftArm}}, nullptr, 787},
+    {"heat neutral", 787, {{kLargeLaser, kLeftArm}}},
     // heat 18, dissipation 10: def (474.5 - 8 * 5) * 1.3 = 564.85; weapons 248: X = 10 * 248
     //   / 18 = 137.7778, Y = 55.1111, 192.8889 * 1.37 = 264.2578; 829.1078 -> 829
-    {"overheating", {{kLargeLaser, kLeftArm}, {kLargeLaser, kRightArm}}, nullptr, 829},
+    {"overheating", 829, {{kLargeLaser, kLeftArm}, {kLargeLaser, kRightArm}}},
     // the rear laser adds no heat and half its BV: (46 + 23) * 1.37 = 94.53; 711.38 -> 711
-    {"rear weapons at half",
-     {{kMediumLaser, kRightArm}, {kMediumLaser, kCenterTorso, true}},
-     nullptr,
-     711},
+    {"rear weapons at half", 711, {{kMediumLaser, kRightArm}, {kMediumLaser, kCenterTorso, true}}},
     // heat 8 counts the rear laser, in full: 92 * 1.37 = 126.04; 742.89 -> 743
     {"rear weapons in full under Multi-Trac II",
+     743,
      {{kMediumLaser, kRightArm}, {kMediumLaser, kCenterTorso, true}},
-     [](Mech& m) { m.setTargSysType(targeting::kMultiTracII); },
-     743},
+     [](Mech& m) { m.setTargSysType(targeting::kMultiTracII); }},
     // heat 12 = 12: LRM 181 + 181 / 10 * 2 = 217.2, SRM 59 + 59 / 10 * 3 = 76.7;
     //   293.9 * 1.37 = 402.643; 1019.493 -> 1019
     {"Artemis IV and V",
+     1019,
      {{kLRM20, kLeftTorso}, {kSRM6, kRightTorso}},
      [](Mech& m) {
          m.setHSCount(12);
          m.setArtemisLRM(kArtemisIV);
          m.setArtemisSRM(kArtemisV);
-     },
-     1019},
+     }},
     // heat 10 (rear skipped); weapons 124 + 4 (4.5 to even) + 20 + 90.5 = 239; linked 124 +
     //   RoundUp(4.5) = 129 (never ammunition; the LRM does not link), 20% = 25.8; 264.8 * 1.37
     //   = 362.776; 979.626 -> 980
     {"targeting computer",
+     980,
      {{kLargeLaser, kLeftArm},
       {kSmallLaser, kCenterTorso, true},
       {kAC20Ammo, kLeftTorso},
@@ -164,32 +162,32 @@ const Example kExamples[] = {
      [](Mech& m) {
          m.setTargSysType(targeting::kTargetingComputer);
          m.SetCase(kLeftTorso, kStandardCase);
-     },
-     980},
+     }},
     // centre torso, leg, head = 3 tons at 20 (a Clan side torso is free, the unplaced ton is
     //   nowhere): def 414.5 * 1.3 = 538.85; off 115 * 1.37 = 157.55; 696.4 -> 696
     {"explosive ammunition, Clan",
+     696,
      {{kLRM20Ammo, kCenterTorso},
       {kLRM20Ammo, kLeftLeg},
       {kLRM20Ammo, kHead},
       {kLRM20Ammo, kLeftTorso},
       {kLRM20Ammo, -1}},
-     [](Mech& m) { m.setTechBase(kClan); },
-     696},
+     [](Mech& m) { m.setTechBase(kClan); }},
     // right torso, right arm, centre torso = 3 tons (CASE covers the left torso and its arm,
     //   Gauss ammunition does not explode): def 538.85; off 152 * 1.37 = 208.24; 747.09 -> 747
     {"explosive ammunition, standard engine, CASE in a side torso",
+     747,
      {{kLRM20Ammo, kLeftTorso},
       {kLRM20Ammo, kRightTorso},
       {kLRM20Ammo, kLeftArm},
       {kLRM20Ammo, kRightArm},
       {kLRM20Ammo, kCenterTorso},
       {kGaussAmmo, kCenterTorso}},
-     [](Mech& m) { m.SetCase(kLeftTorso, kStandardCase); },
-     747},
+     [](Mech& m) { m.SetCase(kLeftTorso, kStandardCase); }},
     // structure 83 * 0.75; CASE II 1 * 5, the rest 3 * 20 (standard CASE does not save an XL
     //   design): def (300 + 62.25 + 50 - 65) * 1.3 = 451.425; off 92 * 1.37 = 126.04 -> 577
     {"explosive ammunition, XL engine, CASE II",
+     577,
      {{kLRM20Ammo, kLeftTorso},
       {kLRM20Ammo, kRightTorso},
       {kLRM20Ammo, kHead},
@@ -198,44 +196,44 @@ const Example kExamples[] = {
          m.setEngineType(engine::kXL);
          m.SetCase(kLeftTorso, kCaseII);
          m.SetCase(kRightTorso, kStandardCase);
-     },
-     577},
+     }},
     // front legs have leg points: structure 91 * 1.5; the front left leg counts as a leg
     //   despite CASE: def (300 + 136.5 + 50 - 20) * 1.3 = 606.45; off 31.51 -> 638
     {"a quad's front legs are legs",
+     638,
      {{kLRM20Ammo, kLeftArm}},
      [](Mech& m) {
          m.setMechType(kQuad);
          m.SetCase(kLeftTorso, kStandardCase);
-     },
-     638},
+     }},
     // armour 150 * 4; hardened slows walking 3 to running 4: modifier 1, factor 1.1 ->
     //   774.5 * 1.1 = 851.95; speed rating 4: 46 * 0.88 = 40.48; 892.43 -> 892
     {"hardened armour",
+     892,
      {{kMediumLaser, kRightArm}},
      [](Mech& m) {
          m.setWalking(3);
          m.setArmorType(armor::kHardened);
-     },
-     892},
+     }},
     // heat 15, penalty 25: def 449.5 * (1.3 + 1.5) = 1258.6; off (30.6667 + 7.6667) * 1.37 =
     //   52.5167; 1311.1167 -> 1311
     {"null signature system",
+     1311,
      {{kMediumLaser, kRightArm}},
-     [](Mech& m) { m.setNullSigSys(true); },
-     1311},
+     [](Mech& m) { m.setNullSigSys(true); }},
     // Int(2.5 * 5) = 12 hexes: factor 1.4 -> 664.3; speed rating 10: 46 * 1.63 = 74.98 -> 739
     {"MASC with supercharger",
+     739,
      {{kMediumLaser, kRightArm}},
      [](Mech& m) {
          m.setMASC(1);
          m.setSupercharger(true);
-     },
-     739},
+     }},
     // heat 24 (rear skipped) = 12 doubles; def (474.5 + 25) * 1.3 = 649.35; weapons 595.2 *
     //   1.37 = 815.424; C3 base 332.2 (no ammunition, no artillery) * 35 / 100 = 116.27 ->
     //   116; 1464.774 + 200 + 116 -> 1781
     {"command console with C3",
+     1781,
      {{kMediumLaser, kRightArm},
       {kMediumLaser, kRightArm},
       {kMediumLaser, kCenterTorso, true},
@@ -249,68 +247,68 @@ const Example kExamples[] = {
          m.setHSCount(12);
          m.setArtemisLRM(kArtemisIV);
          m.SetCase(kLeftTorso, kStandardCase);
-     },
-     1781},
+     }},
     // 742.89 + C3 92 * 35 / 100 = 32.2 -> 32: 774.89 -> 775
     {"C3 master under Multi-Trac II",
+     775,
      {{kMediumLaser, kRightArm}, {kMediumLaser, kCenterTorso, true}, {kC3Master, kHead}},
-     [](Mech& m) { m.setTargSysType(targeting::kMultiTracII); },
-     775},
+     [](Mech& m) { m.setTargSysType(targeting::kMultiTracII); }},
     // 616.85 + 63.02 = 679.87; C3 46 * 35 / 100 = 16.1 -> 16; 695.87 -> 696; a slave unit
     //   alone is no C3 computer: 680
-    {"C3 master", {{kMediumLaser, kRightArm}, {kC3Master, kHead}}, nullptr, 696},
-    {"improved C3", {{kMediumLaser, kRightArm}, {kImprovedC3, kHead}}, nullptr, 696},
-    {"C3 slave", {{kMediumLaser, kRightArm}, {kC3Slave, kHead}}, nullptr, 680},
+    {"C3 master", 696, {{kMediumLaser, kRightArm}, {kC3Master, kHead}}},
+    {"improved C3", 696, {{kMediumLaser, kRightArm}, {kImprovedC3, kHead}}},
+    {"C3 slave", 680, {{kMediumLaser, kRightArm}, {kC3Slave, kHead}}},
     // def (474.5 + 32) * 1.3 = 658.45; + 63.02 = 721.47 -> 721
-    {"AMS", {{kMediumLaser, kRightArm}, {kAMS, kHead}}, nullptr, 721},
+    {"AMS", 721, {{kMediumLaser, kRightArm}, {kAMS, kHead}}},
     // 679.87 * 0.98 = 666.2726 -> 666
     {"small cockpit",
+     666,
      {{kMediumLaser, kRightArm}},
-     [](Mech& m) { m.setCockpitType(cockpit::kSmall); },
-     666},
+     [](Mech& m) { m.setCockpitType(cockpit::kSmall); }},
     // def (474.5 + 24 + 9 centre torso armour) * 1.3 = 659.75; 722.77 * 0.98 = 708.3146 -> 708
     {"torso-mounted cockpit",
+     708,
      {{kMediumLaser, kRightArm}},
-     [](Mech& m) { m.setCockpitType(cockpit::kTorsoMounted); },
-     708},
+     [](Mech& m) { m.setCockpitType(cockpit::kTorsoMounted); }},
     // def 449.5 * 1.3 = 584.35; off (46 + 46 / 20) * 1.37 = 66.171; 650.521 * 1.02 -> 664
     {"enhanced imaging cockpit",
+     664,
      {{kMediumLaser, kRightArm}},
-     [](Mech& m) { m.setCockpitType(cockpit::kEnhancedImaging); },
-     664},
+     [](Mech& m) { m.setCockpitType(cockpit::kEnhancedImaging); }},
     // speed rating 26: 3.1 ^ 1.2 = 3.8872 -> 3.89; jump 11: modifier 5 as running 15;
     //   284.25 + 46 * 3.89 = 463.19 -> 463
     {"speed rating 26 by the formula",
+     463,
      {{kMediumLaser, kRightArm}},
-     [](Mech& m) { fastDesign(m, 11); },
-     463},
+     [](Mech& m) { fastDesign(m, 11); }},
     // 20 tons running 9: structure 33 / 2 = 16.5 -> 16 (even); (120 + 24 + 20) * 1.3 -> 213
     {"composite structure halves to even",
+     213,
      {},
-     [](Mech& m) { lightStructure(m, structure::kComposite); },
-     213},
+     [](Mech& m) { lightStructure(m, structure::kComposite); }},
     // 33 * 2 = 66: (120 + 99 + 20) * 1.3 = 310.7 -> 311
-    {"reinforced structure", {}, [](Mech& m) { lightStructure(m, structure::kReinforced); }, 311},
+    {"reinforced structure", 311, {}, [](Mech& m) { lightStructure(m, structure::kReinforced); }},
     // heat 6; def 474.5 + 32 + 11 (defensive items) + 30 (heavy-duty gyro) + 3 * 5 (armoured
     //   slots) = 562.5 * 1.3 = 731.25; off 46 only: 63.02; 794.27 -> 794
     {"defensive items apart from the weapons",
+     794,
      {{kAMS, kLeftArm}, {kAMSAmmo, kLeftTorso}, {kMediumLaser, kRightArm}},
      [](Mech& m) {
          m.setGyroType(gyro::kHeavyDuty);
          m.ArmoredSlotData(3, 3);
-     },
-     794},
+     }},
     // the weapon groups are named "(C) ER PPC" (412) and "(IS) Medium Laser" (46)
     {"mixed tech",
+     -1,
      {{kClanERPPC, kLeftArm}, {kMediumLaser, kRightArm}},
      [](Mech& m) {
          m.setTechBase(kMixedTech);
          m.setHSType(heatsink::kDouble);
-     },
-     -1},
+     }},
     // weapons only, record BV without the Artemis extra, rear at RoundUp(half): 46 + 5 + 181
     //   = 232, 10% = 23.2; rating 46 + 4.5 + 217.2 + 20 + 0 + 23.2 = 310.9
     {"variable-range targeting",
+     -1,
      {{kMediumLaser, kRightArm},
       {kSmallLaser, kCenterTorso, true},
       {kLRM20, kLeftTorso},
@@ -321,46 +319,45 @@ const Example kExamples[] = {
          m.setTargSysType(targeting::kVariableRange);
          m.setArtemisLRM(kArtemisIV);
          m.setHSType(heatsink::kDouble);
-     },
-     -1},
+     }},
     // Physical weapons add 1.5 times their damage to the weapon rating: hatchet 10 -> 15,
     // mace 20 -> 30, two claws 10 + 10 -> 30, sword 5 -> 7.5, at 25 tons 2.5 -> 2 -> 3, at
     // 35 tons 3.5 -> 4 -> 6.
-    {"hatchet", {}, [](Mech& m) { physical(m, 50, physical::kHatchet, true, false); }, -1},
-    {"mace", {}, [](Mech& m) { physical(m, 50, physical::kMace, false, true); }, -1},
-    {"two claws", {}, [](Mech& m) { physical(m, 50, physical::kClaw, true, true); }, -1},
-    {"sword", {}, [](Mech& m) { physical(m, 50, physical::kSword, true, false); }, -1},
-    {"sword at 25 tons", {}, [](Mech& m) { physical(m, 25, physical::kSword, true, false); }, -1},
-    {"sword at 35 tons", {}, [](Mech& m) { physical(m, 35, physical::kSword, true, false); }, -1},
+    {"hatchet", -1, {}, [](Mech& m) { physical(m, 50, physical::kHatchet, true, false); }},
+    {"mace", -1, {}, [](Mech& m) { physical(m, 50, physical::kMace, false, true); }},
+    {"two claws", -1, {}, [](Mech& m) { physical(m, 50, physical::kClaw, true, true); }},
+    {"sword", -1, {}, [](Mech& m) { physical(m, 50, physical::kSword, true, false); }},
+    {"sword at 25 tons", -1, {}, [](Mech& m) { physical(m, 25, physical::kSword, true, false); }},
+    {"sword at 35 tons", -1, {}, [](Mech& m) { physical(m, 35, physical::kSword, true, false); }},
     // The largest target modifier counts: MASC 2 * 5 = 10 hexes -> 4, with TSM the same; MASC
     // and supercharger Int(2.5 * 6) = 15 -> 5; supercharger and TSM 2 * (5 + 1) = 12 -> 4
     // (doubling the boosted running MP, 2 * (6 + 3) = 18, would give 5); the supercharger
     // alone 12 -> 4; TSM on walking 4: 5 + 3 = 8 -> 3; jumping 7: 3 + 1 = 4; jumping 14:
     // 5 + 1 = 6, one past the table.
-    {"MASC", {}, [](Mech& m) { moving(m, 5, 0, true, false, false); }, -1},
-    {"MASC and TSM", {}, [](Mech& m) { moving(m, 5, 0, true, false, true); }, -1},
-    {"MASC and supercharger", {}, [](Mech& m) { moving(m, 6, 0, true, true, false); }, -1},
-    {"supercharger and TSM", {}, [](Mech& m) { moving(m, 5, 0, false, true, true); }, -1},
-    {"supercharger", {}, [](Mech& m) { moving(m, 5, 0, false, true, false); }, -1},
-    {"TSM", {}, [](Mech& m) { moving(m, 4, 0, false, false, true); }, -1},
-    {"jumping 7", {}, [](Mech& m) { moving(m, 5, 7, false, false, false); }, -1},
-    {"jumping 14", {}, [](Mech& m) { moving(m, 5, 14, false, false, false); }, -1},
+    {"MASC", -1, {}, [](Mech& m) { moving(m, 5, 0, true, false, false); }},
+    {"MASC and TSM", -1, {}, [](Mech& m) { moving(m, 5, 0, true, false, true); }},
+    {"MASC and supercharger", -1, {}, [](Mech& m) { moving(m, 6, 0, true, true, false); }},
+    {"supercharger and TSM", -1, {}, [](Mech& m) { moving(m, 5, 0, false, true, true); }},
+    {"supercharger", -1, {}, [](Mech& m) { moving(m, 5, 0, false, true, false); }},
+    {"TSM", -1, {}, [](Mech& m) { moving(m, 4, 0, false, false, true); }},
+    {"jumping 7", -1, {}, [](Mech& m) { moving(m, 5, 7, false, false, false); }},
+    {"jumping 14", -1, {}, [](Mech& m) { moving(m, 5, 14, false, false, false); }},
     // 40,000 points of armour BV alone: the total stops at the largest Integer.
     {"beyond the Integer range",
+     32767,
      {},
-     [](Mech& m) { damaged(m, [](model::MechFields& f) { f.armorPoints = 20000; }); },
-     32767},
+     [](Mech& m) { damaged(m, [](model::MechFields& f) { f.armorPoints = 20000; }); }},
     // An engine code outside the table gives the structure no value: "83 * 0".
     {"engine code -1",
+     -1,
      {},
-     [](Mech& m) { damaged(m, [](model::MechFields& f) { f.engineType = -1; }); },
-     -1},
+     [](Mech& m) { damaged(m, [](model::MechFields& f) { f.engineType = -1; }); }},
     // A record index outside the table counts for nothing: as without weapons.
-    {"a record index outside the table", {{30000, kCenterTorso}}, nullptr, 617},
+    {"a record index outside the table", 617, {{30000, kCenterTorso}}},
     {"engine code 7",
+     -1,
      {},
-     [](Mech& m) { damaged(m, [](model::MechFields& f) { f.engineType = 7; }); },
-     -1},
+     [](Mech& m) { damaged(m, [](model::MechFields& f) { f.engineType = 7; }); }},
 };
 
 std::string render(const std::vector<BVDataStore::Item>& items) {

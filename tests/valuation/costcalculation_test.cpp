@@ -24,24 +24,19 @@ enum : std::int16_t { kMediumLaser, kLRM10, kSRM4, kAC20, kNotApplicable };
 
 catalog::WeaponTable costWeapons() {
     catalog::WeaponTable table(5);
-    const auto set = [&](std::int16_t i, const char* name, std::int16_t type, double tons,
-                         std::int32_t cost) {
-        table[i].name = name;
+    const auto set = [&](std::int16_t i, std::int16_t type, double tons, std::int32_t cost) {
         table[i].weaponType = type;
         table[i].tonnage = tons;
         table[i].cost = cost;
     };
-    set(kMediumLaser, "Medium Laser", catalog::weapontype::kEnergy, 1, 40000);
-    table[kMediumLaser].tcLinkable = 1;
-    set(kLRM10, "LRM-10", catalog::weapontype::kMissile, 5, 100000);
-    table[kLRM10].artemisCapable = 1;
-    table[kLRM10].artemisClass = 1;
-    set(kSRM4, "SRM-4", catalog::weapontype::kMissile, 2, 60000);
-    table[kSRM4].artemisCapable = 1;
-    table[kSRM4].artemisClass = 0;
-    set(kAC20, "AC/20", catalog::weapontype::kBallistic, 14, 300000);
-    table[kAC20].tcLinkable = 1;
-    set(kNotApplicable, "Odd Item", catalog::weapontype::kEquipment, -1, -1);
+    set(kMediumLaser, catalog::weapontype::kEnergy, 1, 40000);
+    set(kLRM10, catalog::weapontype::kMissile, 5, 100000);
+    set(kSRM4, catalog::weapontype::kMissile, 2, 60000);
+    set(kAC20, catalog::weapontype::kBallistic, 14, 300000);
+    set(kNotApplicable, catalog::weapontype::kEquipment, -1, -1);
+    table[kMediumLaser].tcLinkable = table[kAC20].tcLinkable = 1;
+    // Artemis class 1 is the LRM class, 0 the SRM class.
+    table[kLRM10].artemisCapable = table[kLRM10].artemisClass = table[kSRM4].artemisCapable = 1;
     return table;
 }
 
@@ -250,40 +245,34 @@ TEST_F(Cost, EveryChangeAltersOnlyItsSteps) {
     EXPECT_TRUE(user.messages.empty());
 }
 
-// The three heat sink types that share a default price each read an item of their own.
-TEST_F(Cost, EachHeatSinkTypeReadsItsOwnPriceItem) {
-    reference20();
-    mech.setHSCount(12);
-    ctx.prices.current[price::kLaserHeatSink] = 7000;
-    ctx.prices.current[price::kClanDoubleHeatSink] = 8000;
-    ctx.prices.current[price::kCompactHeatSink] = 1000;
-    const std::pair<std::int16_t, std::int64_t> cases[] = {
-        {catalog::heatsink::kLaser, 12 * 7000},
-        {catalog::heatsink::kClanDouble, 12 * 8000},
-        {catalog::heatsink::kCompact, 12 * 2 * 1000}};
-    for (const auto& [type, amount] : cases) {
-        mech.setHSType(type);
-        EXPECT_EQ(costOf(mech).step(CostStep::HeatSinks), amount) << type;
-    }
-}
-
+// Changed prices count from the next calculation, for designs made before and after; the
+// heat sink types that share a default price each read an item of their own.
 TEST_F(Cost, ChangedPricesCountFromTheNextCalculation) {
     reference20();
     mech.AddWeapon(kLRM10);
     mech.setArtemisLRM(catalog::kArtemisIV);
     const std::int32_t before = CalcTotalCost(mech);
-
     ctx.prices.current[price::kLifeSupport] = 60000; // + 10,000
     ctx.weapons[kMediumLaser].cost = 45000;          // + 5,000
     ctx.prices.current[price::kArtemisIV] = 120000;  // + 20,000
     EXPECT_EQ(mech.totalCost(), before) << "nothing changes until the next calculation";
     EXPECT_EQ(CalcTotalCost(mech), before + 42000); // 35,000 x 1.2
     EXPECT_EQ(mech.artemisCost(), 120000);
-
-    // A design made afterwards is priced the same way.
     Mech later(ctx);
     reference20(later);
     EXPECT_EQ(CalcTotalCost(later), 1441440 + 18000); // 15,000 x 1.2
+
+    ctx.prices.current[price::kLaserHeatSink] = 7000;
+    ctx.prices.current[price::kClanDoubleHeatSink] = 8000;
+    ctx.prices.current[price::kCompactHeatSink] = 1000;
+    const std::pair<std::int16_t, std::int64_t> heatSinks[] = {
+        {catalog::heatsink::kLaser, 10 * 7000},
+        {catalog::heatsink::kClanDouble, 10 * 8000},
+        {catalog::heatsink::kCompact, 10 * 2 * 1000}};
+    for (const auto& [type, amount] : heatSinks) {
+        later.setHSType(type);
+        EXPECT_EQ(costOf(later).step(CostStep::HeatSinks), amount) << type;
+    }
 }
 
 // A sum, a price times the tonnage or the multiplier beyond the 32-bit range (either way) is

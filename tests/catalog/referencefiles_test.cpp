@@ -378,7 +378,6 @@ TEST(PilotFile, WriteCompactsAndLogsWhenVerbose) {
     EXPECT_EQ(f.ctx.pilots, compacted);
     EXPECT_EQ(f.dir.read(kPilotFile), writePilotFile(compacted));
     const std::string logged = f.dir.read("kelmor.log");
-    EXPECT_EQ(logged.substr(0, 39), "Starting pilot data compact compact...\n");
     EXPECT_EQ(std::count(logged.begin(), logged.end(), '\n'), 5) << logged;
     // A list of nameless pilots is written as one nameless pilot, and nothing is logged.
     f.ctx.log.setVerbose(false);
@@ -431,10 +430,6 @@ TEST(PlotFile, AbsurdArrayCountsAreReadErrors) {
 // ---------------------------------------------------------------- name lists and credits
 
 TEST(NameLists, OneEntryPerLineWhateverTheLineEnd) {
-    EXPECT_EQ(gGetListFileName(7), "targsys.dat");
-    EXPECT_EQ(nameListTitle(7), "Targ/Track System");
-    EXPECT_EQ(gGetListFileName(8), "");
-    EXPECT_EQ(nameListTitle(-1), "");
     using Lines = std::vector<std::string>;
     const std::pair<std::string, Lines> cases[] = {
         {"", {}},

@@ -1,6 +1,7 @@
 // The catalogue's reference tables written out as text and compared whole with a golden file:
 // every name, code, slot count, factor and point value the construction rules look up, with
-// one code past each end of every table.
+// one code past each end of every table; and the lookups that answer with a message or a
+// price.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -10,6 +11,8 @@
 #include "catalog/generalitems.h"
 #include "catalog/locations.h"
 #include "catalog/movement.h"
+#include "catalog/namelists.h"
+#include "catalog/prices.h"
 #include "catalog/slottables.h"
 #include "support/golden.h"
 #include "support/scripteduser.h"
@@ -117,6 +120,9 @@ void writeLocations(std::ostream& out) {
             out << " " << gGetLimitedCritSlots(tonnage, location);
         out << "\n";
     }
+    out << "[name lists: file and title]\n";
+    for (int list = -1; list <= kNameListCount; ++list)
+        out << list << " " << gGetListFileName(list) << " " << nameListTitle(list) << "\n";
     out << "[target movement modifier and speed in kph by hexes]\n";
     for (int hexes = -1; hexes <= 16; ++hexes)
         out << hexes << ": " << TMM(hexes) << " " << gSpeedKph(hexes) << "\n";
@@ -164,6 +170,69 @@ TEST(CatalogueTables, EveryTableAsTheRulesGiveIt) {
     writeGeneralItems(out, user);
     testing::expectMatchesGolden(out.str(), FPW_TESTS_SOURCE_DIR "/catalog/golden/tables.txt");
     EXPECT_TRUE(user.messages.empty());
+}
+
+TEST(WeaponTypeName, KnownCodesAreNamedSilentlyABadOneInACriticalBox) {
+    testing::ScriptedUser user;
+    EXPECT_EQ(gGetWeaponTypeName(0, user), "Energy");
+    EXPECT_EQ(gGetWeaponTypeName(5, user), "Artillery");
+    EXPECT_TRUE(user.messages.empty());
+    for (int code : {6, -1}) {
+        testing::ScriptedUser bad;
+        EXPECT_EQ(gGetWeaponTypeName(code, bad), "");
+        const auto& shown = bad.onlyMessage();
+        EXPECT_EQ(shown.title, "Bad index passed");
+        EXPECT_EQ(shown.text,
+                  "Bad index (" + std::to_string(code) + ") passed to gGetWeaponTypeName.");
+        EXPECT_EQ(shown.icon, app::MessageIcon::Critical);
+    }
+}
+
+// The names and default prices are the table's business; two are spot-checked.
+TEST(Prices, NamedItemsAreOfferedAndOnlyTheirIndicesCanBeRead) {
+    PriceTable prices;
+    std::string name;
+    std::int32_t price = 0;
+    ASSERT_TRUE(gGetPriceItem(prices, 8, name, price));
+    EXPECT_EQ(name, "Torso-Mounted Cockpit");
+    EXPECT_EQ(price, 750000);
+    ASSERT_TRUE(gGetPriceItem(prices, 0, name, price));
+    EXPECT_EQ(name, "Life Support");
+    EXPECT_EQ(gGetDefaultPrice(prices, 54), 250000);
+    for (int i = 0; i < kNamedPriceItemCount; ++i)
+        EXPECT_FALSE(kPriceItems[i].name.empty()) << i;
+
+    // Item 55 can be set but is not offered; indices outside the table change nothing.
+    EXPECT_TRUE(gSetItemPrice(prices, 55, 4500));
+    EXPECT_EQ(prices.current[55], 4500);
+    name = "unchanged";
+    EXPECT_FALSE(gGetPriceItem(prices, 55, name, price));
+    EXPECT_EQ(name, "unchanged");
+    EXPECT_EQ(gGetDefaultPrice(prices, 55), 0);
+    const PriceTable before = prices;
+    for (int index : {-1, 56}) {
+        EXPECT_FALSE(gSetItemPrice(prices, index, 1));
+        EXPECT_FALSE(gGetPriceItem(prices, index, name, price));
+        EXPECT_EQ(gGetDefaultPrice(prices, index), 0);
+    }
+    EXPECT_EQ(prices, before);
+}
+
+TEST(Prices, SettingAPriceLeavesTheDefaultAndResetRestoresBoth) {
+    PriceTable prices;
+    ASSERT_TRUE(gSetItemPrice(prices, price::kCockpit, 1));
+    EXPECT_EQ(gGetDefaultPrice(prices, price::kCockpit), 200000);
+    std::string name;
+    std::int32_t price = 0;
+    gGetPriceItem(prices, price::kCockpit, name, price);
+    EXPECT_EQ(price, 1);
+
+    prices.defaults[3] = 0;
+    prices.current.fill(9);
+    gResetPrices(prices);
+    EXPECT_EQ(prices, PriceTable{});
+    EXPECT_EQ(prices.current[price::kCockpit], 200000);
+    EXPECT_EQ(prices.defaults[price::kCompactHeatSink], 3000);
 }
 
 } // namespace

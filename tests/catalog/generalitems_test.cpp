@@ -28,23 +28,17 @@ TEST(ConvertSaveIdxToName, WeaponsAreMarkedOnlyOnMixedDesigns) {
     weapons[0].name = "Medium Laser";
     weapons[1].name = "ER Large Laser";
     weapons[1].techBase = 1;
-    struct Case {
-        int techBase;
-        int code;
-        bool isWeapon;
-        const char* name;
+    const std::tuple<std::int16_t, int, const char*> cases[] = {
+        {0, 1, "ER Large Laser"},
+        {1, 1, "ER Large Laser"},
+        {2, 0, "(IS) Medium Laser"},
+        {2, 1, "(C) ER Large Laser"},
     };
-    const Case cases[] = {
-        {0, 1, true, "ER Large Laser"},
-        {1, 1, true, "ER Large Laser"},
-        {2, 0, true, "(IS) Medium Laser"},
-        {2, 1, true, "(C) ER Large Laser"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [techBase, index, name] : cases) {
         DesignTypes types;
-        types.techBase = static_cast<std::int16_t>(c.techBase);
+        types.techBase = techBase;
         testing::ScriptedUser user;
-        EXPECT_EQ(gConvertSaveIdxToName(types, weapons, c.code, c.isWeapon, user), c.name);
+        EXPECT_EQ(gConvertSaveIdxToName(types, weapons, index, true, user), name);
         EXPECT_TRUE(user.messages.empty());
     }
     for (const auto& [code, isWeapon] :

@@ -98,29 +98,25 @@ TEST(WeaponLookup, AmmunitionHeaderFillsTheTemplateInOnePass) {
               "@Odd %1 %2 %0 (3) 100%");
 }
 
-// Three records: every value set, every value "not applicable", and zeroes that apply with a
-// damage that has no unit. Checked by hand: each line against the record's field beside it
-// (the texts were asserted line by line before this file held them).
+// Three records: every value set, every value "not applicable" (zero damage, combat value,
+// Battle Value and cost among them), and zeroes that apply with a damage that has no unit. Checked
+// by hand: each line against the record's field beside it (the texts were asserted line by line
+// before this file held them).
 TEST(WeaponInformation, ListsEveryValueWithItsLabelOrADash) {
-    WeaponRecord notApplicable = WeaponRecord{};
+    WeaponRecord notApplicable;
     notApplicable.weaponType = 3;
     notApplicable.techBase = 2;
     notApplicable.tonnage = notApplicable.heat = notApplicable.critSlots = -1;
     notApplicable.minRange = notApplicable.shotsPerTon = -1;
-    notApplicable.damage = notApplicable.combatValue = notApplicable.cost = 0;
-    notApplicable.battleValue = 0;
     notApplicable.damagePer = "Missile";
-    WeaponRecord zeroes = WeaponRecord{};
-    zeroes.tonnage = zeroes.battleValue = 0;
+    WeaponRecord zeroes;
     zeroes.heat = zeroes.critSlots = zeroes.minRange = zeroes.shotsPerTon = 0;
     zeroes.damage = 5;
-    zeroes.damagePer = "-1";
     zeroes.battleValue = 0.25;
     zeroes.cost = 1;
     std::string all;
-    for (const WeaponRecord& r : {informed(), notApplicable, zeroes}) {
+    for (const WeaponRecord& r : {informed(), notApplicable, zeroes})
         all += weaponInformationText(r) + "\r\n=====\r\n";
-    }
     testing::expectMatchesGolden(all,
                                  FPW_TESTS_SOURCE_DIR "/catalog/golden/weapon_information.txt");
 }

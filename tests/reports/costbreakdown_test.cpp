@@ -63,9 +63,7 @@ std::string render(const CostBreakdown& b) {
     out += "[weapons]\n";
     for (const WeaponCostLine& w : b.weapons)
         out += w.description + " | " + w.cost + " | " + w.bv + "\n";
-    out += render(b.weaponTotal);
-    if (b.surcharge)
-        out += render(*b.surcharge);
+    out += render(b.weaponTotal) + (b.surcharge ? render(*b.surcharge) : "");
     for (const ReportLine* l : {&b.subtotal, &b.multiplier, &b.finalCost})
         out += render(*l);
     return out + "summary: " + b.summaryCost + "\n";
@@ -77,10 +75,7 @@ void placeTurretLaser(Mech& m, std::int16_t side = catalog::kRightTorso) {
     m.TSetWeaponIdxGlobal(laser);
     m.currentWeapon().turretMounted = true;
     m.UpdateGlobalWeaponIdx(laser);
-    if (side == catalog::kLeftTorso)
-        m.setLTTurret(true);
-    else
-        m.setRTTurret(true);
+    side == catalog::kLeftTorso ? m.setLTTurret(true) : m.setRTTurret(true);
 }
 
 // Each case changes the Wasp (20 tons, walking 6, 64 points of standard armour); `weapons`
@@ -147,12 +142,9 @@ const std::pair<const char*, void (*)(Mech&, catalog::WeaponTable&)> kDesigns[] 
 };
 
 // The breakdown of every design of kDesigns and the printouts of the first two, compared
-// whole. Checked by hand: the medium laser design is the 1,441,440 C-Bills design worked out
-// step by step in the cost calculation's tests; in the others the lines each case names (the
-// weapon groups with their counts, tech prefixes and BV (0 where the record has none), the
-// hatchet and Artemis lines, the CASE line, the component texts, the negative heat sink
-// amount, the specialty items and their sum, the turret tonnage patterns, the conversion
-// surcharges) were checked against the prices, and the printouts against the breakdown above.
+// whole. Checked by hand: the medium laser design is the cost tests' 20-ton reference; in the
+// others the lines each case names were checked against the price list, and the printouts
+// against the breakdown above.
 TEST(Breakdown, EveryKindOfLine) {
     std::string all;
     bool printout = true;

@@ -312,20 +312,17 @@ const Example kExamples[] = {
          m.setArtemisLRM(kArtemisIV);
          m.setHSType(heatsink::kDouble);
      }},
-    // Physical weapons add 1.5 times their damage to the weapon rating: hatchet 10 -> 15,
-    // mace 20 -> 30, two claws 10 + 10 -> 30, sword 5 -> 7.5, at 25 tons 2.5 -> 2 -> 3, at
-    // 35 tons 3.5 -> 4 -> 6.
+    // Physical weapons add 1.5 times their damage: hatchet 10 -> 15, mace 20 -> 30, two claws
+    // 10 + 10 -> 30, sword 5 -> 7.5, at 25 tons 2.5 -> 2 -> 3, at 35 tons 3.5 -> 4 -> 6.
     {"hatchet", -1, {}, [](Mech& m) { physical(m, 50, physical::kHatchet, true, false); }},
     {"mace", -1, {}, [](Mech& m) { physical(m, 50, physical::kMace, false, true); }},
     {"two claws", -1, {}, [](Mech& m) { physical(m, 50, physical::kClaw, true, true); }},
     {"sword", -1, {}, [](Mech& m) { physical(m, 50, physical::kSword, true, false); }},
     {"sword at 25 tons", -1, {}, [](Mech& m) { physical(m, 25, physical::kSword, true, false); }},
     {"sword at 35 tons", -1, {}, [](Mech& m) { physical(m, 35, physical::kSword, true, false); }},
-    // The largest target modifier counts: MASC 2 * 5 = 10 hexes -> 4, with TSM the same; MASC
-    // and supercharger Int(2.5 * 6) = 15 -> 5; supercharger and TSM 2 * (5 + 1) = 12 -> 4
-    // (doubling the boosted running MP, 2 * (6 + 3) = 18, would give 5); the supercharger
-    // alone 12 -> 4; TSM on walking 4: 5 + 3 = 8 -> 3; jumping 7: 3 + 1 = 4; jumping 14:
-    // 5 + 1 = 6, one past the table.
+    // The largest target modifier counts: MASC 2 * 5 = 10 hexes -> 4, also with TSM; with the
+    // supercharger Int(2.5 * 6) = 15 -> 5; supercharger and TSM 2 * (5 + 1) = 12 -> 4, not
+    // 2 * (6 + 3) -> 5; supercharger 12 -> 4; TSM 5 + 3 = 8 -> 3; jumping 7 -> 4, 14 -> 6.
     {"MASC", -1, {}, [](Mech& m) { moving(m, 5, 0, true, false, false); }},
     {"MASC and TSM", -1, {}, [](Mech& m) { moving(m, 5, 0, true, false, true); }},
     {"MASC and supercharger", -1, {}, [](Mech& m) { moving(m, 6, 0, true, true, false); }},
@@ -456,16 +453,12 @@ TEST_F(BattleValue, HeatDissipationByHeatSinkTypeAndItems) {
 
 TEST(BVFactors, BeyondTheTablesTheLastStepContinuesAndTheFormulaTakesOver) {
     BVTables tables = testTables();
-    EXPECT_NEAR(DefensiveMovementFactor(tables, 6), 1.6, 1e-12);
     tables.defensiveMovementFactor = {1.0, 1.2, 1.4, 1.6, 1.9, 2.3};
     EXPECT_DOUBLE_EQ(DefensiveMovementFactor(tables, 5), 2.3);
     EXPECT_NEAR(DefensiveMovementFactor(tables, 6), 2.7, 1e-12);
-    // Speed factors from the table up to 25, then ((S - 5) / 10 + 1) ^ 1.2 to two decimals.
-    tables.offensiveSpeedFactor[25] = 9.99;
+    // Speed factors from the table's first, then ((S - 5) / 10 + 1) ^ 1.2 to two decimals.
     EXPECT_DOUBLE_EQ(OffensiveSpeedFactor(tables, 0), 0.44);
-    EXPECT_DOUBLE_EQ(OffensiveSpeedFactor(tables, 25), 9.99);
-    EXPECT_DOUBLE_EQ(OffensiveSpeedFactor(tables, 26), 3.89); // 3.1 ^ 1.2 = 3.8872
-    EXPECT_DOUBLE_EQ(OffensiveSpeedFactor(tables, 30), 4.5);  // 3.5 ^ 1.2 = 4.4966
+    EXPECT_DOUBLE_EQ(OffensiveSpeedFactor(tables, 30), 4.5); // 3.5 ^ 1.2 = 4.4966
 }
 
 } // namespace

@@ -53,7 +53,6 @@ protected:
         m.SetArmor(catalog::kCenterTorso, 64);
         m.AddWeapon(kMediumLaser);
     }
-    void reference20() { reference20(mech); }
 
     // The 100-ton reference design: walking 3 (rating 300), no armour, no weapons.
     static void reference100(Mech& m) {
@@ -64,7 +63,6 @@ protected:
     testing::TempDir dir;
     testing::ScriptedUser user;
     app::ProgramContext ctx{dir.path(), user};
-    Mech mech{ctx};
 };
 
 // The reference designs' parts, worked out by hand from the price list.
@@ -211,7 +209,8 @@ const std::pair<const char*, void (*)(Mech&)> kBuilds[] = {
 // one, worked out beside each case, before this file held them), each subtotal as the
 // reference's 1,201,200 plus the changes, each total as the subtotal times 1 + tonnage / 100.
 TEST_F(Cost, EveryChangeAltersOnlyItsSteps) {
-    reference20();
+    Mech mech(ctx);
+    reference20(mech);
     const CostResult reference = costOf(mech);
     std::string all;
     const auto record = [&](const std::string& name, Mech& m, const CostResult& against) {
@@ -248,7 +247,8 @@ TEST_F(Cost, EveryChangeAltersOnlyItsSteps) {
 // Changed prices count from the next calculation, for designs made before and after; the
 // heat sink types that share a default price each read an item of their own.
 TEST_F(Cost, ChangedPricesCountFromTheNextCalculation) {
-    reference20();
+    Mech mech(ctx);
+    reference20(mech);
     mech.AddWeapon(kLRM10);
     mech.setArtemisLRM(catalog::kArtemisIV);
     const std::int32_t before = CalcTotalCost(mech);

@@ -90,7 +90,8 @@ const std::pair<const char*, void (*)(Mech&, catalog::WeaponTable&)> kDesigns[] 
              m.AddWeapon(w);
          m.setArtemisLRM(catalog::kArtemisIV);
          m.setPhysicalType(catalog::physical::kHatchet);
-         m.setLAPhysical(true); // RoundUp(20 / 15) = 2 t, 10,000 C-Bills
+         m.setLAPhysical(true); // RoundUp(20 / 15) = 2 t a hatchet, 10,000 C-Bills
+         m.setRAPhysical(true);
      }},
     {"CASE and CASE II",
      [](Mech& m, catalog::WeaponTable&) {

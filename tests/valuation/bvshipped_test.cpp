@@ -3,6 +3,10 @@
 // shipped tables.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "app/programcontext.h"
 #include "catalog/bvdatafile.h"
 #include "catalog/locations.h"

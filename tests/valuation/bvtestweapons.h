@@ -50,9 +50,8 @@ inline catalog::WeaponRecord record(std::string name, std::int16_t type, std::in
 inline catalog::WeaponTable testWeapons() {
     using namespace catalog::weapontype;
     catalog::WeaponTable table(kHeatItem2 + 1);
-    for (std::size_t i = 0; i < table.size(); ++i) {
+    for (std::size_t i = 0; i < table.size(); ++i)
         table[i] = record("Unused " + std::to_string(i), kEquipment, 0, 0);
-    }
     table[kMediumLaser] = record("Medium Laser", kEnergy, 3, 46);
     table[kLargeLaser] = record("Large Laser", kEnergy, 8, 124);
     table[kSmallLaser] = record("Small Laser", kEnergy, 1, 9);
@@ -72,19 +71,13 @@ inline catalog::WeaponTable testWeapons() {
     table[kImprovedC3] = record("Improved C3 Computer", kEquipment, 0, 0);
     table[kHeatItem1] = record("Heat-Dissipating Item A", kEquipment, 0, 0);
     table[kHeatItem2] = record("Heat-Dissipating Item B", kEquipment, 0, 0);
-
-    for (const auto ref : {kMediumLaser, kLargeLaser, kSmallLaser, kAC20Ammo, kClanERPPC}) {
+    for (const auto ref :
+         {kMediumLaser, kLargeLaser, kSmallLaser, kAC20Ammo, kClanERPPC, kUltraAC5})
         table[ref].tcLinkable = 1;
-    }
-    table[kUltraAC5].tcLinkable = 1;
-    table[kAC20Ammo].explosive = 1;
-    table[kLRM20Ammo].explosive = 1;
-    table[kAMS].defensiveItem = 1;
-    table[kAMSAmmo].defensiveItem = 1;
-    table[kLRM20].artemisCapable = 1;
-    table[kLRM20].artemisClass = 1;
-    table[kSRM6].artemisCapable = 1;
-    table[kSRM6].artemisClass = 0;
+    table[kAC20Ammo].explosive = table[kLRM20Ammo].explosive = 1;
+    table[kAMS].defensiveItem = table[kAMSAmmo].defensiveItem = 1;
+    // Artemis class 1 is the LRM class, 0 the SRM class.
+    table[kLRM20].artemisCapable = table[kLRM20].artemisClass = table[kSRM6].artemisCapable = 1;
     table[kClanERPPC].techBase = catalog::kClan;
     return table;
 }

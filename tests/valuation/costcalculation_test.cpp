@@ -1,6 +1,6 @@
 #include "valuation/costcalculation.h"
 
-#include <cmath>
+#include <sstream>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include "catalog/locations.h"
 #include "catalog/prices.h"
 #include "model/mech.h"
+#include "support/golden.h"
 #include "support/scripteduser.h"
 #include "support/tempdir.h"
 
@@ -23,24 +24,19 @@ enum : std::int16_t { kMediumLaser, kLRM10, kSRM4, kAC20, kNotApplicable };
 
 catalog::WeaponTable costWeapons() {
     catalog::WeaponTable table(5);
-    const auto set = [&](std::int16_t i, const char* name, std::int16_t type, double tons,
-                         std::int32_t cost) {
-        table[i].name = name;
+    const auto set = [&](std::int16_t i, std::int16_t type, double tons, std::int32_t cost) {
         table[i].weaponType = type;
         table[i].tonnage = tons;
         table[i].cost = cost;
     };
-    set(kMediumLaser, "Medium Laser", catalog::weapontype::kEnergy, 1, 40000);
-    table[kMediumLaser].tcLinkable = 1;
-    set(kLRM10, "LRM-10", catalog::weapontype::kMissile, 5, 100000);
-    table[kLRM10].artemisCapable = 1;
-    table[kLRM10].artemisClass = 1;
-    set(kSRM4, "SRM-4", catalog::weapontype::kMissile, 2, 60000);
-    table[kSRM4].artemisCapable = 1;
-    table[kSRM4].artemisClass = 0;
-    set(kAC20, "AC/20", catalog::weapontype::kBallistic, 14, 300000);
-    table[kAC20].tcLinkable = 1;
-    set(kNotApplicable, "Odd Item", catalog::weapontype::kEquipment, -1, -1);
+    set(kMediumLaser, catalog::weapontype::kEnergy, 1, 40000);
+    set(kLRM10, catalog::weapontype::kMissile, 5, 100000);
+    set(kSRM4, catalog::weapontype::kMissile, 2, 60000);
+    set(kAC20, catalog::weapontype::kBallistic, 14, 300000);
+    set(kNotApplicable, catalog::weapontype::kEquipment, -1, -1);
+    table[kMediumLaser].tcLinkable = table[kAC20].tcLinkable = 1;
+    // Artemis class 1 is the LRM class, 0 the SRM class.
+    table[kLRM10].artemisCapable = table[kLRM10].artemisClass = table[kSRM4].artemisCapable = 1;
     return table;
 }
 
@@ -57,27 +53,19 @@ protected:
         m.SetArmor(catalog::kCenterTorso, 64);
         m.AddWeapon(kMediumLaser);
     }
-    void reference20() { reference20(mech); }
 
     // The 100-ton reference design: walking 3 (rating 300), no armour, no weapons.
-    void reference100() {
-        mech.setTonnage(100);
-        mech.setWalking(3);
-    }
-
-    int errorReports() const {
-        int n = 0;
-        for (const auto& m : user.messages)
-            n += m.title == "Error";
-        return n;
+    static void reference100(Mech& m) {
+        m.setTonnage(100);
+        m.setWalking(3);
     }
 
     testing::TempDir dir;
     testing::ScriptedUser user;
     app::ProgramContext ctx{dir.path(), user};
-    Mech mech{ctx};
 };
 
+// The reference designs' parts, worked out by hand from the price list.
 // 20 tons, walking 6:
 //  life support 50,000; sensors 2,000 x 20 = 40,000; cockpit 200,000;
 //  musculature 2,000 x 20 = 40,000; structure 400 x 20 = 8,000;
@@ -85,350 +73,239 @@ protected:
 //  engine 120 x 20 / 75 x 5,000 = 160,000; gyro RoundUp(120 / 100) = 2 t x 300,000 = 600,000;
 //  heat sinks (10 - 10) x 2,000 = 0; armour 4 t x 10,000 = 40,000; medium laser 40,000.
 //  Parts 1,201,200; x (1 + 20 / 100) = 1,441,440.
+// 100 tons, walking 3: 50,000 + 2,000 x 100 + 200,000 + 2,000 x 100 + 400 x 100
+//  + 230 x 100 x 2 + 350 x 2 x 100 + 300 x 100 / 75 x 5,000 + 3 t x 300,000
+//  = 3,706,000; x 2.0 = 7,412,000.
 constexpr std::int64_t kParts20 = 1201200;
 
-TEST_F(Cost, TwentyTonDesignEndsWithMultiplierOnePointTwo) {
-    reference20();
-    const CostResult r = costOf(mech);
-    EXPECT_EQ(r.subtotal, kParts20);
-    EXPECT_DOUBLE_EQ(r.multiplier, 1.2);
-    EXPECT_EQ(r.totalCost, 1441440);
-    EXPECT_FALSE(r.overflow);
-    const std::pair<CostStep, std::int64_t> steps[] = {
-        {CostStep::LifeSupport, 50000},  {CostStep::Sensors, 40000},
-        {CostStep::Cockpit, 200000},     {CostStep::Musculature, 40000},
-        {CostStep::Structure, 8000},     {CostStep::ArmActuators, 9200},
-        {CostStep::LegActuators, 14000}, {CostStep::Engine, 160000},
-        {CostStep::Gyro, 600000},        {CostStep::JumpJets, 0},
-        {CostStep::HeatSinks, 0},        {CostStep::Armor, 40000},
-        {CostStep::Weapons, 40000},      {CostStep::Surcharge, 0},
-    };
-    for (const auto& [step, amount] : steps)
-        EXPECT_EQ(r.step(step), amount) << static_cast<int>(step);
+void specialty(Mech& m, std::int16_t jumpJets) {
+    m.setJumpJetType(jumpJets);
+    m.setTonnage(55);
+    m.setWalking(5);
+    m.setMASC(1);
+    m.setSupercharger(true);
+    m.setNullSigSys(true);
+    m.setJumping(4);
+}
 
-    EXPECT_EQ(CalcTotalCost(mech), 1441440);
-    EXPECT_EQ(mech.totalCost(), 1441440);
+void physical(Mech& m, std::int16_t type, bool bothArms) {
+    m.setTonnage(60);
+    m.setWalking(4);
+    m.setPhysicalType(type);
+    m.setLAPhysical(bothArms);
+    m.setRAPhysical(true);
+}
+
+void turret(Mech& m, bool switchedOn) {
+    m.setTonnage(60);
+    m.setWalking(4);
+    const std::int16_t ac20 = m.AddWeapon(kAC20);
+    m.AlterWeapon(ac20, catalog::kLeftTorso, 0, true);
+    m.TSetWeaponIdxGlobal(ac20);
+    m.currentWeapon().turretMounted = true;
+    m.UpdateGlobalWeaponIdx(ac20);
+    m.CalcTurretTonnage();
+    m.setLTTurret(switchedOn);
+}
+
+// Two LRM-10s, an SRM-4 and an item without a price (a cost below 1 counts as nothing).
+void weapons(Mech& m, std::int16_t artemisLRM, std::int16_t artemisSRM) {
+    for (const std::int16_t w : {kLRM10, kLRM10, kSRM4, kNotApplicable})
+        m.AddWeapon(w);
+    m.setArtemisLRM(artemisLRM);
+    m.setArtemisSRM(artemisSRM);
+}
+
+// Step names for the golden file, in the steps' order.
+std::string stepName(std::size_t step) {
+    std::istringstream names("life-support sensors cockpit musculature structure arm-actuators "
+                             "leg-actuators engine gyro jump-jets heat-sinks armour weapons MASC "
+                             "supercharger null-signature left-arm-physical right-arm-physical "
+                             "left-turret right-turret armoured-slots CASE Artemis surcharge");
+    std::string name;
+    for (std::size_t i = 0; i <= step; ++i)
+        names >> name;
+    return name;
+}
+
+using Setter = void (Mech::*)(std::int16_t);
+
+// Each row sets one value of the 20-ton reference design.
+const std::tuple<const char*, Setter, std::int16_t> kTypeChanges[] = {
+    {"8 single heat sinks", &Mech::setHSCount, 8},
+    {"15 single heat sinks", &Mech::setHSCount, 15},
+    {"double heat sinks", &Mech::setHSType, catalog::heatsink::kDouble},
+    {"compact heat sinks", &Mech::setHSType, catalog::heatsink::kCompact},
+    {"laser heat sinks", &Mech::setHSType, catalog::heatsink::kLaser},
+    {"Clan double heat sinks", &Mech::setHSType, catalog::heatsink::kClanDouble},
+    {"XXL engine", &Mech::setEngineType, catalog::engine::kXXL},
+    {"large XXL engine", &Mech::setEngineType, catalog::engine::kLargeXXL},
+    {"compact engine", &Mech::setEngineType, catalog::engine::kCompact},
+    {"heavy-duty gyro", &Mech::setGyroType, catalog::gyro::kHeavyDuty},
+    {"XL gyro", &Mech::setGyroType, catalog::gyro::kExtraLight},
+    {"small cockpit", &Mech::setCockpitType, catalog::cockpit::kSmall},
+    {"torso-mounted cockpit", &Mech::setCockpitType, catalog::cockpit::kTorsoMounted},
+    {"enhanced imaging cockpit", &Mech::setCockpitType, catalog::cockpit::kEnhancedImaging},
+    {"composite structure", &Mech::setISType, catalog::structure::kComposite},
+    {"reinforced structure", &Mech::setISType, catalog::structure::kReinforced},
+    {"ferro-fibrous armour", &Mech::setArmorType, 1},
+    {"light ferro-fibrous armour", &Mech::setArmorType, 2},
+    {"heavy ferro-fibrous armour", &Mech::setArmorType, 3},
+    {"reactive armour", &Mech::setArmorType, 4},
+    {"laser reflective armour", &Mech::setArmorType, 5},
+    {"hardened armour", &Mech::setArmorType, catalog::armor::kHardened},
+    {"variable-range targeting", &Mech::setTargSysType, catalog::targeting::kVariableRange},
+    {"OmniMech", &Mech::setMechType, catalog::kOmniMech},
+    {"LAM", &Mech::setMechType, catalog::kLAM},
+    {"quad", &Mech::setMechType, catalog::kQuad},
+};
+
+// Each row changes the reference design in more than one value.
+const std::pair<const char*, void (*)(Mech&)> kBuilds[] = {
+    // Rating 250: the engine's 833,333.33 converted; the XL gyro zRoundHalf(3 / 2) = 1.5 t.
+    {"50 tons walking 5, XL gyro",
+     [](Mech& m) {
+         m.setTonnage(50);
+         m.setWalking(5);
+         m.setGyroType(catalog::gyro::kExtraLight);
+     }},
+    {"triple-strength myomer", [](Mech& m) { m.setTSM(true); }},
+    // 14 t linkable + 1 t medium laser = 15 t: RoundUp(15 / 4) = 4 t of computer.
+    {"targeting computer and an AC/20",
+     [](Mech& m) {
+         m.AddWeapon(kAC20);
+         m.setTargSysType(catalog::targeting::kTargetingComputer);
+     }},
+    {"no left hand", [](Mech& m) { m.SetLAActuator(3, false); }},
+    {"no right upper arm", [](Mech& m) { m.SetRAActuator(1, false); }},
+    {"no right shoulder", [](Mech& m) { m.SetRAActuator(0, false); }},
+    // 55 tons walking 5 (rating 275), MASC RoundHalfUp(55 / 20) = 3 t, jumping 4.
+    {"specialty items", [](Mech& m) { specialty(m, catalog::jumpjet::kStandard); }},
+    {"specialty items, improved jump jets",
+     [](Mech& m) { specialty(m, catalog::jumpjet::kImproved); }},
+    {"specialty items, jump pack", [](Mech& m) { specialty(m, catalog::jumpjet::kJumpPack); }},
+    {"armoured slots and CASE",
+     [](Mech& m) {
+         m.ArmoredSlotData(3, 3);
+         m.SetCase(catalog::kLeftTorso, catalog::kStandardCase);
+         m.SetCase(catalog::kRightTorso, catalog::kCaseII);
+         m.SetCase(catalog::kLeftArm, catalog::kStandardCase);
+     }},
+    // A hatchet on 60 tons weighs RoundUp(60 / 15) = 4 t per arm: each arm pays for its own.
+    {"60 tons, two hatchets", [](Mech& m) { physical(m, catalog::physical::kHatchet, true); }},
+    {"60 tons, one hatchet", [](Mech& m) { physical(m, catalog::physical::kHatchet, false); }},
+    {"60 tons, one sword", [](Mech& m) { physical(m, catalog::physical::kSword, false); }},
+    // zRoundHalf(1.4) = 1.5 t of turret; a turret weight without the turret costs nothing.
+    {"60 tons, left turret", [](Mech& m) { turret(m, true); }},
+    {"60 tons, left turret switched off", [](Mech& m) { turret(m, false); }},
+    {"weapons", [](Mech& m) { weapons(m, catalog::kNoArtemis, catalog::kNoArtemis); }},
+    {"weapons with Artemis IV and V",
+     [](Mech& m) { weapons(m, catalog::kArtemisIV, catalog::kArtemisV); }},
+};
+
+// The reference designs' steps, then every change's total and the steps it changes from the
+// 20-ton reference, compared whole. Checked by hand: the references against the arithmetic
+// above, each changed step against the price list (the figures were asserted one by
+// one, worked out beside each case, before this file held them), each subtotal as the
+// reference's 1,201,200 plus the changes, each total as the subtotal times 1 + tonnage / 100.
+TEST_F(Cost, EveryChangeAltersOnlyItsSteps) {
+    Mech mech(ctx);
+    reference20(mech);
+    const CostResult reference = costOf(mech);
+    std::string all;
+    const auto record = [&](const std::string& name, Mech& m, const CostResult& against) {
+        const CostResult r = costOf(m);
+        all += "=== " + name + ": " + std::to_string(r.totalCost) + " (parts " +
+               std::to_string(r.subtotal) + ")\n";
+        for (std::size_t i = 0; i < kCostStepCount; ++i) {
+            if (r.steps[i] != against.steps[i])
+                all += stepName(i) + " " + std::to_string(r.steps[i]) + "\n";
+        }
+        EXPECT_EQ(CalcTotalCost(m), r.totalCost) << name;
+        EXPECT_FALSE(r.overflow) << name;
+    };
+    record("20-ton reference", mech, CostResult{});
+    Mech heavy(ctx);
+    reference100(heavy);
+    record("100-ton reference", heavy, CostResult{});
+    for (const auto& [name, setter, value] : kTypeChanges) {
+        Mech m(ctx);
+        reference20(m);
+        (m.*setter)(value);
+        record(name, m, reference);
+    }
+    for (const auto& [name, build] : kBuilds) {
+        Mech m(ctx);
+        reference20(m);
+        build(m);
+        record(name, m, reference);
+    }
+    testing::expectMatchesGolden(all, FPW_TESTS_SOURCE_DIR "/valuation/golden/cost_variations.txt");
     EXPECT_TRUE(user.messages.empty());
 }
 
-// 100 tons, walking 3: 50,000 + 2,000 x 100 + 200,000 + 2,000 x 100 + 400 x 100
-//  + 230 x 100 x 2 + 350 x 2 x 100 + 300 x 100 / 75 x 5,000 + 3 t x 300,000
-//  = 50,000 + 200,000 + 200,000 + 200,000 + 40,000 + 46,000 + 70,000 + 2,000,000 + 900,000
-//  = 3,706,000; x 2.0 = 7,412,000.
-TEST_F(Cost, HundredTonDesignDoublesItsParts) {
-    reference100();
-    const CostResult r = costOf(mech);
-    EXPECT_EQ(r.subtotal, 3706000);
-    EXPECT_DOUBLE_EQ(r.multiplier, 2.0);
-    EXPECT_EQ(CalcTotalCost(mech), 7412000);
-}
-
-// A quarter of the parts is added before the multiplier: 1,201,200 / 4 = 300,300;
-// (1,201,200 + 300,300) x 1.2 = 1,801,800.
-TEST_F(Cost, OmniMechAndLAMPayAQuarterMoreBeforeTheMultiplier) {
-    const std::tuple<std::int16_t, std::int64_t, std::int32_t> cases[] = {
-        {catalog::kOmniMech, 300300, 1801800},
-        {catalog::kLAM, 300300, 1801800},
-        {catalog::kQuad, 0, 1441440}};
-    for (const auto& [type, surcharge, total] : cases) {
-        Mech m(ctx);
-        reference20(m);
-        m.setMechType(type);
-        const CostResult r = costOf(m);
-        EXPECT_EQ(r.step(CostStep::Surcharge), surcharge) << type;
-        EXPECT_EQ(r.subtotal, kParts20 + surcharge) << type;
-        EXPECT_EQ(CalcTotalCost(m), total) << type;
-    }
-}
-
-TEST_F(Cost, SingleHeatSinksBeyondTheFreeTen) {
-    reference20();
-    const struct {
-        std::int16_t count;
-        std::int64_t amount;
-    } cases[] = {{8, -4000}, {10, 0}, {15, 10000}};
-    for (const auto& c : cases) {
-        mech.setHSCount(c.count);
-        const CostResult r = costOf(mech);
-        EXPECT_EQ(r.step(CostStep::HeatSinks), c.amount) << c.count;
-        EXPECT_EQ(r.subtotal, kParts20 + c.amount) << c.count;
-    }
-}
-
-TEST_F(Cost, HeatSinkTypesPriceEveryHeatSink) {
-    reference20();
-    mech.setHSCount(12);
-    const struct {
-        std::int16_t type;
-        std::int64_t amount;
-    } cases[] = {
-        {catalog::heatsink::kSingle, 4000},           {catalog::heatsink::kDouble, 12 * 6000},
-        {catalog::heatsink::kCompact, 12 * 2 * 3000}, {catalog::heatsink::kLaser, 12 * 6000},
-        {catalog::heatsink::kClanDouble, 12 * 6000},
-    };
-    for (const auto& c : cases) {
-        mech.setHSType(c.type);
-        EXPECT_EQ(costOf(mech).step(CostStep::HeatSinks), c.amount) << c.type;
-    }
-    // Each type reads its own price item.
-    ctx.prices.current[price::kLaserHeatSink] = 7000;
-    ctx.prices.current[price::kClanDoubleHeatSink] = 8000;
-    ctx.prices.current[price::kCompactHeatSink] = 1000;
-    mech.setHSType(catalog::heatsink::kLaser);
-    EXPECT_EQ(costOf(mech).step(CostStep::HeatSinks), 12 * 7000);
-    mech.setHSType(catalog::heatsink::kClanDouble);
-    EXPECT_EQ(costOf(mech).step(CostStep::HeatSinks), 12 * 8000);
-    mech.setHSType(catalog::heatsink::kCompact);
-    EXPECT_EQ(costOf(mech).step(CostStep::HeatSinks), 12 * 2 * 1000);
-}
-
-// Rating 120 on 20 tons: 120 x 20 / 75 = 32 engine units.
-TEST_F(Cost, EveryEngineTypeHasItsPrice) {
-    reference20();
-    const struct {
-        std::int16_t type;
-        std::int64_t amount;
-    } cases[] = {
-        {catalog::engine::kFusion, 32 * 5000},
-        {catalog::engine::kXXL, 32 * 100000},
-        {catalog::engine::kLargeXXL, 32 * 200000},
-        {catalog::engine::kCompact, 32 * 10000},
-    };
-    for (const auto& c : cases) {
-        mech.setEngineType(c.type);
-        EXPECT_EQ(costOf(mech).step(CostStep::Engine), c.amount) << c.type;
-    }
-    // A rating that does not divide: 250 x 50 / 75 x 5,000 = 833,333.33, converted 833,333.
-    Mech m(ctx);
-    m.setTonnage(50);
-    m.setWalking(5);
-    EXPECT_EQ(costOf(m).step(CostStep::Engine), 833333);
-}
-
-// Rating 120: base gyro RoundUp(1.2) = 2 tons.
-TEST_F(Cost, EveryGyroTypeHasItsPrice) {
-    reference20();
-    const struct {
-        std::int16_t type;
-        double tons;
-        std::int64_t amount;
-    } cases[] = {
-        {catalog::gyro::kStandard, 2, 2 * 300000},
-        {catalog::gyro::kHeavyDuty, 4, 4 * 500000},
-        {catalog::gyro::kExtraLight, 1, 1 * 750000},
-    };
-    for (const auto& c : cases) {
-        mech.setGyroType(c.type);
-        ASSERT_DOUBLE_EQ(mech.gyroTonnage(), c.tons) << c.type;
-        EXPECT_EQ(costOf(mech).step(CostStep::Gyro), c.amount) << c.type;
-    }
-    // Rating 250 on the XL gyro: zRoundHalf(3 / 2) = 1.5 t x 750,000 = 1,125,000.
-    Mech m(ctx);
-    m.setTonnage(50);
-    m.setWalking(5);
-    m.setGyroType(catalog::gyro::kExtraLight);
-    EXPECT_EQ(costOf(m).step(CostStep::Gyro), 1125000);
-}
-
-TEST_F(Cost, CockpitStructureArmorAndMyomerPrices) {
-    reference20();
-    const std::pair<std::int16_t, std::int64_t> cockpits[] = {
-        {catalog::cockpit::kSmall, 175000},
-        {catalog::cockpit::kTorsoMounted, 750000},
-        {catalog::cockpit::kEnhancedImaging, 0},
-    };
-    for (const auto& [type, amount] : cockpits) {
-        mech.setCockpitType(type);
-        EXPECT_EQ(costOf(mech).step(CostStep::Cockpit), amount) << type;
-    }
-    const std::pair<std::int16_t, std::int64_t> structures[] = {
-        {catalog::structure::kStandard, 400 * 20},
-        {catalog::structure::kComposite, 1600 * 20},
-        {catalog::structure::kReinforced, 6400 * 20},
-    };
-    for (const auto& [type, amount] : structures) {
-        mech.setISType(type);
-        EXPECT_EQ(costOf(mech).step(CostStep::Structure), amount) << type;
-    }
-    // 64 points: standard 4 t; the other types at their own points per ton.
-    const std::int64_t armorPrices[] = {10000, 20000, 15000, 25000, 10000, 30000, 15000};
-    for (std::int16_t type = 0; type <= catalog::armor::kHardened; ++type) {
-        mech.setArmorType(type);
-        EXPECT_EQ(costOf(mech).step(CostStep::Armor), static_cast<std::int64_t>(std::nearbyint(
-                                                          armorPrices[type] * mech.armorTonnage())))
-            << type;
-    }
-    mech.setArmorType(catalog::armor::kHardened); // 64 / 8 = 8 t x 15,000
-    EXPECT_EQ(costOf(mech).step(CostStep::Armor), 120000);
-    mech.setTSM(true);
-    EXPECT_EQ(costOf(mech).step(CostStep::Musculature), 16000 * 20);
-}
-
-TEST_F(Cost, TargetingSystems) {
-    reference20();
-    mech.AddWeapon(kAC20); // 14 t linkable + 1 t medium laser = 15 t: RoundUp(15 / 4) = 4 t
-    const std::pair<std::int16_t, std::int64_t> cases[] = {
-        {catalog::targeting::kStandard, 2000 * 20},
-        {catalog::targeting::kVariableRange, 20000 * 20},
-        {catalog::targeting::kTargetingComputer, 2000 * 20 + 10000 * 4},
-    };
-    for (const auto& [type, amount] : cases) {
-        mech.setTargSysType(type);
-        EXPECT_EQ(costOf(mech).step(CostStep::Sensors), amount) << type;
-    }
-}
-
-// Actuator 1 (upper arm) is priced as item 15, 2 (lower arm) as 16, 3 (hand) as 17.
-TEST_F(Cost, ArmActuatorsPairWithTheirListedPrices) {
-    reference20();
-    ctx.prices.current[price::kHandActuator] = 1;
-    ctx.prices.current[price::kLowerArmActuator] = 10;
-    ctx.prices.current[price::kUpperArmActuator] = 100;
-    EXPECT_EQ(costOf(mech).step(CostStep::ArmActuators), 2 * 111 * 20);
-    mech.SetLAActuator(3, false); // the hand: item 17
-    EXPECT_EQ(costOf(mech).step(CostStep::ArmActuators), (111 + 11) * 20);
-    mech.SetRAActuator(1, false); // the upper arm: item 15
-    EXPECT_EQ(costOf(mech).step(CostStep::ArmActuators), (11 + 110) * 20);
-    mech.SetRAActuator(0, false); // the shoulder is not priced
-    EXPECT_EQ(costOf(mech).step(CostStep::ArmActuators), (11 + 110) * 20);
-}
-
-TEST_F(Cost, SpecialtyItems) {
-    mech.setTonnage(55);
-    mech.setWalking(5); // rating 275
-    mech.setMASC(1);    // RoundHalfUp(55 / 20) = 3 t
-    mech.setSupercharger(true);
-    mech.setNullSigSys(true);
-    mech.setJumping(4);
-    ASSERT_DOUBLE_EQ(mech.mascTonnage(), 3);
-    CostResult r = costOf(mech);
-    EXPECT_EQ(r.step(CostStep::MASC), 275 * 3 * 1000);
-    EXPECT_EQ(r.step(CostStep::Supercharger), 275 * 10000);
-    EXPECT_EQ(r.step(CostStep::NullSignature), 2000000);
-    EXPECT_EQ(r.step(CostStep::JumpJets), 4 * 4 * 55 * 200);
-    mech.setJumpJetType(catalog::jumpjet::kImproved);
-    EXPECT_EQ(costOf(mech).step(CostStep::JumpJets), 4 * 4 * 55 * 500);
-    mech.setJumpJetType(catalog::jumpjet::kJumpPack);
-    EXPECT_EQ(costOf(mech).step(CostStep::JumpJets), 4 * 4 * 55 * 500);
-    mech.setJumping(0);
-    EXPECT_EQ(costOf(mech).step(CostStep::JumpJets), 0);
-
-    mech.ArmoredSlotData(3, 3);
-    mech.SetCase(catalog::kLeftTorso, catalog::kStandardCase);
-    mech.SetCase(catalog::kRightTorso, catalog::kCaseII);
-    mech.SetCase(catalog::kLeftArm, catalog::kStandardCase);
-    r = costOf(mech);
-    EXPECT_EQ(r.step(CostStep::ArmoredSlots), 3 * 150000);
-    EXPECT_EQ(r.step(CostStep::CASE), 2 * 50000 + 175000);
-}
-
-// A hatchet on 60 tons weighs RoundUp(60 / 15) = 4 t per arm; each arm pays for its own
-// 4 t (20,000), not for the 8 t of both arms.
-TEST_F(Cost, EachArmPaysForItsOwnPhysicalWeapon) {
-    mech.setTonnage(60);
-    mech.setWalking(4);
-    mech.setPhysicalType(catalog::physical::kHatchet);
-    mech.setLAPhysical(true);
-    mech.setRAPhysical(true);
-    ASSERT_DOUBLE_EQ(mech.physicalTonnage(), 8);
-    CostResult r = costOf(mech);
-    EXPECT_EQ(r.step(CostStep::PhysicalLeftArm), 20000);
-    EXPECT_EQ(r.step(CostStep::PhysicalRightArm), 20000);
-    mech.setLAPhysical(false);
-    r = costOf(mech);
-    EXPECT_EQ(r.step(CostStep::PhysicalLeftArm), 0);
-    EXPECT_EQ(r.step(CostStep::PhysicalRightArm), 20000);
-    // A sword on 60 tons: zRoundHalf(3) = 3 t.
-    mech.setPhysicalType(catalog::physical::kSword);
-    EXPECT_EQ(costOf(mech).step(CostStep::PhysicalRightArm), 15000);
-}
-
-TEST_F(Cost, TurretsArePricedPerTurretTon) {
-    mech.setTonnage(60);
-    mech.setWalking(4);
-    const std::int16_t ac20 = mech.AddWeapon(kAC20);
-    mech.AlterWeapon(ac20, catalog::kLeftTorso, 0, true);
-    mech.TSetWeaponIdxGlobal(ac20);
-    mech.currentWeapon().turretMounted = true;
-    mech.UpdateGlobalWeaponIdx(ac20);
-    mech.CalcTurretTonnage();
-    mech.setLTTurret(true);
-    ASSERT_DOUBLE_EQ(mech.ltTurretTonnage(), 1.5); // zRoundHalf(1.4)
-    EXPECT_EQ(costOf(mech).step(CostStep::LeftTurret), 15000);
-    // A turret weight without the turret switched on costs nothing.
-    mech.setLTTurret(false);
-    EXPECT_EQ(costOf(mech).step(CostStep::LeftTurret), 0);
-}
-
-TEST_F(Cost, WeaponsAndArtemis) {
-    reference20();
-    mech.AddWeapon(kLRM10);
-    mech.AddWeapon(kLRM10);
-    mech.AddWeapon(kSRM4);
-    mech.AddWeapon(kNotApplicable); // a cost below 1 counts as nothing
-    CostResult r = costOf(mech);
-    EXPECT_EQ(r.step(CostStep::Weapons), 40000 + 2 * 100000 + 60000);
-    EXPECT_EQ(r.step(CostStep::Artemis), 0);
-
-    mech.setArtemisLRM(catalog::kArtemisIV);
-    mech.setArtemisSRM(catalog::kArtemisV);
-    r = costOf(mech);
-    EXPECT_EQ(r.step(CostStep::Artemis), 2 * 100000 + 250000);
-    EXPECT_EQ(r.artemisCost, 450000);
-    CalcTotalCost(mech);
-    EXPECT_EQ(mech.artemisCost(), 450000);
-}
-
+// Changed prices count from the next calculation, for designs made before and after; the
+// heat sink types that share a default price each read an item of their own.
 TEST_F(Cost, ChangedPricesCountFromTheNextCalculation) {
-    reference20();
+    Mech mech(ctx);
+    reference20(mech);
     mech.AddWeapon(kLRM10);
     mech.setArtemisLRM(catalog::kArtemisIV);
     const std::int32_t before = CalcTotalCost(mech);
-
     ctx.prices.current[price::kLifeSupport] = 60000; // + 10,000
     ctx.weapons[kMediumLaser].cost = 45000;          // + 5,000
     ctx.prices.current[price::kArtemisIV] = 120000;  // + 20,000
     EXPECT_EQ(mech.totalCost(), before) << "nothing changes until the next calculation";
     EXPECT_EQ(CalcTotalCost(mech), before + 42000); // 35,000 x 1.2
     EXPECT_EQ(mech.artemisCost(), 120000);
-
-    // A design made afterwards is priced the same way.
     Mech later(ctx);
     reference20(later);
     EXPECT_EQ(CalcTotalCost(later), 1441440 + 18000); // 15,000 x 1.2
+
+    ctx.prices.current[price::kLaserHeatSink] = 7000;
+    ctx.prices.current[price::kClanDoubleHeatSink] = 8000;
+    ctx.prices.current[price::kCompactHeatSink] = 1000;
+    const std::pair<std::int16_t, std::int64_t> heatSinks[] = {
+        {catalog::heatsink::kLaser, 10 * 7000},
+        {catalog::heatsink::kClanDouble, 10 * 8000},
+        {catalog::heatsink::kCompact, 10 * 2 * 1000}};
+    for (const auto& [type, amount] : heatSinks) {
+        later.setHSType(type);
+        EXPECT_EQ(costOf(later).step(CostStep::HeatSinks), amount) << type;
+    }
 }
 
+// A sum, a price times the tonnage or the multiplier beyond the 32-bit range (either way) is
+// reported once, and the total stays as far as it got.
 TEST_F(Cost, OverflowIsReportedAndTheTotalStaysAsFarAsItGot) {
-    reference20();
-    mech.setNullSigSys(true);
-    ctx.prices.current[price::kNullSignatureSystem] = 2147000000;
-    EXPECT_EQ(CalcTotalCost(mech), kParts20);
-    EXPECT_EQ(mech.totalCost(), kParts20);
-    ASSERT_EQ(errorReports(), 1);
-    const testing::ShownMessage& report = user.messages.back();
-    EXPECT_NE(report.text.find("Function: Mech.CalcTotalCost"), std::string::npos);
-    EXPECT_NE(report.text.find("Error Number: 6"), std::string::npos);
-    EXPECT_EQ(report.icon, app::MessageIcon::Critical);
-}
-
-TEST_F(Cost, OverflowInAProductOrTheMultiplier) {
-    reference100();
-    // 3,706,000 - 50,000 + 1,500,000,000 fits, doubled it does not.
-    ctx.prices.current[price::kLifeSupport] = 1500000000;
-    const std::int64_t parts = 3706000 - 50000 + 1500000000LL;
-    EXPECT_EQ(CalcTotalCost(mech), parts);
-    EXPECT_EQ(errorReports(), 1);
-
-    // A price times the tonnage beyond the range: the addition never happens.
-    ctx.prices.current[price::kLifeSupport] = 50000;
-    ctx.prices.current[price::kSensors] = 30000000; // x 100 = 3,000,000,000
-    EXPECT_EQ(CalcTotalCost(mech), 50000);
-    EXPECT_EQ(errorReports(), 2);
-
-    // Large negative prices are caught the same way.
-    ctx.prices.current[price::kSensors] = -30000000;
-    EXPECT_EQ(CalcTotalCost(mech), 50000);
-    EXPECT_EQ(errorReports(), 3);
+    const struct {
+        void (*design)(Mech&);
+        std::size_t item;
+        std::int32_t price;
+        std::int64_t total;
+    } cases[] = {
+        {reference20, price::kNullSignatureSystem, 2147000000, kParts20},
+        // 3,706,000 - 50,000 + 1,500,000,000 fits, doubled it does not.
+        {reference100, price::kLifeSupport, 1500000000, 3706000 - 50000 + 1500000000LL},
+        // 30,000,000 x 100 tons: the addition never happens.
+        {reference100, price::kSensors, 30000000, 50000},
+        {reference100, price::kSensors, -30000000, 50000},
+    };
+    for (const auto& c : cases) {
+        testing::ScriptedUser quiet;
+        app::ProgramContext own{dir.path(), quiet};
+        own.weapons = costWeapons();
+        own.prices.current[c.item] = c.price;
+        Mech m(own);
+        c.design(m);
+        m.setNullSigSys(c.item == price::kNullSignatureSystem);
+        EXPECT_EQ(CalcTotalCost(m), c.total) << c.item;
+        EXPECT_EQ(m.totalCost(), c.total);
+        const testing::ShownMessage& report = quiet.onlyMessage();
+        EXPECT_NE(report.text.find("Function: Mech.CalcTotalCost"), std::string::npos);
+        EXPECT_NE(report.text.find("Error Number: 6"), std::string::npos);
+        EXPECT_EQ(report.icon, app::MessageIcon::Critical);
+    }
 }
 
 } // namespace

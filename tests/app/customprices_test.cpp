@@ -5,8 +5,7 @@
 #include "app/files.h"
 #include "app/programcontext.h"
 #include "catalog/weapondatabase.h"
-#include "support/scripteduser.h"
-#include "support/tempdir.h"
+#include "support/contextfixture.h"
 
 namespace fpw::app {
 namespace {
@@ -21,7 +20,7 @@ WeaponRecord weapon(std::string name, std::int16_t techBase, std::int32_t cost) 
     return record;
 }
 
-class CustomPricesTest : public ::testing::Test {
+class CustomPricesTest : public ::testing::Test, protected testing::ContextFixture {
 protected:
     CustomPricesTest() {
         ctx.weapons = {weapon("LRM-20", 0, 250000), weapon("LRM-20", 1, 250000),
@@ -41,9 +40,6 @@ protected:
         return costs;
     }
 
-    testing::TempDir dir;
-    testing::ScriptedUser user;
-    ProgramContext ctx{dir.path(), user};
     catalog::WeaponTable shippedWeapons;
     catalog::PriceTable defaultPrices;
 };

@@ -3,19 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "app/programcontext.h"
-#include "support/scripteduser.h"
-#include "support/tempdir.h"
+#include "support/contextfixture.h"
 
 namespace fpw::app {
 namespace {
 
 constexpr ScreenSize kScreen{1366 * 15, 768 * 15}; // 20490 x 11520 twips
 
-class ReadINITest : public ::testing::Test {
+class ReadINITest : public ::testing::Test, protected testing::ContextFixture {
 protected:
-    testing::TempDir dir;
-    testing::ScriptedUser user;
-    ProgramContext ctx{dir.path(), user};
     MemorySettingsStore store;
 };
 

@@ -2,19 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/programcontext.h"
-#include "support/scripteduser.h"
-#include "support/tempdir.h"
+#include "support/contextfixture.h"
 
 namespace fpw::app {
 namespace {
 
-class ParmExistsTest : public ::testing::Test {
-protected:
-    testing::TempDir dir;
-    testing::ScriptedUser user;
-    ProgramContext ctx{dir.path(), user};
-};
+struct ParmExistsTest : ::testing::Test, testing::ContextFixture {};
 
 TEST_F(ParmExistsTest, WholeLinesMatchWithoutRegardToCaseAndWithoutTrimming) {
     EXPECT_FALSE(ParmExists(ctx, parameter::kCustomPrices)) << "no file, no parameter";

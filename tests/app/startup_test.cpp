@@ -9,8 +9,7 @@
 #include "catalog/pilotfile.h"
 #include "catalog/plotfile.h"
 #include "catalog/weapondatabase.h"
-#include "support/scripteduser.h"
-#include "support/tempdir.h"
+#include "support/contextfixture.h"
 
 namespace fpw::app {
 namespace {
@@ -49,7 +48,7 @@ catalog::PlotTable plotTable(std::size_t locations) {
 }
 
 // A program directory with every reference file, written by the program's own writers.
-class StartupTest : public ::testing::Test {
+class StartupTest : public ::testing::Test, protected testing::ContextFixture {
 protected:
     StartupTest() {
         weapons = {weapon("Medium Laser", 0, 40000), weapon("LRM-20", 1, 250000)};
@@ -64,9 +63,6 @@ protected:
 
     bool start() { return RunStartup(ctx, store, hooks); }
 
-    testing::TempDir dir;
-    testing::ScriptedUser user;
-    ProgramContext ctx{dir.path(), user};
     MemorySettingsStore store;
     RecordingHooks hooks;
     catalog::WeaponTable weapons;

@@ -4,11 +4,9 @@
 
 #include "app/files.h"
 #include "app/programcontext.h"
-#include "catalog/bvdatafile.h"
-#include "catalog/credits.h"
-#include "catalog/pilotfile.h"
-#include "catalog/plotfile.h"
+#include "catalog/equipment.h"
 #include "catalog/weapondatabase.h"
+#include "data/datafiles.h"
 #include "support/contextfixture.h"
 
 namespace fpw::app {
@@ -29,44 +27,21 @@ public:
     std::vector<std::string> events;
 };
 
-catalog::WeaponRecord weapon(std::string name, std::int16_t techBase, std::int32_t cost) {
-    catalog::WeaponRecord record;
-    record.name = std::move(name);
-    record.techBase = techBase;
-    record.cost = cost;
-    return record;
-}
-
-catalog::PlotTable plotTable(std::size_t locations) {
-    catalog::PlotTable table(locations);
-    for (auto& record : table) {
-        record.pointSize = 3;
-        record.x = {1, 2};
-        record.y = {5, 6};
-    }
-    return table;
-}
-
-// A program directory with every reference file, written by the program's own writers.
+// A program directory with the shipped reference files.
 class StartupTest : public ::testing::Test, protected testing::ContextFixture {
 protected:
     StartupTest() {
-        weapons = {weapon("Medium Laser", 0, 40000), weapon("LRM-20", 1, 250000)};
-        dir.write("wpndata.bin", catalog::writeWeaponDatabase(weapons));
-        dir.write("ArmrPlt.Bin", catalog::writePlotFile(plotTable(11), catalog::kArmorPlotFile));
-        dir.write("IntrnPlt.Bin", catalog::writePlotFile(plotTable(8), catalog::kInternalPlotFile));
-        bvTables.engineMultiplierIS[0] = 1.5;
-        dir.write("bvdata.bin", catalog::writeBVData(bvTables));
-        dir.write("PiltData.Bin", catalog::writePilotFile({{"Kell", 3, 4}, {"Ari", 2, 5}}));
-        dir.write("credits.dat", catalog::writeCredits({"Page one", "Page two"}));
+        for (const char* name : {"wpndata.bin", "ArmrPlt.Bin", "IntrnPlt.Bin", "bvdata.bin",
+                                 "PiltData.Bin", "credits.dat"}) {
+            dir.write(name, app::readWholeFile(testing::programFilePath(name)).value_or(""));
+        }
     }
 
     bool start() { return RunStartup(ctx, store, hooks); }
 
     MemorySettingsStore store;
     RecordingHooks hooks;
-    catalog::WeaponTable weapons;
-    catalog::BVTables bvTables;
+    const catalog::WeaponTable& weapons = testing::builtWeapons();
 };
 
 TEST_F(StartupTest, AllFilesPresentLoadsEverything) {
@@ -75,20 +50,22 @@ TEST_F(StartupTest, AllFilesPresentLoadsEverything) {
     ASSERT_TRUE(start());
     EXPECT_TRUE(user.messages.empty());
     EXPECT_EQ(ctx.weapons, weapons);
-    EXPECT_EQ(ctx.armorPlot, plotTable(11));
-    EXPECT_EQ(ctx.internalPlot, plotTable(8));
-    EXPECT_TRUE(ctx.bvDataLoaded);
-    EXPECT_EQ(ctx.bvTables, bvTables);
-    ASSERT_EQ(ctx.pilots.size(), 2u);
-    EXPECT_EQ(ctx.pilots[1].name, "Ari");
-    EXPECT_TRUE(ctx.creditsLoaded);
+    EXPECT_EQ(ctx.armorPlot.size(), 11u);
+    EXPECT_EQ(ctx.internalPlot.size(), 8u);
+    EXPECT_EQ(ctx.pilots.size(), 8u);
+    EXPECT_TRUE(ctx.bvDataLoaded && ctx.creditsLoaded);
     EXPECT_EQ(ctx.prices, catalog::PriceTable{});
     EXPECT_FALSE(ctx.priceEditorEnabled);
     EXPECT_FALSE(ctx.log.isVerbose());
     EXPECT_TRUE(ctx.noClanLAMs);
     EXPECT_EQ(ctx.settings.lastDir, dir.path());
-    EXPECT_EQ(hooks.events, (std::vector<std::string>{"show " + versionText(), "range 0-1", "at 0",
-                                                      "at 1", "close"}));
+    // The splash shows the version and one step per weapon record.
+    const std::string last = std::to_string(weapons.size() - 1);
+    ASSERT_EQ(hooks.events.size(), weapons.size() + 3);
+    EXPECT_EQ((std::vector(hooks.events.begin(), hooks.events.begin() + 3)),
+              (std::vector<std::string>{"show " + versionText(), "range 0-" + last, "at 0"}));
+    EXPECT_EQ(hooks.events.end()[-2], "at " + last);
+    EXPECT_EQ(hooks.events.back(), "close");
     EXPECT_GE(user.eventPumps, 2);
     // The log is recreated with its start line.
     const std::string log = dir.read("kelmor.log");
@@ -124,7 +101,7 @@ TEST_F(StartupTest, ADamagedPlotFileEndsStartUp) {
 }
 
 TEST_F(StartupTest, OptionalFilesOnlySwitchTheirFeatureOff) {
-    dir.write("bvdata.bin", catalog::writeBVData(bvTables).substr(0, 500));
+    dir.write("bvdata.bin", dir.read("bvdata.bin").substr(0, 500));
     std::remove(dir.file("credits.dat").c_str());
     std::remove(dir.file("PiltData.Bin").c_str());
     ASSERT_TRUE(start());
@@ -153,16 +130,17 @@ TEST_F(StartupTest, CustomPricesApplyOnlyWithTheirParameter) {
 
     dir.write("parm.txt", "");
     dir.write("cus_data.dat", "WeaponPrice;LRM-20;C;1\r\nItemPrice;55;3500\r\n");
+    const auto lrm = std::size_t(catalog::findWeapon(weapons, "LRM-20", catalog::kClan));
     ProgramContext first(dir.path(), user);
     ASSERT_TRUE(RunStartup(first, store, hooks));
-    EXPECT_EQ(first.weapons[1].cost, 250000);
+    EXPECT_EQ(first.weapons[lrm].cost, weapons[lrm].cost);
     EXPECT_FALSE(first.priceEditorEnabled);
 
     dir.write("parm.txt", "custom prices\r\nverboselog\r\nClan LAMs\r\n");
     testing::ScriptedUser quiet;
     ProgramContext second(dir.path(), quiet);
     ASSERT_TRUE(RunStartup(second, store, hooks));
-    EXPECT_EQ(second.weapons[1].cost, 1);
+    EXPECT_EQ(second.weapons[lrm].cost, 1);
     EXPECT_EQ(second.prices.current[55], 3500);
     EXPECT_TRUE(second.priceEditorEnabled);
     EXPECT_TRUE(second.log.isVerbose());

@@ -44,30 +44,20 @@ protected:
     catalog::PriceTable defaultPrices;
 };
 
-TEST_F(CustomPricesTest, WeaponPriceChangesOnlyTheRecordOfThatTechBase) {
+TEST_F(CustomPricesTest, PricesChangeOnlyTheRecordOfThatTechBaseAndItemsUpTo55) {
     EXPECT_TRUE(read("WeaponPrice;LRM-20;IS;300000\r\nWeaponPrice;Medium Laser;IS;45000.5\r\n"
-                     "WeaponPrice;Caf\xE9 Gun;C;1500\r\n"));
+                     "WeaponPrice;Caf\xE9 Gun;C;1500\r\nItemPrice;55;3500\nItemPrice;99;1\n"
+                     "ItemPrice;-1;1\nItemPrice;34;2500\n"));
     EXPECT_EQ(weaponCosts(), (std::vector<std::int32_t>{300000, 250000, 45000, 1500}))
         << "45000.5 rounds to the even neighbour; the file's text is Windows-1252";
+    catalog::PriceTable expected;
+    expected.current[55] = 3500;
+    expected.current[34] = 2500;
+    EXPECT_EQ(ctx.prices, expected);
     EXPECT_TRUE(user.messages.empty());
-    EXPECT_EQ(ctx.prices, defaultPrices);
 }
 
-TEST_F(CustomPricesTest, AnOtherTechBaseQualifierShowsTwoMessagesAndChangesNothing) {
-    for (const std::string qualifier : {"Clan", "is", "", "X"}) {
-        user.messages.clear();
-        EXPECT_TRUE(read("WeaponPrice;LRM-20;" + qualifier + ";1"));
-        ASSERT_EQ(user.messages.size(), 2u) << qualifier;
-        EXPECT_EQ(user.messages[0].title, "Invalid qualifier");
-        EXPECT_EQ(user.messages[0].text, "Invalid tech base qualifier: " + qualifier);
-        EXPECT_EQ(user.messages[1].title, "Not doing search");
-        EXPECT_EQ(user.messages[1].text, "Not searching for weapon with name of LRM-20");
-        EXPECT_EQ(user.messages[1].icon, MessageIcon::Critical);
-        EXPECT_EQ(ctx.weapons, shippedWeapons);
-    }
-}
-
-TEST_F(CustomPricesTest, AnUnknownWeaponOrQualifierIsShownAndReadingGoesOn) {
+TEST_F(CustomPricesTest, UnknownWeaponsAndQualifiersAreShownAndReadingGoesOn) {
     EXPECT_TRUE(read("WeaponPrice;Medium Laser;C;1\r\nPrice;5;6\r\nno separator here\r\n"
                      "ItemPrice;0;60000\r\n"));
     ASSERT_EQ(user.messages.size(), 2u);
@@ -79,15 +69,17 @@ TEST_F(CustomPricesTest, AnUnknownWeaponOrQualifierIsShownAndReadingGoesOn) {
     EXPECT_EQ(user.messages[1].icon, MessageIcon::Critical);
     EXPECT_EQ(ctx.weapons, shippedWeapons);
     EXPECT_EQ(ctx.prices.current[0], 60000);
-}
-
-TEST_F(CustomPricesTest, ItemPriceSetsIndicesUpTo55AndIgnoresOthers) {
-    EXPECT_TRUE(read("ItemPrice;55;3500\nItemPrice;99;1\nItemPrice;-1;1\nItemPrice;34;2500\n"));
-    catalog::PriceTable expected;
-    expected.current[55] = 3500;
-    expected.current[34] = 2500;
-    EXPECT_EQ(ctx.prices, expected);
-    EXPECT_TRUE(user.messages.empty());
+    // Another tech base qualifier shows two messages and changes nothing.
+    for (const std::string qualifier : {"Clan", "is", "", "X"}) {
+        user.messages.clear();
+        EXPECT_TRUE(read("WeaponPrice;LRM-20;" + qualifier + ";1"));
+        ASSERT_EQ(user.messages.size(), 2u) << qualifier;
+        EXPECT_EQ(user.messages[0].title, "Invalid qualifier");
+        EXPECT_EQ(user.messages[0].text, "Invalid tech base qualifier: " + qualifier);
+        EXPECT_EQ(user.messages[1].title, "Not doing search");
+        EXPECT_EQ(user.messages[1].text, "Not searching for weapon with name of LRM-20");
+        EXPECT_EQ(ctx.weapons, shippedWeapons);
+    }
 }
 
 TEST_F(CustomPricesTest, APriceThatIsNotANumberEndsTheReadingKeepingWhatWasSet) {
@@ -119,29 +111,21 @@ TEST_F(CustomPricesTest, APriceThatIsNotANumberEndsTheReadingKeepingWhatWasSet) 
     }
 }
 
-TEST_F(CustomPricesTest, TheWrittenTextHoldsOnlyWhatDiffers) {
+TEST_F(CustomPricesTest, TheWrittenFileHoldsOnlyWhatDiffersAndReadsBack) {
     EXPECT_EQ(customDataText(ctx.weapons, shippedWeapons, ctx.prices), "");
+    dir.write("wpndata.bin", catalog::writeWeaponDatabase(shippedWeapons));
     ctx.weapons[1].cost = 1;
     ctx.weapons[3].cost = 2;
     ctx.prices.current[0] = 10;
     ctx.prices.current[54] = 20;
     ctx.prices.current[55] = 30; // has no line in the file
-    EXPECT_EQ(customDataText(ctx.weapons, shippedWeapons, ctx.prices),
-              "WeaponPrice;LRM-20;C;1\r\nWeaponPrice;Café Gun;C;2\r\n"
-              "ItemPrice;0;10\r\nItemPrice;54;20\r\n");
-}
-
-TEST_F(CustomPricesTest, WriteAndReadBackRestoresThePrices) {
-    dir.write("wpndata.bin", catalog::writeWeaponDatabase(shippedWeapons));
-    ctx.weapons[0].cost = 123;
-    ctx.weapons[3].cost = 456;
-    ctx.prices.current[12] = 789;
     ASSERT_TRUE(WriteCustomData(ctx));
-    EXPECT_NE(dir.read("cus_data.dat").find("Caf\xE9 Gun"), std::string::npos)
-        << "names are written in Windows-1252";
+    EXPECT_EQ(dir.read("cus_data.dat"), "WeaponPrice;LRM-20;C;1\r\nWeaponPrice;Caf\xE9 Gun;C;2\r\n"
+                                        "ItemPrice;0;10\r\nItemPrice;54;20\r\n");
 
     const auto changedWeapons = ctx.weapons;
-    const auto changedPrices = ctx.prices;
+    auto changedPrices = ctx.prices;
+    changedPrices.current[55] = catalog::PriceTable{}.current[55]; // not in the file
     ctx.weapons = shippedWeapons;
     ctx.prices = {};
     EXPECT_TRUE(ReadCustomData(ctx, dir.file("cus_data.dat")));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/programcontext.h"
 #include "support/contextfixture.h"
 
@@ -58,44 +60,31 @@ TEST_F(ReadINITest, APositionBeyondTheScreenFallsBackToTheDefault) {
     }
 }
 
-TEST_F(ReadINITest, AValueThatCannotBeConvertedEndsReadingAndTheRestKeepDefaults) {
-    store.setValue("Boot\\Colors", "Normal", "42");
-    store.setValue("Boot\\Colors", "Locked", "red");
-    store.setValue("Boot\\Colors", "Armored", "43");
-    store.setValue("Boot\\Preferences", "Default AmmoStandardHeader", "#%0");
-    EXPECT_FALSE(ReadINI(ctx, store, kScreen));
-
-    EXPECT_EQ(ctx.settings.normalColor, 42);
-    EXPECT_EQ(ctx.settings.lockedColor, 0x8080FF);
-    EXPECT_EQ(ctx.settings.armoredColor, 0x80C0FF);
-    EXPECT_EQ(ctx.settings.ammoStandardHeader, "@%0 (%2)");
-    EXPECT_EQ(ctx.settings.lastDir, dir.path());
-    const auto& shown = user.onlyMessage();
-    EXPECT_EQ(shown.title, "Error");
-    EXPECT_EQ(shown.icon, MessageIcon::Critical);
-    EXPECT_NE(shown.text.find("\tFunction: ReadINI\r\n\tError Number: 13\r\n"), std::string::npos)
-        << shown.text;
-}
-
-TEST_F(ReadINITest, BadNumbersAndBooleansAreReported) {
-    const struct {
-        const char* section;
-        const char* name;
-        const char* text;
-        int number;
-    } cases[] = {{"Boot\\Main", "Top", "1,000", 13},
-                 {"Boot\\Colors", "Normal", "4294967295", 6},
-                 {"Boot\\Preferences", "Heat Scale", "40000", 6},
-                 {"Boot\\Preferences", "Save Prompt", "yes", 13}};
-    for (const auto& c : cases) {
+// A value that cannot be converted ends the reading: what came before it is read, the rest
+// keeps its default.
+TEST_F(ReadINITest, BadNumbersAndBooleansEndTheReadingWithTheirError) {
+    // Section, name, text, error number, and whether the ammunition header comes after it.
+    const std::tuple<const char*, const char*, const char*, int, bool> cases[] = {
+        {"Boot\\Colors", "Locked", "red", 13, true},
+        {"Boot\\Main", "Top", "1,000", 13, true},
+        {"Boot\\Colors", "Locked", "4294967295", 6, true},
+        {"Boot\\Preferences", "Heat Scale", "40000", 6, false},
+        {"Boot\\Preferences", "Save Prompt", "yes", 13, false}};
+    for (const auto& [section, name, text, number, headerAfter] : cases) {
         MemorySettingsStore one;
-        one.setValue(c.section, c.name, c.text);
+        one.setValue("Boot\\Colors", "Normal", "42");
+        one.setValue(section, name, text);
+        one.setValue("Boot\\Preferences", "Default AmmoStandardHeader", "#%0");
+        ctx.settings = Settings{};
         user.messages.clear();
-        EXPECT_FALSE(ReadINI(ctx, one, kScreen)) << c.name << "=" << c.text;
-        ASSERT_EQ(user.messages.size(), 1u);
-        EXPECT_NE(user.messages[0].text.find("Error Number: " + std::to_string(c.number)),
+        EXPECT_FALSE(ReadINI(ctx, one, kScreen)) << name << "=" << text;
+        EXPECT_EQ(ctx.settings.normalColor, 42);
+        EXPECT_EQ(ctx.settings.ammoStandardHeader, headerAfter ? "@%0 (%2)" : "#%0") << name;
+        EXPECT_EQ(user.onlyMessage().icon, MessageIcon::Critical);
+        EXPECT_NE(user.onlyMessage().text.find(
+                      "\tFunction: ReadINI\r\n\tError Number: " + std::to_string(number) + "\r\n"),
                   std::string::npos)
-            << user.messages[0].text;
+            << user.onlyMessage().text;
     }
 }
 

@@ -4,11 +4,11 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <sys/wait.h>
 
 #include "app/files.h"
 #include "catalog/weapondatabase.h"
+#include "support/shippedcontext.h"
 #include "support/tempdir.h"
 
 namespace fpw::testing {
@@ -25,12 +25,8 @@ std::string shellQuoted(const std::string& text) {
 } // namespace
 
 std::string programDirectory() {
-    if (const char* dir = std::getenv("FPW_PROGRAM_DIR"); dir != nullptr && *dir != '\0') {
-        return dir;
-    }
-    std::error_code ec;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : self.parent_path().string();
+    const char* dir = std::getenv("FPW_PROGRAM_DIR");
+    return dir != nullptr && *dir != '\0' ? std::string(dir) : builtProgramDirectory();
 }
 
 std::string dataSourceDirectory() {

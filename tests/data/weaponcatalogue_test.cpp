@@ -29,10 +29,14 @@ bool contains(const std::string& text, std::string_view part) {
     return text.find(part) != std::string::npos;
 }
 
+bool startsWith(const std::string& text, std::string_view start) {
+    return text.rfind(start, 0) == 0;
+}
+
 // The families an OmniMech may not carry in an arm with a lower arm or hand actuator.
 bool isPPCGaussOrAutocannon(const WeaponRecord& r) {
     return contains(r.name, "PPC") || contains(r.name, "Gauss") || contains(r.name, "AC/") ||
-           contains(r.name, "-X AC") || r.name.rfind("HAG-", 0) == 0;
+           contains(r.name, "-X AC") || startsWith(r.name, "HAG-");
 }
 
 TEST(ShippedWeaponDatabase, NamedPositionsHoldTheirItems) {
@@ -94,9 +98,8 @@ TEST(ShippedWeaponDatabase, EveryAmmunitionUserHasAmmunitionAndEveryAmmunitionOn
         }
         // A design at the weapon's own level can always be given a plain ton of ammunition
         // (the two missile racks that load either kind have their two kinds instead).
-        if (weapon->name.rfind("MML-", 0) != 0) {
-            EXPECT_EQ(standard, 1) << weapon->name << " (" << weapon->techBase << ")";
-        }
+        EXPECT_TRUE(standard == 1 || startsWith(weapon->name, "MML-"))
+            << weapon->name << " (" << weapon->techBase << ")";
     }
     for (const WeaponRecord* a : ammo) {
         std::vector<const WeaponRecord*> fits;
@@ -107,9 +110,9 @@ TEST(ShippedWeaponDatabase, EveryAmmunitionUserHasAmmunitionAndEveryAmmunitionOn
         }
         // Each record feeds exactly its own weapon: same name, tech base and type.
         ASSERT_EQ(fits.size(), 1u) << a->name << " (" << a->techBase << ")";
-        EXPECT_EQ(a->ammoPrintName, fits[0]->name) << a->name;
-        EXPECT_EQ(a->techBase, fits[0]->techBase) << a->name;
-        EXPECT_EQ(a->ammoWeaponType, fits[0]->weaponType) << a->name;
+        EXPECT_EQ(std::tie(a->ammoPrintName, a->techBase, a->ammoWeaponType),
+                  std::tie(fits[0]->name, fits[0]->techBase, fits[0]->weaponType))
+            << a->name;
         EXPECT_GE(a->techLevel, fits[0]->techLevel) << a->name;
     }
 }
@@ -119,89 +122,66 @@ TEST(ShippedWeaponDatabase, FlagsAgreeWithTypes) {
     int streaks = 0;
     for (const WeaponRecord& r : builtWeapons()) {
         SCOPED_TRACE(r.name + (r.techBase == kClan ? " (Clan)" : " (IS)"));
+        const bool ammo = r.weaponType == kAmmo;
         // Clan gear starts at level 2.
         EXPECT_TRUE(r.techBase == kIS ? r.techLevel >= 1 : r.techBase == kClan && r.techLevel >= 2);
         EXPECT_TRUE(r.techLevel <= 3 && r.weaponType >= kEnergy && r.weaponType <= kArtillery);
-        EXPECT_GT(r.tonnage, 0);
-        EXPECT_EQ(r.hasManufacturers, !r.manufacturers.empty());
+        EXPECT_TRUE(r.tonnage > 0 && r.hasManufacturers == !r.manufacturers.empty());
+        // The MUX export writes a weapon line only for names of at most two blanks: ammunition
+        // carries its shots and, for special kinds, the kind as the two words after the name.
+        const auto blanks = std::count(r.muxName.begin(), r.muxName.end(), ' ');
         // Ammunition is one slot of a ton or half a ton, shots counted; nothing else has shots.
-        if (r.weaponType == kAmmo) {
+        if (ammo) {
             EXPECT_TRUE(r.shotsPerTon > 0 && r.critSlots == 1 && r.ammoCodes.size() == 1);
             EXPECT_TRUE(r.tonnage == 1 || (r.tonnage == 0.5 && contains(r.name, "(Half)")));
             EXPECT_TRUE(r.ammoTypeText.empty() || contains(r.name, "(" + r.ammoTypeText + ")"));
             // Everything explodes but Gauss and plasma ammunition.
             const bool inert = contains(r.ammoPrintName, "Gauss") ||
-                               r.ammoPrintName.rfind("HAG-", 0) == 0 ||
+                               startsWith(r.ammoPrintName, "HAG-") ||
                                contains(r.ammoPrintName, "Plasma");
             EXPECT_EQ(r.explosive != 0, !inert);
+            EXPECT_EQ(blanks, r.ammoTypeText.empty() ? 1 : 2);
+            EXPECT_TRUE(startsWith(r.muxName, "Ammo_") &&
+                        contains(r.muxName, " " + std::to_string(r.shotsPerTon)));
         } else {
             EXPECT_TRUE(r.shotsPerTon < 0 && r.ammoPrintName.empty() && r.critSlots > 0);
+            EXPECT_EQ(blanks, 0);
         }
-        const bool weapon = r.weaponType == kEnergy || r.weaponType == kBallistic ||
-                            r.weaponType == kMissile || r.weaponType == kArtillery;
+        const bool weapon = !ammo && r.weaponType != kEquipment;
         // Direct-fire weapons that deal damage link to a targeting computer, nothing else does.
         const bool direct = r.weaponType == kEnergy || r.weaponType == kBallistic;
         EXPECT_TRUE(r.tcLinkable == 0 || (direct && r.defensiveItem == 0));
         EXPECT_TRUE(r.tcLinkable != 0 || !direct || r.damage <= 0 || r.defensiveItem != 0);
-        if (r.artemisCapable != 0) {
-            EXPECT_EQ(r.weaponType, kMissile);
-            const bool lrmFamily = r.name.rfind("LRM-", 0) == 0 || r.name.rfind("MML-", 0) == 0;
-            EXPECT_EQ(r.artemisClass, lrmFamily ? 1 : 0);
-        }
-        if (r.weaponType != kAmmo &&
-            (r.name.rfind("LRM-", 0) == 0 || r.name.rfind("SRM-", 0) == 0)) {
-            EXPECT_NE(r.artemisCapable, 0);
-        }
+        const bool lrm = startsWith(r.name, "LRM-") || startsWith(r.name, "MML-");
+        EXPECT_TRUE(r.artemisCapable == 0 ||
+                    (r.weaponType == kMissile && r.artemisClass == (lrm ? 1 : 0)));
+        EXPECT_TRUE(ammo || !(startsWith(r.name, "LRM-") || startsWith(r.name, "SRM-")) ||
+                    r.artemisCapable != 0);
         EXPECT_EQ(r.omniArmActuatorsAllowed == 0, weapon && isPPCGaussOrAutocannon(r));
-        if (r.weaponType == kArtillery) {
-            EXPECT_NE(r.rangeUnit, "Hex");
-            EXPECT_GT(r.longRange, 0);
-        } else {
-            EXPECT_EQ(r.rangeUnit, "Hex");
-        }
+        EXPECT_EQ(r.rangeUnit == "Hex", r.weaponType != kArtillery);
+        EXPECT_TRUE(r.weaponType != kArtillery || r.longRange > 0);
         if (weapon && r.mediumRange > 0 && r.rangeUnit == "Hex") {
-            EXPECT_LE(r.shortRange, r.mediumRange);
-            EXPECT_LE(r.mediumRange, r.longRange);
+            EXPECT_TRUE(r.shortRange <= r.mediumRange && r.mediumRange <= r.longRange);
             EXPECT_EQ(r.extremeRange, 2 * r.mediumRange);
         }
         // Whatever cannot fit into one location must be allowed to spread; ammunition never.
-        EXPECT_TRUE((r.critSlots <= 12 || r.spreadable) &&
-                    !(r.spreadable && r.weaponType == kAmmo));
+        EXPECT_TRUE((r.critSlots <= 12 || r.spreadable) && !(r.spreadable && ammo));
         // Cluster weapons give the damage charts a whole volley and its expected share.
-        if (r.damagePer == "Missile") {
-            EXPECT_EQ(r.weaponType, kMissile);
-            EXPECT_GE(r.maxDamage, r.damage);
-            EXPECT_GT(r.averageDamage, 0);
-            EXPECT_LE(r.averageDamage, r.maxDamage);
-        }
+        EXPECT_TRUE(r.damagePer != "Missile" ||
+                    (r.weaponType == kMissile && r.maxDamage >= r.damage && r.averageDamage > 0 &&
+                     r.averageDamage <= r.maxDamage));
         // The Battle Value rules find Ultra and Streak weapons by name.
-        if (r.weaponType != kAmmo && contains(r.name, "Ultra")) {
+        if (!ammo && contains(r.name, "Ultra")) {
             ++ultras;
             EXPECT_EQ(r.maxDamage, 2 * r.damage);
         }
-        if (r.weaponType != kAmmo && contains(r.name, "Streak")) {
+        if (!ammo && contains(r.name, "Streak")) {
             ++streaks;
             EXPECT_EQ(r.averageDamage, r.maxDamage) << "a Streak hits with all";
         }
     }
     EXPECT_EQ(ultras, 8);   // AC/2 to AC/20, both tech bases
     EXPECT_EQ(streaks, 10); // three SRM racks per tech base, four Clan LRM racks
-}
-
-TEST(ShippedWeaponDatabase, MuxNamesFollowTheServerTemplates) {
-    // The export writes a weapon line only for names of at most two blanks: ammunition carries
-    // its shots and, for special kinds, the kind as the two words after the name.
-    for (const WeaponRecord& r : builtWeapons()) {
-        const auto blanks = std::count(r.muxName.begin(), r.muxName.end(), ' ');
-        if (r.weaponType == kAmmo) {
-            EXPECT_EQ(blanks, r.ammoTypeText.empty() ? 1 : 2) << r.name;
-            EXPECT_EQ(r.muxName.rfind("Ammo_", 0), 0u) << r.name;
-            const std::string shots = std::string(" ").append(std::to_string(r.shotsPerTon));
-            EXPECT_TRUE(contains(r.muxName, shots)) << r.name;
-        } else {
-            EXPECT_EQ(blanks, 0) << r.name;
-        }
-    }
 }
 
 // Spot checks against the published values of the standard rules: tons, slots, heat, damage,

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace fpw::app {
 namespace {
 
@@ -64,36 +66,26 @@ TEST(RecordCodec, LongStringsAreCutAtTheLengthLimit) {
 }
 
 // Each of these must end in a clean ReadError: never a crash, never a huge allocation.
-struct DamagedCase {
-    const char* what;
-    std::string bytes;
-    void (*read)(RecordReader&);
-};
-
 TEST(RecordCodec, DamagedInputIsACleanReadError) {
-    const std::vector<DamagedCase> cases = {
-        {"integer past the end", std::string("\x01", 1), [](RecordReader& r) { r.integer(); }},
+    using Read = void (*)(RecordReader&);
+    const Read integer = [](RecordReader& r) { r.integer(); };
+    const Read integers = [](RecordReader& r) { r.integerArray(); };
+    const Read lastIndex = [](RecordReader& r) { r.lastIndexPrefix(1); };
+    const std::tuple<const char*, std::string, Read> cases[] = {
+        {"integer past the end", bytes("\x01"), integer},
         {"double past the end", std::string(7, '\0'), [](RecordReader& r) { r.doubleValue(); }},
-        {"string longer than the file",
-         std::string("\x10\x00"
-                     "abc",
-                     5),
-         [](RecordReader& r) { r.string(); }},
-        {"negative array count", std::string("\x01\x00\xFF\xFF\xFF\xFF\0\0\0\0", 10),
-         [](RecordReader& r) { r.integerArray(); }},
-        {"array count beyond the file", std::string("\x01\x00\xFF\xFF\xFF\x7F\0\0\0\0", 10),
+        {"string longer than the file", bytes("\x10\0abc"), [](RecordReader& r) { r.string(); }},
+        {"negative array count", bytes("\x01\0\xFF\xFF\xFF\xFF\0\0\0\0"), integers},
+        {"array count beyond the file", bytes("\x01\0\xFF\xFF\xFF\x7F\0\0\0\0"),
          [](RecordReader& r) { r.stringArray(); }},
-        {"two-dimensional array", std::string("\x02\x00\x01\0\0\0\0\0\0\0", 10),
-         [](RecordReader& r) { r.integerArray(); }},
-        {"last index below -1", std::string("\xFE\xFF", 2),
-         [](RecordReader& r) { r.lastIndexPrefix(1); }},
-        {"last index beyond the file", std::string("\xFF\x7F", 2),
-         [](RecordReader& r) { r.lastIndexPrefix(1); }},
-        {"fixed text past the end", std::string("Forge", 5), [](RecordReader& r) { r.header(30); }},
+        {"two-dimensional array", bytes("\x02\0\x01\0\0\0\0\0\0\0"), integers},
+        {"last index below -1", bytes("\xFE\xFF"), lastIndex},
+        {"last index beyond the file", bytes("\xFF\x7F"), lastIndex},
+        {"fixed text past the end", "Forge", [](RecordReader& r) { r.header(30); }},
     };
-    for (const auto& c : cases) {
-        RecordReader reader(c.bytes);
-        EXPECT_THROW(c.read(reader), ReadError) << c.what;
+    for (const auto& [what, input, read] : cases) {
+        RecordReader reader(input);
+        EXPECT_THROW(read(reader), ReadError) << what;
     }
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace fpw::app {
 namespace {
 
@@ -12,31 +15,25 @@ TEST(TextUtil, ZReplaceMakesOnePassFromTheLeft) {
     EXPECT_EQ(zReplace("abcabc", "bc", ""), "aa");
     EXPECT_EQ(zReplace("abc", "", "x"), "abc");
     EXPECT_EQ(zReplace("", "a", "b"), "");
+    EXPECT_EQ(gAppendWithSeparator("", "LRM-20", ","), "LRM-20");
+    EXPECT_EQ(gAppendWithSeparator("AC/20", "LRM-20", ", "), "AC/20, LRM-20");
 }
 
 TEST(TextUtil, PathPartsAcceptBothSeparators) {
-    EXPECT_EQ(zGetPathFromFile("C:\\Mechs\\Atlas.FPM"), "C:\\Mechs\\");
-    EXPECT_EQ(zGetPathFromFile("/home/p/mechs/Atlas.FPM"), "/home/p/mechs/");
-    EXPECT_EQ(zGetPathFromFile("C:\\Mechs/sub\\Atlas.FPM"), "C:\\Mechs/sub\\");
-    EXPECT_EQ(zGetPathFromFile("Atlas.FPM"), "");
-    EXPECT_EQ(zGetFileFromPath("C:\\Mechs\\Atlas.FPM"), "Atlas.FPM");
-    EXPECT_EQ(zGetFileFromPath("/home/p/Atlas.FPM"), "Atlas.FPM");
-    EXPECT_EQ(zGetFileFromPath("Atlas.FPM"), "");
-    EXPECT_EQ(zGetFileFromPath("C:\\Mechs\\"), "");
-}
-
-TEST(TextUtil, ZRemoveExtensionKeepsEverythingBeforeTheLastFullStop) {
-    EXPECT_EQ(zRemoveExtension("Atlas.AS7-D.FPM"), "Atlas.AS7-D");
-    EXPECT_EQ(zRemoveExtension("C:\\Mechs\\Atlas.FPM"), "C:\\Mechs\\Atlas");
-    EXPECT_EQ(zRemoveExtension("Atlas"), "");
-    EXPECT_EQ(zRemoveExtension("/data/v1.2/Atlas"), "");
-    EXPECT_EQ(zRemoveExtension("/data/v1.2/Atlas.hst"), "/data/v1.2/Atlas");
-    EXPECT_EQ(zRemoveExtension(".hidden"), "");
-}
-
-TEST(TextUtil, AppendWithSeparator) {
-    EXPECT_EQ(gAppendWithSeparator("", "LRM-20", ","), "LRM-20");
-    EXPECT_EQ(gAppendWithSeparator("AC/20", "LRM-20", ", "), "AC/20, LRM-20");
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(
+        (Texts{zGetPathFromFile("C:\\Mechs\\Atlas.FPM"), zGetPathFromFile("/home/p/Atlas.FPM"),
+               zGetPathFromFile("C:\\Mechs/sub\\Atlas.FPM"), zGetPathFromFile("Atlas.FPM")}),
+        (Texts{"C:\\Mechs\\", "/home/p/", "C:\\Mechs/sub\\", ""}));
+    EXPECT_EQ(
+        (Texts{zGetFileFromPath("C:\\Mechs\\Atlas.FPM"), zGetFileFromPath("/home/p/Atlas.FPM"),
+               zGetFileFromPath("Atlas.FPM"), zGetFileFromPath("C:\\Mechs\\")}),
+        (Texts{"Atlas.FPM", "Atlas.FPM", "", ""}));
+    // Everything before the last full stop of the file name.
+    EXPECT_EQ((Texts{zRemoveExtension("Atlas.AS7-D.FPM"), zRemoveExtension("Atlas"),
+                     zRemoveExtension("/data/v1.2/Atlas"), zRemoveExtension("/data/v1.2/Atlas.hst"),
+                     zRemoveExtension(".hidden")}),
+              (Texts{"Atlas.AS7-D", "", "", "/data/v1.2/Atlas", ""}));
 }
 
 TEST(TextUtil, SplitLinesEndsLinesAtCrLfLfAndLoneCr) {

@@ -50,17 +50,15 @@ TEST(Numbers, ConversionsRoundTiesToEven) {
 }
 
 TEST(Numbers, ConversionsReportWhatDoesNotFit) {
-    EXPECT_EQ(tryToInteger(32767.4), 32767);
-    EXPECT_EQ(tryToInteger(32767.5), std::nullopt); // even neighbour is 32768
-    EXPECT_EQ(tryToInteger(-32768.5), -32768);
-    EXPECT_EQ(tryToInteger(-32769.0), std::nullopt);
-    EXPECT_EQ(tryToLong(2147483647.0), 2147483647);
-    EXPECT_EQ(tryToLong(2147483648.0), std::nullopt);
-    EXPECT_EQ(tryToLong(std::nan("")), std::nullopt);
-    EXPECT_EQ(toInteger(1e9), 32767);
-    EXPECT_EQ(toInteger(-1e9), -32768);
-    EXPECT_EQ(toLong(-1e20), kLongMin);
-    EXPECT_EQ(toLong(std::nan("")), 0);
+    using Maybe = std::optional<std::int32_t>;
+    const std::vector<Maybe> actual{
+        tryToInteger(32767.4),   tryToInteger(32767.5),   tryToInteger(-32768.5),
+        tryToInteger(-32769.0),  tryToLong(2147483647.0), tryToLong(2147483648.0),
+        tryToLong(std::nan("")), toInteger(1e9),          toInteger(-1e9),
+        toLong(-1e20),           toLong(std::nan(""))};
+    // 32767.5 has the even neighbour 32768.
+    EXPECT_EQ(actual, (std::vector<Maybe>{32767, std::nullopt, -32768, std::nullopt, 2147483647,
+                                          std::nullopt, std::nullopt, 32767, -32768, kLongMin, 0}));
 }
 
 TEST(Numbers, TwoDecimalsRoundTheShortestDecimalFormHalfAwayFromZero) {

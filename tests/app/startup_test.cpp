@@ -53,6 +53,7 @@ TEST_F(StartupTest, AllFilesPresentLoadsEverything) {
     EXPECT_EQ(ctx.armorPlot.size(), 11u);
     EXPECT_EQ(ctx.internalPlot.size(), 8u);
     EXPECT_EQ(ctx.pilots.size(), 8u);
+    EXPECT_EQ(ctx.credits.size(), 4u);
     EXPECT_TRUE(ctx.bvDataLoaded && ctx.creditsLoaded);
     EXPECT_EQ(ctx.prices, catalog::PriceTable{});
     EXPECT_FALSE(ctx.priceEditorEnabled);

@@ -155,14 +155,12 @@ TEST(ShippedDataTool, DumpRefusesDamagedAndForeignFiles) {
     TempDir dir;
     const std::string database = app::readWholeFile(programFilePath("wpndata.bin")).value_or("");
     ASSERT_GT(database.size(), 200u);
-    const std::string truncated = dir.write("cut.bin", database.substr(0, database.size() - 7));
     const std::string foreign = dir.write("other.bin", "Some other file entirely, not ours");
     std::string wrongVersion = database;
     wrongVersion[30] = 16;
     const std::string old = dir.write("old.bin", wrongVersion);
     for (const auto& [path, expected] :
-         {std::pair{truncated, "Input past end of file"},
-          std::pair{foreign, "not a weapon database, BV data, pilot or plot file"},
+         {std::pair{foreign, "not a weapon database, BV data, pilot or plot file"},
           std::pair{old, "but this database is version 16"}}) {
         const ToolRun run = runDataTool({"dump", path});
         EXPECT_EQ(run.exitCode, 1) << path;

@@ -43,20 +43,18 @@ TEST_F(ReadINITest, StoredValuesAreRead) {
 }
 
 TEST_F(ReadINITest, APositionBeyondTheScreenFallsBackToTheDefault) {
-    const struct {
-        const char* top;
-        const char* left;
-        std::int32_t expectedTop;
-        std::int32_t expectedLeft;
-    } cases[] = {{"30000", "500", 2000, 500},
-                 {"11520", "20490", 11520, 20490}, // on the edge stays
-                 {"11521", "20491", 2000, 1000}};
-    for (const auto& c : cases) {
-        store.setValue("Boot\\Main", "Top", c.top);
-        store.setValue("Boot\\Main", "Left", c.left);
+    // Top and left stored, and as read; on the edge stays.
+    const std::tuple<const char*, const char*, std::int32_t, std::int32_t> cases[] = {
+        {"30000", "500", 2000, 500},
+        {"11520", "20490", 11520, 20490},
+        {"11521", "20491", 2000, 1000}};
+    for (const auto& [top, left, expectedTop, expectedLeft] : cases) {
+        store.setValue("Boot\\Main", "Top", top);
+        store.setValue("Boot\\Main", "Left", left);
         ReadINI(ctx, store, kScreen);
-        EXPECT_EQ(ctx.settings.top, c.expectedTop) << c.top;
-        EXPECT_EQ(ctx.settings.left, c.expectedLeft) << c.left;
+        EXPECT_EQ((std::pair{ctx.settings.top, ctx.settings.left}),
+                  (std::pair{expectedTop, expectedLeft}))
+            << top << "," << left;
     }
 }
 

@@ -87,16 +87,15 @@ TEST_F(StartupTest, AMissingWeaponDatabaseEndsStartUpAfterItsMessage) {
 
 TEST_F(StartupTest, ADamagedPlotFileEndsStartUp) {
     for (const char* file : {"ArmrPlt.Bin", "IntrnPlt.Bin"}) {
-        testing::ScriptedUser quiet;
-        ProgramContext fresh(dir.path(), quiet);
         const std::string good = dir.read(file);
         dir.write(file, "Forgeplanwork Nothing");
-        RecordingHooks freshHooks;
-        EXPECT_FALSE(RunStartup(fresh, store, freshHooks)) << file;
-        ASSERT_EQ(quiet.messages.size(), 1u) << file;
-        EXPECT_EQ(quiet.messages[0].title, "Database corrupt");
+        ProgramContext fresh(dir.path(), user);
+        user.messages.clear();
+        hooks.events.clear();
+        EXPECT_FALSE(RunStartup(fresh, store, hooks)) << file;
+        EXPECT_EQ(user.onlyMessage().title, "Database corrupt");
         EXPECT_FALSE(fresh.creditsLoaded) << "the credits come after the plot files";
-        EXPECT_EQ(freshHooks.events.back(), "close");
+        EXPECT_EQ(hooks.events.back(), "close");
         dir.write(file, good);
     }
 }

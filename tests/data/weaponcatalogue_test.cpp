@@ -191,11 +191,8 @@ TEST(ShippedWeaponDatabase, StandardItemsCarryTheGameValues) {
     using Values = std::vector<double>;
     const std::tuple<const char*, std::int16_t, Values, const char*> cases[] = {
         {"PPC", kIS, {7, 3, 10, 10, 3, 6, 12, 18, 176, 200000}, "IS.PPC"},
-        {"LB 10-X AC", kIS, {11, 6, 2, 10, -1, 6, 12, 18, 148, 400000}, "IS.LB10-XAC"},
         {"Streak SRM-6", kClan, {3, 2, 4, 2, -1, 4, 8, 12, 118, 120000}, "CL.StreakSRM-6"},
-        {"Guardian ECM Suite", kIS, {1.5, 2, 0, 0, -1, -1, -1, -1, 61, 200000}, "Ecm"},
         {"Machine Gun Ammo (Half)", kIS, {0.5, 100}, "Ammo_IS.MachineGun 100"},
-        {"LB 10-X AC Ammo (Cluster)", kIS, {1, 10}, "Ammo_IS.LB10-XAC 10 Cluster"},
     };
     for (const auto& [name, techBase, values, mux] : cases) {
         const WeaponRecord* r = find(builtWeapons(), name, techBase);

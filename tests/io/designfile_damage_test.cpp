@@ -116,9 +116,7 @@ TEST_F(DamagedFile, WrongHeadersAndOtherVersionsAreRefusedWithTheirMessage) {
                   incorrectHeaderMessage())
             << header;
         EXPECT_EQ(kit.user.onlyMessage().title, "Incorrect header");
-        EXPECT_EQ(kit.user.onlyMessage().text,
-                  "This mech file has an incorrect header. The file is either not a "
-                  "Forgeplanwork mech or the file is corrupt. It will not be opened.");
+        EXPECT_EQ(kit.user.onlyMessage().text, incorrectHeaderMessage());
     }
     for (std::int16_t version : {0, 2, -1, 300}) {
         kit.user.messages.clear();

@@ -1,8 +1,11 @@
 // A design saved, opened and saved again gives the same bytes, and what the file carries
-// comes back as it was.
+// comes back as it was; the particular cases: configuration names, what the reader rebuilds,
+// and the views of the design it opens into.
 #include <gtest/gtest.h>
 
+#include "catalog/equipment.h"
 #include "catalog/locations.h"
+#include "catalog/prices.h"
 #include "io/designfile.h"
 #include "io/designkit.h"
 
@@ -10,6 +13,7 @@ namespace fpw::io {
 namespace {
 
 using testing::designkit::Kit;
+namespace dk = testing::designkit;
 
 struct DesignCase {
     const char* name;
@@ -27,20 +31,20 @@ model::MechFields asStored(model::MechFields f) {
 
 // A 20-ton design with limit crits: its slot lists are shorter than the location's slots.
 model::Mech limitedDesign(app::ProgramContext& ctx) {
-    model::Mech mech = testing::designkit::weaponlessDesign(ctx);
+    model::Mech mech = dk::weaponlessDesign(ctx);
     mech.setLimitCrits(true);
     for (int loc = 0; loc < model::kSlotLocations; ++loc) {
         for (int n = catalog::gGetLimitedCritSlots(mech.tonnage(), loc); n > 0; --n) {
             mech.critLocation(loc).DropLastSlot();
         }
     }
-    testing::designkit::placeWeapon(mech, testing::designkit::kMediumLaser, 4, 0);
+    dk::placeWeapon(mech, dk::kMediumLaser, 4, 0);
     return mech;
 }
 
 // A variant added but never shown: its slots are still those of the locked chassis.
 model::Mech unshownVariantDesign(app::ProgramContext& ctx) {
-    model::Mech mech = testing::designkit::lockedOmniDesign(ctx);
+    model::Mech mech = dk::lockedOmniDesign(ctx);
     EXPECT_TRUE(mech.AddNewVariant("Delta"));
     mech.SaveCurrentConfig();
     return mech;
@@ -80,18 +84,110 @@ TEST_P(DesignFileRoundTrip, SavedOpenedAndSavedAgainIsByteIdentical) {
     EXPECT_EQ(kit.user.busyCount, kit.user.normalCount);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Designs, DesignFileRoundTrip,
-    ::testing::Values(DesignCase{"Plain", testing::designkit::plainDesign},
-                      DesignCase{"Quad", testing::designkit::quadDesign},
-                      DesignCase{"LAM", testing::designkit::lamDesign},
-                      DesignCase{"MixedTech", testing::designkit::mixedTechDesign},
-                      DesignCase{"NoWeapons", testing::designkit::weaponlessDesign},
-                      DesignCase{"LimitedCrits", limitedDesign},
-                      DesignCase{"UnlockedOmni", testing::designkit::omniChassis},
-                      DesignCase{"LockedOmni", testing::designkit::lockedOmniDesign},
-                      DesignCase{"UnshownVariant", unshownVariantDesign}),
-    [](const ::testing::TestParamInfo<DesignCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Designs, DesignFileRoundTrip,
+                         ::testing::Values(DesignCase{"Plain", dk::plainDesign},
+                                           DesignCase{"Quad", dk::quadDesign},
+                                           DesignCase{"LAM", dk::lamDesign},
+                                           DesignCase{"MixedTech", dk::mixedTechDesign},
+                                           DesignCase{"NoWeapons", dk::weaponlessDesign},
+                                           DesignCase{"LimitedCrits", limitedDesign},
+                                           DesignCase{"UnlockedOmni", dk::omniChassis},
+                                           DesignCase{"LockedOmni", dk::lockedOmniDesign},
+                                           DesignCase{"UnshownVariant", unshownVariantDesign}),
+                         [](const ::testing::TestParamInfo<DesignCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+model::Mech reopen(Kit& kit, model::Mech& mech) {
+    const std::string path = kit.dir.file("case.fpm");
+    EXPECT_TRUE(SaveMech(mech, path));
+    model::Mech opened(kit.ctx);
+    std::string message;
+    EXPECT_TRUE(TOpenMech(opened, path, true, message)) << message;
+    return opened;
+}
+
+// A locked base on another body type is no omni design: the file has no omni section.
+TEST(DesignFileCases, OnlyALockedOmniMechHasTheOmniSection) {
+    Kit kit;
+    model::Mech lockedBiped = dk::lockedOmniDesign(kit.ctx);
+    model::MechFields f = lockedBiped.fields();
+    f.mechType = catalog::kBiped;
+    lockedBiped.restoreFields(f);
+    const std::string biped = writeDesignFile(lockedBiped);
+    const model::Mech opened = reopen(kit, lockedBiped);
+    EXPECT_EQ(opened.OmniConfigCount(), 0);
+    EXPECT_EQ(writeDesignFile(opened), biped);
+}
+
+TEST(DesignFileCases, TheCurrentConfigurationIsFoundByItsFirst25Characters) {
+    Kit kit;
+    struct Case {
+        const char* current;
+        const char* found;
+    };
+    const Case cases[] = {
+        {"Long Range Support Variant", "Long Range Support Varian"},
+        {"long range support varian", "Long Range Support Varian"},
+        {"alpha", "Alpha"},
+        {"Gamma", "Prime"}, // unknown: the first configuration
+    };
+    for (const Case& c : cases) {
+        model::Mech mech = dk::lockedOmniDesign(kit.ctx);
+        mech.SaveCurrentConfig();
+        // A name as another program may have written it.
+        model::MechFields f = mech.fields();
+        f.currentConfig = c.current;
+        mech.restoreFields(f);
+        const std::string path = kit.dir.write("current.fpm", writeDesignFile(mech));
+        model::Mech opened(kit.ctx);
+        std::string message;
+        ASSERT_TRUE(TOpenMech(opened, path, true, message)) << message;
+        EXPECT_EQ(opened.currentConfig(), c.found) << c.current;
+    }
+}
+
+TEST(DesignFileCases, WhatTheFileDoesNotCarryIsRebuilt) {
+    Kit kit;
+    model::Mech gyro = dk::weaponlessDesign(kit.ctx);
+    gyro.setGyroType(catalog::gyro::kExtraLight);
+    gyro.LayDefaultSlots();
+    // Whatever the slot showed, the save code names the gyro.
+    model::SlotFlags flags = gyro.critLocation(6).slot(3).flags();
+    gyro.critLocation(6).SetSlot("Gyro", 3, flags, "cG1");
+    const model::Mech gyroOpened = reopen(kit, gyro);
+    for (int slot = 3; slot < 9; ++slot) {
+        EXPECT_EQ(gyroOpened.critLocation(6).SlotText(slot), "XL Gyro") << slot;
+    }
+
+    model::Mech mech = dk::plainDesign(kit.ctx);
+    mech.setArtemisSRM(catalog::kArtemisIV);
+    ASSERT_EQ(mech.physicalSize(), 4);
+    ASSERT_GT(mech.artemisCost(), 0);
+    // A stale armoured slot count is not what the slots hold.
+    mech.ArmoredSlotData(1, 7);
+    const model::Mech opened = reopen(kit, mech);
+    EXPECT_EQ(opened.physicalSize(), 4);
+    EXPECT_EQ(opened.artemisCost(), kit.ctx.prices.current[catalog::price::kArtemisIV]);
+    EXPECT_EQ(opened.armoredSlots(), 1);
+    EXPECT_EQ(opened.armoredSlotTonnage(), 0.5);
+}
+
+TEST(DesignFileCases, OpeningReplacesTheDesignButKeepsItsViewsAttached) {
+    Kit kit;
+    model::Mech shown(kit.ctx);
+    int resets = 0;
+    shown.critLocation(4).setListener([&](const model::SlotChange&) { ++resets; });
+    model::Mech source = dk::plainDesign(kit.ctx);
+    const std::string path = kit.dir.file("shown.fpm");
+    ASSERT_TRUE(SaveMech(source, path));
+    std::string message;
+    ASSERT_TRUE(TOpenMech(shown, path, false, message));
+    EXPECT_GE(resets, 1);
+    EXPECT_EQ(shown.critLocation(4).slots(), source.critLocation(4).slots());
+    EXPECT_EQ(shown.saveFilename(), path);
+    EXPECT_TRUE(message.empty());
+}
 
 } // namespace
 } // namespace fpw::io

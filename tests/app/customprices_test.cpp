@@ -78,29 +78,28 @@ TEST_F(CustomPricesTest, UnknownWeaponsAndQualifiersAreShownAndReadingGoesOn) {
 }
 
 TEST_F(CustomPricesTest, APriceThatIsNotANumberEndsTheReadingKeepingWhatWasSet) {
-    const struct {
-        const char* line;
-        int number;
-    } cases[] = {{"ItemPrice;5;", 13},          {"ItemPrice;5;1,500", 13},
-                 {"ItemPrice;5;abc", 13},       {"ItemPrice;5", 13},
-                 {"ItemPrice;x;5", 13},         {"WeaponPrice;LRM-20;IS", 13},
-                 {"WeaponPrice;LRM-20", 13},    {"WeaponPrice;LRM-20;IS;1;2", 13},
-                 {"ItemPrice;5;3000000000", 6}, {"ItemPrice;70000;5", 6}};
-    for (const auto& c : cases) {
+    // The failing line and its error number; "1,500" and other texts parseNumber refuses are
+    // its own test's rows.
+    const std::pair<const char*, int> cases[] = {
+        {"ItemPrice;5;", 13},          {"ItemPrice;5", 13},
+        {"ItemPrice;x;5", 13},         {"WeaponPrice;LRM-20;IS", 13},
+        {"WeaponPrice;LRM-20", 13},    {"WeaponPrice;LRM-20;IS;1;2", 13},
+        {"ItemPrice;5;3000000000", 6}, {"ItemPrice;70000;5", 6}};
+    for (const auto& [line, number] : cases) {
         ctx.prices = {};
         ctx.weapons = shippedWeapons;
         user.messages.clear();
-        EXPECT_FALSE(read("ItemPrice;1;2500\r\nWeaponPrice;LRM-20;C;1\r\n" + std::string(c.line) +
+        EXPECT_FALSE(read("ItemPrice;1;2500\r\nWeaponPrice;LRM-20;C;1\r\n" + std::string(line) +
                           "\r\nItemPrice;2;7000\r\n"))
-            << c.line;
-        EXPECT_EQ(ctx.prices.current[1], 2500) << c.line;
-        EXPECT_EQ(ctx.weapons[1].cost, 1) << c.line;
-        EXPECT_EQ(ctx.prices.current[2], 5000) << "not read after the failure: " << c.line;
-        EXPECT_EQ(ctx.prices.current[5], 200000) << c.line;
-        ASSERT_EQ(user.messages.size(), 1u) << c.line;
+            << line;
+        EXPECT_EQ(ctx.prices.current[1], 2500) << line;
+        EXPECT_EQ(ctx.weapons[1].cost, 1) << line;
+        EXPECT_EQ(ctx.prices.current[2], 5000) << "not read after the failure: " << line;
+        EXPECT_EQ(ctx.prices.current[5], 200000) << line;
+        ASSERT_EQ(user.messages.size(), 1u) << line;
         EXPECT_EQ(user.messages[0].title, "Error");
         EXPECT_NE(user.messages[0].text.find("\tFunction: ReadCustomData\r\n\tError Number: " +
-                                             std::to_string(c.number) + "\r\n"),
+                                             std::to_string(number) + "\r\n"),
                   std::string::npos)
             << user.messages[0].text;
     }

@@ -39,14 +39,13 @@ TEST(RecordCodec, EveryKindOfValueInItsLittleEndianLayoutAndBack) {
                                         "bc\xFF\xFF\x02\0"));
 
     RecordReader reader(writer.bytes());
-    EXPECT_EQ(reader.integer(), -2);
-    EXPECT_TRUE(reader.boolean());
-    EXPECT_FALSE(reader.boolean());
-    EXPECT_EQ(reader.longValue(), 0x01020304);
-    EXPECT_EQ(reader.doubleValue(), 1.5);
-    EXPECT_EQ(reader.string(), "Café €5 ?");
-    EXPECT_EQ(reader.header(20), "Forgeplanwork Mech");
-    EXPECT_EQ(reader.fixedText(6), "A name");
+    // A braced list reads in order.
+    const std::tuple read{reader.integer(),   reader.boolean(),     reader.boolean(),
+                          reader.longValue(), reader.doubleValue(), reader.string(),
+                          reader.header(20),  reader.fixedText(6)};
+    EXPECT_EQ(read,
+              std::tuple(std::int16_t{-2}, true, false, 0x01020304, 1.5, std::string("Café €5 ?"),
+                         std::string("Forgeplanwork Mech"), std::string("A name")));
     EXPECT_TRUE(reader.integerArray().empty());
     std::int32_t lowerBound = 0;
     EXPECT_EQ(reader.integerArray(&lowerBound), (std::vector<std::int16_t>{7, -1}));

@@ -59,7 +59,7 @@ private:
 // Sources with Windows line ends build the same files; text files are copied unchanged.
 TEST(ShippedDataTool, BuildsTheInstalledFilesAgainByteForByte) {
     DataCopy copy;
-    for (const char* name : {"bvdata.tsv", "pilots.tsv"}) {
+    for (const char* name : {"weapons.tsv", "bvdata.tsv", "pilots.tsv"}) {
         copy.setLines(name, copy.lines(name), "\r\n");
     }
     const ToolRun run = runDataTool({"build", copy.data(), copy.out()});

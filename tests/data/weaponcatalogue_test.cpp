@@ -20,11 +20,6 @@ constexpr std::int16_t kEnergy = 0, kBallistic = 1, kMissile = 2, kEquipment = 3
                        kArtillery = 5;
 constexpr std::int16_t kIS = 0, kClan = 1;
 
-const WeaponRecord* find(const WeaponTable& table, const std::string& name, std::int16_t base) {
-    const int index = catalog::findWeapon(table, name, base);
-    return index < 0 ? nullptr : &table[static_cast<std::size_t>(index)];
-}
-
 bool contains(const std::string& text, std::string_view part) {
     return text.find(part) != std::string::npos;
 }
@@ -195,8 +190,9 @@ TEST(ShippedWeaponDatabase, StandardItemsCarryTheGameValues) {
         {"Machine Gun Ammo (Half)", kIS, {0.5, 100}, "Ammo_IS.MachineGun 100"},
     };
     for (const auto& [name, techBase, values, mux] : cases) {
-        const WeaponRecord* r = find(builtWeapons(), name, techBase);
-        ASSERT_NE(r, nullptr) << name;
+        const int index = catalog::findWeapon(builtWeapons(), name, techBase);
+        ASSERT_GE(index, 0) << name;
+        const WeaponRecord* r = &builtWeapons()[std::size_t(index)];
         EXPECT_EQ(r->muxName, mux);
         const Values actual = r->weaponType == kAmmo ? Values{r->tonnage, double(r->shotsPerTon)}
                                                      : Values{r->tonnage,

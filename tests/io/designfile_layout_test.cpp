@@ -84,16 +84,13 @@ TEST(DesignFileLayout, HandAssembledDesignOpensToItsFields) {
     EXPECT_EQ(f.physicalSize, 2);
     EXPECT_EQ(mech.weapons(), (std::vector{kSmallLaser, kUnplacedPPC}));
 
+    // The head's records; slots before the first record are free, not a new design's defaults.
     const model::CritLocation& head = mech.critLocation(7);
-    EXPECT_EQ(head.SlotText(3), "Small Laser");
-    EXPECT_TRUE(head.IsWeaponSlot(3));
-    EXPECT_EQ(head.SlotItemId(3), "3");
-    EXPECT_EQ(head.SlotText(4), "Sensors");
-    EXPECT_TRUE(head.IsLockedSlot(4));
-    EXPECT_EQ(head.SlotText(5), "Roll Again");
-    EXPECT_FALSE(head.IsOccupied(5));
-    // Slots before the first record are free, not the defaults of a new design.
-    EXPECT_EQ(head.SlotText(0), "Roll Again");
+    EXPECT_EQ(
+        (std::vector{head.SlotText(0), head.SlotText(3), head.SlotItemId(3), head.SlotText(4),
+                     head.SlotText(5)}),
+        (std::vector<std::string>{"Roll Again", "Small Laser", "3", "Sensors", "Roll Again"}));
+    EXPECT_TRUE(head.IsWeaponSlot(3) && head.IsLockedSlot(4) && !head.IsOccupied(5));
     EXPECT_FALSE(mech.critLocation(0).IsOccupied(0));
     const model::CritLocation& leftLeg = mech.critLocation(2);
     EXPECT_EQ(leftLeg.SlotText(4), catalog::heatSinkLongName(1));

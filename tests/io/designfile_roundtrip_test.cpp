@@ -122,28 +122,19 @@ TEST(DesignFileCases, OnlyALockedOmniMechHasTheOmniSection) {
 
 TEST(DesignFileCases, TheCurrentConfigurationIsFoundByItsFirst25Characters) {
     Kit kit;
-    struct Case {
-        const char* current;
-        const char* found;
-    };
-    const Case cases[] = {
-        {"Long Range Support Variant", "Long Range Support Varian"},
-        {"long range support varian", "Long Range Support Varian"},
-        {"alpha", "Alpha"},
-        {"Gamma", "Prime"}, // unknown: the first configuration
-    };
-    for (const Case& c : cases) {
+    // The name as another program may have written it, and the configuration it finds (an
+    // unknown name: the first).
+    for (const auto& [current, found] :
+         {std::pair{"Long Range Support Variant", "Long Range Support Varian"},
+          {"long range support varian", "Long Range Support Varian"},
+          {"alpha", "Alpha"},
+          {"Gamma", "Prime"}}) {
         model::Mech mech = dk::lockedOmniDesign(kit.ctx);
         mech.SaveCurrentConfig();
-        // A name as another program may have written it.
         model::MechFields f = mech.fields();
-        f.currentConfig = c.current;
+        f.currentConfig = current;
         mech.restoreFields(f);
-        const std::string path = kit.dir.write("current.fpm", writeDesignFile(mech));
-        model::Mech opened(kit.ctx);
-        std::string message;
-        ASSERT_TRUE(TOpenMech(opened, path, true, message)) << message;
-        EXPECT_EQ(opened.currentConfig(), c.found) << c.current;
+        EXPECT_EQ(reopen(kit, mech).currentConfig(), found) << current;
     }
 }
 

@@ -113,7 +113,7 @@ void addDesign(Lines& lines, const model::Mech& mech) {
         for (const model::CriticalSlot& s : list.slots()) {
             if (s.isActive || s.itemID != "" || s.text != model::kRollAgain) {
                 lines.emplace_back("slot " + loc + " " + std::to_string(s.index + 1),
-                                   text(s.text) + " " + text(s.itemID) + " " + flagsText(s));
+                                   describeSlot(s));
             }
         }
     }
@@ -203,6 +203,10 @@ void addDisplay(Lines& lines, const editor::EditorDisplay& d) {
 }
 
 } // namespace
+
+std::string describeSlot(const model::CriticalSlot& s) {
+    return text(s.text) + " " + text(s.itemID) + " " + flagsText(s);
+}
 
 EditorState captureEditorState(const editor::Editor& editor) {
     return EditorState{editor.document(),          editor.unallocatedWeapons(),

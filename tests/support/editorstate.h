@@ -37,6 +37,9 @@ EditorState captureEditorState(const editor::Editor& editor);
 // the armour panel's selection (the window's, no step).
 EditorState withHistoryOf(EditorState state, const EditorState& now);
 
+// A slot as `"text" "item id" flags`, one letter per flag that is set (W S L O A B R T P).
+std::string describeSlot(const model::CriticalSlot& slot);
+
 // The state as named lines ("field tonnage", "slot LA 3", "display freeSlots", ...), in a
 // fixed order; the omni configurations by name only.
 std::vector<std::pair<std::string, std::string>> describeEditorState(const EditorState& state);

@@ -65,6 +65,16 @@ catalog::WeaponTable smallWeaponTable() {
     return t;
 }
 
+std::int16_t mount(model::Mech& mech, std::int16_t refID, std::int16_t loc, bool turret) {
+    const std::int16_t wi = mech.AddWeapon(refID);
+    mech.AlterWeapon(wi, loc, 0, true);
+    if (turret && mech.TSetWeaponIdxGlobal(wi)) {
+        mech.currentWeapon().turretMounted = true;
+        mech.UpdateGlobalWeaponIdx(wi);
+    }
+    return wi;
+}
+
 Kit::Kit() : ctx(dir.path(), user) {
     ctx.weapons = smallWeaponTable();
     catalog::gResetPrices(ctx.prices);

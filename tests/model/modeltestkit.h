@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/programcontext.h"
+#include "model/mech.h"
 #include "support/scripteduser.h"
 #include "support/tempdir.h"
 
@@ -45,6 +46,10 @@ enum Weapon : std::int16_t {
 // Names as the shipped database has them; the launchers of one family share their ammunition
 // code, so "LRM-20 Ammo" feeds every LRM.
 catalog::WeaponTable smallWeaponTable();
+
+// Adds the weapon and places it at the top of `loc`, in the turret when asked; returns its
+// instance number.
+std::int16_t mount(model::Mech& mech, std::int16_t refID, std::int16_t loc, bool turret = false);
 
 struct Kit {
     Kit();

@@ -152,6 +152,43 @@ TEST_F(Arithmetic, FiguresOverTheirInputs) {
         }
         out << '\n';
     }
+    // Linkable weapons only, a "not applicable" tonnage as 0, divided by 4 (Inner Sphere) or 5.
+    out << "targeting computer size without one, then on tech bases 0-2, for an AC/10 | with a "
+           "small laser | with a medium laser | a flamer and a machine gun | a gadget and a PPC "
+           "| nothing:";
+    for (const auto& weapons :
+         std::initializer_list<std::vector<std::int16_t>>{{kAC10},
+                                                          {kAC10, kSmallLaser},
+                                                          {kAC10, kMediumLaser},
+                                                          {kFlamer, kMachineGun},
+                                                          {kNotApplicable, kPPC},
+                                                          {}}) {
+        Mech tc(kit.ctx);
+        for (const std::int16_t w : weapons) {
+            tc.AddWeapon(w);
+        }
+        out << ' ' << tc.DetermineTCSize();
+        tc.setTargSysType(7);
+        for (const std::int16_t techBase : {0, 1, 2}) {
+            tc.setTechBase(techBase);
+            out << ' ' << withSize(tc.targSysTonnage(), tc.DetermineTCSize());
+        }
+        out << " |";
+    }
+    out << "\nArtemis tons/cost for an LRM-20, an LRM-5, an SRM-6 and an AC/5 with LRM and SRM "
+           "settings 0-2:";
+    Mech artemis(kit.ctx);
+    for (const std::int16_t w : {kLRM20, kLRM5, kSRM6, kAC5}) {
+        artemis.AddWeapon(w);
+    }
+    for (const std::int16_t lrm : {0, 1, 2}) {
+        for (const std::int16_t srm : {0, 1, 2}) {
+            artemis.setArtemisLRM(lrm);
+            artemis.setArtemisSRM(srm);
+            out << ' ' << artemis.artemisTonnage() << '/' << artemis.artemisCost();
+        }
+    }
+    out << '\n';
     testing::expectMatchesGolden(out.str(), FPW_TESTS_SOURCE_DIR "/model/golden/figures.txt");
 }
 
@@ -167,60 +204,6 @@ TEST(EngineWeights, NeverFallAsTheRatingGrows) {
         }
         EXPECT_EQ(last, type == 0 ? 52.5 : 462.5);
     }
-}
-
-TEST_F(Arithmetic, TargetingComputerBySumOfLinkableWeapons) {
-    const struct {
-        std::vector<std::int16_t> weapons;
-        std::int16_t techBase;
-        int size;
-    } cases[] = {
-        {{kAC10}, 0, 3},                // 12 tons / 4
-        {{kAC10}, 1, 3},                // 12 tons / 5 = 2.4 up
-        {{kAC10}, 2, 3},                // the mixed base divides by 5
-        {{kAC10, kSmallLaser}, 0, 4},   // 12.5 / 4
-        {{kAC10, kMediumLaser}, 1, 3},  // 13 / 5
-        {{kFlamer, kMachineGun}, 0, 0}, // not linkable
-        {{kNotApplicable, kPPC}, 0, 2}, // a negative tonnage counts as 0
-        {{}, 0, 0},
-    };
-    for (const auto& c : cases) {
-        Mech m(kit.ctx);
-        m.setTechBase(c.techBase);
-        for (std::int16_t w : c.weapons) {
-            m.AddWeapon(w);
-        }
-        EXPECT_EQ(m.DetermineTCSize(), 0); // not a targeting computer yet
-        m.setTargSysType(7);
-        EXPECT_EQ(m.DetermineTCSize(), c.size);
-        EXPECT_EQ(m.tcSize(), c.size);
-        EXPECT_DOUBLE_EQ(m.targSysTonnage(), c.size);
-    }
-}
-
-TEST_F(Arithmetic, ArtemisTonnageAndCost) {
-    mech.AddWeapon(kLRM20);
-    mech.AddWeapon(kLRM5);
-    mech.AddWeapon(kSRM6);
-    mech.AddWeapon(kAC5);
-    EXPECT_EQ(mech.artemisTonnage(), 0);
-    mech.setArtemisLRM(1);
-    EXPECT_DOUBLE_EQ(mech.artemisTonnage(), 2);
-    EXPECT_EQ(mech.artemisCost(), 200000);
-    mech.setArtemisSRM(2);
-    EXPECT_DOUBLE_EQ(mech.artemisTonnage(), 3.5);
-    EXPECT_EQ(mech.artemisCost(), 450000);
-    // Summed afresh every time, never added on top of the last result.
-    mech.CalcWeaponTonnage();
-    mech.CalcWeaponTonnage();
-    EXPECT_DOUBLE_EQ(mech.artemisTonnage(), 3.5);
-    EXPECT_EQ(mech.artemisCost(), 450000);
-    mech.RemoveWeapon(0);
-    EXPECT_DOUBLE_EQ(mech.artemisTonnage(), 2.5);
-    mech.setArtemisLRM(0);
-    mech.setArtemisSRM(0);
-    EXPECT_EQ(mech.artemisTonnage(), 0);
-    EXPECT_EQ(mech.artemisCost(), 0);
 }
 
 TEST_F(Arithmetic, TurretsSumAllocatedTurretWeaponsPerSide) {

@@ -104,17 +104,6 @@ INSTANTIATE_TEST_SUITE_P(Model, CanonicalDesigns, ::testing::Values(
     // Light scout with six jump jets.
     Design{"Wasp", 20, 6, 6, 10, 6, 5, 6, 4, 5, 3, 2,
            {"Medium Laser", "SRM-2", "SRM-2 Ammo"}, 6 + 3 + 2},
-    // Medium raider: large laser, two medium lasers, two machine guns, six jump jets.
-    Design{"Phoenix Hawk", 45, 6, 6, 10, 9, 19, 14, 13, 16, 6, 4,
-           {"Large Laser", "Medium Laser", "Medium Laser", "Machine Gun", "Machine Gun",
-            "Machine Gun Ammo"},
-           6 + 8 + 6},
-    // Assault with three PPCs, a small laser and 28 heat sinks.
-    Design{"Awesome", 80, 3, 0, 28, 9, 33, 25, 26, 33, 14, 8,
-           {"PPC", "PPC", "PPC", "Small Laser"}, 2 + 30 + 1},
-    // Light striker: SRM-6, SRM-4 and a medium laser.
-    Design{"Commando", 25, 6, 0, 10, 6, 11, 6, 6, 8, 3, 2,
-           {"SRM-6", "SRM-4", "Medium Laser", "SRM-6 Ammo", "SRM-4 Ammo"}, 2 + 4 + 3 + 3},
     // Fire support: two LRM-20s and four medium lasers, 13 tons of armour.
     Design{"Archer", 70, 4, 0, 10, 9, 31, 23, 22, 25, 12, 8,
            {"LRM-20", "LRM-20", "Medium Laser", "Medium Laser", "Medium Laser", "Medium Laser",

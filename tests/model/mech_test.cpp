@@ -1,3 +1,5 @@
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 #include "app/errorreporter.h"
@@ -88,38 +90,32 @@ TEST_F(MechState, FindTCGivesTheFirstLocationWithTheComputer) {
     EXPECT_EQ(mech.FindTC(), 4);
 }
 
+// Heat sinks count by item: a double heat sink takes three slots on an Inner Sphere design,
+// and a compact item counts once, as `HSCount` counts it.
 TEST_F(MechState, HeatSinksLostInDestroyedLocations) {
-    const auto place = [&](int loc, int first, int slots, const std::string& id) {
-        for (int s = first; s < first + slots; ++s) {
-            mech.critLocation(loc).PlaceItem("Heat Sink", s, false, id);
+    const struct {
+        std::int16_t type;
+        const char* slots; // one identifier per slot from slot 4 of location 1
+        int lost;
+    } cases[] = {{0, "cHS1 cHS2 cJJ1", 2},
+                 {1, "cHS1 cHS1 cHS1 cHS2 cHS2 cHS2", 2},
+                 {2, "cHS1 cHS2", 2},
+                 {0, "", 0}};
+    for (const auto& c : cases) {
+        Mech m(kit.ctx);
+        m.setHSType(c.type);
+        std::istringstream ids(c.slots);
+        int slot = 4;
+        for (std::string id; ids >> id;) {
+            m.critLocation(1).PlaceItem("Heat Sink", slot++, false, id);
         }
-    };
-    place(1, 0, 1, "cHS1");
-    place(1, 1, 1, "cHS2");
-    place(4, 0, 1, "cHS1");
-    mech.critLocation(1).PlaceItem("Jump Jet", 2, false, "cJJ1");
-    EXPECT_EQ(mech.HSDestroyed(), 0);
-    mech.SetDestroyLocStatus(1, true);
-    EXPECT_EQ(mech.HSDestroyed(), 2);
-    mech.SetDestroyLocStatus(4, true);
-    EXPECT_EQ(mech.HSDestroyed(), 3);
-
-    // Double heat sinks take three slots each on an Inner Sphere design.
-    Mech doubles(kit.ctx);
-    doubles.setHSType(1);
-    for (int s = 0; s < 6; ++s) {
-        doubles.critLocation(0).PlaceItem("Double Heat Sink", 4 + s, false,
-                                          s < 3 ? "cHS1" : "cHS2");
+        m.critLocation(4).PlaceItem("Heat Sink", 0, false, "cHS1");
+        EXPECT_EQ(m.HSDestroyed(), 0);
+        m.SetDestroyLocStatus(1, true);
+        EXPECT_EQ(m.HSDestroyed(), c.lost) << c.slots;
+        m.SetDestroyLocStatus(4, true);
+        EXPECT_EQ(m.HSDestroyed(), c.lost + (c.type == 1 ? 0 : 1)) << c.slots;
     }
-    doubles.SetDestroyLocStatus(0, true);
-    EXPECT_EQ(doubles.HSDestroyed(), 2);
-    // A compact item counts once, as `HSCount` counts it.
-    Mech compact(kit.ctx);
-    compact.setHSType(2);
-    compact.critLocation(2).PlaceItem("2 Compact Heat Sinks", 4, false, "cHS1");
-    compact.critLocation(2).PlaceItem("2 Compact Heat Sinks", 5, false, "cHS2");
-    compact.SetDestroyLocStatus(2, true);
-    EXPECT_EQ(compact.HSDestroyed(), 2);
 }
 
 TEST_F(MechState, AReplacedDesignKeepsTheViewsOfItsSlotLists) {

@@ -5,13 +5,19 @@
 namespace fpw::model {
 namespace {
 
-// Records what a view would hear.
+// Records what a view would hear: kind, first and last slot.
 struct Recorder {
-    std::vector<SlotChange> changes;
+    std::vector<std::tuple<SlotChange::Kind, int, int>> changes;
     CritLocation::Listener listener() {
-        return [this](const SlotChange& c) { changes.push_back(c); };
+        return
+            [this](const SlotChange& c) { changes.emplace_back(c.kind, c.firstSlot, c.lastSlot); };
     }
 };
+
+std::pair<int, int> found(const CritLocation& list, std::string_view code) {
+    const ItemRun run = list.FindItem(code);
+    return {run.firstSlot, run.slotCount};
+}
 
 SlotFlags lockedEntry() {
     SlotFlags f;
@@ -53,119 +59,83 @@ std::string layoutOf(const CritLocation& list) {
     return out;
 }
 
-TEST(CritLocation, SetSlotAndPlaceItemWriteAndNotify) {
+TEST(CritLocation, SetSlotAndPlaceItemWriteAndNotifyAndRefuseSlotsOutsideTheList) {
     CritLocation list(4);
     Recorder rec;
     list.setListener(rec.listener());
     SlotFlags flags = lockedEntry();
     flags.isArmored = true;
     ASSERT_TRUE(list.SetSlot("XL Engine", 0, flags, "cEng1"));
-    EXPECT_TRUE(list.IsLockedSlot(0));
-    EXPECT_TRUE(list.IsArmoredSlot(0));
+    EXPECT_TRUE(list.IsLockedSlot(0) && list.IsArmoredSlot(0));
     EXPECT_EQ(list.SlotBaseCode(0), "cEng");
-
     // Placing over a slot clears every flag but occupied and weapon.
     list.SetSlot("Old", 1, flags, "x");
     ASSERT_TRUE(list.PlaceItem("PPC", 1, true, "3"));
-    EXPECT_TRUE(list.IsOccupied(1));
-    EXPECT_TRUE(list.IsWeaponSlot(1));
-    EXPECT_FALSE(list.IsLockedSlot(1));
-    EXPECT_FALSE(list.IsArmoredSlot(1));
+    EXPECT_TRUE(list.IsOccupied(1) && list.IsWeaponSlot(1));
+    EXPECT_FALSE(list.IsLockedSlot(1) || list.IsArmoredSlot(1));
     EXPECT_EQ(list.SlotText(1), "PPC");
     EXPECT_EQ(list.SlotItemId(1), "3");
     EXPECT_EQ(list.SlotBaseCode(1), "");
-
     ASSERT_EQ(rec.changes.size(), 3u);
-    EXPECT_EQ(rec.changes[2].kind, SlotChange::Kind::Slots);
-    EXPECT_EQ(rec.changes[2].location, 4);
-    EXPECT_EQ(rec.changes[2].firstSlot, 1);
-    EXPECT_EQ(rec.changes[2].lastSlot, 1);
-}
+    EXPECT_EQ(rec.changes[2], std::tuple(SlotChange::Kind::Slots, 1, 1));
 
-TEST(CritLocation, OutOfRangeSlotsAreRefusedSilently) {
-    CritLocation list = listOf("AA..");
-    Recorder rec;
-    list.setListener(rec.listener());
     const auto before = list.slots();
-    EXPECT_FALSE(list.SetSlot("X", 4, SlotFlags{}, "x"));
+    EXPECT_FALSE(list.SetSlot("X", 12, SlotFlags{}, "x"));
     EXPECT_FALSE(list.PlaceItem("X", -1, false, "x"));
-    EXPECT_FALSE(list.ClearSlot(9));
-    EXPECT_FALSE(list.MarkSpread(7));
+    EXPECT_FALSE(list.ClearSlot(12));
+    EXPECT_FALSE(list.MarkSpread(12));
     EXPECT_FALSE(list.IsOccupied(-1));
-    EXPECT_EQ(list.SlotText(4), "");
+    EXPECT_EQ(list.SlotText(12), "");
     EXPECT_EQ(list.slots(), before);
-    EXPECT_TRUE(rec.changes.empty());
+    EXPECT_EQ(rec.changes.size(), 3u);
 }
 
-TEST(CritLocation, FindAndHasItemMatchCodeOrIdentifier) {
-    CritLocation list(1);
-    list.PlaceItem("Heat Sink", 2, false, "cHS1");
-    list.PlaceItem("Double Heat Sink", 5, false, "cHS2");
-    list.PlaceItem("Double Heat Sink", 6, false, "cHS2");
-    list.PlaceItem("Double Heat Sink", 7, false, "cHS2");
-    list.PlaceItem("PPC", 9, true, "12");
-    EXPECT_TRUE(list.HasItem("cHS"));
-    EXPECT_TRUE(list.HasItem("cHS2"));
-    EXPECT_TRUE(list.HasItem("12"));
-    EXPECT_FALSE(list.HasItem("1"));
-    EXPECT_FALSE(list.HasItem("cH"));
-    EXPECT_FALSE(list.HasItem(""));
-
-    ItemRun run = list.FindItem("cHS");
-    EXPECT_EQ(run.firstSlot, 2);
-    EXPECT_EQ(run.slotCount, 1);
-    run = list.FindItem("cHS2");
-    EXPECT_EQ(run.firstSlot, 5);
-    EXPECT_EQ(run.slotCount, 3);
-    run = list.FindItem("cTS");
-    EXPECT_EQ(run.firstSlot, -1);
-    EXPECT_EQ(run.slotCount, 0);
-}
-
-TEST(CritLocation, NextInstanceTakesTheLowestUnusedFromOne) {
+TEST(CritLocation, FindAndNumberItemsByCodeOrIdentifier) {
     CritLocation list(1);
     EXPECT_EQ(list.NextInstance("cHS"), 1);
-    list.PlaceItem("HS", 0, false, "cHS1");
-    list.PlaceItem("HS", 1, false, "cHS3");
-    list.PlaceItem("JJ", 2, false, "cJJ2");
+    list.PlaceItem("Heat Sink", 2, false, "cHS1");
+    for (const int slot : {5, 6, 7}) {
+        list.PlaceItem("Double Heat Sink", slot, false, "cHS3");
+    }
+    list.PlaceItem("PPC", 9, true, "12");
+    list.PlaceItem("JJ", 10, false, "cJJ2");
+    for (const char* present : {"cHS", "cHS3", "12"}) {
+        EXPECT_TRUE(list.HasItem(present)) << present;
+    }
+    for (const char* absent : {"1", "cH", ""}) {
+        EXPECT_FALSE(list.HasItem(absent)) << absent;
+    }
+    EXPECT_EQ(found(list, "cHS"), std::pair(2, 1));
+    EXPECT_EQ(found(list, "cHS3"), std::pair(5, 3));
+    EXPECT_EQ(found(list, "cTS"), std::pair(-1, 0));
+    // The lowest unused instance number from one.
     EXPECT_EQ(list.NextInstance("cHS"), 2);
     EXPECT_EQ(list.NextInstance("cJJ"), 1);
     list.PlaceItem("HS", 3, false, "cHS2");
     EXPECT_EQ(list.NextInstance("cHS"), 4);
 }
 
-TEST(CritLocation, RemoveItemEmptiesOneItemEvenWhenLocked) {
-    CritLocation list = listOf("AABB..");
+TEST(CritLocation, RemoveEmptiesOneItemEvenWhenLockedOrEveryInstanceOfACode) {
+    CritLocation list = listOf("AABB..7");
     list.SetSlot("Engine", 4, lockedEntry(), "cEng1");
     list.SetSlot("Engine", 5, lockedEntry(), "cEng1");
     Recorder rec;
     list.setListener(rec.listener());
     EXPECT_EQ(list.RemoveItem("cEng1"), 2);
     EXPECT_EQ(list.RemoveItem("cA1"), 2);
-    EXPECT_EQ(layoutOf(list), "..BB..");
+    EXPECT_EQ(layoutOf(list), "..BB..7");
     EXPECT_EQ(list.slot(0), CritLocation(1, 1).slot(0)); // a free slot in every field
     ASSERT_EQ(rec.changes.size(), 2u);
-    EXPECT_EQ(rec.changes[0].firstSlot, 4);
-    EXPECT_EQ(rec.changes[0].lastSlot, 5);
-
-    EXPECT_EQ(list.RemoveItem("cA1"), 0);
-    EXPECT_EQ(list.RemoveItem(""), 0);
+    EXPECT_EQ(rec.changes[0], std::tuple(SlotChange::Kind::Slots, 4, 5));
+    EXPECT_EQ(list.RemoveItem("cA1") + list.RemoveItem(""), 0);
     EXPECT_EQ(rec.changes.size(), 2u);
-}
 
-TEST(CritLocation, RemoveAllOfTakesEveryInstanceOfTheCode) {
-    CritLocation list(1);
-    list.PlaceItem("HS", 0, false, "cHS1");
-    list.PlaceItem("HS", 1, false, "cHS2");
-    list.PlaceItem("HS", 2, false, "cHS12");
-    list.PlaceItem("HSX", 3, false, "cHSX1");
-    list.PlaceItem("Weapon", 4, true, "1");
-    EXPECT_EQ(list.RemoveAllOf("cHS"), 3);
-    EXPECT_TRUE(list.IsOccupied(3));
-    EXPECT_TRUE(list.IsOccupied(4));
-    EXPECT_EQ(list.RemoveAllOf("cHS"), 0);
-    EXPECT_EQ(list.RemoveAllOf(""), 0);
-    EXPECT_TRUE(list.IsOccupied(4)); // a weapon's empty base code never matches
+    list.PlaceItem("HS", 0, false, "cB12");
+    list.PlaceItem("HSX", 1, false, "cBX1");
+    EXPECT_EQ(list.RemoveAllOf("cB"), 3);
+    EXPECT_EQ(layoutOf(list), ".B....7");                        // "cBX1" stays
+    EXPECT_EQ(list.RemoveAllOf("cB") + list.RemoveAllOf(""), 0); // a weapon's empty code too
+    EXPECT_EQ(layoutOf(list), ".B....7");                        // "cBX1" stays
 }
 
 TEST(CritLocation, CompactMovesItemsUpWholeAndLeavesLockedSlots) {
@@ -185,8 +155,11 @@ TEST(CritLocation, CompactMovesItemsUpWholeAndLeavesLockedSlots) {
     }
 }
 
-TEST(CritLocation, CompactReportsMovesAndStaysSilentWhenNothingMoves) {
-    CritLocation list = listOf("..AA.7");
+TEST(CritLocation, CompactReportsMovesKeepsFlagsAndStaysSilentWhenNothingMoves) {
+    CritLocation list = listOf("..AA.77.");
+    list.SetRear(true, "7");
+    list.SetArmored(true, "7");
+    list.MarkSpread(6);
     Recorder rec;
     list.setListener(rec.listener());
     const auto moves = list.Compact();
@@ -197,24 +170,10 @@ TEST(CritLocation, CompactReportsMovesAndStaysSilentWhenNothingMoves) {
     EXPECT_EQ(moves[1].itemID, "7");
     EXPECT_EQ(moves[1].toSlot, 2);
     EXPECT_EQ(rec.changes.size(), 1u);
+    EXPECT_TRUE(list.IsRearSlot(2) && list.IsArmoredSlot(3) && list.IsSpreadSlot(3));
+    EXPECT_FALSE(list.IsSpreadSlot(2) || list.IsOccupied(4));
     EXPECT_TRUE(list.Compact().empty());
     EXPECT_EQ(rec.changes.size(), 1u);
-}
-
-TEST(CritLocation, CompactKeepsEachSlotsFlags) {
-    CritLocation list(1, 4);
-    list.PlaceItem("(R) PPC", 2, true, "4");
-    list.PlaceItem("(R) PPC", 3, true, "4");
-    list.SetRear(true, "4");
-    list.SetArmored(true, "4");
-    list.MarkSpread(3);
-    list.Compact();
-    EXPECT_TRUE(list.IsRearSlot(0));
-    EXPECT_TRUE(list.IsArmoredSlot(1));
-    EXPECT_FALSE(list.IsSpreadSlot(0));
-    EXPECT_TRUE(list.IsSpreadSlot(1));
-    EXPECT_EQ(list.SlotText(1), "(R) PPC");
-    EXPECT_FALSE(list.IsOccupied(2));
 }
 
 TEST(CritLocation, DropAndAddSlotsAtTheEnd) {
@@ -231,36 +190,26 @@ TEST(CritLocation, DropAndAddSlotsAtTheEnd) {
     EXPECT_EQ(list.SlotText(1), "Roll Again");
     EXPECT_EQ(list.slot(1).index, 1);
     ASSERT_EQ(rec.changes.size(), 3u);
-    EXPECT_EQ(rec.changes[2].kind, SlotChange::Kind::Length);
-
+    EXPECT_EQ(std::get<0>(rec.changes[2]), SlotChange::Kind::Length);
     CritLocation empty(0, 0);
     EXPECT_FALSE(empty.DropLastSlot());
 }
 
 TEST(CritLocation, FlagSettersTouchOnlyTheItemsSlots) {
-    CritLocation list = listOf("33A3");
+    CritLocation list = listOf("33A3.");
     Recorder rec;
     list.setListener(rec.listener());
     EXPECT_EQ(list.SetArmored(true, "3"), 3);
     EXPECT_EQ(list.SetTurret(true, "3"), 3);
     EXPECT_EQ(list.SetRear(true, "cA1"), 1);
     EXPECT_FALSE(list.IsArmoredSlot(2));
-    EXPECT_TRUE(list.IsTurretSlot(3));
-    EXPECT_TRUE(list.IsRearSlot(2));
+    EXPECT_TRUE(list.IsTurretSlot(3) && list.IsRearSlot(2));
     EXPECT_EQ(rec.changes.size(), 3u);
     // Setting what is already set, or an unknown item, changes and tells nothing.
-    EXPECT_EQ(list.SetArmored(true, "3"), 0);
-    EXPECT_EQ(list.SetRear(true, "9"), 0);
-    EXPECT_EQ(list.SetArmored(false, ""), 0);
+    EXPECT_EQ(list.SetArmored(true, "3") + list.SetRear(true, "9") + list.SetArmored(false, ""), 0);
     EXPECT_EQ(rec.changes.size(), 3u);
-}
-
-TEST(CritLocation, MarkSpreadOnlyOnOccupiedSlots) {
-    CritLocation list = listOf("1.");
-    EXPECT_TRUE(list.MarkSpread(0));
-    EXPECT_TRUE(list.IsSpreadSlot(0));
-    EXPECT_FALSE(list.MarkSpread(1));
-    EXPECT_FALSE(list.IsSpreadSlot(1));
+    EXPECT_TRUE(list.MarkSpread(0) && list.IsSpreadSlot(0)); // only on occupied slots
+    EXPECT_FALSE(list.MarkSpread(4) || list.IsSpreadSlot(4));
 }
 
 TEST(CritLocation, HighlightAndRedrawReachTheView) {
@@ -275,8 +224,8 @@ TEST(CritLocation, HighlightAndRedrawReachTheView) {
     list.Redraw(false);
     EXPECT_EQ(list.highlightedItem(), "");
     ASSERT_EQ(rec.changes.size(), 3u);
-    EXPECT_EQ(rec.changes[0].kind, SlotChange::Kind::Highlight);
-    EXPECT_EQ(rec.changes[1].kind, SlotChange::Kind::Redraw);
+    EXPECT_EQ(std::get<0>(rec.changes[0]), SlotChange::Kind::Highlight);
+    EXPECT_EQ(std::get<0>(rec.changes[1]), SlotChange::Kind::Redraw);
 }
 
 } // namespace

@@ -2,147 +2,77 @@
 
 #include <gtest/gtest.h>
 
+#include "catalog/locations.h"
 #include "model/mech.h"
 #include "model/modeltestkit.h"
+#include "support/editorstate.h"
+#include "support/golden.h"
 
 namespace fpw::model {
 namespace {
 
-std::vector<std::string> texts(const CritLocation& list) {
-    std::vector<std::string> out;
+// A list's length and its slots that hold anything.
+void describe(std::string& out, const CritLocation& list) {
+    out += catalog::locationAbbreviation(list.location()) + " of " +
+           std::to_string(list.slotCount()) + "\n";
     for (const CriticalSlot& s : list.slots()) {
-        out.push_back(s.text);
-    }
-    return out;
-}
-
-const std::string R = "Roll Again";
-
-TEST(DefaultSlots, NewBipedDesign) {
-    testkit::Kit kit;
-    Mech mech(kit.ctx);
-    const auto& lists = mech.critLocations();
-    EXPECT_EQ(texts(lists[7]), (std::vector<std::string>{"Life Support", "Sensors", "Cockpit", R,
-                                                         "Sensors", "Life Support"}));
-    std::vector<std::string> arm(12, R);
-    std::vector<std::string> leg(12, R);
-    for (std::size_t i = 0; i < 4; ++i) {
-        arm[i] =
-            std::array{"Shoulder", "Upper Arm Actuator", "Lower Arm Actuator", "Hand Actuator"}[i];
-        leg[i] = std::array{"Hip", "Upper Leg Actuator", "Lower Leg Actuator", "Foot Actuator"}[i];
-    }
-    EXPECT_EQ(texts(lists[0]), arm);
-    EXPECT_EQ(texts(lists[5]), arm);
-    EXPECT_EQ(texts(lists[2]), leg);
-    EXPECT_EQ(texts(lists[3]), leg);
-    EXPECT_EQ(texts(lists[6]),
-              (std::vector<std::string>{"Engine", "Engine", "Engine", "Gyro", "Gyro", "Gyro",
-                                        "Gyro", "Engine", "Engine", "Engine", R, R}));
-    EXPECT_EQ(lists[1].FreeSlotCount(), 12);
-    EXPECT_EQ(lists[4].FreeSlotCount(), 12);
-
-    // Fixed entries are locked and occupied; engine and gyro carry their item codes.
-    EXPECT_TRUE(lists[7].IsLockedSlot(0));
-    EXPECT_TRUE(lists[7].IsOccupied(2));
-    EXPECT_EQ(lists[7].SlotItemId(2), "-1");
-    EXPECT_FALSE(lists[7].IsOccupied(3));
-    EXPECT_EQ(lists[6].SlotBaseCode(0), "cEng");
-    EXPECT_EQ(lists[6].SlotBaseCode(9), "cEng");
-    EXPECT_EQ(lists[6].SlotBaseCode(3), "cG");
-    EXPECT_TRUE(lists[6].IsLockedSlot(8));
-    EXPECT_FALSE(lists[6].IsWeaponSlot(8));
-}
-
-TEST(DefaultSlots, QuadHasLegsInFront) {
-    std::array<CritLocation, 8> lists;
-    DefaultSlotSetup setup;
-    setup.mechType = 1;
-    setup.laActuators = {true, true, false, false}; // ignored on a quad
-    LayDefaultSlots(lists, setup);
-    for (int loc : {0, 2, 3, 5}) {
-        EXPECT_EQ(lists[loc].SlotText(0), "Hip") << loc;
-        EXPECT_EQ(lists[loc].SlotText(3), "Foot Actuator") << loc;
-        EXPECT_EQ(lists[loc].FreeSlotCount(), 8) << loc;
-    }
-    EXPECT_EQ(lists[7].slotCount(), 6);
-}
-
-TEST(DefaultSlots, MissingArmActuatorsStayFree) {
-    std::array<CritLocation, 8> lists;
-    DefaultSlotSetup setup;
-    setup.raActuators = {true, true, false, false};
-    LayDefaultSlots(lists, setup);
-    EXPECT_TRUE(lists[5].IsOccupied(1));
-    EXPECT_FALSE(lists[5].IsOccupied(2));
-    EXPECT_FALSE(lists[5].IsOccupied(3));
-    EXPECT_TRUE(lists[0].IsOccupied(3));
-}
-
-struct EngineLayoutCase {
-    const char* name;
-    std::int16_t engineType;
-    std::int16_t gyroType;
-    std::int16_t techBase;
-    const char* centerTorso; // E engine, G gyro, . free
-    int sideTorso;
-};
-
-class EngineLayout : public ::testing::TestWithParam<EngineLayoutCase> {};
-
-TEST_P(EngineLayout, EngineAndGyroSlots) {
-    const EngineLayoutCase& c = GetParam();
-    std::array<CritLocation, 8> lists;
-    DefaultSlotSetup setup;
-    setup.engineType = c.engineType;
-    setup.gyroType = c.gyroType;
-    setup.techBase = c.techBase;
-    LayDefaultSlots(lists, setup);
-    std::string ct;
-    for (const CriticalSlot& s : lists[6].slots()) {
-        const std::string code = baseCode(s.itemID);
-        ct += code == "cEng" ? 'E' : code == "cG" ? 'G' : s.isActive ? '?' : '.';
-    }
-    EXPECT_EQ(ct, c.centerTorso);
-    for (int side : {1, 4}) {
-        EXPECT_EQ(12 - lists[side].FreeSlotCount(), c.sideTorso);
-        if (c.sideTorso > 0) {
-            EXPECT_EQ(lists[side].SlotBaseCode(0), "cEng");
-            EXPECT_EQ(lists[side].SlotBaseCode(c.sideTorso - 1), "cEng");
+        CriticalSlot free;
+        free.index = s.index;
+        if (s != free) {
+            out += "  " + std::to_string(s.index + 1) + " " + testing::describeSlot(s) + "\n";
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Model, EngineLayout,
-    ::testing::Values(EngineLayoutCase{"Fusion", 0, 0, 0, "EEEGGGGEEE..", 0},
-                      EngineLayoutCase{"XLInnerSphere", 1, 0, 0, "EEEGGGGEEE..", 3},
-                      EngineLayoutCase{"XLClan", 1, 0, 1, "EEEGGGGEEE..", 2},
-                      EngineLayoutCase{"XLMixed", 1, 0, 2, "EEEGGGGEEE..", 3},
-                      EngineLayoutCase{"XXLInnerSphere", 2, 0, 0, "EEEGGGGEEE..", 6},
-                      EngineLayoutCase{"XXLClan", 2, 0, 1, "EEEGGGGEEE..", 4},
-                      EngineLayoutCase{"LargeFusion", 3, 0, 0, "EEEGGGGEEE..", 2},
-                      EngineLayoutCase{"LargeXL", 4, 0, 0, "EEEGGGGEEE..", 4},
-                      EngineLayoutCase{"LargeXLClan", 4, 0, 1, "EEEGGGGEEE..", 3},
-                      EngineLayoutCase{"LargeXXL", 5, 0, 0, "EEEGGGGEEE..", 8},
-                      EngineLayoutCase{"LargeXXLClan", 5, 0, 1, "EEEGGGGEEE..", 6},
-                      EngineLayoutCase{"Compact", 6, 0, 0, "EEEGGGG.....", 0},
-                      EngineLayoutCase{"CompactGyro", 0, 1, 0, "EEEGGEEE....", 0},
-                      EngineLayoutCase{"HeavyDutyGyro", 0, 2, 0, "EEEGGGGEEE..", 0},
-                      EngineLayoutCase{"ExtraLightGyro", 0, 3, 0, "EEEGGGGGGEEE", 0},
-                      // A type no design can have (a damaged file): laid out as standard.
-                      EngineLayoutCase{"UnknownGyro", 0, 4, 0, "EEEGGGGEEE..", 0},
-                      EngineLayoutCase{"CompactEngineAndGyro", 6, 1, 1, "EEEGG.......", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(DefaultSlots, SlotTextsAreTheLongNames) {
-    std::array<CritLocation, 8> lists;
-    DefaultSlotSetup setup;
-    setup.engineType = 1;
-    setup.gyroType = 3;
-    LayDefaultSlots(lists, setup);
-    EXPECT_EQ(lists[6].SlotText(0), "XL Engine");
-    EXPECT_EQ(lists[6].SlotText(3), "XL Gyro");
-    EXPECT_EQ(lists[1].SlotText(0), "XL Engine");
+// The fixed contents of every setup a design can have: head, actuators (a quad's four legs, an
+// arm without its lower actuators) and the engine and gyro slots of each engine, gyro and tech
+// base. Checked by hand against the game's slot tables: the actuators in order, life support,
+// sensors and cockpit in the head, the gyro from the center torso's fourth slot, the engine's
+// side torso slots (XL 3 or Clan 2, XXL 6 or 4, large XL 4 or 3, large XXL 8 or 6, large fusion
+// 2), a compact engine's three slots and the gyro's 4/2/4/6 slots; a damaged gyro type lays out
+// as standard.
+TEST(DefaultSlots, EveryEngineGyroAndBody) {
+    std::string out = "== a new design\n";
+    testkit::Kit kit;
+    const Mech mech(kit.ctx);
+    for (const CritLocation& list : mech.critLocations()) {
+        describe(out, list);
+    }
+    const struct {
+        const char* name;
+        DefaultSlotSetup setup;
+    } cases[] = {
+        {"quad (the arm actuators asked for are ignored)", {1, 0, 0, 0, {true, true}, {}}},
+        {"biped without right lower arm and hand", {0, 0, 0, 0, {}, {true, true}}},
+        {"XL Inner Sphere, extra-light gyro", {0, 0, 1, 3}},
+        {"XL Clan", {0, 1, 1, 0}},
+        {"XL mixed", {0, 2, 1, 0}},
+        {"XXL Inner Sphere", {0, 0, 2, 0}},
+        {"XXL Clan", {0, 1, 2, 0}},
+        {"large fusion", {0, 0, 3, 0}},
+        {"large XL", {0, 0, 4, 0}},
+        {"large XL Clan", {0, 1, 4, 0}},
+        {"large XXL", {0, 0, 5, 0}},
+        {"large XXL Clan", {0, 1, 5, 0}},
+        {"compact engine", {0, 0, 6, 0}},
+        {"compact gyro", {0, 0, 0, 1}},
+        {"heavy-duty gyro", {0, 0, 0, 2}},
+        {"unknown gyro type", {0, 0, 0, 4}},
+        {"compact engine and gyro, Clan", {0, 1, 6, 1}},
+    };
+    for (const auto& c : cases) {
+        std::array<CritLocation, 8> lists;
+        LayDefaultSlots(lists, c.setup);
+        out += std::string("== ") + c.name + "\n";
+        // The limbs and head only where they can differ from the new design's.
+        const bool body = c.setup.engineType == 0 && c.setup.gyroType == 0;
+        for (const CritLocation& list : lists) {
+            if (body || list.location() == 1 || list.location() == 4 || list.location() == 6) {
+                describe(out, list);
+            }
+        }
+    }
+    testing::expectMatchesGolden(out, FPW_TESTS_SOURCE_DIR "/model/golden/defaultslots.txt");
 }
 
 TEST(DefaultSlots, RelayingKeepsTheViewsAndRestoresTheLength) {

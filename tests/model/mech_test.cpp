@@ -1,3 +1,5 @@
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 #include "app/errorreporter.h"
@@ -30,35 +32,25 @@ TEST_F(MechState, PerLocationValuesAndTheirRanges) {
         int count;
         std::function<int(int)> get;
         std::function<void(int, int)> set;
-        int written = 1; // a value that differs from the new design's
+        int written;
     };
-    const std::vector<Accessor> accessors{
-        {"Mech.GetArmor", "Mech.SetArmor", 11, [&](int i) { return mech.GetArmor(i); },
-         [&](int i, int v) { mech.SetArmor(i, static_cast<std::int16_t>(v)); }},
-        {"Mech.GetCASE", "Mech.SetCase", 7, [&](int i) { return mech.GetCASE(i); },
-         [&](int i, int v) { mech.SetCase(i, static_cast<std::int16_t>(v)); }},
-        {"Mech.GetArmorDamage", "Mech.SetArmorDamage", 11,
-         [&](int i) { return mech.GetArmorDamage(i); },
-         [&](int i, int v) { mech.SetArmorDamage(i, static_cast<std::int16_t>(v)); }},
-        {"Mech.GetPermArmorDamage", "Mech.SetPermArmorDamage", 11,
-         [&](int i) { return mech.GetPermArmorDamage(i); },
-         [&](int i, int v) { mech.SetPermArmorDamage(i, static_cast<std::int16_t>(v)); }},
-        {"Mech.GetIntDamage", "Mech.SetInternalDamage", 8,
-         [&](int i) { return mech.GetIntDamage(i); },
-         [&](int i, int v) { mech.SetInternalDamage(i, static_cast<std::int16_t>(v)); }},
-        {"Mech.GetPermIntDamage", "Mech.SetPermInternalDamage", 8,
-         [&](int i) { return mech.GetPermIntDamage(i); },
-         [&](int i, int v) { mech.SetPermInternalDamage(i, static_cast<std::int16_t>(v)); }},
-        {"Mech.IsLocDestroyed", "Mech.SetDestroyLocStatus", 8,
-         [&](int i) { return mech.IsLocDestroyed(i) ? 1 : 0; },
-         [&](int i, int v) { mech.SetDestroyLocStatus(i, v != 0); }},
-        {"Mech.GetLAActuator", "Mech.SetLAActuator", 4,
-         [&](int i) { return mech.GetLAActuator(i) ? 1 : 0; },
-         [&](int i, int v) { mech.SetLAActuator(i, v != 0); }, 0},
-        {"Mech.GetRAActuator", "Mech.SetRAActuator", 4,
-         [&](int i) { return mech.GetRAActuator(i) ? 1 : 0; },
-         [&](int i, int v) { mech.SetRAActuator(i, v != 0); }, 0},
-    };
+    // clang-format off
+    // The written value differs from the new design's.
+#define FPW_ACCESSOR(get, set, count, written)                                                   \
+    Accessor{"Mech." #get, "Mech." #set, count, [&](int i) { return int(mech.get(i)); },        \
+             [&](int i, int v) { mech.set(i, static_cast<std::int16_t>(v)); }, written}
+    const Accessor accessors[] = {
+        FPW_ACCESSOR(GetArmor, SetArmor, 11, 1),
+        FPW_ACCESSOR(GetCASE, SetCase, 7, 1),
+        FPW_ACCESSOR(GetArmorDamage, SetArmorDamage, 11, 1),
+        FPW_ACCESSOR(GetPermArmorDamage, SetPermArmorDamage, 11, 1),
+        FPW_ACCESSOR(GetIntDamage, SetInternalDamage, 8, 1),
+        FPW_ACCESSOR(GetPermIntDamage, SetPermInternalDamage, 8, 1),
+        FPW_ACCESSOR(IsLocDestroyed, SetDestroyLocStatus, 8, 1),
+        FPW_ACCESSOR(GetLAActuator, SetLAActuator, 4, 0),
+        FPW_ACCESSOR(GetRAActuator, SetRAActuator, 4, 0)};
+#undef FPW_ACCESSOR
+    // clang-format on
     for (const Accessor& a : accessors) {
         for (int i = 0; i < a.count; ++i) {
             a.set(i, a.written);
@@ -98,38 +90,32 @@ TEST_F(MechState, FindTCGivesTheFirstLocationWithTheComputer) {
     EXPECT_EQ(mech.FindTC(), 4);
 }
 
+// Heat sinks count by item: a double heat sink takes three slots on an Inner Sphere design,
+// and a compact item counts once, as `HSCount` counts it.
 TEST_F(MechState, HeatSinksLostInDestroyedLocations) {
-    const auto place = [&](int loc, int first, int slots, const std::string& id) {
-        for (int s = first; s < first + slots; ++s) {
-            mech.critLocation(loc).PlaceItem("Heat Sink", s, false, id);
+    const struct {
+        std::int16_t type;
+        const char* slots; // one identifier per slot from slot 4 of location 1
+        int lost;
+    } cases[] = {{0, "cHS1 cHS2 cJJ1", 2},
+                 {1, "cHS1 cHS1 cHS1 cHS2 cHS2 cHS2", 2},
+                 {2, "cHS1 cHS2", 2},
+                 {0, "", 0}};
+    for (const auto& c : cases) {
+        Mech m(kit.ctx);
+        m.setHSType(c.type);
+        std::istringstream ids(c.slots);
+        int slot = 4;
+        for (std::string id; ids >> id;) {
+            m.critLocation(1).PlaceItem("Heat Sink", slot++, false, id);
         }
-    };
-    place(1, 0, 1, "cHS1");
-    place(1, 1, 1, "cHS2");
-    place(4, 0, 1, "cHS1");
-    mech.critLocation(1).PlaceItem("Jump Jet", 2, false, "cJJ1");
-    EXPECT_EQ(mech.HSDestroyed(), 0);
-    mech.SetDestroyLocStatus(1, true);
-    EXPECT_EQ(mech.HSDestroyed(), 2);
-    mech.SetDestroyLocStatus(4, true);
-    EXPECT_EQ(mech.HSDestroyed(), 3);
-
-    // Double heat sinks take three slots each on an Inner Sphere design.
-    Mech doubles(kit.ctx);
-    doubles.setHSType(1);
-    for (int s = 0; s < 6; ++s) {
-        doubles.critLocation(0).PlaceItem("Double Heat Sink", 4 + s, false,
-                                          s < 3 ? "cHS1" : "cHS2");
+        m.critLocation(4).PlaceItem("Heat Sink", 0, false, "cHS1");
+        EXPECT_EQ(m.HSDestroyed(), 0);
+        m.SetDestroyLocStatus(1, true);
+        EXPECT_EQ(m.HSDestroyed(), c.lost) << c.slots;
+        m.SetDestroyLocStatus(4, true);
+        EXPECT_EQ(m.HSDestroyed(), c.lost + (c.type == 1 ? 0 : 1)) << c.slots;
     }
-    doubles.SetDestroyLocStatus(0, true);
-    EXPECT_EQ(doubles.HSDestroyed(), 2);
-    // A compact item counts once, as `HSCount` counts it.
-    Mech compact(kit.ctx);
-    compact.setHSType(2);
-    compact.critLocation(2).PlaceItem("2 Compact Heat Sinks", 4, false, "cHS1");
-    compact.critLocation(2).PlaceItem("2 Compact Heat Sinks", 5, false, "cHS2");
-    compact.SetDestroyLocStatus(2, true);
-    EXPECT_EQ(compact.HSDestroyed(), 2);
 }
 
 TEST_F(MechState, AReplacedDesignKeepsTheViewsOfItsSlotLists) {
@@ -158,29 +144,22 @@ TEST_F(MechState, AReplacedDesignKeepsTheViewsOfItsSlotLists) {
     EXPECT_EQ(heard.back().lastSlot, 11);
 }
 
-TEST(ModelValues, BaseCodeStripsTrailingDigits) {
-    const struct {
-        const char* id;
-        const char* code;
-    } cases[] = {{"cHS12", "cHS"}, {"7", ""}, {"cA-IVL3", "cA-IVL"}, {"c2X4", "c2X"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(baseCode(c.id), c.code) << c.id;
+TEST(ModelValues, BaseCodesAndWeaponLocations) {
+    const std::pair<const char*, const char*> codes[] = {
+        {"cHS12", "cHS"}, {"7", ""}, {"cA-IVL3", "cA-IVL"}, {"c2X4", "c2X"}};
+    for (const auto& [id, code] : codes) {
+        EXPECT_EQ(baseCode(id), code) << id;
     }
-}
-
-TEST(ModelValues, WeaponEntryLocations) {
-    WeaponEntry w;
+    WeaponEntry w; // unplaced: the one location -1 counts as none
     EXPECT_EQ(w.LocCount(), 0);
-    EXPECT_EQ(w.GetLoc(0), -1);
     w.AddLoc(4);
-    EXPECT_EQ(w.locations, std::vector<std::int16_t>{4});
     w.AddLoc(6);
+    EXPECT_EQ(w.locations, (std::vector<std::int16_t>{4, 6}));
     EXPECT_EQ(w.LocCount(), 2);
     EXPECT_EQ(w.GetLoc(1), 6);
     EXPECT_EQ(w.GetLoc(2), -1);
     EXPECT_EQ(w.GetLoc(-1), -1);
     w.locations.clear();
-    EXPECT_EQ(w.LocCount(), 0);
     w.AddLoc(2);
     EXPECT_EQ(w.locations, std::vector<std::int16_t>{2});
 }
@@ -189,25 +168,18 @@ TEST(ModelValues, CriticalLocationStoresSlotsByTheirOwnIndex) {
     CriticalLocation loc;
     EXPECT_EQ(loc.Slots(), -1);
     CriticalSlot slot;
-    slot.index = 3;
     slot.text = "PPC";
-    ASSERT_TRUE(loc.Add(slot));
+    for (const int index : {3, -2, 0}) {
+        slot.index = static_cast<std::int16_t>(index);
+        EXPECT_EQ(loc.Add(slot), index >= 0);
+    }
     EXPECT_EQ(loc.Slots(), 3);
-    ASSERT_NE(loc.GetSlot(3), nullptr);
     EXPECT_EQ(loc.GetSlot(3)->text, "PPC");
+    EXPECT_EQ(loc.GetSlot(0)->text, "PPC");
     EXPECT_EQ(loc.GetSlot(1)->index, 1);
     EXPECT_EQ(loc.GetSlot(1)->text, "Roll Again");
     EXPECT_EQ(loc.GetSlot(4), nullptr);
     EXPECT_EQ(loc.GetSlot(-1), nullptr);
-    slot.index = -2;
-    EXPECT_FALSE(loc.Add(slot));
-    EXPECT_EQ(loc.Slots(), 3);
-    slot.index = 0;
-    slot.text = "Top";
-    loc.Add(slot);
-    EXPECT_EQ(loc.Slots(), 3);
-    EXPECT_EQ(loc.GetSlot(0)->text, "Top");
-
     loc.setSlots(5);
     EXPECT_EQ(loc.Slots(), 5);
     EXPECT_EQ(loc.GetSlot(3)->text, "Roll Again"); // contents discarded

@@ -23,34 +23,20 @@ std::int16_t pick(std::mt19937& rng, int low, int high) {
 }
 
 const std::vector<Change>& changes() {
+    // clang-format off
+#define FPW_SET(name, low, high)                                                                   \
+    Change{#name, [](Mech& m, auto& r) { m.set##name(pick(r, low, high)); }}
     static const std::vector<Change> list{
+        FPW_SET(Walking, 0, 8), FPW_SET(Jumping, 0, 8), FPW_SET(TechBase, 0, 2),
+        FPW_SET(TechLevel, 1, 3), FPW_SET(MechType, 0, 3), FPW_SET(EngineType, 0, 6),
+        FPW_SET(GyroType, 0, 3), FPW_SET(CockpitType, 0, 4), FPW_SET(TargSysType, 0, 7),
+        FPW_SET(ArmorType, 0, 6), FPW_SET(ISType, 0, 3), FPW_SET(HSType, 0, 4),
+        FPW_SET(HSCount, 10, 30), FPW_SET(JumpJetType, 0, 3), FPW_SET(PhysicalType, 0, 4),
+        FPW_SET(LAPhysical, 0, 1), FPW_SET(RAPhysical, 0, 1), FPW_SET(MASC, 0, 1),
+        FPW_SET(Supercharger, 0, 1), FPW_SET(ArtemisSRM, 0, 2), FPW_SET(ArtemisLRM, 0, 2),
+        FPW_SET(LTTurret, 0, 1), FPW_SET(RTTurret, 0, 1), FPW_SET(NullSigSys, 0, 1),
+        FPW_SET(FractionalAccounting, 0, 1),
         {"Tonnage", [](Mech& m, auto& r) { m.setTonnage(pick(r, 2, 20) * 5); }},
-        {"Walking", [](Mech& m, auto& r) { m.setWalking(pick(r, 0, 8)); }},
-        {"Jumping", [](Mech& m, auto& r) { m.setJumping(pick(r, 0, 8)); }},
-        {"TechBase", [](Mech& m, auto& r) { m.setTechBase(pick(r, 0, 2)); }},
-        {"TechLevel", [](Mech& m, auto& r) { m.setTechLevel(pick(r, 1, 3)); }},
-        {"MechType", [](Mech& m, auto& r) { m.setMechType(pick(r, 0, 3)); }},
-        {"EngineType", [](Mech& m, auto& r) { m.setEngineType(pick(r, 0, 6)); }},
-        {"GyroType", [](Mech& m, auto& r) { m.setGyroType(pick(r, 0, 3)); }},
-        {"CockpitType", [](Mech& m, auto& r) { m.setCockpitType(pick(r, 0, 4)); }},
-        {"TargSysType", [](Mech& m, auto& r) { m.setTargSysType(pick(r, 0, 7)); }},
-        {"ArmorType", [](Mech& m, auto& r) { m.setArmorType(pick(r, 0, 6)); }},
-        {"ISType", [](Mech& m, auto& r) { m.setISType(pick(r, 0, 3)); }},
-        {"HSType", [](Mech& m, auto& r) { m.setHSType(pick(r, 0, 4)); }},
-        {"HSCount", [](Mech& m, auto& r) { m.setHSCount(pick(r, 10, 30)); }},
-        {"JumpJetType", [](Mech& m, auto& r) { m.setJumpJetType(pick(r, 0, 3)); }},
-        {"PhysicalType", [](Mech& m, auto& r) { m.setPhysicalType(pick(r, 0, 4)); }},
-        {"LAPhysical", [](Mech& m, auto& r) { m.setLAPhysical(pick(r, 0, 1) == 1); }},
-        {"RAPhysical", [](Mech& m, auto& r) { m.setRAPhysical(pick(r, 0, 1) == 1); }},
-        {"MASC", [](Mech& m, auto& r) { m.setMASC(pick(r, 0, 1)); }},
-        {"Supercharger", [](Mech& m, auto& r) { m.setSupercharger(pick(r, 0, 1) == 1); }},
-        {"ArtemisSRM", [](Mech& m, auto& r) { m.setArtemisSRM(pick(r, 0, 2)); }},
-        {"ArtemisLRM", [](Mech& m, auto& r) { m.setArtemisLRM(pick(r, 0, 2)); }},
-        {"LTTurret", [](Mech& m, auto& r) { m.setLTTurret(pick(r, 0, 1) == 1); }},
-        {"RTTurret", [](Mech& m, auto& r) { m.setRTTurret(pick(r, 0, 1) == 1); }},
-        {"NullSigSys", [](Mech& m, auto& r) { m.setNullSigSys(pick(r, 0, 1) == 1); }},
-        {"FractionalAccounting",
-         [](Mech& m, auto& r) { m.setFractionalAccounting(pick(r, 0, 1) == 1); }},
         {"Armor", [](Mech& m, auto& r) { m.SetArmor(pick(r, 0, 10), pick(r, 0, 40)); }},
         {"CASE", [](Mech& m, auto& r) { m.SetCase(pick(r, 0, 6), pick(r, 0, 2)); }},
         {"AddWeapon", [](Mech& m, auto& r) { m.AddWeapon(pick(r, 0, kWeaponCount - 1)); }},
@@ -58,8 +44,7 @@ const std::vector<Change>& changes() {
         {"PlaceWeapon",
          [](Mech& m, auto& r) { m.AlterWeapon(pick(r, 0, 6), pick(r, 0, 7), 0, true); }},
         {"UnplaceWeapon", [](Mech& m, auto& r) { m.AlterWeapon(pick(r, 0, 6), 0, 0, false); }},
-        {"TurretMount",
-         [](Mech& m, auto& r) {
+        {"TurretMount", [](Mech& m, auto& r) {
              const std::int16_t wi = pick(r, 0, 6);
              if (m.TSetWeaponIdxGlobal(wi)) {
                  m.currentWeapon().turretMounted = !m.currentWeapon().turretMounted;
@@ -67,6 +52,8 @@ const std::vector<Change>& changes() {
              }
          }},
     };
+#undef FPW_SET
+    // clang-format on
     return list;
 }
 

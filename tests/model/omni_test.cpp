@@ -42,7 +42,7 @@ protected:
     OmniBaseChassis base;
 };
 
-TEST_F(LockedOmni, TheFirstConfigurationHoldsTheBaseChassis) {
+TEST_F(LockedOmni, TheFirstConfigurationHoldsTheBaseChassisAndLocksOnlyOnce) {
     EXPECT_TRUE(mech.omniBaseLocked());
     EXPECT_EQ(mech.baseFreeTonnage(), chassisFree);
     EXPECT_EQ(mech.OmniConfigCount(), 1);
@@ -56,6 +56,11 @@ TEST_F(LockedOmni, TheFirstConfigurationHoldsTheBaseChassis) {
     EXPECT_TRUE(mech.weapons().front().baseOmni);
     EXPECT_EQ(prime.slots.GetLoc(4).slots(), base.slots.GetLoc(4).slots());
     EXPECT_EQ(base.slots.configName(), "Base");
+
+    EXPECT_FALSE(mech.LockBaseOmni());
+    EXPECT_EQ(mech.omniState().base, base);
+    Mech quad = dk::quadDesign(kit.ctx); // no omni
+    EXPECT_FALSE(quad.LockBaseOmni() || quad.omniBaseLocked() || quad.AddNewVariant("Prime"));
 }
 
 TEST_F(LockedOmni, LockingFixesOccupiedSlotsButNotArmourOrStructure) {
@@ -78,61 +83,47 @@ TEST_F(LockedOmni, LockingFixesOccupiedSlotsButNotArmourOrStructure) {
     EXPECT_TRUE(other.critLocation(catalog::kLeftTorso).IsLockedSlot(0));
 }
 
-TEST_F(LockedOmni, LockingTwiceOrABodyThatIsNoOmniIsRefused) {
-    EXPECT_FALSE(mech.LockBaseOmni());
-    EXPECT_EQ(mech.omniState().base, base);
-
-    Mech biped = dk::quadDesign(kit.ctx);
-    EXPECT_FALSE(biped.LockBaseOmni());
-    EXPECT_FALSE(biped.omniBaseLocked());
-    EXPECT_FALSE(biped.AddNewVariant("Prime"));
-}
-
 TEST_F(LockedOmni, VariantNamesAreKeptUniqueAndAtMost25Characters) {
-    struct Case {
+    const struct {
         const char* name;
-        bool added;
-        const char* kept;
+        const char* kept; // empty when refused
+    } cases[] = {
+        {"Alpha", "Alpha"},
+        {"alpha", ""},
+        {"", ""},
+        {"  Beta  ", "Beta"},
+        {"A Thirty Character Long Name!", "A Thirty Character Long N"},
+        {"A Thirty Character Long Name?", ""}, // the same first 25 characters
+        {"Twenty-four characters x y", "Twenty-four characters x"},
     };
-    const Case cases[] = {
-        {"Alpha", true, "Alpha"},
-        {"alpha", false, ""},
-        {"", false, ""},
-        {"  Beta  ", true, "Beta"},
-        {"A Thirty Character Long Name!", true, "A Thirty Character Long N"},
-        {"A Thirty Character Long Name?", false, ""}, // the same first 25 characters
-        {"Twenty-four characters x y", true, "Twenty-four characters x"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const int before = mech.OmniConfigCount();
-        EXPECT_EQ(mech.AddNewVariant(c.name), c.added) << c.name;
-        if (c.added) {
-            EXPECT_EQ(mech.GetOmniConfigName(before), c.kept);
-        } else {
-            EXPECT_EQ(mech.OmniConfigCount(), before);
-        }
+        EXPECT_EQ(mech.AddNewVariant(c.name), *c.kept != '\0') << c.name;
+        EXPECT_EQ(mech.GetOmniConfigName(before), c.kept) << c.name;
     }
     EXPECT_EQ(mech.GetOmniConfigName(99), "");
-}
-
-TEST_F(LockedOmni, TheInitialConfigurationTakesTheStoredSpelling) {
-    ASSERT_TRUE(mech.AddNewVariant("Long Range Support Variant"));
-    mech.SetInitialOmniConfig("long range support variant");
-    EXPECT_EQ(mech.currentConfig(), "Long Range Support Varian");
+    // The initial configuration takes the stored spelling; a name never stored is kept as
+    // given but cannot be saved.
+    mech.SetInitialOmniConfig("twenty-four characters x");
+    EXPECT_EQ(mech.currentConfig(), "Twenty-four characters x");
     mech.SetInitialOmniConfig("Gamma");
     EXPECT_EQ(mech.currentConfig(), "Gamma");
     EXPECT_FALSE(mech.SaveCurrentConfig());
 }
 
+// Every value a configuration holds comes back, with its figures recalculated, after a switch
+// to another configuration and back.
 TEST_F(LockedOmni, ASwitchStoresTheCurrentConfigurationFirst) {
     ASSERT_TRUE(mech.AddNewVariant("Alpha"));
     ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));
     dk::placeWeapon(mech, dk::kMediumLaser, 0, 2);
     dk::placeWeapon(mech, dk::kSRM6, 1, 0);
-    mech.setHSCount(15);
+    mech.setHSCount(16);
+    mech.setJumping(4);
     mech.SetCase(1, catalog::kStandardCase);
     mech.SetLAActuator(2, true);
     const auto alphaSlots = mech.critLocations();
+    const MechFields alpha = mech.fields();
 
     ASSERT_TRUE(mech.ChangeOmniConfig("prime", true)); // letter case does not matter
     EXPECT_EQ(mech.currentConfig(), "Prime");
@@ -141,32 +132,14 @@ TEST_F(LockedOmni, ASwitchStoresTheCurrentConfigurationFirst) {
     EXPECT_EQ(mech.GetCASE(1), 0);
     EXPECT_FALSE(mech.GetLAActuator(2));
     EXPECT_FALSE(mech.critLocation(0).IsOccupied(2));
+    EXPECT_NE(mech.totalTonnage(), alpha.totalTonnage);
 
     ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));
     EXPECT_EQ(liveCount(mech, dk::kMediumLaser), 1);
     EXPECT_EQ(liveCount(mech, dk::kSRM6), 1);
-    EXPECT_EQ(mech.hsCount(), 15);
-    EXPECT_EQ(mech.GetCASE(1), catalog::kStandardCase);
-    EXPECT_TRUE(mech.GetLAActuator(2));
+    EXPECT_EQ(mech.fields(), alpha);
     EXPECT_EQ(mech.critLocations(), alphaSlots);
     EXPECT_EQ(mech.omniState().base, base);
-}
-
-TEST_F(LockedOmni, LoadedValuesRunTheirRecalculations) {
-    ASSERT_TRUE(mech.AddNewVariant("Alpha"));
-    ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));
-    mech.setHSCount(16);
-    mech.setJumping(4);
-    dk::placeWeapon(mech, dk::kMediumLaser, 0, 2);
-    const MechFields alpha = mech.fields();
-    ASSERT_TRUE(mech.ChangeOmniConfig("Prime", true));
-    EXPECT_NE(mech.totalTonnage(), alpha.totalTonnage);
-    ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));
-    EXPECT_EQ(mech.hsTonnage(), alpha.hsTonnage);
-    EXPECT_EQ(mech.jumpJetTonnage(), alpha.jumpJetTonnage);
-    EXPECT_EQ(mech.weaponTonnage(), alpha.weaponTonnage);
-    EXPECT_EQ(mech.totalTonnage(), alpha.totalTonnage);
-    EXPECT_EQ(mech.maxHeatValue(), alpha.maxHeat);
 }
 
 TEST_F(LockedOmni, ChangesNeverReachTheBaseOrAnotherConfiguration) {
@@ -187,22 +160,20 @@ TEST_F(LockedOmni, ChangesNeverReachTheBaseOrAnotherConfiguration) {
     EXPECT_TRUE(config("Alpha").slots.GetLoc(6).GetSlot(0)->isArmored);
     EXPECT_FALSE(config("Prime").slots.GetLoc(6).GetSlot(0)->isArmored);
 
-    // Switching without storing drops the unsaved change.
+    // Switching without storing drops the unsaved change; an unknown name changes nothing.
     mech.setHSCount(20);
     ASSERT_TRUE(mech.ChangeOmniConfig("Beta", false));
     ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", false));
     EXPECT_EQ(mech.hsCount(), 12);
     EXPECT_EQ(mech.jumping(), 2);
     EXPECT_EQ(liveCount(mech, dk::kLRM10), 1);
-}
-
-TEST_F(LockedOmni, AnUnknownConfigurationChangesNothing) {
     const auto slots = mech.critLocations();
     const MechFields fields = mech.fields();
+    const int busy = kit.user.busyCount;
     EXPECT_FALSE(mech.ChangeOmniConfig("Gamma", true));
     EXPECT_EQ(mech.critLocations(), slots);
     EXPECT_EQ(mech.fields(), fields);
-    EXPECT_EQ(kit.user.busyCount, 0);
+    EXPECT_EQ(kit.user.busyCount, busy);
 }
 
 TEST_F(LockedOmni, DeletingKeepsTheOthersAndNeverTheLastOne) {
@@ -212,7 +183,6 @@ TEST_F(LockedOmni, DeletingKeepsTheOthersAndNeverTheLastOne) {
     dk::placeWeapon(mech, dk::kMediumLaser, 5, 2);
     ASSERT_TRUE(mech.SaveCurrentConfig());
     const OmniConfig alpha = config("Alpha");
-
     EXPECT_FALSE(mech.DeleteOmniConfig("prime")); // the name must match exactly
     EXPECT_FALSE(mech.DeleteOmniConfig("Gamma"));
     EXPECT_TRUE(mech.DeleteOmniConfig("Prime"));
@@ -220,19 +190,17 @@ TEST_F(LockedOmni, DeletingKeepsTheOthersAndNeverTheLastOne) {
     EXPECT_EQ(mech.GetOmniConfigName(0), "Alpha");
     EXPECT_EQ(config("Alpha"), alpha);
     EXPECT_EQ(mech.omniState().base, base);
-}
 
-TEST_F(LockedOmni, DeletingTheCurrentOfTwoLoadsTheOther) {
-    ASSERT_TRUE(mech.AddNewVariant("Alpha"));
-    ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));
-    dk::placeWeapon(mech, dk::kMediumLaser, 5, 2);
-    ASSERT_TRUE(mech.DeleteOmniConfig("Alpha"));
-    // The editor then loads the first remaining one; nothing is stored under the gone name.
+    // Deleting the current one: the editor then loads the first remaining one, and nothing is
+    // stored under the gone name.
+    ASSERT_TRUE(mech.AddNewVariant("Beta"));
+    ASSERT_TRUE(mech.ChangeOmniConfig("Beta", true));
+    dk::placeWeapon(mech, dk::kMediumLaser, 0, 2);
+    ASSERT_TRUE(mech.DeleteOmniConfig("Beta"));
     ASSERT_TRUE(mech.ChangeOmniConfig(mech.GetOmniConfigName(0), true));
-    EXPECT_EQ(mech.currentConfig(), "Prime");
-    EXPECT_EQ(mech.WeaponCount(), 1);
+    EXPECT_EQ(mech.currentConfig(), "Alpha");
     EXPECT_EQ(mech.OmniConfigCount(), 1);
-    EXPECT_EQ(mech.omniState().base, base);
+    EXPECT_EQ(config("Alpha"), alpha);
 }
 
 TEST_F(LockedOmni, WeaponLookupsSearchTheConfigurations) {
@@ -246,10 +214,10 @@ TEST_F(LockedOmni, WeaponLookupsSearchTheConfigurations) {
     EXPECT_FALSE(mech.TOmniWeaponPresent(dk::kAC5));
 
     EXPECT_FALSE(mech.TSetOmniWeaponIdxGlobal(lrm, "Prime"));
+    EXPECT_FALSE(mech.TSetOmniWeaponIdxGlobal(lrm, "Gamma"));
     ASSERT_TRUE(mech.TSetOmniWeaponIdxGlobal(lrm, "Alpha"));
     EXPECT_EQ(mech.currentWeapon().refID, dk::kLRM10);
     EXPECT_EQ(mech.currentWeapon().locations, (std::vector<std::int16_t>{4}));
-    EXPECT_FALSE(mech.TSetOmniWeaponIdxGlobal(lrm, "Gamma"));
 }
 
 TEST(OmniStorage, StoresRefuseWhatTheyCannotHold) {
@@ -262,10 +230,10 @@ TEST(OmniStorage, StoresRefuseWhatTheyCannotHold) {
     EXPECT_FALSE(weapons.Add(w)); // instance number 7 is taken
     EXPECT_EQ(weapons.WeaponCount(), 1);
     EXPECT_EQ(weapons.GetWeapon(1)->refID, 2);
-    EXPECT_EQ(weapons.GetWeapon(0), nullptr);
-    EXPECT_EQ(weapons.GetWeapon(2), nullptr);
     EXPECT_EQ(weapons.GetWeapon("7")->refID, 2);
-    EXPECT_EQ(weapons.GetWeapon("07"), nullptr);
+    for (const auto* none : {weapons.GetWeapon(0), weapons.GetWeapon(2), weapons.GetWeapon("07")}) {
+        EXPECT_EQ(none, nullptr);
+    }
 
     OmniCritLocationStorage slots;
     CriticalLocation location;
@@ -278,10 +246,8 @@ TEST(OmniStorage, StoresRefuseWhatTheyCannotHold) {
     slot.isBaseArmored = true;
     location.Add(slot);
     EXPECT_TRUE(slots.Add(location));
-    EXPECT_TRUE(slots.TIsBaseItem(3, 2));
-    EXPECT_TRUE(slots.TIsBaseArmored(3, 2));
-    EXPECT_FALSE(slots.TIsBaseItem(3, 3));
-    EXPECT_FALSE(slots.TIsBaseItem(-1, 0));
+    EXPECT_TRUE(slots.TIsBaseItem(3, 2) && slots.TIsBaseArmored(3, 2));
+    EXPECT_FALSE(slots.TIsBaseItem(3, 3) || slots.TIsBaseItem(-1, 0));
 
     OmniCASE caseSettings;
     EXPECT_TRUE(caseSettings.Add(6, 2));
@@ -292,18 +258,15 @@ TEST(OmniStorage, StoresRefuseWhatTheyCannotHold) {
     OmniActuators actuators;
     EXPECT_TRUE(actuators.SetActuator(-1, 3, true)); // any non-zero selects the right arm
     EXPECT_TRUE(actuators.GetActuator(1, 3));
-    EXPECT_FALSE(actuators.GetActuator(0, 3));
-    EXPECT_FALSE(actuators.SetActuator(0, 4, true));
+    EXPECT_FALSE(actuators.GetActuator(0, 3) || actuators.SetActuator(0, 4, true));
 
     OmniArmoredComponents armored;
     EXPECT_EQ(armored.GetLocationSize(2), -1);
     EXPECT_FALSE(armored.SetLocation(2, 0, true));
     armored.SetLocationSize(2, 11);
     EXPECT_EQ(armored.GetLocationSize(2), 11);
-    EXPECT_TRUE(armored.SetLocation(2, 11, true));
-    EXPECT_TRUE(armored.GetLocation(2, 11));
-    EXPECT_FALSE(armored.SetLocation(2, 12, true));
-    EXPECT_FALSE(armored.GetLocation(8, 0));
+    EXPECT_TRUE(armored.SetLocation(2, 11, true) && armored.GetLocation(2, 11));
+    EXPECT_FALSE(armored.SetLocation(2, 12, true) || armored.GetLocation(8, 0));
 }
 
 } // namespace

@@ -25,70 +25,50 @@ protected:
 };
 
 TEST_F(WeaponList, InstanceNumbersFillTheLowestGapAndSurviveRemoval) {
+    WeaponEntry added;
     EXPECT_EQ(mech.AddWeapon(kMediumLaser), 0);
-    EXPECT_EQ(mech.AddWeapon(kPPC), 1);
+    EXPECT_EQ(mech.AddWeapon(kPPC, false, &added), 1);
+    EXPECT_EQ(mech.weaponTonnage(), 1); // the PPC waits for a recalculation
+    EXPECT_EQ(added, mech.weapons()[1]);
+    EXPECT_EQ(added.locations, std::vector<std::int16_t>{-1}); // unplaced, every flag clear
+    EXPECT_FALSE(added.allocated || added.rearMounted || added.baseOmni || added.turretMounted ||
+                 added.spread || added.startCrit != 0);
     EXPECT_EQ(mech.AddWeapon(kAC5), 2);
+    EXPECT_EQ(mech.weaponTonnage(), 16);
     mech.RemoveWeapon(1);
-    EXPECT_EQ(mech.WeaponCount(), 2);
-    EXPECT_EQ(liveIndices(mech), (std::vector<std::int16_t>{0, 2}));
     // Compaction keeps order and instance numbers and drops the freed element.
     ASSERT_EQ(mech.weapons().size(), 2u);
-    EXPECT_EQ(mech.weapons()[0].refID, kMediumLaser);
     EXPECT_EQ(mech.weapons()[1].refID, kAC5);
-
+    EXPECT_EQ(mech.WeaponCount(), 2);
     EXPECT_EQ(mech.AddWeapon(kLRM10), 1);
     EXPECT_EQ(mech.AddWeapon(kSRM2), 3);
     EXPECT_EQ(liveIndices(mech), (std::vector<std::int16_t>{0, 2, 1, 3}));
-}
-
-TEST_F(WeaponList, NewEntryIsUnplacedWithZeroFields) {
-    WeaponEntry added;
-    const std::int16_t wi = mech.AddWeapon(kPPC, true, &added);
-    EXPECT_EQ(added.refID, kPPC);
-    EXPECT_EQ(added.weaponIndex, wi);
-    EXPECT_EQ(added.locations, std::vector<std::int16_t>{-1});
-    EXPECT_EQ(added.startCrit, 0);
-    EXPECT_FALSE(added.allocated || added.rearMounted || added.baseOmni || added.turretMounted ||
-                 added.spread);
-}
-
-TEST_F(WeaponList, RemovingTheLastWeaponLeavesTheSingleFreeElement) {
-    mech.AddWeapon(kMediumLaser);
-    mech.AddWeapon(kMediumLaser);
-    mech.RemoveWeapon(0);
-    mech.RemoveWeapon(1);
+    for (const std::int16_t wi : {0, 1, 2, 3}) {
+        mech.RemoveWeapon(wi);
+    }
+    // The last removal leaves the single free element.
     ASSERT_EQ(mech.weapons().size(), 1u);
     EXPECT_TRUE(mech.weapons()[0].isFree());
     EXPECT_EQ(mech.weaponTonnage(), 0);
-    EXPECT_EQ(mech.WeaponCount(), 0);
     EXPECT_FALSE(mech.TSetWeaponGlobal(1));
     EXPECT_EQ(mech.AddWeapon(kPPC), 0);
     EXPECT_EQ(mech.weapons().size(), 1u);
 }
 
-TEST_F(WeaponList, RemovingAnUnknownInstanceChangesNothing) {
-    mech.AddWeapon(kMediumLaser);
+TEST_F(WeaponList, RefusalsChangeNothing) {
+    const std::int16_t wi = mech.AddWeapon(kPPC);
     const auto before = mech.weapons();
     mech.RemoveWeapon(5);
     mech.RemoveWeapon(-1); // the free elements' number must not match either
-    EXPECT_EQ(mech.weapons(), before);
-}
-
-TEST_F(WeaponList, AddWeaponRefusesAnIndexOutsideTheTable) {
     EXPECT_EQ(mech.AddWeapon(kWeaponCount), -1);
     EXPECT_EQ(mech.AddWeapon(-3), -1);
-    EXPECT_EQ(mech.WeaponCount(), 0);
-    ASSERT_EQ(kit.user.messages.size(), 2u);
+    mech.AlterWeapon(wi, 8, 0, true);
+    mech.AlterWeapon(wi, 2, 12, true);
+    mech.AlterWeapon(9, 2, 0, true); // an unknown instance, ignored without a report
+    EXPECT_EQ(mech.weapons(), before);
+    ASSERT_EQ(kit.user.messages.size(), 4u);
     EXPECT_NE(kit.user.messages[0].text.find("Mech.AddWeapon"), std::string::npos);
     EXPECT_NE(kit.user.messages[0].text.find("Subscript out of range"), std::string::npos);
-}
-
-TEST_F(WeaponList, AddWithoutRecalculationLeavesTheFiguresForLater) {
-    mech.AddWeapon(kPPC, false);
-    EXPECT_EQ(mech.weaponTonnage(), 0);
-    mech.CalcWeaponTonnage();
-    EXPECT_EQ(mech.weaponTonnage(), 7);
-    EXPECT_EQ(mech.weaponHeat(), 10);
 }
 
 TEST_F(WeaponList, AlterWeaponPlacesAndUnplaces) {
@@ -115,44 +95,24 @@ TEST_F(WeaponList, AlterWeaponPlacesAndUnplaces) {
     EXPECT_EQ(w.refID, kPPC);
 }
 
-TEST_F(WeaponList, AlterWeaponRefusesABadLocationAndIgnoresUnknownInstances) {
-    const std::int16_t wi = mech.AddWeapon(kPPC);
-    const auto before = mech.weapons();
-    mech.AlterWeapon(wi, 8, 0, true);
-    mech.AlterWeapon(wi, 2, 12, true);
-    EXPECT_EQ(mech.weapons(), before);
-    EXPECT_EQ(kit.user.messages.size(), 2u);
-    mech.AlterWeapon(9, 2, 0, true);
-    EXPECT_EQ(mech.weapons(), before);
-    EXPECT_EQ(kit.user.messages.size(), 2u);
-}
-
 TEST_F(WeaponList, CurrentWeaponLookupsCountLiveEntriesFromOne) {
-    mech.AddWeapon(kMediumLaser); // 0
-    mech.AddWeapon(kPPC);         // 1
-    mech.AddWeapon(kAC5);         // 2
-    mech.RemoveWeapon(0);
-    ASSERT_TRUE(mech.TSetWeaponGlobal(1));
-    EXPECT_EQ(mech.currentWeapon().refID, kPPC);
-    ASSERT_TRUE(mech.TSetWeaponGlobal(2));
-    EXPECT_EQ(mech.currentWeapon().refID, kAC5);
-    EXPECT_FALSE(mech.TSetWeaponGlobal(3));
-    EXPECT_FALSE(mech.TSetWeaponGlobal(0));
-    EXPECT_EQ(mech.currentWeapon().refID, kAC5); // a failed lookup leaves it alone
-    EXPECT_FALSE(mech.TSetWeaponIdxGlobal(0));
-    ASSERT_TRUE(mech.TSetWeaponIdxGlobal(1));
-    EXPECT_EQ(mech.currentWeapon().refID, kPPC);
-}
-
-TEST_F(WeaponList, FirstLiveEntryIsFoundBehindAFreeElement) {
     // A list read from elsewhere may start with a free element.
-    WeaponEntry live;
-    live.refID = kFlamer;
-    live.weaponIndex = 4;
-    std::vector<WeaponEntry> list{freeWeaponEntry(), live};
+    std::vector<WeaponEntry> list(4, freeWeaponEntry());
+    for (const auto& [at, refID, wi] : {std::tuple{1, kPPC, 1}, {2, kAC5, 2}, {3, kFlamer, 4}}) {
+        list[at].refID = refID;
+        list[at].weaponIndex = static_cast<std::int16_t>(wi);
+    }
     mech.setWeapons(list);
     ASSERT_TRUE(mech.TSetWeaponGlobal(1));
-    EXPECT_EQ(mech.currentWeapon().weaponIndex, 4);
+    EXPECT_EQ(mech.currentWeapon().refID, kPPC);
+    ASSERT_TRUE(mech.TSetWeaponGlobal(3));
+    EXPECT_EQ(mech.currentWeapon().refID, kFlamer);
+    EXPECT_FALSE(mech.TSetWeaponGlobal(4));
+    EXPECT_FALSE(mech.TSetWeaponGlobal(0));
+    EXPECT_EQ(mech.currentWeapon().refID, kFlamer); // a failed lookup leaves it alone
+    EXPECT_FALSE(mech.TSetWeaponIdxGlobal(0));
+    ASSERT_TRUE(mech.TSetWeaponIdxGlobal(2));
+    EXPECT_EQ(mech.currentWeapon().refID, kAC5);
 }
 
 TEST_F(WeaponList, UpdateWritesBackKeepingTheInstanceNumberAndRecalculates) {
@@ -179,58 +139,34 @@ TEST_F(WeaponList, UpdateWritesBackKeepingTheInstanceNumberAndRecalculates) {
     EXPECT_EQ(mech.weapons(), before);
 }
 
-TEST_F(WeaponList, TurretWeightFollowsPlacementChanges) {
-    mech.setTonnage(50);
-    mech.setLTTurret(true);
-    const std::int16_t wi = mech.AddWeapon(kAC20);
-    mech.AlterWeapon(wi, 1, 0, true);
-    ASSERT_TRUE(mech.TSetWeaponIdxGlobal(wi));
-    mech.currentWeapon().turretMounted = true;
-    mech.UpdateGlobalWeaponIdx(wi);
-    EXPECT_EQ(mech.ltTurretTonnage(), 1.5); // 14 / 10 up to the half ton
-    EXPECT_EQ(mech.rtTurretTonnage(), 0);
-    mech.AlterWeapon(wi, 0, 0, false);
-    EXPECT_EQ(mech.ltTurretTonnage(), 0);
-}
-
-struct AmmoCase {
-    const char* name;
-    std::vector<std::int16_t> weapons;
-    bool valid;
-};
-
-class ValidAmmoTable : public ::testing::TestWithParam<AmmoCase> {};
-
-TEST_P(ValidAmmoTable, Matches) {
-    Kit kit;
-    Mech mech(kit.ctx);
-    for (std::int16_t w : GetParam().weapons) {
-        mech.AddWeapon(w);
+TEST_F(WeaponList, EveryWeaponThatFiresAmmunitionHasSome) {
+    const struct {
+        const char* name;
+        std::vector<std::int16_t> weapons;
+        bool valid;
+    } cases[] = {{"no weapons", {}, true},
+                 {"energy only", {kMediumLaser, kPPC, kFlamer}, true},
+                 {"without ammunition", {kAC20}, false},
+                 {"with the wrong ammunition", {kAC20, kAmmoLRM}, false},
+                 {"with its ammunition", {kAC20, kAmmoAC20}, true},
+                 {"one of two fed", {kAC20, kLRM20, kAmmoLRM}, false},
+                 {"launchers share ammunition", {kLRM5, kLRM20, kAmmoLRM}, true},
+                 {"equipment without codes", {kNotApplicable}, true}};
+    for (const auto& c : cases) {
+        Mech m(kit.ctx);
+        for (const std::int16_t w : c.weapons) {
+            m.AddWeapon(w);
+        }
+        EXPECT_EQ(m.ValidAmmo(), c.valid) << c.name;
     }
-    EXPECT_EQ(mech.ValidAmmo(), GetParam().valid);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Model, ValidAmmoTable,
-    ::testing::Values(AmmoCase{"NoWeapons", {}, true},
-                      AmmoCase{"EnergyOnly", {kMediumLaser, kPPC, kFlamer}, true},
-                      AmmoCase{"WeaponWithoutAmmo", {kAC20}, false},
-                      AmmoCase{"WeaponWithWrongAmmo", {kAC20, kAmmoLRM}, false},
-                      AmmoCase{"WeaponWithItsAmmo", {kAC20, kAmmoAC20}, true},
-                      AmmoCase{"OneOfTwoFed", {kAC20, kLRM20, kAmmoLRM}, false},
-                      AmmoCase{"LaunchersShareAmmo", {kLRM5, kLRM20, kAmmoLRM}, true},
-                      // Equipment without ammunition codes never needs any.
-                      AmmoCase{"Equipment", {kNotApplicable}, true}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(WeaponList, ValidAmmoIgnoresAWeaponWhoseCodesStartWithMinusOne) {
-    kit.ctx.weapons[kMachineGun].ammoCodes = {-1, 1};
+    // A weapon whose codes start with -1, or that has none, needs no ammunition.
     mech.AddWeapon(kMachineGun);
-    EXPECT_TRUE(mech.ValidAmmo());
-    kit.ctx.weapons[kMachineGun].ammoCodes = {};
-    EXPECT_TRUE(mech.ValidAmmo());
-    kit.ctx.weapons[kMachineGun].ammoCodes = {1};
-    EXPECT_FALSE(mech.ValidAmmo());
+    for (const auto& [codes, valid] : {std::pair{std::vector<std::int16_t>{-1, 1}, true},
+                                       {std::vector<std::int16_t>{}, true},
+                                       {std::vector<std::int16_t>{1}, false}}) {
+        kit.ctx.weapons[kMachineGun].ammoCodes = codes;
+        EXPECT_EQ(mech.ValidAmmo(), valid) << codes.size();
+    }
 }
 
 } // namespace

@@ -1,19 +1,16 @@
 #include "support/canonicaldesign.h"
 
-#include <fstream>
-#include <sstream>
-
 #include <gtest/gtest.h>
+
+#include "support/tempdir.h"
 
 namespace fpw::testing {
 
 std::string canonicalDesignScript() {
     const std::string path = std::string(FPW_TESTS_SOURCE_DIR) + "/editor/assault.fpws";
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    EXPECT_FALSE(text.str().empty()) << "cannot read " << path;
-    return text.str();
+    std::string text = readFile(path);
+    EXPECT_FALSE(text.empty()) << "cannot read " << path;
+    return text;
 }
 
 } // namespace fpw::testing

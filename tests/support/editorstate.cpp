@@ -60,36 +60,29 @@ std::string weaponText(const model::WeaponEntry& w) {
 }
 
 void addFields(Lines& lines, const model::MechFields& f) {
-    auto add = [&lines](const char* name, const std::string& value) {
-        lines.emplace_back(std::string("field ") + name, value);
-    };
     // clang-format off
-#define FPW_FIELD(name) add(#name, text(f.name))
-    FPW_FIELD(mechName); FPW_FIELD(mechModel); FPW_FIELD(saveFilename);
-    FPW_FIELD(historyFile); FPW_FIELD(tonnage); FPW_FIELD(mechType);
-    FPW_FIELD(techBase); FPW_FIELD(techLevel); FPW_FIELD(engineType);
-    FPW_FIELD(engineRating); FPW_FIELD(gyroType); FPW_FIELD(cockpitType);
-    FPW_FIELD(targSysType); FPW_FIELD(armorType); FPW_FIELD(isType);
-    FPW_FIELD(hsType); FPW_FIELD(jumpJetType); FPW_FIELD(physicalType);
-    FPW_FIELD(reserved1); FPW_FIELD(reserved2); FPW_FIELD(hsCount);
-    FPW_FIELD(hsInEngine); FPW_FIELD(walking); FPW_FIELD(running);
-    FPW_FIELD(sprinting); FPW_FIELD(jumping); FPW_FIELD(tsm);
-    FPW_FIELD(supercharger); FPW_FIELD(nullSigSys); FPW_FIELD(limitCrits);
-    FPW_FIELD(armless); FPW_FIELD(fractionalAccounting); FPW_FIELD(ltTurret);
-    FPW_FIELD(rtTurret); FPW_FIELD(laPhysical); FPW_FIELD(raPhysical);
-    FPW_FIELD(artemisSRM); FPW_FIELD(artemisLRM); FPW_FIELD(masc);
-    FPW_FIELD(superchargerLoc); FPW_FIELD(tcSize); FPW_FIELD(mascSize);
-    FPW_FIELD(physicalSize); FPW_FIELD(armoredSlots); FPW_FIELD(engineTonnage);
-    FPW_FIELD(cockpitTonnage); FPW_FIELD(targSysTonnage); FPW_FIELD(weaponTonnage);
-    FPW_FIELD(armorTonnage); FPW_FIELD(isTonnage); FPW_FIELD(jumpJetTonnage);
-    FPW_FIELD(gyroTonnage); FPW_FIELD(hsTonnage); FPW_FIELD(mascTonnage);
+#define FPW_FIELD(name) lines.emplace_back("field " #name, text(f.name))
+    FPW_FIELD(mechName); FPW_FIELD(mechModel); FPW_FIELD(saveFilename); FPW_FIELD(historyFile);
+    FPW_FIELD(tonnage); FPW_FIELD(mechType); FPW_FIELD(techBase); FPW_FIELD(techLevel);
+    FPW_FIELD(engineType); FPW_FIELD(engineRating); FPW_FIELD(gyroType); FPW_FIELD(cockpitType);
+    FPW_FIELD(targSysType); FPW_FIELD(armorType); FPW_FIELD(isType); FPW_FIELD(hsType);
+    FPW_FIELD(jumpJetType); FPW_FIELD(physicalType); FPW_FIELD(reserved1); FPW_FIELD(reserved2);
+    FPW_FIELD(hsCount); FPW_FIELD(hsInEngine); FPW_FIELD(walking); FPW_FIELD(running);
+    FPW_FIELD(sprinting); FPW_FIELD(jumping); FPW_FIELD(tsm); FPW_FIELD(supercharger);
+    FPW_FIELD(nullSigSys); FPW_FIELD(limitCrits); FPW_FIELD(armless); FPW_FIELD(ltTurret);
+    FPW_FIELD(fractionalAccounting); FPW_FIELD(rtTurret); FPW_FIELD(laPhysical);
+    FPW_FIELD(raPhysical);
+    FPW_FIELD(artemisSRM); FPW_FIELD(artemisLRM); FPW_FIELD(masc); FPW_FIELD(superchargerLoc);
+    FPW_FIELD(tcSize); FPW_FIELD(mascSize); FPW_FIELD(physicalSize); FPW_FIELD(armoredSlots);
+    FPW_FIELD(engineTonnage); FPW_FIELD(cockpitTonnage); FPW_FIELD(targSysTonnage);
+    FPW_FIELD(weaponTonnage); FPW_FIELD(armorTonnage); FPW_FIELD(isTonnage);
+    FPW_FIELD(jumpJetTonnage); FPW_FIELD(gyroTonnage); FPW_FIELD(hsTonnage); FPW_FIELD(mascTonnage);
     FPW_FIELD(caseTonnage); FPW_FIELD(lamTonnage); FPW_FIELD(physicalTonnage);
     FPW_FIELD(superchargerTonnage); FPW_FIELD(ltTurretTonnage); FPW_FIELD(rtTurretTonnage);
     FPW_FIELD(armoredSlotTonnage); FPW_FIELD(artemisTonnage); FPW_FIELD(totalTonnage);
-    FPW_FIELD(freeTonnage); FPW_FIELD(armorPoints); FPW_FIELD(armorFree);
-    FPW_FIELD(totalCost); FPW_FIELD(artemisCost); FPW_FIELD(battleValue);
-    FPW_FIELD(maxHeat); FPW_FIELD(weaponHeat); FPW_FIELD(armor);
-    FPW_FIELD(caseSettings); FPW_FIELD(laActuators); FPW_FIELD(raActuators);
+    FPW_FIELD(freeTonnage); FPW_FIELD(armorPoints); FPW_FIELD(armorFree); FPW_FIELD(totalCost);
+    FPW_FIELD(artemisCost); FPW_FIELD(battleValue); FPW_FIELD(maxHeat); FPW_FIELD(weaponHeat);
+    FPW_FIELD(armor); FPW_FIELD(caseSettings); FPW_FIELD(laActuators); FPW_FIELD(raActuators);
     FPW_FIELD(armorDamage); FPW_FIELD(permArmorDamage); FPW_FIELD(intDamage);
     FPW_FIELD(permIntDamage); FPW_FIELD(locDestroyed); FPW_FIELD(omniBaseLocked);
     FPW_FIELD(baseFreeTonnage); FPW_FIELD(currentConfig);
@@ -113,7 +106,7 @@ void addDesign(Lines& lines, const model::Mech& mech) {
         for (const model::CriticalSlot& s : list.slots()) {
             if (s.isActive || s.itemID != "" || s.text != model::kRollAgain) {
                 lines.emplace_back("slot " + loc + " " + std::to_string(s.index + 1),
-                                   text(s.text) + " " + text(s.itemID) + " " + flagsText(s));
+                                   describeSlot(s));
             }
         }
     }
@@ -123,86 +116,23 @@ void addDesign(Lines& lines, const model::Mech& mech) {
     }
 }
 
-void addRows(Lines& lines, const std::string& list, const std::vector<editor::WeaponRow>& rows) {
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        lines.emplace_back(list + " " + std::to_string(i + 1),
-                           text(rows[i].text) + " index " + text(rows[i].weaponIndex));
-    }
-}
-
-void addChoice(Lines& lines, const std::string& name, const editor::ChoiceList& c) {
-    std::string items;
-    for (const std::string& item : c.items) {
-        items += (items.empty() ? "" : ", ") + item;
-    }
-    lines.emplace_back("choice " + name, "[" + items + "] selected " + text(c.selected) +
-                                             (c.enabled ? "" : " disabled") +
-                                             (c.visible ? "" : " hidden"));
-}
-
-void addOption(Lines& lines, const std::string& name, const editor::OptionState& o) {
-    lines.emplace_back("option " + name, std::string(o.enabled ? "enabled" : "disabled") +
-                                             (o.visible ? "" : " hidden"));
-}
-
-void addChoices(Lines& lines, const editor::ComponentChoices& c) {
-    addChoice(lines, "techBase", c.techBase);
-    addChoice(lines, "techLevel", c.techLevel);
-    addChoice(lines, "mechType", c.mechType);
-    addChoice(lines, "engine", c.engine);
-    addChoice(lines, "gyro", c.gyro);
-    addChoice(lines, "cockpit", c.cockpit);
-    addChoice(lines, "targeting", c.targeting);
-    addChoice(lines, "structure", c.structure);
-    addChoice(lines, "armor", c.armor);
-    addChoice(lines, "heatSinks", c.heatSinks);
-    addChoice(lines, "physical", c.physical);
-    addChoice(lines, "artemisLRM", c.artemisLRM);
-    addChoice(lines, "artemisSRM", c.artemisSRM);
-    for (std::size_t i = 0; i < c.caseLocations.size(); ++i) {
-        addChoice(lines, "case " + std::to_string(i), c.caseLocations[i]);
-    }
-    addChoice(lines, "superchargerLocation", c.superchargerLocation);
-    lines.emplace_back("bounds", "tonnage " + text(c.tonnageMin) + "-" + text(c.tonnageMax) +
-                                     " walking " + text(c.walkingMax) + " jumping " +
-                                     text(c.jumpingMax) + " heat sinks " + text(c.heatSinksMin));
-    addOption(lines, "masc", c.masc);
-    addOption(lines, "tsm", c.tsm);
-    addOption(lines, "supercharger", c.supercharger);
-    addOption(lines, "nullSignature", c.nullSignature);
-    addOption(lines, "improvedJumpJets", c.improvedJumpJets);
-    addOption(lines, "limitCrits", c.limitCrits);
-    addOption(lines, "fractional", c.fractional);
-    addOption(lines, "turrets", c.turrets);
-    addOption(lines, "armActuators", c.armActuators);
-    addOption(lines, "armless", c.armless);
-    addOption(lines, "physicalArms", c.physicalArms);
-}
-
 void addDisplay(Lines& lines, const editor::EditorDisplay& d) {
-    auto add = [&lines](const char* name, const std::string& value) {
-        lines.emplace_back(std::string("display ") + name, value);
-    };
-    add("totalTonnage", text(d.totalTonnage));
-    add("freeTonnage", text(d.freeTonnage));
-    add("freeSlots", text(d.freeSlots));
-    add("maxHeat", text(d.maxHeat));
-    add("heatDissipate", text(d.heatDissipate));
-    add("cost", text(d.cost));
-    add("bv", text(d.bv));
-    add("savedText", text(d.savedText));
-    add("weightClass", text(d.weightClass));
-    add("overweight", text(d.overweight));
-    add("armorPoints", text(d.armorPoints));
-    add("running", text(d.running));
-    add("sprinting", text(d.sprinting));
-    add("ltTurret", text(d.ltTurret));
-    add("rtTurret", text(d.rtTurret));
-    add("freeSlotCount", text(d.freeSlotCount));
-    add("neededSlots", text(d.neededSlots));
+    // clang-format off
+#define FPW_SHOWN(name) lines.emplace_back("display " #name, text(d.name))
+    FPW_SHOWN(totalTonnage); FPW_SHOWN(freeTonnage); FPW_SHOWN(freeSlots); FPW_SHOWN(maxHeat);
+    FPW_SHOWN(heatDissipate); FPW_SHOWN(cost); FPW_SHOWN(bv); FPW_SHOWN(savedText);
+    FPW_SHOWN(weightClass); FPW_SHOWN(overweight); FPW_SHOWN(armorPoints); FPW_SHOWN(running);
+    FPW_SHOWN(sprinting); FPW_SHOWN(ltTurret); FPW_SHOWN(rtTurret); FPW_SHOWN(freeSlotCount);
+    FPW_SHOWN(neededSlots);
+#undef FPW_SHOWN
+    // clang-format on
 }
 
 } // namespace
+
+std::string describeSlot(const model::CriticalSlot& s) {
+    return text(s.text) + " " + text(s.itemID) + " " + flagsText(s);
+}
 
 EditorState captureEditorState(const editor::Editor& editor) {
     return EditorState{editor.document(),          editor.unallocatedWeapons(),
@@ -213,7 +143,11 @@ EditorState captureEditorState(const editor::Editor& editor) {
                        editor.redoDepth()};
 }
 
-std::vector<std::pair<std::string, std::string>> describeEditorState(const EditorState& s) {
+namespace {
+
+// The document and the display as named lines ("field tonnage", "slot LA 3", "display
+// freeSlots", ...), in a fixed order; the omni configurations by name only.
+Lines describeEditorState(const EditorState& s) {
     Lines lines;
     addDesign(lines, s.document.mech);
     for (const editor::UnallocatedItem& row : s.document.items.rows()) {
@@ -221,23 +155,14 @@ std::vector<std::pair<std::string, std::string>> describeEditorState(const Edito
                                                    text(row.slotsPerItem) + " slots");
     }
     lines.emplace_back("saved", text(s.document.saved));
-    addRows(lines, "unallocated weapon", s.unallocatedWeapons);
-    addRows(lines, "selected equipment", s.selectedEquipment);
-    lines.emplace_back("available weapons", std::to_string(s.availableWeapons.size()));
-    for (std::size_t i = 0; i < s.availableWeapons.size(); ++i) {
-        lines.emplace_back("available weapon " + std::to_string(i + 1),
-                           text(s.availableWeapons[i].text) + " ref " +
-                               text(s.availableWeapons[i].refID));
-    }
     lines.emplace_back("weapon type filter", text(s.weaponTypeFilter));
     lines.emplace_back("ammo for current weapons", text(s.ammoForCurrentWeapons));
     addDisplay(lines, s.display);
-    addChoices(lines, s.choices);
-    lines.emplace_back("armor controls", "location " + text(s.armorControls.location) +
-                                             (s.armorControls.balance ? " balanced" : ""));
     lines.emplace_back("history", "undo " + text(s.undoDepth) + " redo " + text(s.redoDepth));
     return lines;
 }
+
+} // namespace
 
 EditorState withHistoryOf(EditorState state, const EditorState& now) {
     state.undoDepth = now.undoDepth;
@@ -276,14 +201,24 @@ EditorState withHistoryOf(EditorState state, const EditorState& now) {
     }
     const model::OmniState& omniBefore = expected.document.mech.omniState();
     const model::OmniState& omniAfter = actual.document.mech.omniState();
-    if (!(omniBefore.base == omniAfter.base)) {
-        result << "  omni base chassis: contents differ\n";
-        ++differences;
-    }
     for (std::size_t i = 0; i < omniBefore.configs.size() && i < omniAfter.configs.size(); ++i) {
         if (!(omniBefore.configs[i] == omniAfter.configs[i])) {
             result << "  omni config " << (i + 1) << " (" << omniBefore.configs[i].name
                    << "): contents differ\n";
+            ++differences;
+        }
+    }
+    // The base chassis, and the lists and choices the editor derives from the document, by part.
+    const std::pair<const char*, bool> parts[] = {
+        {"omni base chassis", omniBefore.base == omniAfter.base},
+        {"unallocated weapons", expected.unallocatedWeapons == actual.unallocatedWeapons},
+        {"selected equipment", expected.selectedEquipment == actual.selectedEquipment},
+        {"available weapons", expected.availableWeapons == actual.availableWeapons},
+        {"component choices", expected.choices == actual.choices},
+        {"armor controls", expected.armorControls == actual.armorControls}};
+    for (const auto& [part, same] : parts) {
+        if (!same) {
+            result << "  " << part << ": differ\n";
             ++differences;
         }
     }

@@ -37,12 +37,12 @@ EditorState captureEditorState(const editor::Editor& editor);
 // the armour panel's selection (the window's, no step).
 EditorState withHistoryOf(EditorState state, const EditorState& now);
 
-// The state as named lines ("field tonnage", "slot LA 3", "display freeSlots", ...), in a
-// fixed order; the omni configurations by name only.
-std::vector<std::pair<std::string, std::string>> describeEditorState(const EditorState& state);
+// A slot as `"text" "item id" flags`, one letter per flag that is set (W S L O A B R T P).
+std::string describeSlot(const model::CriticalSlot& slot);
 
-// Success when equal; otherwise one line per entry that differs: its name, the expected and
-// the actual value (and the omni configurations whose contents differ).
+// Success when equal; otherwise one line per entry of the document or the display that
+// differs (its name, the expected and the actual value), then the omni configurations and the
+// derived lists and choices that differ, by part.
 ::testing::AssertionResult sameEditorState(const EditorState& expected, const EditorState& actual);
 
 } // namespace fpw::testing

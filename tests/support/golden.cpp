@@ -1,43 +1,27 @@
 #include "support/golden.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include <gtest/gtest.h>
+
+#include "support/tempdir.h"
 
 namespace fpw::testing {
 
 namespace {
 
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-std::string lineAt(const std::string& text, int n) {
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
     std::istringstream in(text);
-    std::string line;
-    for (int i = 0; i <= n; ++i) {
-        if (!std::getline(in, line)) {
-            return "(end of text)";
-        }
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
     }
-    return line;
-}
-
-int firstDifferentLine(const std::string& a, const std::string& b) {
-    std::istringstream ia(a), ib(b);
-    std::string la, lb;
-    for (int n = 0;; ++n) {
-        const bool moreA = static_cast<bool>(std::getline(ia, la));
-        const bool moreB = static_cast<bool>(std::getline(ib, lb));
-        if (!moreA || !moreB || la != lb) {
-            return n;
-        }
-    }
+    lines.emplace_back("(end of text)");
+    return lines;
 }
 
 } // namespace
@@ -47,14 +31,15 @@ void expectMatchesGolden(const std::string& actual, const std::string& goldenPat
         std::ofstream(goldenPath, std::ios::binary) << actual;
         return;
     }
-    const std::string expected = readAll(goldenPath);
+    const std::string expected = readFile(goldenPath);
     if (actual == expected) {
         return;
     }
-    const int n = firstDifferentLine(actual, expected);
-    ADD_FAILURE() << goldenPath << " differs from line " << (n + 1)
-                  << ":\n  expected: " << lineAt(expected, n)
-                  << "\n  actual:   " << lineAt(actual, n)
+    const std::vector<std::string> want = linesOf(expected);
+    const std::vector<std::string> got = linesOf(actual);
+    const auto [w, g] = std::mismatch(want.begin(), want.end() - 1, got.begin(), got.end() - 1);
+    ADD_FAILURE() << goldenPath << " differs from line " << (w - want.begin() + 1)
+                  << ":\n  expected: " << *w << "\n  actual:   " << *g
                   << "\n(FPW_UPDATE_GOLDEN=1 rewrites the file)";
 }
 

@@ -33,7 +33,11 @@ std::string TempDir::write(std::string_view name, std::string_view bytes) const 
 }
 
 std::string TempDir::read(std::string_view name) const {
-    std::ifstream in(file(name), std::ios::binary);
+    return readFile(file(name));
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();

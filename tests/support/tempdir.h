@@ -6,6 +6,9 @@
 
 namespace fpw::testing {
 
+// The file's bytes, or an empty string when it cannot be read.
+std::string readFile(const std::string& path);
+
 class TempDir {
 public:
     TempDir();

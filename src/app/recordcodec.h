@@ -37,7 +37,10 @@ public:
     std::string string();
     // The same record's bytes as the file holds them (Windows-1252), without a copy: for text
     // that is converted only when it is kept.
-    std::string_view stringBytes();
+    std::string_view stringBytes() {
+        const auto length = fixed<std::uint16_t>();
+        return take(length);
+    }
     // `width` bytes of text as they stand, blanks included.
     std::string fixedText(std::size_t width);
     // `width` bytes of text with leading and trailing blanks removed (file headers).
@@ -63,7 +66,14 @@ public:
     bool atEnd() const { return position_ == bytes_.size(); }
 
 private:
-    std::string_view take(std::size_t count);
+    std::string_view take(std::size_t count) {
+        if (count > remaining()) {
+            pastEnd();
+        }
+        const auto part = bytes_.substr(position_, count);
+        position_ += count;
+        return part;
+    }
     [[noreturn]] static void pastEnd();
 
     // The file's bytes as they stand: the formats are little-endian like the machine.

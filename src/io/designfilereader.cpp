@@ -125,7 +125,7 @@ public:
                             static_cast<std::size_t>(r.saveCode) < ctx_.weapons.size(),
                         "slot weapon outside the database");
             } else {
-                require(!catalog::genItemCodeForSaveCode(r.saveCode).empty(), "unknown save code");
+                require(catalog::isGenItemSaveCode(r.saveCode), "unknown save code");
             }
         }
         return r;
@@ -143,12 +143,14 @@ public:
     // A slot whose save code is not the one its item identifier gives (for a weapon slot: the
     // weapon its store holds under that instance number) would be written with another code,
     // and its text spelt out, than it was read with.
+    static void requireOwnSaveCode(const SlotRecord& r, const std::vector<WeaponEntry>& weapons) {
+        require(r.saveCode == catalog::kNoSaveCode || r.saveCode == slotSaveCode(r.slot, weapons),
+                "save code not the slot's own");
+    }
     static void requireOwnSaveCodes(const std::vector<SlotRecord>& records,
                                     const std::vector<WeaponEntry>& weapons) {
         for (const SlotRecord& r : records) {
-            require(r.saveCode == catalog::kNoSaveCode ||
-                        r.saveCode == slotSaveCode(r.slot, weapons),
-                    "save code not the slot's own");
+            requireOwnSaveCode(r, weapons);
         }
     }
 
@@ -252,29 +254,38 @@ void readScalars(RecordReader& in, model::MechFields& f) {
     f.fractionalAccounting = in.boolean();
 }
 
+using SlotLists = std::array<std::vector<CriticalSlot>, model::kSlotLocations>;
+
+// Puts a slot read from the file at its own index of its list; slots the file leaves out
+// before it are free, and a later record for the same slot replaces the earlier one.
+void placeReadSlot(std::vector<CriticalSlot>& list, CriticalSlot&& slot) {
+    const auto index = static_cast<std::size_t>(slot.index);
+    while (list.size() < index) {
+        list.push_back(model::freeSlotAt(static_cast<int>(list.size())));
+    }
+    if (index == list.size()) {
+        list.push_back(std::move(slot));
+    } else {
+        list[index] = std::move(slot);
+    }
+}
+
 // The slot lists at the length the design had: limit crits shortens light designs, and a
-// list is never shorter than the slots the file fills. The lists of a design built to be
-// filled start free at their normal length; the records' texts move into them.
-void layReadSlots(model::Mech& mech, const model::MechFields& f, std::vector<SlotRecord> records) {
-    auto& lists = mech.critLocations();
-    std::array<int, model::kSlotLocations> length{};
-    for (int loc = 0; loc < model::kSlotLocations; ++loc) {
-        length[static_cast<std::size_t>(loc)] =
-            catalog::locationSlotCount(loc) -
-            (f.limitCrits ? catalog::gGetLimitedCritSlots(f.tonnage, loc) : 0);
-    }
-    for (const SlotRecord& r : records) {
-        int& l = length[static_cast<std::size_t>(r.location)];
-        l = std::max(l, r.slot.index + 1);
-    }
-    for (int loc = 0; loc < model::kSlotLocations; ++loc) {
-        model::CritLocation& list = lists[static_cast<std::size_t>(loc)];
-        while (list.slotCount() > length[static_cast<std::size_t>(loc)] && list.DropLastSlot()) {
+// list is never shorter than the slots the file fills. Slots the file leaves out are free.
+std::array<model::CritLocation, model::kSlotLocations> readLists(const model::MechFields& f,
+                                                                 SlotLists slots) {
+    const auto list = [&](int loc) {
+        std::vector<CriticalSlot>& read = slots[static_cast<std::size_t>(loc)];
+        const int normal = catalog::locationSlotCount(loc);
+        const int length =
+            normal - (f.limitCrits ? catalog::gGetLimitedCritSlots(f.tonnage, loc) : 0);
+        while (static_cast<int>(read.size()) < length) {
+            read.push_back(model::freeSlotAt(static_cast<int>(read.size())));
         }
-    }
-    for (SlotRecord& r : records) {
-        lists[static_cast<std::size_t>(r.location)].SetSlot(std::move(r.slot));
-    }
+        return model::CritLocation(loc, normal, std::move(read));
+    };
+    static_assert(model::kSlotLocations == 8);
+    return {list(0), list(1), list(2), list(3), list(4), list(5), list(6), list(7)};
 }
 
 // Figures the file does not carry, so that cost and Battle Value of the design are right.
@@ -462,10 +473,16 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
             armor = in.integer();
         }
         const catalog::DesignTypes types = model::designTypesOf(f);
-        std::vector<SlotRecord> slots = reader.slotRecords(in.lastIndexPrefix(kMinSlotBytes));
-        Reader::requireOwnSaveCodes(slots, weapons);
-        for (SlotRecord& r : slots) {
+        SlotLists slots;
+        for (int loc = 0; loc < model::kSlotLocations; ++loc) {
+            slots[static_cast<std::size_t>(loc)].reserve(
+                static_cast<std::size_t>(catalog::locationSlotCount(loc)));
+        }
+        for (std::size_t i = in.lastIndexPrefix(kMinSlotBytes); i > 0; --i) {
+            SlotRecord r = reader.slotRecord();
+            Reader::requireOwnSaveCode(r, weapons);
             reader.rebuildText(r, types);
+            placeReadSlot(slots[static_cast<std::size_t>(r.location)], std::move(r.slot));
         }
         for (auto& value : f.caseSettings) {
             value = in.integer();
@@ -478,13 +495,11 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
 
         // The design is built only from a file that read to its end. The weapon list goes
         // first: setting it recomputes weapon figures that the stored values then replace.
-        model::Mech mech(ctx, model::Mech::ToBeFilled{});
+        model::Mech& mech = result.mech.emplace(ctx, readLists(f, std::move(slots)));
         mech.setWeapons(std::move(weapons));
-        layReadSlots(mech, f, std::move(slots));
         mech.restoreOmniState(std::move(omni));
         mech.restoreFields(f);
         recomputeMissingFigures(mech, f);
-        result.mech.emplace(std::move(mech));
     } catch (const app::ReadError& error) {
         // The codec says which: the file ended early, or a count it cannot hold.
         const bool ended = std::string_view(error.what()) == app::kInputPastEndText;

@@ -185,8 +185,8 @@ bool Mech::ChangeOmniConfig(std::string_view name, bool storeFirst) {
     if (storeFirst) {
         SaveCurrentConfig();
     }
-    // A copy, so that nothing below can write into the store it is loaded from.
-    const OmniConfig config =
+    // Read in place: the setters below change the design's own values, never the stores.
+    const OmniConfig& config =
         omni_.configs[static_cast<std::size_t>(findOmniConfig(omni_.configs, name))];
     f_.currentConfig = config.name;
     app::BusyPointer busy(ctx_->user);

@@ -32,6 +32,10 @@ std::string RecordReader::string() {
     return ansiToUtf8(stringBytes());
 }
 
+void RecordReader::string(std::string& out) {
+    assignAnsiAsUtf8(out, stringBytes());
+}
+
 std::string RecordReader::fixedText(std::size_t width) {
     return ansiToUtf8(take(width));
 }

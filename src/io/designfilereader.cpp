@@ -35,6 +35,8 @@ void require(bool condition, const char* what) {
 constexpr std::size_t kMinWeaponBytes = 28;
 constexpr std::size_t kMinSlotBytes = 28;
 constexpr std::size_t kMaxStartSlot = 12;
+// A slot record's index, location and nine flags.
+constexpr std::size_t kSlotFixedBytes = 11 * 2;
 
 // A slot record as the file holds it; the slot's text is taken from the file only where it
 // cannot be rebuilt.
@@ -101,18 +103,20 @@ public:
     SlotRecord slotRecord() {
         SlotRecord r;
         r.storedText = in_.stringBytes();
-        r.slot.index = in_.integer();
-        r.location = in_.integer();
-        r.slot.isWeapon = in_.boolean();
-        r.slot.isSpecial = in_.boolean();
-        r.slot.isLocked = in_.boolean();
-        r.slot.isActive = in_.boolean();
-        r.slot.isArmored = in_.boolean();
-        r.slot.isBaseArmored = in_.boolean();
-        r.slot.isRearMounted = in_.boolean();
-        r.slot.isSpread = in_.boolean();
-        r.slot.isTurretMounted = in_.boolean();
-        r.slot.itemID = in_.string();
+        // The Integers between the two texts, checked against the end of the file at once.
+        RecordReader fixed(in_.take(kSlotFixedBytes));
+        r.slot.index = fixed.integer();
+        r.location = fixed.integer();
+        r.slot.isWeapon = fixed.boolean();
+        r.slot.isSpecial = fixed.boolean();
+        r.slot.isLocked = fixed.boolean();
+        r.slot.isActive = fixed.boolean();
+        r.slot.isArmored = fixed.boolean();
+        r.slot.isBaseArmored = fixed.boolean();
+        r.slot.isRearMounted = fixed.boolean();
+        r.slot.isSpread = fixed.boolean();
+        r.slot.isTurretMounted = fixed.boolean();
+        in_.string(r.slot.itemID);
         r.saveCode = in_.integer();
 
         require(r.location >= 0 && r.location < model::kSlotLocations,
@@ -367,22 +371,23 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
         config.slots.setConfigName(config.name);
         std::vector<SlotRecord>& kept =
             keptSlots.emplace_back(reader.slotRecords(in.lastIndexPrefix(kMinSlotBytes)));
+        std::array<model::CriticalLocation, model::kSlotLocations> locations;
         for (int loc = 0; loc < model::kSlotLocations; ++loc) {
-            model::CriticalLocation location = base.slots.GetLoc(loc);
-            location.setConfigName(config.name);
-            for (SlotRecord& r : kept) {
-                if (r.location != loc) {
-                    continue;
-                }
-                require(r.slot.index <= location.Slots(), "configuration slot out of place");
-                // A slot the base chassis fixes would be left out when written, and the base
-                // chassis slot read in its place.
-                require(configurationKeeps(base.slots, loc, r.slot),
-                        "configuration keeps a base chassis slot");
-                reader.rebuildText(r, types);
-                // Copied: the record is checked against the configuration's weapons later.
-                location.Add(r.slot);
-            }
+            locations[static_cast<std::size_t>(loc)] = base.slots.GetLoc(loc);
+            locations[static_cast<std::size_t>(loc)].setConfigName(config.name);
+        }
+        for (SlotRecord& r : kept) {
+            model::CriticalLocation& location = locations[static_cast<std::size_t>(r.location)];
+            require(r.slot.index <= location.Slots(), "configuration slot out of place");
+            // A slot the base chassis fixes would be left out when written, and the base
+            // chassis slot read in its place.
+            require(configurationKeeps(base.slots, r.location, r.slot),
+                    "configuration keeps a base chassis slot");
+            reader.rebuildText(r, types);
+            // Copied: the record is checked against the configuration's weapons later.
+            location.Add(r.slot);
+        }
+        for (model::CriticalLocation& location : locations) {
             config.slots.Add(std::move(location));
         }
     }

@@ -79,8 +79,8 @@ bool CritLocation::SetSlot(std::string_view text, int slot, const SlotFlags& fla
     }
     CriticalSlot& target = slots_[static_cast<std::size_t>(slot)];
     target.flags() = flags;
-    target.text = std::string(text);
-    target.itemID = std::string(identifier);
+    target.text.assign(text);
+    target.itemID.assign(identifier);
     notify(SlotChange::Kind::Slots, slot, slot);
     return true;
 }

@@ -171,7 +171,7 @@ public:
             }
             slot.text = std::move(name);
         } else if (slot.isActive) {
-            slot.text = app::ansiToUtf8(r.storedText);
+            app::assignAnsiAsUtf8(slot.text, r.storedText);
         } else {
             slot.text = model::kRollAgain;
         }

@@ -44,6 +44,11 @@ void loadLocation(CritLocation& list, const CriticalLocation& stored) {
     while (list.slotCount() < wanted && list.AddSlot()) {
     }
     for (const CriticalSlot& slot : stored.slots()) {
+        // Most slots (the base chassis ones) hold the stored slot already.
+        if (list.validSlot(slot.index) &&
+            list.slots()[static_cast<std::size_t>(slot.index)] == slot) {
+            continue;
+        }
         list.SetSlot(slot.text, slot.index, slot.flags(), slot.itemID);
     }
 }

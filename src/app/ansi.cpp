@@ -76,6 +76,16 @@ std::string ansiToUtf8(std::string_view ansi) {
     return out;
 }
 
+void assignAnsiAsUtf8(std::string& out, std::string_view ansi) {
+    const bool ascii = std::all_of(ansi.begin(), ansi.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+        out.assign(ansi);
+    } else {
+        out = ansiToUtf8(ansi);
+    }
+}
+
 std::string utf8ToAnsi(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

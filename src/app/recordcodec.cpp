@@ -14,12 +14,6 @@ namespace {
 static_assert(std::endian::native == std::endian::little,
               "the file formats are little-endian and the codec copies values directly");
 
-template <typename T> T decode(std::string_view bytes) {
-    T value;
-    std::memcpy(&value, bytes.data(), sizeof(T));
-    return value;
-}
-
 template <typename T> void encode(std::string& out, T value) {
     char raw[sizeof(T)];
     std::memcpy(raw, &value, sizeof(T));
@@ -34,22 +28,12 @@ void RecordReader::pastEnd() {
     throw ReadError(std::string(kInputPastEndText));
 }
 
-std::string_view RecordReader::take(std::size_t count) {
-    if (count > remaining()) {
-        pastEnd();
-    }
-    const auto part = bytes_.substr(position_, count);
-    position_ += count;
-    return part;
-}
-
-std::string_view RecordReader::stringBytes() {
-    const auto length = decode<std::uint16_t>(take(2));
-    return take(length);
-}
-
 std::string RecordReader::string() {
     return ansiToUtf8(stringBytes());
+}
+
+void RecordReader::string(std::string& out) {
+    assignAnsiAsUtf8(out, stringBytes());
 }
 
 std::string RecordReader::fixedText(std::size_t width) {

@@ -35,14 +35,28 @@ public:
     double doubleValue() { return fixed<double>(); }
     // A 16-bit unsigned length, then that many bytes.
     std::string string();
+    // The same into `out`, whose storage is reused where the text fits.
+    void string(std::string& out);
     // The same record's bytes as the file holds them (Windows-1252), without a copy: for text
     // that is converted only when it is kept.
-    std::string_view stringBytes();
+    std::string_view stringBytes() {
+        const auto length = fixed<std::uint16_t>();
+        return take(length);
+    }
     // `width` bytes of text as they stand, blanks included.
     std::string fixedText(std::size_t width);
     // `width` bytes of text with leading and trailing blanks removed (file headers).
     std::string header(std::size_t width);
     std::string rawBytes(std::size_t count);
+    // The next `count` bytes as they stand, without a copy.
+    std::string_view take(std::size_t count) {
+        if (count > remaining()) {
+            pastEnd();
+        }
+        const auto part = bytes_.substr(position_, count);
+        position_ += count;
+        return part;
+    }
 
     // Dynamic arrays: a 16-bit dimension count (0 = empty, 1 = filled), then an element
     // count and a lower bound (32-bit each), then the elements.
@@ -63,7 +77,6 @@ public:
     bool atEnd() const { return position_ == bytes_.size(); }
 
 private:
-    std::string_view take(std::size_t count);
     [[noreturn]] static void pastEnd();
 
     // The file's bytes as they stand: the formats are little-endian like the machine.

@@ -129,6 +129,12 @@ std::string textOf(const GenItemRow& row, const DesignTypes& types) {
     return {};
 }
 
+// The identifier without its trailing digits, as a view into it.
+std::string_view baseCodeOf(std::string_view identifier) {
+    const auto end = identifier.find_last_not_of("0123456789");
+    return end == std::string_view::npos ? std::string_view{} : identifier.substr(0, end + 1);
+}
+
 bool isMixedTech(int techBase) {
     return techBase != kInnerSphere && techBase != kClan;
 }
@@ -136,9 +142,7 @@ bool isMixedTech(int techBase) {
 } // namespace
 
 std::string genItemBaseCode(std::string_view identifier) {
-    auto end = identifier.find_last_not_of("0123456789");
-    return std::string(end == std::string_view::npos ? std::string_view{}
-                                                     : identifier.substr(0, end + 1));
+    return std::string(baseCodeOf(identifier));
 }
 
 std::string genItemIdentifier(std::string_view code, int instance) {
@@ -151,7 +155,7 @@ bool isGenItemCode(std::string_view code) {
 
 std::int16_t gGetGenItemID(std::string_view text, bool numeric) {
     if (!numeric) {
-        const GenItemRow* row = rowForCode(genItemBaseCode(text));
+        const GenItemRow* row = rowForCode(baseCodeOf(text));
         return row ? row->saveCode : kNoSaveCode;
     }
     std::optional<double> number = app::parseNumber(text);
@@ -166,6 +170,10 @@ std::int16_t gGetGenItemID(std::string_view text, bool numeric) {
 std::string genItemCodeForSaveCode(int saveCode) {
     const GenItemRow* row = rowForSaveCode(saveCode);
     return row ? std::string(row->code) : std::string();
+}
+
+bool isGenItemSaveCode(int saveCode) {
+    return rowForSaveCode(saveCode) != nullptr;
 }
 
 std::string gConvertSaveIdxToName(const DesignTypes& types, const WeaponTable& weapons, int code,
@@ -187,7 +195,7 @@ std::string gConvertSaveIdxToName(const DesignTypes& types, const WeaponTable& w
 
 std::string genItemText(std::string_view code, const DesignTypes& types,
                         app::UserInteraction& user) {
-    if (const GenItemRow* row = rowForCode(genItemBaseCode(code)))
+    if (const GenItemRow* row = rowForCode(baseCodeOf(code)))
         return textOf(*row, types);
     user.message("Invalid index passed to gGetGenItemText (" + std::string(code) + ")");
     return {};
@@ -195,7 +203,7 @@ std::string genItemText(std::string_view code, const DesignTypes& types,
 
 std::int16_t genItemSlots(std::string_view code, const DesignTypes& types, int mascSize, int tcSize,
                           app::UserInteraction& user) {
-    const GenItemRow* row = rowForCode(genItemBaseCode(code));
+    const GenItemRow* row = rowForCode(baseCodeOf(code));
     if (!row) {
         user.message("Invalid index passed to gGetGenItemSlots (" + std::string(code) + ")");
         return 0;

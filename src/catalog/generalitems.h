@@ -56,6 +56,8 @@ std::int16_t gGetGenItemID(std::string_view text, bool numeric);
 
 // The base code of a save code, "" when no item has it.
 std::string genItemCodeForSaveCode(int saveCode);
+// Whether a general item has this save code.
+bool isGenItemSaveCode(int saveCode);
 
 // The design file's name of a slot item. With `isWeapon` the code is a weapon index and the
 // result is the record's name, marked "(C) " or "(IS) " on a mixed tech base design; else

@@ -35,6 +35,8 @@ void require(bool condition, const char* what) {
 constexpr std::size_t kMinWeaponBytes = 28;
 constexpr std::size_t kMinSlotBytes = 28;
 constexpr std::size_t kMaxStartSlot = 12;
+// A slot record's index, location and nine flags.
+constexpr std::size_t kSlotFixedBytes = 11 * 2;
 
 // A slot record as the file holds it; the slot's text is taken from the file only where it
 // cannot be rebuilt.
@@ -101,18 +103,20 @@ public:
     SlotRecord slotRecord() {
         SlotRecord r;
         r.storedText = in_.stringBytes();
-        r.slot.index = in_.integer();
-        r.location = in_.integer();
-        r.slot.isWeapon = in_.boolean();
-        r.slot.isSpecial = in_.boolean();
-        r.slot.isLocked = in_.boolean();
-        r.slot.isActive = in_.boolean();
-        r.slot.isArmored = in_.boolean();
-        r.slot.isBaseArmored = in_.boolean();
-        r.slot.isRearMounted = in_.boolean();
-        r.slot.isSpread = in_.boolean();
-        r.slot.isTurretMounted = in_.boolean();
-        r.slot.itemID = in_.string();
+        // The Integers between the two texts, checked against the end of the file at once.
+        RecordReader fixed(in_.take(kSlotFixedBytes));
+        r.slot.index = fixed.integer();
+        r.location = fixed.integer();
+        r.slot.isWeapon = fixed.boolean();
+        r.slot.isSpecial = fixed.boolean();
+        r.slot.isLocked = fixed.boolean();
+        r.slot.isActive = fixed.boolean();
+        r.slot.isArmored = fixed.boolean();
+        r.slot.isBaseArmored = fixed.boolean();
+        r.slot.isRearMounted = fixed.boolean();
+        r.slot.isSpread = fixed.boolean();
+        r.slot.isTurretMounted = fixed.boolean();
+        in_.string(r.slot.itemID);
         r.saveCode = in_.integer();
 
         require(r.location >= 0 && r.location < model::kSlotLocations,
@@ -125,7 +129,7 @@ public:
                             static_cast<std::size_t>(r.saveCode) < ctx_.weapons.size(),
                         "slot weapon outside the database");
             } else {
-                require(!catalog::genItemCodeForSaveCode(r.saveCode).empty(), "unknown save code");
+                require(catalog::isGenItemSaveCode(r.saveCode), "unknown save code");
             }
         }
         return r;
@@ -143,12 +147,14 @@ public:
     // A slot whose save code is not the one its item identifier gives (for a weapon slot: the
     // weapon its store holds under that instance number) would be written with another code,
     // and its text spelt out, than it was read with.
+    static void requireOwnSaveCode(const SlotRecord& r, const std::vector<WeaponEntry>& weapons) {
+        require(r.saveCode == catalog::kNoSaveCode || r.saveCode == slotSaveCode(r.slot, weapons),
+                "save code not the slot's own");
+    }
     static void requireOwnSaveCodes(const std::vector<SlotRecord>& records,
                                     const std::vector<WeaponEntry>& weapons) {
         for (const SlotRecord& r : records) {
-            require(r.saveCode == catalog::kNoSaveCode ||
-                        r.saveCode == slotSaveCode(r.slot, weapons),
-                    "save code not the slot's own");
+            requireOwnSaveCode(r, weapons);
         }
     }
 
@@ -165,7 +171,7 @@ public:
             }
             slot.text = std::move(name);
         } else if (slot.isActive) {
-            slot.text = app::ansiToUtf8(r.storedText);
+            app::assignAnsiAsUtf8(slot.text, r.storedText);
         } else {
             slot.text = model::kRollAgain;
         }
@@ -252,29 +258,38 @@ void readScalars(RecordReader& in, model::MechFields& f) {
     f.fractionalAccounting = in.boolean();
 }
 
+using SlotLists = std::array<std::vector<CriticalSlot>, model::kSlotLocations>;
+
+// Puts a slot read from the file at its own index of its list; slots the file leaves out
+// before it are free, and a later record for the same slot replaces the earlier one.
+void placeReadSlot(std::vector<CriticalSlot>& list, CriticalSlot&& slot) {
+    const auto index = static_cast<std::size_t>(slot.index);
+    while (list.size() < index) {
+        list.push_back(model::freeSlotAt(static_cast<int>(list.size())));
+    }
+    if (index == list.size()) {
+        list.push_back(std::move(slot));
+    } else {
+        list[index] = std::move(slot);
+    }
+}
+
 // The slot lists at the length the design had: limit crits shortens light designs, and a
-// list is never shorter than the slots the file fills. The lists of a design built to be
-// filled start free at their normal length; the records' texts move into them.
-void layReadSlots(model::Mech& mech, const model::MechFields& f, std::vector<SlotRecord> records) {
-    auto& lists = mech.critLocations();
-    std::array<int, model::kSlotLocations> length{};
-    for (int loc = 0; loc < model::kSlotLocations; ++loc) {
-        length[static_cast<std::size_t>(loc)] =
-            catalog::locationSlotCount(loc) -
-            (f.limitCrits ? catalog::gGetLimitedCritSlots(f.tonnage, loc) : 0);
-    }
-    for (const SlotRecord& r : records) {
-        int& l = length[static_cast<std::size_t>(r.location)];
-        l = std::max(l, r.slot.index + 1);
-    }
-    for (int loc = 0; loc < model::kSlotLocations; ++loc) {
-        model::CritLocation& list = lists[static_cast<std::size_t>(loc)];
-        while (list.slotCount() > length[static_cast<std::size_t>(loc)] && list.DropLastSlot()) {
+// list is never shorter than the slots the file fills. Slots the file leaves out are free.
+std::array<model::CritLocation, model::kSlotLocations> readLists(const model::MechFields& f,
+                                                                 SlotLists slots) {
+    const auto list = [&](int loc) {
+        std::vector<CriticalSlot>& read = slots[static_cast<std::size_t>(loc)];
+        const int normal = catalog::locationSlotCount(loc);
+        const int length =
+            normal - (f.limitCrits ? catalog::gGetLimitedCritSlots(f.tonnage, loc) : 0);
+        while (static_cast<int>(read.size()) < length) {
+            read.push_back(model::freeSlotAt(static_cast<int>(read.size())));
         }
-    }
-    for (SlotRecord& r : records) {
-        lists[static_cast<std::size_t>(r.location)].SetSlot(std::move(r.slot));
-    }
+        return model::CritLocation(loc, normal, std::move(read));
+    };
+    static_assert(model::kSlotLocations == 8);
+    return {list(0), list(1), list(2), list(3), list(4), list(5), list(6), list(7)};
 }
 
 // Figures the file does not carry, so that cost and Battle Value of the design are right.
@@ -356,22 +371,23 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
         config.slots.setConfigName(config.name);
         std::vector<SlotRecord>& kept =
             keptSlots.emplace_back(reader.slotRecords(in.lastIndexPrefix(kMinSlotBytes)));
+        std::array<model::CriticalLocation, model::kSlotLocations> locations;
         for (int loc = 0; loc < model::kSlotLocations; ++loc) {
-            model::CriticalLocation location = base.slots.GetLoc(loc);
-            location.setConfigName(config.name);
-            for (SlotRecord& r : kept) {
-                if (r.location != loc) {
-                    continue;
-                }
-                require(r.slot.index <= location.Slots(), "configuration slot out of place");
-                // A slot the base chassis fixes would be left out when written, and the base
-                // chassis slot read in its place.
-                require(configurationKeeps(base.slots, loc, r.slot),
-                        "configuration keeps a base chassis slot");
-                reader.rebuildText(r, types);
-                // Copied: the record is checked against the configuration's weapons later.
-                location.Add(r.slot);
-            }
+            locations[static_cast<std::size_t>(loc)] = base.slots.GetLoc(loc);
+            locations[static_cast<std::size_t>(loc)].setConfigName(config.name);
+        }
+        for (SlotRecord& r : kept) {
+            model::CriticalLocation& location = locations[static_cast<std::size_t>(r.location)];
+            require(r.slot.index <= location.Slots(), "configuration slot out of place");
+            // A slot the base chassis fixes would be left out when written, and the base
+            // chassis slot read in its place.
+            require(configurationKeeps(base.slots, r.location, r.slot),
+                    "configuration keeps a base chassis slot");
+            reader.rebuildText(r, types);
+            // Copied: the record is checked against the configuration's weapons later.
+            location.Add(r.slot);
+        }
+        for (model::CriticalLocation& location : locations) {
             config.slots.Add(std::move(location));
         }
     }
@@ -462,10 +478,16 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
             armor = in.integer();
         }
         const catalog::DesignTypes types = model::designTypesOf(f);
-        std::vector<SlotRecord> slots = reader.slotRecords(in.lastIndexPrefix(kMinSlotBytes));
-        Reader::requireOwnSaveCodes(slots, weapons);
-        for (SlotRecord& r : slots) {
+        SlotLists slots;
+        for (int loc = 0; loc < model::kSlotLocations; ++loc) {
+            slots[static_cast<std::size_t>(loc)].reserve(
+                static_cast<std::size_t>(catalog::locationSlotCount(loc)));
+        }
+        for (std::size_t i = in.lastIndexPrefix(kMinSlotBytes); i > 0; --i) {
+            SlotRecord r = reader.slotRecord();
+            Reader::requireOwnSaveCode(r, weapons);
             reader.rebuildText(r, types);
+            placeReadSlot(slots[static_cast<std::size_t>(r.location)], std::move(r.slot));
         }
         for (auto& value : f.caseSettings) {
             value = in.integer();
@@ -478,13 +500,11 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
 
         // The design is built only from a file that read to its end. The weapon list goes
         // first: setting it recomputes weapon figures that the stored values then replace.
-        model::Mech mech(ctx, model::Mech::ToBeFilled{});
+        model::Mech& mech = result.mech.emplace(ctx, readLists(f, std::move(slots)));
         mech.setWeapons(std::move(weapons));
-        layReadSlots(mech, f, std::move(slots));
         mech.restoreOmniState(std::move(omni));
         mech.restoreFields(f);
         recomputeMissingFigures(mech, f);
-        result.mech.emplace(std::move(mech));
     } catch (const app::ReadError& error) {
         // The codec says which: the file ended early, or a count it cannot hold.
         const bool ended = std::string_view(error.what()) == app::kInputPastEndText;

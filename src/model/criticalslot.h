@@ -38,6 +38,9 @@ struct CriticalSlot : SlotFlags {
     bool operator==(const CriticalSlot&) const = default;
 };
 
+// A free slot at `index`: "Roll Again", no identifier, every flag false.
+CriticalSlot freeSlotAt(int index);
+
 // The item code of an identifier: the identifier without its trailing digits ("cHS12" gives
 // "cHS"; a weapon's "7" gives "").
 std::string baseCode(std::string_view itemID);

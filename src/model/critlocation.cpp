@@ -10,21 +10,18 @@ bool matchesCode(const CriticalSlot& slot, std::string_view code) {
     return !code.empty() && slot.isActive && (slot.itemID == code || baseCode(slot.itemID) == code);
 }
 
-CriticalSlot freeSlot(int index) {
-    CriticalSlot slot;
-    slot.index = static_cast<std::int16_t>(index);
-    return slot;
-}
-
 } // namespace
 
 CritLocation::CritLocation(int location, int normalSlots)
     : location_(location), normalSlots_(std::max(0, normalSlots)) {
     slots_.reserve(static_cast<std::size_t>(normalSlots_));
     for (int i = 0; i < normalSlots_; ++i) {
-        slots_.push_back(freeSlot(i));
+        slots_.push_back(freeSlotAt(i));
     }
 }
+
+CritLocation::CritLocation(int location, int normalSlots, std::vector<CriticalSlot> slots)
+    : slots_(std::move(slots)), location_(location), normalSlots_(std::max(0, normalSlots)) {}
 
 CritLocation::CritLocation(const CritLocation& other)
     : slots_(other.slots_), location_(other.location_), normalSlots_(other.normalSlots_) {}
@@ -62,7 +59,7 @@ void CritLocation::notify(SlotChange::Kind kind, int first, int last) const {
 }
 
 CriticalSlot CritLocation::slot(int slot) const {
-    return validSlot(slot) ? slots_[static_cast<std::size_t>(slot)] : freeSlot(slot);
+    return validSlot(slot) ? slots_[static_cast<std::size_t>(slot)] : freeSlotAt(slot);
 }
 
 bool CritLocation::SetSlot(CriticalSlot&& slot) {
@@ -82,8 +79,8 @@ bool CritLocation::SetSlot(std::string_view text, int slot, const SlotFlags& fla
     }
     CriticalSlot& target = slots_[static_cast<std::size_t>(slot)];
     target.flags() = flags;
-    target.text = std::string(text);
-    target.itemID = std::string(identifier);
+    target.text.assign(text);
+    target.itemID.assign(identifier);
     notify(SlotChange::Kind::Slots, slot, slot);
     return true;
 }
@@ -172,7 +169,7 @@ int CritLocation::RemoveItem(std::string_view identifier) {
     int removed = 0, first = slotCount(), last = -1;
     for (int i = 0; i < slotCount(); ++i) {
         if (slots_[i].itemID == identifier) {
-            slots_[i] = freeSlot(i);
+            slots_[i] = freeSlotAt(i);
             ++removed;
             first = std::min(first, i);
             last = i;
@@ -191,7 +188,7 @@ int CritLocation::RemoveAllOf(std::string_view code) {
     int removed = 0, first = slotCount(), last = -1;
     for (int i = 0; i < slotCount(); ++i) {
         if (slots_[i].isActive && baseCode(slots_[i].itemID) == code) {
-            slots_[i] = freeSlot(i);
+            slots_[i] = freeSlotAt(i);
             ++removed;
             first = std::min(first, i);
             last = i;
@@ -233,7 +230,7 @@ std::vector<SlotMove> CritLocation::Compact() {
     std::vector<CriticalSlot> result = slots_;
     for (int i = 0; i < slotCount(); ++i) {
         if (!result[i].isLocked) {
-            result[i] = freeSlot(i);
+            result[i] = freeSlotAt(i);
         }
     }
     std::vector<SlotMove> moves;
@@ -281,7 +278,7 @@ bool CritLocation::AddSlot() {
     if (slotCount() >= normalSlots_) {
         return false;
     }
-    slots_.push_back(freeSlot(slotCount()));
+    slots_.push_back(freeSlotAt(slotCount()));
     notify(SlotChange::Kind::Length, slotCount() - 1, slotCount() - 1);
     return true;
 }

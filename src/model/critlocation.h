@@ -47,6 +47,9 @@ public:
 
     // A list of `normalSlots` free slots (12, the head 6) for location 0 to 7.
     explicit CritLocation(int location = 0, int normalSlots = 12);
+    // A list holding `slots` as they are (a reader's): each slot's index is its position, and
+    // there are at most `normalSlots` of them.
+    CritLocation(int location, int normalSlots, std::vector<CriticalSlot> slots);
 
     // Copies take the slots, never the listener: the listener watches one object. Assigning
     // over a list keeps that list's listener and tells it that everything changed.

@@ -27,7 +27,8 @@ Mech::Mech(app::ProgramContext& ctx) : ctx_(&ctx), crits_(makeLists()) {
     RecalcAll();
 }
 
-Mech::Mech(app::ProgramContext& ctx, ToBeFilled) : ctx_(&ctx), crits_(makeLists()) {}
+Mech::Mech(app::ProgramContext& ctx, std::array<CritLocation, kSlotLocations> readLists)
+    : ctx_(&ctx), crits_(std::move(readLists)) {}
 
 bool Mech::checkIndex(const char* procedure, int index, int count) const {
     if (index >= 0 && index < count) {

@@ -151,10 +151,9 @@ public:
     // A new design: one free weapon element, 10 heat sinks, all actuators, default slots.
     // The context (weapon table, prices, error reporter) must outlive the design.
     explicit Mech(app::ProgramContext& ctx);
-    // A design that a reader is about to fill in whole (fields, weapons, slot lists): empty
-    // slot lists and no figures computed, since everything would be replaced.
-    struct ToBeFilled {};
-    Mech(app::ProgramContext& ctx, ToBeFilled);
+    // A design that a reader is about to fill in whole (fields, weapons), with the slot lists
+    // it read: no default slots laid and no figures computed, since everything is replaced.
+    Mech(app::ProgramContext& ctx, std::array<CritLocation, kSlotLocations> readLists);
 
     app::ProgramContext& context() const { return *ctx_; }
 

@@ -44,6 +44,11 @@ void loadLocation(CritLocation& list, const CriticalLocation& stored) {
     while (list.slotCount() < wanted && list.AddSlot()) {
     }
     for (const CriticalSlot& slot : stored.slots()) {
+        // Most slots (the base chassis ones) hold the stored slot already.
+        if (list.validSlot(slot.index) &&
+            list.slots()[static_cast<std::size_t>(slot.index)] == slot) {
+            continue;
+        }
         list.SetSlot(slot.text, slot.index, slot.flags(), slot.itemID);
     }
 }
@@ -185,8 +190,8 @@ bool Mech::ChangeOmniConfig(std::string_view name, bool storeFirst) {
     if (storeFirst) {
         SaveCurrentConfig();
     }
-    // A copy, so that nothing below can write into the store it is loaded from.
-    const OmniConfig config =
+    // Read in place: the setters below change the design's own values, never the stores.
+    const OmniConfig& config =
         omni_.configs[static_cast<std::size_t>(findOmniConfig(omni_.configs, name))];
     f_.currentConfig = config.name;
     app::BusyPointer busy(ctx_->user);

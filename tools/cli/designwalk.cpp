@@ -1,6 +1,7 @@
 #include "designwalk.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <set>
 #include <system_error>
@@ -14,6 +15,12 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kReadDirectoryProcedure = "ReadDirectory";
+
+// The last part of a path a directory listing gave (which never ends in a separator), without
+// building a path object for it.
+std::string_view fileName(std::string_view path) {
+    return path.substr(path.rfind('/') + 1);
+}
 
 class Walk {
 public:
@@ -56,8 +63,8 @@ private:
             // A link is followed: to a directory it is walked, to a file it is read.
             if (entry.is_directory(ec))
                 directory(entry.path());
-            else if (isDesignFileName(entry.path().filename().string()))
-                items_.push_back(WalkItem{entry.path().string(), std::nullopt});
+            else if (isDesignFileName(fileName(entry.path().native())))
+                items_.push_back(WalkItem{entry.path().native(), std::nullopt});
         }
     }
 
@@ -75,13 +82,14 @@ private:
 
 } // namespace
 
-bool isDesignFileName(const std::string& name) {
-    if (name.size() < 4)
+bool isDesignFileName(std::string_view name) {
+    constexpr std::string_view kExtension = ".FPM";
+    if (name.size() < kExtension.size())
         return false;
-    std::string ext = name.substr(name.size() - 4);
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return ext == ".FPM";
+    const std::string_view ext = name.substr(name.size() - kExtension.size());
+    return std::equal(ext.begin(), ext.end(), kExtension.begin(), [](char c, char upper) {
+        return std::toupper(static_cast<unsigned char>(c)) == upper;
+    });
 }
 
 std::vector<WalkItem> walkDesigns(app::ProgramContext& ctx, const std::vector<std::string>& args) {

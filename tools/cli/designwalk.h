@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fpw::app {
@@ -28,6 +29,6 @@ struct WalkItem {
 std::vector<WalkItem> walkDesigns(app::ProgramContext& ctx, const std::vector<std::string>& args);
 
 // Whether a file name ends in ".FPM", in any case.
-bool isDesignFileName(const std::string& name);
+bool isDesignFileName(std::string_view name);
 
 } // namespace fpw::cli

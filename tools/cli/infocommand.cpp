@@ -31,7 +31,8 @@ public:
     }
     void number(const char* key, long long value) {
         name(key);
-        out_ += std::to_string(value);
+        char buffer[24];
+        out_.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
     }
     // As the JSON library writes a double: the shortest exact form, ".0" after a whole one.
     void number(const char* key, double value) {

@@ -62,16 +62,6 @@ CriticalSlot CritLocation::slot(int slot) const {
     return validSlot(slot) ? slots_[static_cast<std::size_t>(slot)] : freeSlotAt(slot);
 }
 
-bool CritLocation::SetSlot(CriticalSlot&& slot) {
-    const int index = slot.index;
-    if (!validSlot(index)) {
-        return false;
-    }
-    slots_[static_cast<std::size_t>(index)] = std::move(slot);
-    notify(SlotChange::Kind::Slots, index, index);
-    return true;
-}
-
 bool CritLocation::SetSlot(std::string_view text, int slot, const SlotFlags& flags,
                            std::string_view identifier) {
     if (!validSlot(slot)) {

@@ -77,9 +77,6 @@ public:
     // for a slot outside the list.
     bool SetSlot(std::string_view text, int slot, const SlotFlags& flags,
                  std::string_view identifier);
-    // The same for a whole slot at its own index, taking over its texts (a reader filling
-    // its lists).
-    bool SetSlot(CriticalSlot&& slot);
     // Makes the slot free: "Roll Again", no identifier, every flag false.
     bool ClearSlot(int slot);
     // Writes an item into a slot: occupied, unlocked, the weapon flag as given, the other flags

@@ -51,10 +51,10 @@ TEST_F(Sheet, AdjustedBattleValueUsesTheCockpitsPilotingSkill) {
     ASSERT_NE(multiplier(4, 6), multiplier(4, 5));
     using namespace catalog::cockpit;
     // The small and torso-mounted cockpits add one to the piloting skill, enhanced imaging takes
-    // one off.
+    // one off. Blanks around a skill are allowed.
     for (const auto& [cockpit, piloting] :
          {std::pair{kStandard, 5}, {kSmall, 6}, {kTorsoMounted, 6}, {kEnhancedImaging, 4}})
-        EXPECT_EQ(adjustedBV(tables, cockpit, "4", "5", 1000),
+        EXPECT_EQ(adjustedBV(tables, cockpit, " 4", "5  ", 1000),
                   app::RoundHalfUp(multiplier(4, piloting) * 1000))
             << cockpit;
     for (const char* bad : {"", "x", "8", "-1", "4.5"})

@@ -269,6 +269,27 @@ TEST_F(CliTool, SheetWritesOnePdfPagePerDesignAndConfiguration) {
     EXPECT_EQ(pageCount(work.file("brawler.pdf")), 1);
     EXPECT_FALSE(fs::exists(work.file("missing.pdf")));
 }
+
+// The tool itself never loads Qt: `sheet` goes whole to the executable beside it, whose help
+// and status come back unchanged; without that executable, a message and the status 2.
+TEST_F(CliTool, SheetIsHandedOverToTheExecutableBesideTheTool) {
+    const std::string libraries = runCommand({"ldd", exe.string()}).out;
+    ASSERT_NE(libraries.find("libc.so"), std::string::npos) << libraries;
+    EXPECT_EQ(libraries.find("Qt"), std::string::npos) << libraries;
+    EXPECT_NE(run({"--help"}).out.find("\n  sheet "), std::string::npos);
+    const RunResult help = run({"sheet", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find(" sheet [OPTIONS] FILE..."), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("--each"), std::string::npos) << help.out;
+
+    fs::remove(sheets);
+    const std::string pdf = work.file("none.pdf");
+    const RunResult missing = run({"sheet", hunchbackFile, "-o", pdf});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "sheet needs " + sheets.string() +
+                               ", which cannot be started: No such file or directory\n");
+    EXPECT_FALSE(fs::exists(pdf));
+}
 #endif
 
 } // namespace

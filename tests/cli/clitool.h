@@ -1,5 +1,5 @@
 // The fixture of the command-line tool's tests: runs the built forgeplanwork-cli from a
-// program directory of its own (a copy of the executable beside the shipped reference files)
+// program directory of its own (a copy of the executables beside the shipped reference files)
 // on design files written here, and gives the library's figures to compare with.
 #pragma once
 
@@ -96,6 +96,10 @@ protected:
     void SetUp() override {
         exe = fs::path(program.path()) / "forgeplanwork-cli";
         fs::copy_file(FPW_CLI_EXECUTABLE, exe);
+#ifdef FPW_CLI_SHEETS_EXECUTABLE
+        sheets = fs::path(program.path()) / fs::path(FPW_CLI_SHEETS_EXECUTABLE).filename();
+        fs::copy_file(FPW_CLI_SHEETS_EXECUTABLE, sheets);
+#endif
     }
 
     // A 50-ton brawler: an AC/20 with (or without) ammunition in the right torso, two medium
@@ -177,6 +181,7 @@ protected:
     app::ProgramContext& ctx = kit.ctx;
     testing::TempDir work;
     fs::path exe;
+    fs::path sheets; // the executable `sheet` hands over to, beside the tool
     model::Mech hunchback = brawler();
     const std::string hunchbackFile = save(hunchback, "brawler.FPM");
 };

@@ -15,6 +15,7 @@
 #include "consoleuser.h"
 #include "editcommand.h"
 #include "editor/script.h"
+#include "handover.h"
 #include "infocommand.h"
 #include "muxcommand.h"
 #include "progressbar.h"
@@ -131,12 +132,16 @@ void registerWriteBVs(CLI::App& tool, Run& run) {
     });
 }
 
+#if defined(FPW_CLI_SHEET) || defined(FPW_CLI_SHEETS_EXECUTABLE)
+constexpr const char* kSheetDescription =
+    "Write the record sheets of design files as PDF documents";
+#endif
+
 #ifdef FPW_CLI_SHEET
 // Only with the desktop layer: the sheets are written by Qt's PDF writer.
 void registerSheet(CLI::App& tool, Run& run, int argc, char** argv) {
     auto o = std::make_shared<cli::SheetOptions>();
-    CLI::App* sheet =
-        tool.add_subcommand("sheet", "Write the record sheets of design files as PDF documents");
+    CLI::App* sheet = tool.add_subcommand("sheet", kSheetDescription);
     sheet->add_option("FILE", o->files, "Design files (.FPM)")->required();
     CLI::Option* output = sheet->add_option("-o,--output", o->output, "One PDF with every sheet");
     CLI::Option* each = sheet->add_option("--each", o->eachDirectory,
@@ -163,6 +168,20 @@ void registerSheet(CLI::App& tool, Run& run, int argc, char** argv) {
 }
 #endif
 
+#ifdef FPW_CLI_SHEETS_EXECUTABLE
+// Loading Qt would cost every run of the tool milliseconds, so the sheets are drawn by a
+// sibling executable, the same tool built with the desktop layer. A subcommand can only come
+// first, so main hands a command line starting with `sheet` over to it before any parsing; the
+// subcommand registered here gives `sheet` its line in the help.
+bool handsOverSheet(int argc, char** argv) {
+    return argc > 1 && std::string(argv[1]) == "sheet";
+}
+
+void registerSheetHandOver(CLI::App& tool) {
+    tool.add_subcommand("sheet", kSheetDescription);
+}
+#endif
+
 // `edit` needs a context whose person is the script, so it runs outside `Run`.
 void registerEdit(CLI::App& tool, std::shared_ptr<cli::EditRequest>& edit) {
     auto request = std::make_shared<cli::EditRequest>();
@@ -178,6 +197,10 @@ void registerEdit(CLI::App& tool, std::shared_ptr<cli::EditRequest>& edit) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef FPW_CLI_SHEETS_EXECUTABLE
+    if (handsOverSheet(argc, argv))
+        return cli::handOver(FPW_CLI_SHEETS_EXECUTABLE, argv, std::cerr);
+#endif
     CLI::App tool{"Forgeplanwork command-line tool: figures, exports and editor scripts of mech "
                   "design files"};
     tool.require_subcommand(1);
@@ -191,6 +214,9 @@ int main(int argc, char** argv) {
     registerWriteBVs(tool, run);
 #ifdef FPW_CLI_SHEET
     registerSheet(tool, run, argc, argv);
+#endif
+#ifdef FPW_CLI_SHEETS_EXECUTABLE
+    registerSheetHandOver(tool);
 #endif
     std::shared_ptr<cli::EditRequest> edit;
     registerEdit(tool, edit);

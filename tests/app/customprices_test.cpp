@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/files.h"
 #include "app/programcontext.h"
 #include "catalog/weapondatabase.h"
@@ -142,6 +144,11 @@ TEST_F(CustomPricesTest, WithoutAReadableDatabaseTheOldFileStaysAndNothingChange
     ctx.prices = {};
     ASSERT_TRUE(WriteCustomData(ctx));
     EXPECT_FALSE(fileExists(dir.file("cus_data.dat")));
+    // A folder that holds something, in the file's place, cannot be deleted: that is a failure.
+    std::filesystem::create_directory(dir.file("cus_data.dat"));
+    dir.write("cus_data.dat/kept", "x");
+    EXPECT_FALSE(WriteCustomData(ctx));
+    EXPECT_NE(user.messages.back().text.find("Cannot delete"), std::string::npos);
 }
 
 } // namespace

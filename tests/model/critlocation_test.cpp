@@ -226,6 +226,9 @@ TEST(CritLocation, HighlightAndRedrawReachTheView) {
     ASSERT_EQ(rec.changes.size(), 3u);
     EXPECT_EQ(std::get<0>(rec.changes[0]), SlotChange::Kind::Highlight);
     EXPECT_EQ(std::get<0>(rec.changes[1]), SlotChange::Kind::Redraw);
+    // A whole list moved in keeps the view, which redraws every slot.
+    list = listOf("A..");
+    EXPECT_EQ(rec.changes.back(), std::tuple(SlotChange::Kind::Reset, 0, 2));
 }
 
 } // namespace

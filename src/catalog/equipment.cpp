@@ -148,8 +148,7 @@ template <class Row> std::string shortNameOf(std::span<const Row> rows, int code
 }
 
 template <class Row> std::string longNameOf(std::span<const Row> rows, int code) {
-    const Row* row = findCode(rows, code);
-    return row ? std::string(row->longName) : std::string();
+    return std::string(longNameIn(rows, code));
 }
 
 enum class Accept { ShortOnly, ShortOrLong };

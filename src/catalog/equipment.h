@@ -181,6 +181,16 @@ std::span<const TypeText> weaponTypeTable();
 // Code to text. Unless said otherwise a code outside the vocabulary gives "".
 // Comparisons of text to code are exact and case-sensitive.
 
+// The long text of `code` in a vocabulary as a view into the table; "" for a code outside it.
+template <class Row> std::string_view longNameIn(std::span<const Row> rows, int code) {
+    for (const Row& row : rows) {
+        if (row.code == code) {
+            return row.longName;
+        }
+    }
+    return {};
+}
+
 // Every value other than 0 and 1 reads as "Inner Sphere 'C'".
 std::string techBaseName(int code);
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
+#include <optional>
 
 #include "app/numbers.h"
 #include "app/userinteraction.h"
@@ -93,46 +95,108 @@ constexpr std::array<MUXNameRow, 36> kMUXNames{{
     {"Artemis V FCS", "ArtemisV"},
 }};
 
-const GenItemRow* rowForCode(std::string_view code) {
-    auto it = std::find_if(kGenItems.begin(), kGenItems.end(),
-                           [code](const GenItemRow& r) { return r.code == code; });
-    return it == kGenItems.end() ? nullptr : &*it;
+// Item codes are short: each is compared as one number (its bytes) and its length, since a
+// design file holds thousands of identifiers to look up.
+constexpr std::size_t kPackedCodeBytes = sizeof(std::uint64_t);
+
+constexpr std::uint64_t packedCode(std::string_view code) {
+    std::uint64_t key = 0;
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        key |= std::uint64_t{static_cast<unsigned char>(code[i])} << (8 * i);
+    }
+    return key;
 }
+
+constexpr auto kPackedCodes = [] {
+    std::array<std::uint64_t, kGenItems.size()> keys{};
+    for (std::size_t i = 0; i < kGenItems.size(); ++i) {
+        if (kGenItems[i].code.size() > kPackedCodeBytes) {
+            throw "item code too long to pack"; // stops the compilation
+        }
+        keys[i] = packedCode(kGenItems[i].code);
+    }
+    return keys;
+}();
+
+const GenItemRow* rowForCode(std::string_view code) {
+    if (code.size() > kPackedCodeBytes) {
+        return nullptr;
+    }
+    const std::uint64_t key = packedCode(code);
+    for (std::size_t i = 0; i < kGenItems.size(); ++i) {
+        if (kPackedCodes[i] == key && kGenItems[i].code.size() == code.size()) {
+            return &kGenItems[i];
+        }
+    }
+    return nullptr;
+}
+
+// The save codes lie close together: a design file names thousands of them, so each finds
+// its row by position.
+constexpr std::int16_t kFirstSaveCode = 1000;
+constexpr std::int16_t kLastSaveCode = 1013;
+constexpr auto kRowOfSaveCode = [] {
+    std::array<std::int8_t, kLastSaveCode - kFirstSaveCode + 1> rows{};
+    rows.fill(-1);
+    for (std::size_t i = 0; i < kGenItems.size(); ++i) {
+        const std::int16_t code = kGenItems[i].saveCode;
+        if (code == kNoSaveCode) {
+            continue;
+        }
+        if (code < kFirstSaveCode || code > kLastSaveCode) {
+            throw "save code outside the indexed range"; // stops the compilation
+        }
+        rows[static_cast<std::size_t>(code - kFirstSaveCode)] = static_cast<std::int8_t>(i);
+    }
+    return rows;
+}();
 
 const GenItemRow* rowForSaveCode(int saveCode) {
-    if (saveCode == kNoSaveCode)
+    if (saveCode < kFirstSaveCode || saveCode > kLastSaveCode)
         return nullptr;
-    auto it = std::find_if(kGenItems.begin(), kGenItems.end(),
-                           [saveCode](const GenItemRow& r) { return r.saveCode == saveCode; });
-    return it == kGenItems.end() ? nullptr : &*it;
+    const std::int8_t row = kRowOfSaveCode[static_cast<std::size_t>(saveCode - kFirstSaveCode)];
+    return row < 0 ? nullptr : &kGenItems[static_cast<std::size_t>(row)];
 }
 
-std::string textOf(const GenItemRow& row, const DesignTypes& types) {
+std::string_view textOf(const GenItemRow& row, const DesignTypes& types) {
     switch (row.text) {
     case TextFrom::Fixed:
-        return std::string(row.fixedText);
+        return row.fixedText;
     case TextFrom::Armor:
-        return armorLongName(types.armorType);
+        return longNameIn(armorTypeTable(), types.armorType);
     case TextFrom::Structure:
-        return structureLongName(types.isType);
+        return longNameIn(structureTypeTable(), types.isType);
     case TextFrom::HeatSink:
-        return heatSinkLongName(types.hsType);
+        return longNameIn(heatSinkTypeTable(), types.hsType);
     case TextFrom::Engine:
-        return engineLongName(types.engineType);
+        return longNameIn(engineTypeTable(), types.engineType);
     case TextFrom::Gyro:
-        return gyroLongName(types.gyroType);
+        return longNameIn(gyroTypeTable(), types.gyroType);
     case TextFrom::JumpJet:
-        return jumpJetLongName(types.jumpJetType);
+        return longNameIn(jumpJetTypeTable(), types.jumpJetType);
     case TextFrom::Placer:
         break;
     }
     return {};
 }
 
-// The identifier without its trailing digits, as a view into it.
-std::string_view baseCodeOf(std::string_view identifier) {
-    const auto end = identifier.find_last_not_of("0123456789");
-    return end == std::string_view::npos ? std::string_view{} : identifier.substr(0, end + 1);
+// An instance number as the file writes it: plain decimal digits within the Integer range.
+// Anything else goes the general way of a number typed as text.
+std::optional<std::int16_t> plainInstanceNumber(std::string_view text) {
+    if (text.empty() || text.size() > 5) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    if (value > std::numeric_limits<std::int16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(value);
 }
 
 bool isMixedTech(int techBase) {
@@ -141,8 +205,12 @@ bool isMixedTech(int techBase) {
 
 } // namespace
 
-std::string genItemBaseCode(std::string_view identifier) {
-    return std::string(baseCodeOf(identifier));
+std::string_view genItemBaseCode(std::string_view identifier) {
+    std::size_t end = identifier.size();
+    while (end > 0 && identifier[end - 1] >= '0' && identifier[end - 1] <= '9') {
+        --end;
+    }
+    return identifier.substr(0, end);
 }
 
 std::string genItemIdentifier(std::string_view code, int instance) {
@@ -155,9 +223,11 @@ bool isGenItemCode(std::string_view code) {
 
 std::int16_t gGetGenItemID(std::string_view text, bool numeric) {
     if (!numeric) {
-        const GenItemRow* row = rowForCode(baseCodeOf(text));
+        const GenItemRow* row = rowForCode(genItemBaseCode(text));
         return row ? row->saveCode : kNoSaveCode;
     }
+    if (const std::optional<std::int16_t> plain = plainInstanceNumber(text))
+        return *plain;
     std::optional<double> number = app::parseNumber(text);
     if (!number)
         throw ConversionError();
@@ -176,34 +246,42 @@ bool isGenItemSaveCode(int saveCode) {
     return rowForSaveCode(saveCode) != nullptr;
 }
 
-std::string gConvertSaveIdxToName(const DesignTypes& types, const WeaponTable& weapons, int code,
-                                  bool isWeapon, app::UserInteraction& user) {
+void appendSaveIdxName(std::string& out, const DesignTypes& types, const WeaponTable& weapons,
+                       int code, bool isWeapon, app::UserInteraction& user) {
     if (isWeapon) {
         // A design file may name a weapon the loaded database does not have.
         if (code >= 0 && static_cast<std::size_t>(code) < weapons.size()) {
             const WeaponRecord& record = weapons[static_cast<std::size_t>(code)];
-            if (!isMixedTech(types.techBase))
-                return record.name;
-            return (record.techBase == kClan ? "(C) " : "(IS) ") + record.name;
+            if (isMixedTech(types.techBase))
+                out += record.techBase == kClan ? "(C) " : "(IS) ";
+            out += record.name;
+            return;
         }
     } else if (const GenItemRow* row = rowForSaveCode(code)) {
-        return textOf(*row, types);
+        out += textOf(*row, types);
+        return;
     }
     user.message("Invalid index passed to gConvertSaveIdxToName (" + std::to_string(code) + ")");
-    return {};
+}
+
+std::string gConvertSaveIdxToName(const DesignTypes& types, const WeaponTable& weapons, int code,
+                                  bool isWeapon, app::UserInteraction& user) {
+    std::string name;
+    appendSaveIdxName(name, types, weapons, code, isWeapon, user);
+    return name;
 }
 
 std::string genItemText(std::string_view code, const DesignTypes& types,
                         app::UserInteraction& user) {
-    if (const GenItemRow* row = rowForCode(baseCodeOf(code)))
-        return textOf(*row, types);
+    if (const GenItemRow* row = rowForCode(genItemBaseCode(code)))
+        return std::string(textOf(*row, types));
     user.message("Invalid index passed to gGetGenItemText (" + std::string(code) + ")");
     return {};
 }
 
 std::int16_t genItemSlots(std::string_view code, const DesignTypes& types, int mascSize, int tcSize,
                           app::UserInteraction& user) {
-    const GenItemRow* row = rowForCode(baseCodeOf(code));
+    const GenItemRow* row = rowForCode(genItemBaseCode(code));
     if (!row) {
         user.message("Invalid index passed to gGetGenItemSlots (" + std::string(code) + ")");
         return 0;

@@ -40,8 +40,9 @@ inline constexpr std::string_view cTur = "cTur";    // turret mechanism
 // The save code of items that have none.
 inline constexpr std::int16_t kNoSaveCode = -1;
 
-// The identifier without its trailing digits: "cHS12" gives "cHS".
-std::string genItemBaseCode(std::string_view identifier);
+// The item code of an identifier: the identifier without its trailing digits ("cHS12" gives
+// "cHS"; a weapon's "7" gives ""). A view into `identifier`.
+std::string_view genItemBaseCode(std::string_view identifier);
 
 // `code` with `instance` behind it in decimal.
 std::string genItemIdentifier(std::string_view code, int instance);
@@ -65,6 +66,9 @@ bool isGenItemSaveCode(int saveCode);
 // code shows "Invalid index passed to gConvertSaveIdxToName (...)" and gives "".
 std::string gConvertSaveIdxToName(const DesignTypes& types, const WeaponTable& weapons, int code,
                                   bool isWeapon, app::UserInteraction& user);
+// The same name appended to `out`, for a caller that builds the text in place.
+void appendSaveIdxName(std::string& out, const DesignTypes& types, const WeaponTable& weapons,
+                       int code, bool isWeapon, app::UserInteraction& user);
 
 // The slot text of a general item (identifier or base code) from the design's current
 // types; "" for items whose text the placing rule writes. An unknown code shows

@@ -244,7 +244,7 @@ private:
     void checkRuns() {
         for (int loc = 0; loc < model::kSlotLocations; ++loc) {
             for (const auto& [id, slots] : census_.byLocation[static_cast<std::size_t>(loc)]) {
-                const std::string code = catalog::genItemBaseCode(id);
+                const std::string_view code = catalog::genItemBaseCode(id);
                 if (std::find(kPlacedByPlayer.begin(), kPlacedByPlayer.end(), code) ==
                     kPlacedByPlayer.end()) {
                     continue;

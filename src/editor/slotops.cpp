@@ -101,7 +101,7 @@ void UnallocateItemSlot(Editor& editor, int loc, std::string_view itemID) {
     if (run.firstSlot < 0) {
         return;
     }
-    const std::string code = catalog::genItemBaseCode(itemID);
+    const std::string code(catalog::genItemBaseCode(itemID));
     std::string name = catalog::genItemText(code, editor.mech().designTypes(), editor.user());
     if (name.empty()) {
         name = list.SlotText(run.firstSlot);

@@ -61,6 +61,9 @@ std::string writeDesignFile(const model::Mech& mech);
 // holds, for any other slot the code of its item; -1 when there is none.
 std::int16_t slotSaveCode(const model::CriticalSlot& slot,
                           const std::vector<model::WeaponEntry>& weapons);
+// The same for an item identifier on its own.
+std::int16_t itemSaveCode(bool isWeapon, std::string_view itemID,
+                          const std::vector<model::WeaponEntry>& weapons);
 
 // True when a configuration's slot is written among the configuration's own slots: every slot
 // except one the base chassis fixes exactly as it stands (a locked base item, not armoured

@@ -38,12 +38,15 @@ constexpr std::size_t kMaxStartSlot = 12;
 // A slot record's index, location and nine flags.
 constexpr std::size_t kSlotFixedBytes = 11 * 2;
 
-// A slot record as the file holds it; the slot's text is taken from the file only where it
-// cannot be rebuilt.
+// A slot record as the file holds it, its texts still the file's bytes: a slot is built
+// once, where it is kept, and its text is taken from the file only where it cannot be
+// rebuilt.
 struct SlotRecord {
-    CriticalSlot slot;
-    std::string_view storedText;
+    model::SlotFlags flags;
+    std::int16_t index = 0;
     int location = 0;
+    std::string_view storedText;
+    std::string_view itemID;
     std::int16_t saveCode = catalog::kNoSaveCode;
 };
 
@@ -60,9 +63,9 @@ public:
         std::int32_t lowerBound = 0;
         const std::size_t count = in_.arrayHead(2, &lowerBound);
         require(count > 0 && lowerBound == 0, "weapon without location list");
-        w.locations.clear();
-        for (std::size_t i = 0; i < count; ++i) {
-            w.locations.push_back(in_.integer());
+        w.locations.resize(count);
+        for (std::int16_t& location : w.locations) {
+            location = in_.integer();
         }
         w.startCrit = in_.integer();
         w.rearMounted = in_.boolean();
@@ -105,26 +108,26 @@ public:
         r.storedText = in_.stringBytes();
         // The Integers between the two texts, checked against the end of the file at once.
         RecordReader fixed(in_.take(kSlotFixedBytes));
-        r.slot.index = fixed.integer();
+        r.index = fixed.integer();
         r.location = fixed.integer();
-        r.slot.isWeapon = fixed.boolean();
-        r.slot.isSpecial = fixed.boolean();
-        r.slot.isLocked = fixed.boolean();
-        r.slot.isActive = fixed.boolean();
-        r.slot.isArmored = fixed.boolean();
-        r.slot.isBaseArmored = fixed.boolean();
-        r.slot.isRearMounted = fixed.boolean();
-        r.slot.isSpread = fixed.boolean();
-        r.slot.isTurretMounted = fixed.boolean();
-        in_.string(r.slot.itemID);
+        r.flags.isWeapon = fixed.boolean();
+        r.flags.isSpecial = fixed.boolean();
+        r.flags.isLocked = fixed.boolean();
+        r.flags.isActive = fixed.boolean();
+        r.flags.isArmored = fixed.boolean();
+        r.flags.isBaseArmored = fixed.boolean();
+        r.flags.isRearMounted = fixed.boolean();
+        r.flags.isSpread = fixed.boolean();
+        r.flags.isTurretMounted = fixed.boolean();
+        r.itemID = in_.stringBytes();
         r.saveCode = in_.integer();
 
         require(r.location >= 0 && r.location < model::kSlotLocations,
                 "slot location out of range");
-        require(r.slot.index >= 0 && r.slot.index < catalog::locationSlotCount(r.location),
+        require(r.index >= 0 && r.index < catalog::locationSlotCount(r.location),
                 "slot index out of range");
         if (r.saveCode != catalog::kNoSaveCode) {
-            if (r.slot.isWeapon) {
+            if (r.flags.isWeapon) {
                 require(r.saveCode >= 0 &&
                             static_cast<std::size_t>(r.saveCode) < ctx_.weapons.size(),
                         "slot weapon outside the database");
@@ -146,9 +149,11 @@ public:
 
     // A slot whose save code is not the one its item identifier gives (for a weapon slot: the
     // weapon its store holds under that instance number) would be written with another code,
-    // and its text spelt out, than it was read with.
+    // and its text spelt out, than it was read with. Item codes and instance numbers are plain
+    // ASCII, so the file's bytes give the same answer as the converted text.
     static void requireOwnSaveCode(const SlotRecord& r, const std::vector<WeaponEntry>& weapons) {
-        require(r.saveCode == catalog::kNoSaveCode || r.saveCode == slotSaveCode(r.slot, weapons),
+        require(r.saveCode == catalog::kNoSaveCode ||
+                    r.saveCode == itemSaveCode(r.flags.isWeapon, r.itemID, weapons),
                 "save code not the slot's own");
     }
     static void requireOwnSaveCodes(const std::vector<SlotRecord>& records,
@@ -158,23 +163,31 @@ public:
         }
     }
 
-    // The text the editor shows for the slot's item; the file leaves out what it can rebuild.
-    void rebuildText(SlotRecord& r, const catalog::DesignTypes& types) {
-        CriticalSlot& slot = r.slot;
+    // Makes `slot` the record's slot, whatever it held before: flags, index, identifier and
+    // the text the editor shows for its item; the file leaves out what it can rebuild.
+    void fill(CriticalSlot& slot, const SlotRecord& r, const catalog::DesignTypes& types) {
+        slot.flags() = r.flags;
+        slot.index = r.index;
+        app::assignAnsiAsUtf8(slot.itemID, r.itemID);
         if (r.saveCode != catalog::kNoSaveCode) {
-            std::string name = catalog::gConvertSaveIdxToName(types, ctx_.weapons, r.saveCode,
-                                                              slot.isWeapon, ctx_.user);
+            slot.text.clear();
             if (slot.isWeapon && slot.isRearMounted) {
-                name = "(R) " + name;
+                slot.text += "(R) ";
             } else if (slot.isWeapon && slot.isTurretMounted) {
-                name = "(T) " + name;
+                slot.text += "(T) ";
             }
-            slot.text = std::move(name);
+            catalog::appendSaveIdxName(slot.text, types, ctx_.weapons, r.saveCode, slot.isWeapon,
+                                       ctx_.user);
         } else if (slot.isActive) {
             app::assignAnsiAsUtf8(slot.text, r.storedText);
         } else {
             slot.text = model::kRollAgain;
         }
+    }
+    CriticalSlot slotOf(const SlotRecord& r, const catalog::DesignTypes& types) {
+        CriticalSlot slot;
+        fill(slot, r, types);
+        return slot;
     }
 
 private:
@@ -260,18 +273,14 @@ void readScalars(RecordReader& in, model::MechFields& f) {
 
 using SlotLists = std::array<std::vector<CriticalSlot>, model::kSlotLocations>;
 
-// Puts a slot read from the file at its own index of its list; slots the file leaves out
-// before it are free, and a later record for the same slot replaces the earlier one.
-void placeReadSlot(std::vector<CriticalSlot>& list, CriticalSlot&& slot) {
-    const auto index = static_cast<std::size_t>(slot.index);
-    while (list.size() < index) {
-        list.push_back(model::freeSlotAt(static_cast<int>(list.size())));
+// The place of a slot read from the file: its own index of its list. Slots the file leaves
+// out before it are free, and a later record for the same slot replaces the earlier one.
+CriticalSlot& placeOfReadSlot(std::vector<CriticalSlot>& list, std::int16_t index) {
+    const auto position = static_cast<std::size_t>(index);
+    while (list.size() <= position) {
+        list.emplace_back().index = static_cast<std::int16_t>(list.size() - 1);
     }
-    if (index == list.size()) {
-        list.push_back(std::move(slot));
-    } else {
-        list[index] = std::move(slot);
-    }
+    return list[position];
 }
 
 // The slot lists at the length the design had: limit crits shortens light designs, and a
@@ -344,14 +353,13 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
         std::vector<SlotRecord> records =
             reader.slotRecords(in.checkedCount(last + 1, kMinSlotBytes));
         Reader::requireOwnSaveCodes(records, base.weapons);
-        for (SlotRecord& r : records) {
-            require(r.location == loc && r.slot.index <= last, "base slot out of place");
+        for (const SlotRecord& r : records) {
+            require(r.location == loc && r.index <= last, "base slot out of place");
             // The lock marks each base item armoured as it then stood. One armoured only
             // since would be written again by every configuration that takes it over.
-            require(!r.slot.isLocked || r.slot.isBaseArmored || !r.slot.isArmored,
+            require(!r.flags.isLocked || r.flags.isBaseArmored || !r.flags.isArmored,
                     "base chassis slot armoured after the lock");
-            reader.rebuildText(r, types);
-            location.Add(std::move(r.slot));
+            location.Add(reader.slotOf(r, types));
         }
         base.slots.Add(std::move(location));
     }
@@ -376,16 +384,15 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
             locations[static_cast<std::size_t>(loc)] = base.slots.GetLoc(loc);
             locations[static_cast<std::size_t>(loc)].setConfigName(config.name);
         }
-        for (SlotRecord& r : kept) {
+        for (const SlotRecord& r : kept) {
             model::CriticalLocation& location = locations[static_cast<std::size_t>(r.location)];
-            require(r.slot.index <= location.Slots(), "configuration slot out of place");
+            require(r.index <= location.Slots(), "configuration slot out of place");
+            CriticalSlot slot = reader.slotOf(r, types);
             // A slot the base chassis fixes would be left out when written, and the base
             // chassis slot read in its place.
-            require(configurationKeeps(base.slots, r.location, r.slot),
+            require(configurationKeeps(base.slots, r.location, slot),
                     "configuration keeps a base chassis slot");
-            reader.rebuildText(r, types);
-            // Copied: the record is checked against the configuration's weapons later.
-            location.Add(r.slot);
+            location.Add(std::move(slot));
         }
         for (model::CriticalLocation& location : locations) {
             config.slots.Add(std::move(location));
@@ -484,10 +491,10 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
                 static_cast<std::size_t>(catalog::locationSlotCount(loc)));
         }
         for (std::size_t i = in.lastIndexPrefix(kMinSlotBytes); i > 0; --i) {
-            SlotRecord r = reader.slotRecord();
+            const SlotRecord r = reader.slotRecord();
             Reader::requireOwnSaveCode(r, weapons);
-            reader.rebuildText(r, types);
-            placeReadSlot(slots[static_cast<std::size_t>(r.location)], std::move(r.slot));
+            reader.fill(placeOfReadSlot(slots[static_cast<std::size_t>(r.location)], r.index), r,
+                        types);
         }
         for (auto& value : f.caseSettings) {
             value = in.integer();

@@ -41,12 +41,17 @@ void writeWeapon(RecordWriter& out, const WeaponEntry& weapon) {
 // The save code comes from the weapons of the store the slot belongs to: the same instance
 // number may name another weapon in another configuration.
 std::int16_t slotSaveCode(const CriticalSlot& slot, const std::vector<WeaponEntry>& weapons) {
-    if (!slot.isWeapon) {
-        return catalog::gGetGenItemID(slot.itemID, false);
+    return itemSaveCode(slot.isWeapon, slot.itemID, weapons);
+}
+
+std::int16_t itemSaveCode(bool isWeapon, std::string_view itemID,
+                          const std::vector<WeaponEntry>& weapons) {
+    if (!isWeapon) {
+        return catalog::gGetGenItemID(itemID, false);
     }
     std::int16_t weaponIndex = 0;
     try {
-        weaponIndex = catalog::gGetGenItemID(slot.itemID, true);
+        weaponIndex = catalog::gGetGenItemID(itemID, true);
     } catch (const catalog::ConversionError&) {
         return catalog::kNoSaveCode;
     }

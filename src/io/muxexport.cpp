@@ -238,7 +238,8 @@ void appendSlotLines(const Mech& mech, int loc, int firstSlot, std::vector<std::
             continue;
         }
         const WeaponEntry* weapon = liveWeapon(mech, first.itemID);
-        const std::string code = weapon ? std::string() : model::baseCode(first.itemID);
+        const std::string_view code =
+            weapon ? std::string_view() : catalog::genItemBaseCode(first.itemID);
         int last = i;
         while (last + 1 < count) {
             const CriticalSlot& next = slots[static_cast<std::size_t>(last + 1)];
@@ -246,7 +247,7 @@ void appendSlotLines(const Mech& mech, int loc, int firstSlot, std::vector<std::
                 break;
             const bool same = weapon ? next.itemID == first.itemID
                                      : liveWeapon(mech, next.itemID) == nullptr &&
-                                           model::baseCode(next.itemID) == code &&
+                                           catalog::genItemBaseCode(next.itemID) == code &&
                                            next.text == first.text;
             if (!same)
                 break;

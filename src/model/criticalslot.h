@@ -41,8 +41,4 @@ struct CriticalSlot : SlotFlags {
 // A free slot at `index`: "Roll Again", no identifier, every flag false.
 CriticalSlot freeSlotAt(int index);
 
-// The item code of an identifier: the identifier without its trailing digits ("cHS12" gives
-// "cHS"; a weapon's "7" gives "").
-std::string baseCode(std::string_view itemID);
-
 } // namespace fpw::model

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "catalog/generalitems.h"
+
 namespace fpw::model {
 
 namespace {
 
 bool matchesCode(const CriticalSlot& slot, std::string_view code) {
-    return !code.empty() && slot.isActive && (slot.itemID == code || baseCode(slot.itemID) == code);
+    return !code.empty() && slot.isActive && (slot.itemID == code || catalog::genItemBaseCode(slot.itemID) == code);
 }
 
 } // namespace
@@ -118,7 +120,7 @@ std::string CritLocation::SlotText(int slot) const {
 }
 
 std::string CritLocation::SlotBaseCode(int slot) const {
-    return validSlot(slot) ? baseCode(slots_[slot].itemID) : std::string();
+    return validSlot(slot) ? std::string(catalog::genItemBaseCode(slots_[slot].itemID)) : std::string();
 }
 
 bool CritLocation::HasItem(std::string_view code) const {
@@ -177,7 +179,7 @@ int CritLocation::RemoveAllOf(std::string_view code) {
     }
     int removed = 0, first = slotCount(), last = -1;
     for (int i = 0; i < slotCount(); ++i) {
-        if (slots_[i].isActive && baseCode(slots_[i].itemID) == code) {
+        if (slots_[i].isActive && catalog::genItemBaseCode(slots_[i].itemID) == code) {
             slots_[i] = freeSlotAt(i);
             ++removed;
             first = std::min(first, i);

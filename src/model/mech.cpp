@@ -6,6 +6,7 @@
 #include "app/programcontext.h"
 #include "app/textutil.h"
 #include "catalog/equipment.h"
+#include "catalog/generalitems.h"
 #include "catalog/slottables.h"
 #include "catalog/weapondatabase.h"
 #include "model/defaultslots.h"
@@ -154,7 +155,7 @@ int Mech::HSDestroyed() const {
         }
         int slots = 0;
         for (const CriticalSlot& s : crits_[loc].slots()) {
-            if (s.isActive && !s.isWeapon && baseCode(s.itemID) == "cHS") {
+            if (s.isActive && !s.isWeapon && catalog::genItemBaseCode(s.itemID) == catalog::cHS) {
                 ++slots;
             }
         }

@@ -16,7 +16,7 @@ bool staysUnlocked(const CriticalSlot& slot) {
     if (slot.isWeapon) {
         return false;
     }
-    const std::string code = baseCode(slot.itemID);
+    const std::string_view code = catalog::genItemBaseCode(slot.itemID);
     return code == catalog::cArm || code == catalog::cIS;
 }
 

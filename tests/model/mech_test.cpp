@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/errorreporter.h"
+#include "catalog/generalitems.h"
 #include "model/criticallocation.h"
 #include "model/mech.h"
 #include "model/modeltestkit.h"
@@ -148,7 +149,7 @@ TEST(ModelValues, BaseCodesAndWeaponLocations) {
     const std::pair<const char*, const char*> codes[] = {
         {"cHS12", "cHS"}, {"7", ""}, {"cA-IVL3", "cA-IVL"}, {"c2X4", "c2X"}};
     for (const auto& [id, code] : codes) {
-        EXPECT_EQ(baseCode(id), code) << id;
+        EXPECT_EQ(catalog::genItemBaseCode(id), code) << id;
     }
     WeaponEntry w; // unplaced: the one location -1 counts as none
     EXPECT_EQ(w.LocCount(), 0);

@@ -67,7 +67,8 @@ TEST_F(LockedOmni, LockingFixesOccupiedSlotsButNotArmourOrStructure) {
     for (int loc = 0; loc < kSlotLocations; ++loc) {
         for (const CriticalSlot& slot : base.slots.GetLoc(loc).slots()) {
             const bool armourOrStructure =
-                baseCode(slot.itemID) == "cArm" || baseCode(slot.itemID) == "cIS";
+                catalog::genItemBaseCode(slot.itemID) == catalog::cArm ||
+                catalog::genItemBaseCode(slot.itemID) == catalog::cIS;
             EXPECT_EQ(slot.isLocked, slot.isActive && !armourOrStructure)
                 << loc << "/" << slot.index << " " << slot.text;
             EXPECT_EQ(mech.critLocation(loc).IsLockedSlot(slot.index), slot.isLocked);

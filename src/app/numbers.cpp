@@ -193,6 +193,26 @@ double roundAsFormatted(double x, int decimals) {
         scaled / kScale[decimals] == x) {
         return x + 0.0;
     }
+    // Away from a tie the text cannot round otherwise than the scaled value: below 1e8 units
+    // the 15-digit text and the product each lie within 6e-7 units of the exact value, so a
+    // fraction more than 1e-6 from one half falls on the same side in all three. The whole
+    // number of units divided by the exact power of ten is then the correctly rounded double,
+    // as parsing the text gives it. Only near-ties go the way of the text.
+    constexpr double kExactUnitsBelow = 1e8;
+    constexpr double kTieMargin = 1e-6;
+    const double magnitude = std::fabs(scaled);
+    if (magnitude < kExactUnitsBelow) {
+        const double whole = std::floor(magnitude);
+        const double fraction = magnitude - whole;
+        if (std::fabs(fraction - 0.5) > kTieMargin) {
+            const double units = fraction > 0.5 ? whole + 1 : whole;
+            if (units == 0) {
+                return 0.0; // the text has no sign for zero
+            }
+            const double value = units / kScale[decimals];
+            return x < 0 ? -value : value;
+        }
+    }
     const DecimalText rounded = roundDecimal(x, decimals);
     // Built by appending: GCC 12 reports a false overlap for string + const char* chains.
     std::string text;

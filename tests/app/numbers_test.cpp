@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -72,8 +73,9 @@ TEST(Numbers, TwoDecimalsRoundTheShortestDecimalFormHalfAwayFromZero) {
     EXPECT_FALSE(std::signbit(roundTwoDecimals(-0.004))) << "no negative zero";
 }
 
-// Values that already have no more places than asked take a short cut; it must give what the
-// formatted text gives, for them and for their neighbours that do not qualify.
+// Values that already have no more places than asked, and values away from a tie, take short
+// cuts; they must give what the formatted text gives, for them, for random values of every
+// size and for near-ties on both sides of the margin the short cut keeps.
 TEST(Numbers, RoundAsFormattedAgreesWithTheFormattedText) {
     std::vector<double> values;
     for (int i = -400; i <= 400; ++i) {
@@ -83,6 +85,24 @@ TEST(Numbers, RoundAsFormattedAgreesWithTheFormattedText) {
         values.push_back(i * 0.1 + 1e-9);
         values.push_back(std::nextafter(i / 4.0, 1e9));
         values.push_back(i * 123456.789);
+    }
+    std::mt19937_64 random(20261206);
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    for (int i = 0; i < 3000; ++i) {
+        const double scale = std::pow(10.0, i % 13 - 4); // 1e-4 to 1e8
+        values.push_back(unit(random) * scale);
+    }
+    for (const int places : {0, 1, 2, 4}) {
+        const double power = std::pow(10.0, places);
+        // Beyond 1e9 units the 15-digit text can round across one half from 4e-6 away.
+        for (const double units :
+             {0.0, 1.0, 2.0, 12.0, 999.0, 12345.0, 99999999.0, 1e8, 987654321.0, 9876543210.0}) {
+            for (const double off : {0.0, 1e-12, 9e-7, 1e-6, 1.1e-6, 4e-6, 0.25}) {
+                values.push_back((units + 0.5 + off) / power);
+                values.push_back((units + 0.5 - off) / power);
+                values.push_back(-(units + 0.5 + off) / power);
+            }
+        }
     }
     for (const double v : values) {
         for (const int places : {0, 1, 2, 4}) {

@@ -15,6 +15,8 @@ namespace {
 // keeps a damaged name from ending the run.
 class JsonObject {
 public:
+    JsonObject() { out_.reserve(kTypicalLength); }
+
     void text(const char* key, std::string_view value) {
         name(key);
         const bool plain = std::all_of(value.begin(), value.end(), [](char c) {
@@ -54,6 +56,9 @@ public:
     }
 
 private:
+    // Room for a row with long names, so that the line is not moved while it grows.
+    static constexpr std::size_t kTypicalLength = 512;
+
     void name(const char* key) {
         out_ += out_.empty() ? "{\"" : ",\"";
         out_ += key;

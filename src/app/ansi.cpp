@@ -77,6 +77,10 @@ std::string ansiToUtf8(std::string_view ansi) {
 }
 
 void assignAnsiAsUtf8(std::string& out, std::string_view ansi) {
+    if (ansi.empty()) { // a free slot's identifier
+        out.clear();
+        return;
+    }
     const bool ascii = std::all_of(ansi.begin(), ansi.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (ascii) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <system_error>
 
@@ -16,33 +17,34 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     if (!fs::is_regular_file(path, ec)) {
         return std::nullopt;
     }
-    std::ifstream in;
-    // Without a stream buffer the bytes go straight into the string: no buffer to allocate
-    // and copy through for every file of a batch.
-    in.rdbuf()->pubsetbuf(nullptr, 0);
-    in.open(path, std::ios::binary | std::ios::ate);
-    if (!in) {
+    // A C stream without a buffer: the bytes go straight into the string, and a batch of
+    // small files pays for no stream set-up or buffer per file.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                               &std::fclose);
+    if (!file || std::setvbuf(file.get(), nullptr, _IONBF, 0) != 0) {
         return std::nullopt;
     }
     // One read of the size the file has now; a file that grows meanwhile is read on in
     // chunks, one that shrinks gives what is there.
-    const std::streamoff size = in.tellg();
     std::string bytes;
+    if (std::fseek(file.get(), 0, SEEK_END) != 0) {
+        return std::nullopt;
+    }
+    const long size = std::ftell(file.get());
+    std::rewind(file.get());
     if (size > 0) {
         bytes.resize(static_cast<std::size_t>(size));
-        in.seekg(0);
-        in.read(bytes.data(), size);
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
-        if (in.bad()) {
-            return std::nullopt;
-        }
+        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
     }
-    in.clear();
     char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    while (!std::ferror(file.get())) {
+        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
+        if (got == 0) {
+            break;
+        }
+        bytes.append(buffer, got);
     }
-    if (in.bad()) {
+    if (std::ferror(file.get())) {
         return std::nullopt;
     }
     return bytes;

@@ -95,8 +95,9 @@ constexpr std::array<MUXNameRow, 36> kMUXNames{{
     {"Artemis V FCS", "ArtemisV"},
 }};
 
-// Item codes are short: each is compared as one number (its bytes) and its length, since a
-// design file holds thousands of identifiers to look up.
+// A design file holds thousands of identifiers to look up. Item codes are short: each packs
+// into one number (its bytes), which picks the code's place in a table without collisions;
+// the number and the length then confirm the row.
 constexpr std::size_t kPackedCodeBytes = sizeof(std::uint64_t);
 
 constexpr std::uint64_t packedCode(std::string_view code) {
@@ -118,17 +119,44 @@ constexpr auto kPackedCodes = [] {
     return keys;
 }();
 
+constexpr std::size_t kMaxCodeTable = 512;
+
+constexpr std::size_t kCodeTableSize = [] {
+    for (std::size_t size = kGenItems.size(); size <= kMaxCodeTable; ++size) {
+        std::array<bool, kMaxCodeTable> taken{};
+        bool collision = false;
+        for (const std::uint64_t key : kPackedCodes) {
+            collision = collision || taken[key % size];
+            taken[key % size] = true;
+        }
+        if (!collision) {
+            return size;
+        }
+    }
+    throw "no code table without collisions"; // stops the compilation
+}();
+
+constexpr auto kRowOfCodePlace = [] {
+    std::array<std::int8_t, kCodeTableSize> rows{};
+    rows.fill(-1);
+    for (std::size_t i = 0; i < kPackedCodes.size(); ++i) {
+        rows[kPackedCodes[i] % kCodeTableSize] = static_cast<std::int8_t>(i);
+    }
+    return rows;
+}();
+
 const GenItemRow* rowForCode(std::string_view code) {
     if (code.size() > kPackedCodeBytes) {
         return nullptr;
     }
     const std::uint64_t key = packedCode(code);
-    for (std::size_t i = 0; i < kGenItems.size(); ++i) {
-        if (kPackedCodes[i] == key && kGenItems[i].code.size() == code.size()) {
-            return &kGenItems[i];
-        }
+    const std::int8_t row = kRowOfCodePlace[key % kCodeTableSize];
+    if (row < 0) {
+        return nullptr;
     }
-    return nullptr;
+    const auto i = static_cast<std::size_t>(row);
+    return kPackedCodes[i] == key && kGenItems[i].code.size() == code.size() ? &kGenItems[i]
+                                                                              : nullptr;
 }
 
 // The save codes lie close together: a design file names thousands of them, so each finds

@@ -184,11 +184,6 @@ public:
             slot.text = model::kRollAgain;
         }
     }
-    CriticalSlot slotOf(const SlotRecord& r, const catalog::DesignTypes& types) {
-        CriticalSlot slot;
-        fill(slot, r, types);
-        return slot;
-    }
 
 private:
     RecordReader in_;
@@ -302,7 +297,8 @@ std::array<model::CritLocation, model::kSlotLocations> readLists(const model::Me
 }
 
 // Figures the file does not carry, so that cost and Battle Value of the design are right.
-void recomputeMissingFigures(model::Mech& mech, model::MechFields stored) {
+// `stored` is the set read from the file, completed here.
+void recomputeMissingFigures(model::Mech& mech, model::MechFields& stored) {
     // The weapon figures include the Artemis cost; the physical weapon setter its size.
     mech.CalcWeaponTonnage();
     mech.setPhysicalType(stored.physicalType);
@@ -359,7 +355,7 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
             // since would be written again by every configuration that takes it over.
             require(!r.flags.isLocked || r.flags.isBaseArmored || !r.flags.isArmored,
                     "base chassis slot armoured after the lock");
-            location.Add(reader.slotOf(r, types));
+            reader.fill(*location.slotAt(r.index), r, types);
         }
         base.slots.Add(std::move(location));
     }
@@ -387,12 +383,13 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
         for (const SlotRecord& r : kept) {
             model::CriticalLocation& location = locations[static_cast<std::size_t>(r.location)];
             require(r.index <= location.Slots(), "configuration slot out of place");
-            CriticalSlot slot = reader.slotOf(r, types);
+            // Filled over the base chassis slot it replaces, reusing that slot's storage.
+            CriticalSlot& slot = *location.slotAt(r.index);
+            reader.fill(slot, r, types);
             // A slot the base chassis fixes would be left out when written, and the base
             // chassis slot read in its place.
             require(configurationKeeps(base.slots, r.location, slot),
                     "configuration keeps a base chassis slot");
-            location.Add(std::move(slot));
         }
         for (model::CriticalLocation& location : locations) {
             config.slots.Add(std::move(location));
@@ -451,9 +448,10 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
 
 DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ctx) {
     DesignFileResult result;
-    std::string header(kDesignFileHeader);
-    header.resize(kDesignFileHeaderWidth, ' ');
-    if (bytes.substr(0, kDesignFileHeaderWidth) != header) {
+    // The header text padded with blanks to its width.
+    const std::string_view header = bytes.substr(0, kDesignFileHeaderWidth);
+    if (header.size() != kDesignFileHeaderWidth || !header.starts_with(kDesignFileHeader) ||
+        header.find_first_not_of(' ', kDesignFileHeader.size()) != std::string_view::npos) {
         result.status = DesignFileResult::Status::IncorrectHeader;
         result.message = incorrectHeaderMessage();
         return result;

@@ -26,6 +26,10 @@ const CriticalSlot* CriticalLocation::GetSlot(int i) const {
     return &slots_[static_cast<std::size_t>(i)];
 }
 
+CriticalSlot* CriticalLocation::slotAt(int i) {
+    return const_cast<CriticalSlot*>(std::as_const(*this).GetSlot(i));
+}
+
 void CriticalLocation::setSlots(int n) {
     slots_.assign(n < 0 ? 0 : static_cast<std::size_t>(n) + 1, CriticalSlot{});
     for (std::size_t i = 0; i < slots_.size(); ++i) {

@@ -23,6 +23,8 @@ public:
 
     // The slot at index i; nullptr outside 0 to Slots().
     const CriticalSlot* GetSlot(int i) const;
+    // The same slot to fill in place (a reader that builds each slot once).
+    CriticalSlot* slotAt(int i);
 
     // The highest slot index (-1 when empty).
     int Slots() const { return static_cast<int>(slots_.size()) - 1; }

@@ -156,7 +156,7 @@ const GenItemRow* rowForCode(std::string_view code) {
     }
     const auto i = static_cast<std::size_t>(row);
     return kPackedCodes[i] == key && kGenItems[i].code.size() == code.size() ? &kGenItems[i]
-                                                                              : nullptr;
+                                                                             : nullptr;
 }
 
 // The save codes lie close together: a design file names thousands of them, so each finds

@@ -9,7 +9,8 @@ namespace fpw::model {
 namespace {
 
 bool matchesCode(const CriticalSlot& slot, std::string_view code) {
-    return !code.empty() && slot.isActive && (slot.itemID == code || catalog::genItemBaseCode(slot.itemID) == code);
+    return !code.empty() && slot.isActive &&
+           (slot.itemID == code || catalog::genItemBaseCode(slot.itemID) == code);
 }
 
 } // namespace
@@ -120,7 +121,8 @@ std::string CritLocation::SlotText(int slot) const {
 }
 
 std::string CritLocation::SlotBaseCode(int slot) const {
-    return validSlot(slot) ? std::string(catalog::genItemBaseCode(slots_[slot].itemID)) : std::string();
+    return validSlot(slot) ? std::string(catalog::genItemBaseCode(slots_[slot].itemID))
+                           : std::string();
 }
 
 bool CritLocation::HasItem(std::string_view code) const {

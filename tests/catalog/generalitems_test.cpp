@@ -23,6 +23,23 @@ TEST(GenItemID, NumericTextIsAnIntegerAndAnythingElseRaises) {
     }
 }
 
+// The lookup compares codes packed into numbers: a near code, a longer one, or one with a NUL
+// byte from a damaged file must not pass for a real one.
+TEST(GenItemID, OnlyTheExactCodeBeforeTheInstanceNumberHasASaveCode) {
+    const std::string_view withNul("cHS\0"
+                                   "3",
+                                   5);
+    const std::pair<std::string_view, int> cases[] = {
+        {"cHS12", 1004},        {"cG2", 1012},
+        {"cJJ", 1013},          {withNul, kNoSaveCode},
+        {"cH3", kNoSaveCode},   {"CHS3", kNoSaveCode},
+        {"cHSX3", kNoSaveCode}, {"cA-IVLXY1", kNoSaveCode},
+        {"12", kNoSaveCode}};
+    for (const auto& [id, saveCode] : cases) {
+        EXPECT_EQ(gGetGenItemID(id, false), saveCode) << id;
+    }
+}
+
 TEST(ConvertSaveIdxToName, WeaponsAreMarkedOnlyOnMixedDesigns) {
     WeaponTable weapons(2);
     weapons[0].name = "Medium Laser";

@@ -66,9 +66,8 @@ TEST_F(LockedOmni, TheFirstConfigurationHoldsTheBaseChassisAndLocksOnlyOnce) {
 TEST_F(LockedOmni, LockingFixesOccupiedSlotsButNotArmourOrStructure) {
     for (int loc = 0; loc < kSlotLocations; ++loc) {
         for (const CriticalSlot& slot : base.slots.GetLoc(loc).slots()) {
-            const bool armourOrStructure =
-                catalog::genItemBaseCode(slot.itemID) == catalog::cArm ||
-                catalog::genItemBaseCode(slot.itemID) == catalog::cIS;
+            const bool armourOrStructure = catalog::genItemBaseCode(slot.itemID) == catalog::cArm ||
+                                           catalog::genItemBaseCode(slot.itemID) == catalog::cIS;
             EXPECT_EQ(slot.isLocked, slot.isActive && !armourOrStructure)
                 << loc << "/" << slot.index << " " << slot.text;
             EXPECT_EQ(mech.critLocation(loc).IsLockedSlot(slot.index), slot.isLocked);

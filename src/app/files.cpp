@@ -12,6 +12,14 @@
 namespace fpw::app {
 namespace fs = std::filesystem;
 
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+} // namespace
+
 std::optional<std::string> readWholeFile(const std::string& path) {
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) {
@@ -19,8 +27,7 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     }
     // A C stream without a buffer: the bytes go straight into the string, and a batch of
     // small files pays for no stream set-up or buffer per file.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                               &std::fclose);
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file || std::setvbuf(file.get(), nullptr, _IONBF, 0) != 0) {
         return std::nullopt;
     }

@@ -99,12 +99,8 @@ QWidget* EditorWindow::buildDesignHeader() {
     };
     name_ = addEdit(tr("&Name:"), "mechName", tr("The design's name; needed to save it"));
     model_ = addEdit(tr("&Model:"), "mechModel", tr("The design's model designation"));
-    connect(name_, &QLineEdit::editingFinished, this, [this] {
-        runner_.run([this] { editor::SetMechName(editor_, name_->text().toStdString()); });
-    });
-    connect(model_, &QLineEdit::editingFinished, this, [this] {
-        runner_.run([this] { editor::SetMechModel(editor_, model_->text().toStdString()); });
-    });
+    connect(name_, &QLineEdit::editingFinished, this, &EditorWindow::commitTypedText);
+    connect(model_, &QLineEdit::editingFinished, this, &EditorWindow::commitTypedText);
     weightClass_ = new QLabel(header);
     weightClass_->setObjectName("weightClass");
     weightClass_->setToolTip(tr("Weight class"));
@@ -274,11 +270,13 @@ void EditorWindow::placeOnScreen() {
 void EditorWindow::showDesign() {
     const editor::EditorDisplay& display = editor_.display();
     const model::Mech& mech = editor_.mech();
-    if (!name_->hasFocus() || name_->text().toStdString() == mech.mechName()) {
-        name_->setText(toQString(mech.mechName()));
-    }
-    if (!model_->hasFocus() || model_->text().toStdString() == mech.mechModel()) {
-        model_->setText(toQString(mech.mechModel()));
+    // A box keeps only text still being typed: once committed, a new design, an undo or an
+    // opened file shows in it, or the next command would commit the stale text again.
+    for (const auto& [box, stored] :
+         {std::pair{name_, &mech.mechName()}, std::pair{model_, &mech.mechModel()}}) {
+        if (!box->hasFocus() || !box->isModified()) {
+            box->setText(toQString(*stored));
+        }
     }
     weightClass_->setText(toQString(display.weightClass));
     overweight_->setVisible(display.overweight);
@@ -329,7 +327,9 @@ void EditorWindow::showBaseChassisLock() {
 }
 
 void EditorWindow::commitTypedText() {
-    // A name still being typed when a shortcut saves belongs to the design being saved.
+    // Return, leaving the box or a command: a name still being typed belongs to the design.
+    name_->setModified(false);
+    model_->setModified(false);
     if (name_->text().toStdString() != editor_.mech().mechName()) {
         runner_.run([this] { editor::SetMechName(editor_, name_->text().toStdString()); });
     }

@@ -1,16 +1,24 @@
-// The desktop layer's tests start the program over a program folder of their own, holding a
-// copy of the shipped reference files, with a scripted person and settings in memory, without
-// touching the build's own folder. WindowTest is the editor window of such a start, shown
-// offscreen, with the ways a player reaches its controls (by their object names).
+// The desktop layer's tests start the program over a program folder of their own (a copy of
+// the shipped reference files, a scripted person, settings in memory). WindowTest is the editor
+// window of such a start, shown offscreen, with the ways a player reaches its controls; the
+// widgets the tests drive come with it.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <string_view>
 
-#include <QPoint>
-#include <QString>
-#include <QWidget>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 

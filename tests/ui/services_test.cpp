@@ -1,26 +1,116 @@
-// The Qt services of the program: the person's answers through real message boxes, choosers
-// and input boxes, the file dialogs' filters and the settings store; and the small dialogs
-// (preferences, price editor, credits) driven through their controls.
+// The program's start over the shipped reference files (or a missing or damaged one) with its
+// splash screen; the Qt services (message boxes, choosers, input boxes, file filters, the
+// settings store); and the small dialogs (preferences, prices, credits) through their controls.
 #include "ui/services/qtuserinteraction.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QSettings>
 #include <QTimer>
 
 #include "app/inisettings.h"
+#include "app/startup.h"
 #include "ui/about/creditsdialog.h"
+#include "ui/desktopstartup.h"
 #include "ui/dialogs/selectdialog.h"
 #include "ui/preferences/preferencesdialog.h"
 #include "ui/prices/priceeditordialog.h"
 #include "ui/services/qsettingsstore.h"
+#include "ui/services/splashscreen.h"
 #include "windowtest.h"
 
 namespace fpw::ui {
 namespace {
+
+template <typename T> T* child(QWidget& parent, const char* name) {
+    T* found = parent.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+TEST(DesktopStartup, EndsAfterTheMessageOfAFatalLoaderOrRunsOnWithoutTheBVData) {
+    const struct {
+        const char* file;
+        bool remove; // else its header is overwritten
+        bool starts;
+        const char* title; // of the one message shown
+    } cases[] = {{"wpndata.bin", true, false, ""},
+                 {"wpndata.bin", false, false, "Database corrupt"},
+                 {"ArmrPlt.Bin", false, false, "Database corrupt"},
+                 {"IntrnPlt.Bin", true, false, ""},
+                 {"bvdata.bin", false, true, "BV Datafile Corrupt"}};
+    for (const auto& broken : cases) {
+        SCOPED_TRACE(broken.file);
+        testing::ShippedProgram program;
+        std::string bytes = program.dir.read(broken.file);
+        ASSERT_GT(bytes.size(), 10u);
+        if (broken.remove)
+            std::filesystem::remove(program.dir.file(broken.file));
+        else
+            program.dir.write(broken.file, bytes.replace(0, 10, "XXXXXXXXXX"));
+        const std::unique_ptr<EditorWindow> window = program.start();
+        EXPECT_EQ(window != nullptr, broken.starts);
+        ASSERT_EQ(program.user.messages.size(), 1u);
+        EXPECT_EQ(program.user.messages[0].title, broken.title);
+        EXPECT_TRUE(!window || !program.ctx.bvDataLoaded);
+    }
+}
+
+TEST(DesktopStartupShipped, OpensTheEditorWithANewDesignAndTheParameterMenus) {
+    for (const bool parameters : {false, true}) {
+        testing::ShippedProgram program;
+        if (parameters)
+            program.dir.write("parm.txt", "Custom Prices\r\nmux saving\r\n");
+        const std::unique_ptr<EditorWindow> window = program.start();
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(program.user.messages.empty() && program.ctx.bvDataLoaded);
+        EXPECT_EQ(window->windowTitle(), "Forgeplanwork");
+        EXPECT_TRUE(window->editor().saved());
+        EXPECT_EQ(window->findChild<QAction*>("pricesAction")->isVisible(), parameters);
+        EXPECT_EQ(window->findChild<QAction*>("saveMuxAction")->isVisible(), parameters);
+        EXPECT_TRUE(window->findChild<QAction*>("creditsAction")->isEnabled());
+        // The editor must fit the smallest screen it is made for, less a title bar.
+        EXPECT_LE(window->minimumSizeHint().width(), 1366);
+        EXPECT_LE(window->minimumSizeHint().height(), 768 - 32);
+    }
+}
+
+TEST(QtStartupHooks, TheSplashShowsVersionAndProgressAndIsGoneAfterAFailedStart) {
+    const auto splashes = [] {
+        std::vector<SplashScreen*> open;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<SplashScreen*>(widget))
+                open.push_back(found);
+        return open;
+    };
+    {
+        QtStartupHooks hooks;
+        hooks.showSplash(app::versionText());
+        ASSERT_EQ(splashes().size(), 1u);
+        SplashScreen* splash = splashes()[0];
+        EXPECT_TRUE(splash->isVisible());
+        EXPECT_EQ(child<QLabel>(*splash, "version")->text().toStdString(), app::versionText());
+        hooks.setProgressRange(0, 40);
+        hooks.setProgress(25);
+        EXPECT_EQ(splash->progressBar()->maximum(), 40);
+        EXPECT_EQ(splash->progressBar()->value(), 25);
+        hooks.closeSplash();
+        EXPECT_TRUE(splashes().empty());
+    }
+    testing::TempDir dir; // no weapon database: start-up ends after its message
+    testing::ScriptedUser user;
+    app::ProgramContext ctx(dir.path(), user);
+    app::MemorySettingsStore store;
+    QtStartupHooks hooks;
+    EXPECT_FALSE(app::RunStartup(ctx, store, hooks));
+    EXPECT_EQ(user.onlyMessage().text, "The weapon database is missing.");
+    EXPECT_TRUE(splashes().empty());
+}
 
 TEST(QtFileFilter, TheProgramsFilterStringsBecomeQtFilters) {
     const struct {
@@ -124,12 +214,6 @@ TEST(QSettingsStore, ValuesRoundTripUnderTheProgramsNameWithNestedSections) {
     QSettings raw(reopened.fileName(), QSettings::IniFormat);
     EXPECT_EQ(raw.value("Boot/Colors/Normal").toString(), "-2147483640");
     EXPECT_EQ(raw.childGroups(), QStringList{"Boot"});
-}
-
-template <typename T> T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
 }
 
 TEST(PreferencesDialog, RefusesIllegalDefaultsAndStoresNothingUntilTheyAreLegal) {

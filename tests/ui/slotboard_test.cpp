@@ -1,19 +1,14 @@
-// The slot board driven as a player drives it: rows dragged from the unallocated lists land
-// in the slots the editor's rules allow, refused targets stay as they were, a double click
-// takes an item out, the slot menu runs the editor's entries, and every slot shows the colour
-// of its state. The spread and multi-allocate dialogs: a wrong count beeps and changes
-// nothing, the right one places the items as one undoable step.
+// The slot board driven as a player drives it: drags land where the editor's rules allow,
+// refused targets stay as they were, a double click takes an item out, the slot menu runs the
+// editor's entries, and every slot shows the colour of its state. The spread and
+// multi-allocate dialogs: a wrong count beeps and changes nothing, the right one places the
+// items as one undoable step.
 #include "ui/slotboard/slotboard.h"
 
 #include <algorithm>
 #include <memory>
 
-#include <QComboBox>
-#include <QLabel>
-#include <QMenu>
 #include <QMimeData>
-#include <QSpinBox>
-#include <QTest>
 
 #include "catalog/equipment.h"
 #include "catalog/locations.h"
@@ -32,23 +27,18 @@ namespace {
 
 class SlotBoardTest : public testing::WindowTest {
 protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        if (!HasFatalFailure())
-            board = child<SlotBoard>("slotBoard");
-        ASSERT_NE(board, nullptr);
-    }
-
+    SlotBoard& board() { return *child<SlotBoard>("slotBoard"); }
     // Adds the named weapon to the unallocated list and returns its instance number.
     std::int16_t addWeapon(const std::string& name) {
         edit("add \"" + name + "\"\n");
         return editor().unallocatedWeapons().back().weaponIndex;
     }
     bool dragAndDrop(int location, int slot, QMimeData* data) {
-        return testing::dragAndDrop(board->list(location), slot, data);
+        return testing::dragAndDrop(board().list(location), slot, data);
     }
-
-    SlotBoard* board = nullptr;
+    const model::CritLocation& slots(int location) {
+        return editor().mech().critLocation(location);
+    }
 };
 
 // The menu shows each entry of the editor's model: caption, visibility, enabled state, and
@@ -83,25 +73,27 @@ TEST_F(SlotBoardTest, ADroppedWeaponShowsItsStateAndLeavesByMenuDoubleClickAndUn
     const std::int16_t laser = addWeapon("Large Laser");
     const editor::EditorDocument unplaced = editor().document();
     const QString freeBefore = text("colFreeSlots");
-    SlotListView* torso = board->list(catalog::kLeftTorso);
-    SlotListView* arm = board->list(catalog::kLeftArm);
+    SlotListView* torso = board().list(catalog::kLeftTorso);
+    SlotListView* arm = board().list(catalog::kLeftArm);
 
     EXPECT_TRUE(dragAndDrop(catalog::kLeftTorso, 0, weaponDragData({laser})));
-    EXPECT_EQ(editor().mech().critLocation(catalog::kLeftTorso).SlotItemId(1),
-              std::to_string(laser));
+    EXPECT_EQ(slots(catalog::kLeftTorso).SlotItemId(1), std::to_string(laser));
     EXPECT_EQ(torso->item(1)->text(), "Large Laser");
     EXPECT_TRUE(editor().unallocatedWeapons().empty());
     EXPECT_NE(text("colFreeSlots"), freeBefore);
     EXPECT_EQ(text("colFreeSlots").toStdString(), editor().display().freeSlots);
     // A fixed entry, a taken and a free slot; the item under the mouse lights up whole.
-    EXPECT_EQ(arm->item(0)->background().color(), toQColor(settings.lockedColor));
-    EXPECT_EQ(torso->item(0)->background().color(), toQColor(settings.normalColor));
-    EXPECT_EQ(torso->item(5)->background().color(), toQColor(settings.inactiveColor));
-    EXPECT_EQ(board->caption(catalog::kLeftArm)->text(), "Left Arm");
+    const auto colour = [](SlotListView* list, int slot) {
+        return list->item(slot)->background().color();
+    };
+    EXPECT_EQ(colour(arm, 0), toQColor(settings.lockedColor));
+    EXPECT_EQ(colour(torso, 0), toQColor(settings.normalColor));
+    EXPECT_EQ(colour(torso, 5), toQColor(settings.inactiveColor));
     QTest::mouseMove(torso->viewport(), testing::slotPoint(torso, 1));
-    EXPECT_EQ(torso->item(0)->background().color(), toQColor(settings.hilitedColor));
-    EXPECT_EQ(torso->item(1)->background().color(), toQColor(settings.hilitedColor));
-    EXPECT_EQ(torso->item(2)->background().color(), toQColor(settings.inactiveColor));
+    EXPECT_TRUE(colour(torso, 0) == toQColor(settings.hilitedColor) &&
+                colour(torso, 1) == colour(torso, 0));
+    EXPECT_EQ(colour(torso, 2), toQColor(settings.inactiveColor));
+    EXPECT_EQ(board().caption(catalog::kLeftArm)->text(), "Left Arm");
 
     // The slot menu of a placed weapon, a fixed entry and a free slot, and its Move To.
     for (const auto& [list, slot] : {std::pair{torso, 0}, std::pair{arm, 0}, std::pair{torso, 4}}) {
@@ -114,8 +106,8 @@ TEST_F(SlotBoardTest, ADroppedWeaponShowsItsStateAndLeavesByMenuDoubleClickAndUn
     QAction* rightTorso = findAction(*move->menu(), "Right Torso");
     ASSERT_NE(rightTorso, nullptr);
     rightTorso->trigger();
-    EXPECT_FALSE(editor().mech().critLocation(catalog::kLeftTorso).IsOccupied(0));
-    EXPECT_EQ(board->list(catalog::kRightTorso)->item(0)->text(), "Large Laser");
+    EXPECT_FALSE(slots(catalog::kLeftTorso).IsOccupied(0));
+    EXPECT_EQ(board().list(catalog::kRightTorso)->item(0)->text(), "Large Laser");
     undo();
     EXPECT_TRUE(editor().document() == placed);
     EXPECT_EQ(torso->item(0)->text(), "Large Laser");
@@ -124,7 +116,7 @@ TEST_F(SlotBoardTest, ADroppedWeaponShowsItsStateAndLeavesByMenuDoubleClickAndUn
     QTest::mouseDClick(arm->viewport(), Qt::LeftButton, {}, testing::slotPoint(arm, 0));
     EXPECT_TRUE(editor().document() == placed);
     QTest::mouseDClick(torso->viewport(), Qt::LeftButton, {}, testing::slotPoint(torso, 0));
-    EXPECT_FALSE(editor().mech().critLocation(catalog::kLeftTorso).IsOccupied(0));
+    EXPECT_FALSE(slots(catalog::kLeftTorso).IsOccupied(0));
     EXPECT_EQ(editor().unallocatedWeapons().size(), 1u);
     undo();
     undo();
@@ -138,7 +130,7 @@ TEST_F(SlotBoardTest, RefusedDropsChangeNothing) {
     const std::int16_t laser = addWeapon("Medium Laser");
     const std::string jets = jumpJets();
     // The shoulder: a fixed entry.
-    ASSERT_TRUE(editor().mech().critLocation(catalog::kLeftArm).IsLockedSlot(0));
+    ASSERT_TRUE(slots(catalog::kLeftArm).IsLockedSlot(0));
     auto* text = new QMimeData;
     text->setText("Medium Laser");
     const struct {
@@ -159,36 +151,32 @@ TEST_F(SlotBoardTest, RefusedDropsChangeNothing) {
         EXPECT_TRUE(!accepted || !c.refusedOver);
         EXPECT_TRUE(editor().document() == before);
     }
-    EXPECT_EQ(board->list(catalog::kLeftArm)->item(0)->text(), "Shoulder");
+    EXPECT_EQ(board().list(catalog::kLeftArm)->item(0)->text(), "Shoulder");
     const std::unique_ptr<QMimeData> empty(weaponDragData({}));
     EXPECT_FALSE(readSlotDrag(empty.get()));
 
     // The jets row's pop-up menu is its own, not another row's.
-    UnallocatedItemList* items = board->unallocatedItems();
+    UnallocatedItemList* items = board().unallocatedItems();
     EXPECT_EQ(items->rowMenu(items->count() - 1)->actions().at(0)->text().toStdString(),
               editor::autoAllocateCaption(editor().items().rows().back()));
     EXPECT_TRUE(dragAndDrop(catalog::kLeftLeg, 5, itemDragData(jets)));
-    EXPECT_TRUE(editor().mech().critLocation(catalog::kLeftLeg).IsOccupied(5));
+    EXPECT_TRUE(slots(catalog::kLeftLeg).IsOccupied(5));
     EXPECT_EQ(editor().items().count(jets), 0);
 }
 
 TEST_F(SlotBoardTest, QuadCaptionsNameTheLegsAndNoArmsShow) {
     edit("body Quad\n");
-    EXPECT_EQ(board->caption(catalog::kLeftArm)->text().toStdString(),
+    EXPECT_EQ(board().caption(catalog::kLeftArm)->text().toStdString(),
               catalog::locationName(catalog::kLeftArm, true));
-    EXPECT_NE(board->caption(catalog::kLeftArm)->text(), "Left Arm");
-    // Nor does the systems panel show arm lines: each goes with its caption.
+    EXPECT_NE(board().caption(catalog::kLeftArm)->text(), "Left Arm");
+    // Nor does the systems panel show arm lines: each goes with its one caption.
     auto* lowerArm = child("leftLowerArm");
-    ASSERT_NE(lowerArm, nullptr);
     EXPECT_TRUE(lowerArm->isHidden());
-    int captions = 0;
-    for (const QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->buddy() == lowerArm) {
-            ++captions;
-            EXPECT_TRUE(label->isHidden()) << label->text().toStdString();
-        }
-    }
-    EXPECT_EQ(captions, 1);
+    const QList<QLabel*> labels = window->findChildren<QLabel*>();
+    EXPECT_EQ(std::ranges::count_if(labels, [&](auto* l) { return l->buddy() == lowerArm; }), 1);
+    EXPECT_EQ(std::ranges::count_if(
+                  labels, [&](auto* l) { return l->buddy() == lowerArm && l->isHidden(); }),
+              1);
 }
 
 // A shift click tells of the control key and selects nothing; rows picked in any order drag
@@ -196,7 +184,7 @@ TEST_F(SlotBoardTest, QuadCaptionsNameTheLegsAndNoArmsShow) {
 TEST_F(SlotBoardTest, UnallocatedRowsDragOntoTheBoardInListOrder) {
     const std::int16_t first = addWeapon("Medium Laser");
     const std::int16_t second = addWeapon("Small Laser");
-    UnallocatedWeaponList* weapons = board->unallocatedWeapons();
+    UnallocatedWeaponList* weapons = board().unallocatedWeapons();
     ASSERT_EQ(weapons->count(), 2);
     const QPoint row = weapons->visualItemRect(weapons->item(0)).center();
     QTest::mouseClick(weapons->viewport(), Qt::LeftButton, Qt::ShiftModifier, row);
@@ -207,74 +195,62 @@ TEST_F(SlotBoardTest, UnallocatedRowsDragOntoTheBoardInListOrder) {
     ASSERT_TRUE(drag);
     EXPECT_EQ(drag->weapons, (std::vector<std::int16_t>{first, second}));
 
-    ASSERT_TRUE(board->list(catalog::kLeftTorso)->dropOnSlot(0, *drag));
+    ASSERT_TRUE(board().list(catalog::kLeftTorso)->dropOnSlot(0, *drag));
     EXPECT_EQ(weapons->count(), 0);
-    EXPECT_TRUE(editor().mech().critLocation(catalog::kLeftTorso).IsOccupied(1));
+    EXPECT_TRUE(slots(catalog::kLeftTorso).IsOccupied(1));
 }
 
-using AllocationDialogs = testing::WindowTest;
-
-TEST_F(AllocationDialogs, SpreadBeepsAtAWrongTotalAndSpreadsTheWeaponAtTheRightOne) {
-    edit("add AC/20\n");
-    const std::int16_t weapon = editor().unallocatedWeapons().back().weaponIndex;
-    // Below the hand actuator an arm has eight slots left of the cannon's ten.
-    const std::optional<editor::SpreadRequest> request =
-        editor::spreadRequest(editor(), catalog::kLeftArm, 4, weapon);
-    ASSERT_TRUE(request);
-    ActionRunner runner([] {});
-    SpreadDialog dialog(editor(), runner, *request);
+// A wrong count beeps and changes nothing; the right one places the items and undo takes
+// them out again.
+TEST_F(SlotBoardTest, AllocationDialogsBeepAtAWrongCountAndPlaceAtTheRightOne) {
+    const std::int16_t cannon = addWeapon("AC/20");
+    const std::string jets = jumpJets();
     const editor::EditorDocument before = editor().document();
-
-    dialog.primaryCount()->setValue(8);
-    const int torso = dialog.secondaryLocation()->findData(catalog::kLeftTorso);
+    ActionRunner runner([] {});
+    const auto finish = [&](auto& dialog, bool right) {
+        dialog.finish();
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, right);
+        EXPECT_EQ(program.user.beeps, 1);
+        EXPECT_TRUE(right || editor().document() == before);
+    };
+    // Below the hand actuator an arm has eight slots left of the cannon's ten.
+    const std::optional<editor::SpreadRequest> spread =
+        editor::spreadRequest(editor(), catalog::kLeftArm, 4, cannon);
+    ASSERT_TRUE(spread);
+    SpreadDialog spreading(editor(), runner, *spread);
+    spreading.primaryCount()->setValue(8);
+    const int torso = spreading.secondaryLocation()->findData(catalog::kLeftTorso);
     ASSERT_GE(torso, 0);
-    dialog.secondaryLocation()->setCurrentIndex(torso);
-    dialog.secondaryCount()->setValue(1);
-    EXPECT_EQ(dialog.total()->text(), "9 of 10");
-    dialog.finish();
-    EXPECT_EQ(program.user.beeps, 1);
-    EXPECT_TRUE(editor().document() == before);
-    EXPECT_NE(dialog.result(), QDialog::Accepted);
-
-    dialog.secondaryCount()->setValue(2);
-    dialog.finish();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    const model::CritLocation& arm = editor().mech().critLocation(catalog::kLeftArm);
-    const model::CritLocation& side = editor().mech().critLocation(catalog::kLeftTorso);
-    EXPECT_TRUE(arm.IsSpreadSlot(11));
-    EXPECT_EQ(side.SlotItemId(1), std::to_string(weapon));
-    EXPECT_FALSE(side.IsOccupied(2));
+    spreading.secondaryLocation()->setCurrentIndex(torso);
+    spreading.secondaryCount()->setValue(1);
+    EXPECT_EQ(spreading.total()->text(), "9 of 10");
+    finish(spreading, false);
+    spreading.secondaryCount()->setValue(2);
+    finish(spreading, true);
+    EXPECT_TRUE(slots(catalog::kLeftArm).IsSpreadSlot(11));
+    EXPECT_EQ(slots(catalog::kLeftTorso).SlotItemId(1), std::to_string(cannon));
+    EXPECT_FALSE(slots(catalog::kLeftTorso).IsOccupied(2));
     undo();
     EXPECT_TRUE(editor().document() == before);
-}
 
-TEST_F(AllocationDialogs, MultiAllocateCountersPlaceTheItemsAndTooManyBeep) {
-    // The jump jet row: the new design's heat sinks have one too.
-    const std::string code = jumpJets();
-    const std::optional<editor::MultiAllocateRequest> request =
-        editor::multiAllocateRequest(editor(), code);
-    ASSERT_TRUE(request);
-    ActionRunner runner([] {});
-    MultiAllocateDialog dialog(editor(), runner, *request);
-    const std::vector<QSpinBox*>& counters = dialog.counters();
-    ASSERT_EQ(counters.size(), request->locations.size());
+    program.user.beeps = 0;
+    const std::optional<editor::MultiAllocateRequest> multi =
+        editor::multiAllocateRequest(editor(), jets);
+    ASSERT_TRUE(multi);
+    MultiAllocateDialog allocating(editor(), runner, *multi);
+    const std::vector<QSpinBox*>& counters = allocating.counters();
+    ASSERT_EQ(counters.size(), multi->locations.size());
     ASSERT_GE(counters.size(), 2u);
-    EXPECT_EQ(dialog.total()->text().toStdString(), editor::multiAllocateTotal(*request, 0));
-    EXPECT_EQ(counters[0]->maximum(), request->locations[0].maximum);
-    const editor::EditorDocument before = editor().document();
-
+    EXPECT_EQ(allocating.total()->text().toStdString(), editor::multiAllocateTotal(*multi, 0));
+    EXPECT_EQ(counters[0]->maximum(), multi->locations[0].maximum);
     counters[0]->setValue(1);
     counters[1]->setValue(1);
-    EXPECT_EQ(dialog.total()->text().toStdString(), editor::multiAllocateTotal(*request, 2));
-    dialog.finish();
-    EXPECT_EQ(program.user.beeps, 1);
-    EXPECT_TRUE(editor().document() == before);
-
+    EXPECT_EQ(allocating.total()->text().toStdString(), editor::multiAllocateTotal(*multi, 2));
+    finish(allocating, false);
     counters[0]->setValue(0);
-    dialog.finish();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(editor().items().count(code), 0);
-    EXPECT_TRUE(editor().mech().critLocation(request->locations[1].location).HasItem(code));
+    finish(allocating, true);
+    EXPECT_EQ(editor().items().count(jets), 0);
+    EXPECT_TRUE(slots(multi->locations[1].location).HasItem(jets));
     undo();
     EXPECT_TRUE(editor().document() == before);
 }

@@ -9,17 +9,6 @@
 #include <algorithm>
 #include <functional>
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 

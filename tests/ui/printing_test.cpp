@@ -5,20 +5,13 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTreeWidget>
-
-#include <gtest/gtest.h>
 
 #include "catalog/equipment.h"
 #include "io/designfile.h"
@@ -30,6 +23,7 @@
 #include "ui/recordsheet/imagepage.h"
 #include "ui/recordsheet/sheetoutput.h"
 #include "ui/summary/summarywindow.h"
+#include "windowtest.h"
 
 namespace fpw::ui {
 namespace {

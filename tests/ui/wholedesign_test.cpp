@@ -6,16 +6,6 @@
 #include <string>
 #include <vector>
 
-#include <QAction>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
 #include "editor/documentcommands.h"
 #include "editor/editor.h"
 #include "editor/script.h"

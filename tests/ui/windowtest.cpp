@@ -4,15 +4,10 @@
 #include <filesystem>
 #include <sstream>
 
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDragMoveEvent>
 #include <QDropEvent>
-#include <QLabel>
-#include <QListWidget>
 #include <QMimeData>
-#include <QPushButton>
-#include <QTest>
 
 #include "app/startup.h"
 #include "editor/invariants.h"

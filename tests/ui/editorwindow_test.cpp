@@ -1,9 +1,7 @@
 // The editor window driven as a player drives it: its controls reach the editor's handlers,
 // the window shows the design again after every action, and closing stores the position. The
 // record-sheet, summary and pilot commands open their windows on the current design (a refused
-// print opens nothing and changes nothing). Locking an omni chassis fixes the base controls;
-// variants are added, shown with their own equipment and deleted, and undo after each step
-// shows the window as it was.
+// print opens nothing and changes nothing).
 #include "ui/editor/editorwindow.h"
 
 #include <algorithm>
@@ -215,78 +213,6 @@ TEST_F(EditorWindowTest, EachWindowOpensOnTheSavedDesignAndAnUnsavedOneIsOnlyPre
                                       }),
               "frmEditPilots");
     EXPECT_EQ(program.ctx.pilots[1], (catalog::Pilot{"Ren Okafor", 1, 5}));
-}
-
-// Locking fixes the base chassis controls until undone; variants keep their own equipment
-// through switches, deletion and undo.
-TEST_F(EditorWindowTest, OmniLockingAndVariants) {
-    // A chassis that passes every lock check: named, without lower arms, and an engine that
-    // holds every heat sink.
-    edit("level 3\ntonnage 65\nwalking 4\nactuator LA lower off\nactuator RA lower off\n"
-         "body Omni-Mech\nname Warden\n");
-    // Presses a button; its questions get yes, its input box `answer`.
-    const auto press = [&](const char* button, const std::string& answer = {}) {
-        program.user.yesNoAnswers = {true};
-        program.user.inputAnswers = {answer};
-        child<QPushButton>(button)->click();
-    };
-    auto* combo = child<QComboBox>("cmboOmniVariant");
-    const auto variants = [combo] {
-        QStringList names;
-        for (int i = 0; i < combo->count(); ++i)
-            names << combo->itemText(i);
-        return names << "shown: " + combo->currentText();
-    };
-    const auto laserInRightArm = [&] {
-        return !child<QListWidget>("slotList5")
-                    ->findItems("Medium Laser", Qt::MatchExactly)
-                    .empty();
-    };
-    const auto expectBase = [&](bool enabled) {
-        for (const char* name :
-             {"tonnage", "engine", "walking", "structure", "armor", "armorSlider", "maximumArmor",
-              "addArmorPoints", "techLevel", "mechType", "addArmorTonnage"}) {
-            EXPECT_EQ(child(name)->isEnabled(), enabled) << name;
-        }
-        EXPECT_EQ(child("PButLockChassis")->isVisible(), enabled);
-        EXPECT_NE(combo->isVisible(), enabled);
-        EXPECT_NE(child("PButAddVariant")->isVisible(), enabled);
-    };
-    expectBase(true);
-    press("PButLockChassis", "Prime");
-    expectBase(false);
-    EXPECT_EQ(variants(), (QStringList{"Prime", "shown: Prime"}));
-    EXPECT_TRUE(child("jumping")->isEnabled()) << "variants differ in jump jets";
-    undo();
-    expectBase(true);
-    press("PButLockChassis", "Prime");
-    press("PButAddVariant", "Alpha");
-    press("PButAddVariant", "BASE");
-    EXPECT_EQ(program.user.onlyMessage().title, "Illegal Name");
-    press("PButAddVariant", "Beta");
-    EXPECT_EQ(variants(), (QStringList{"Prime", "Alpha", "Beta", "shown: Prime"}));
-    EXPECT_LE(window->minimumSizeHint().width(), 1366) << "the variant controls fit a small screen";
-
-    choose("cmboOmniVariant", "Alpha");
-    edit("add \"Medium Laser\"\ndrop \"Medium Laser\" RA 4\n");
-    EXPECT_TRUE(laserInRightArm());
-    choose("cmboOmniVariant", "Beta");
-    EXPECT_FALSE(laserInRightArm());
-    choose("cmboOmniVariant", "Alpha");
-    EXPECT_TRUE(laserInRightArm()) << "Alpha was stored when Beta was chosen";
-    undo();
-    EXPECT_EQ(variants(), (QStringList{"Prime", "Alpha", "Beta", "shown: Beta"}));
-    EXPECT_FALSE(laserInRightArm());
-
-    choose("cmboOmniVariant", "Alpha");
-    press("PButDelVariant");
-    EXPECT_EQ(program.user.questions.back(),
-              "Are you sure you want to delete the variant named Alpha?");
-    EXPECT_EQ(variants(), (QStringList{"Prime", "Beta", "shown: Prime"}));
-    EXPECT_FALSE(laserInRightArm());
-    undo();
-    EXPECT_EQ(variants(), (QStringList{"Prime", "Alpha", "Beta", "shown: Alpha"}));
-    EXPECT_TRUE(laserInRightArm());
 }
 
 } // namespace

@@ -44,27 +44,21 @@ protected:
     }
 };
 
+// The rows and the filters' rules are the editor's; here the controls reach them.
 TEST_F(PanelsTest, FiltersAndTechPrefixesOnAMixedDesign) {
     edit("level 2\ntechbase \"Inner Sphere 'C'\"\n");
     ASSERT_TRUE(testing::addWeaponThroughPanel(*window, "(IS) LRM-5"));
     EXPECT_EQ(selected(), Rows{"LRM-5 (U) (IS)"});
     EXPECT_EQ(unallocated(), Rows{"(IS) LRM-5 [1 crits]"});
     auto* type = child<QComboBox>("weaponTypeFilter");
-    const struct {
-        const char* type;
-        bool ammoOnly;
-        const char *shown, *hidden;
-    } cases[] = {{"All Types", false, "(C) ER Large Laser", "Medium Laser"},
-                 {"Missile", false, "(C) LRM-5 Ammo", "(IS) Medium Laser"},
-                 {"Ammunition", true, "(IS) LRM-5 Ammo", "(C) LRM-5 Ammo"}};
-    for (const auto& c : cases) {
-        Q_EMIT type->activated(type->findText(c.type));
-        if (child<QCheckBox>("ammoForCurrentWeapons")->isChecked() != c.ammoOnly)
-            click("ammoForCurrentWeapons");
-        EXPECT_EQ(type->currentText(), c.type);
-        EXPECT_EQ(std::ranges::count(available(), c.shown), 1) << c.type;
-        EXPECT_EQ(std::ranges::count(available(), c.hidden), 0) << c.type;
-    }
+    const auto listed = [&](const char* row) { return std::ranges::count(available(), row); };
+    Q_EMIT type->activated(type->findText("Ammunition"));
+    click("ammoForCurrentWeapons");
+    EXPECT_EQ(available().front(), "(IS) LRM-5 Ammo");
+    EXPECT_EQ(listed("(C) LRM-5 Ammo") + listed("(C) ER Large Laser"), 0);
+    Q_EMIT type->activated(type->findText("All Types"));
+    click("ammoForCurrentWeapons");
+    EXPECT_EQ(listed("(C) LRM-5 Ammo") + listed("(C) ER Large Laser"), 2);
 }
 
 // Added by a double click or Add (rows picked in any order go in list order), taken off by
@@ -112,29 +106,91 @@ TEST_F(PanelsTest, WeaponsComeOnAndOffTheDesignThroughTheLists) {
     EXPECT_EQ(shown(), full);
 }
 
-// A locked omni base chassis whose targeting computer is fixed by its one Large Laser.
-TEST_F(PanelsTest, RefusedAddAndRemoveOnALockedOmniChangeNothing) {
-    editor::Editor& ed = editor();
-    edit("level 3\nactuator LA lower off\nactuator RA lower off\nbody Omni-Mech\nname Warden\n");
-    ASSERT_TRUE(editor::ChangeTargetingSystem(ed, catalog::targeting::kTargetingComputer));
-    edit("add \"Large Laser\"\ndrop \"Large Laser\" RT 1\nautoallocate \"Heat Sink\"\n");
-    ASSERT_TRUE(editor::DropItem(ed, catalog::kLeftTorso, 0, catalog::cTS));
-    program.user.yesNoAnswers = {true};
-    program.user.inputAnswers = {std::string("Prime")};
-    edit("lock-chassis\n");
+// Locking fixes the base chassis controls until undone; variants keep their own equipment
+// through switches, deletion and undo. The base chassis' Large Laser fixes its targeting
+// computer: adding a second one or removing it is refused and leaves every list as it was.
+TEST_F(PanelsTest, OmniLockingVariantsAndRefusals) {
+    // A chassis that passes every lock check: named, without lower arms, and an engine that
+    // holds every heat sink.
+    edit("level 3\ntonnage 65\nwalking 4\nactuator LA lower off\nactuator RA lower off\n"
+         "body Omni-Mech\nname Warden\nadd \"Large Laser\"\ndrop \"Large Laser\" RT 1\n");
+    ASSERT_TRUE(editor::ChangeTargetingSystem(editor(), catalog::targeting::kTargetingComputer));
+    ASSERT_TRUE(editor::DropItem(editor(), catalog::kLeftTorso, 0, catalog::cTS));
+    // Presses a button; its questions get yes, its input box `answer`.
+    const auto press = [&](const char* button, const std::string& answer = {}) {
+        program.user.yesNoAnswers = {true};
+        program.user.inputAnswers = {answer};
+        child<QPushButton>(button)->click();
+    };
+    auto* combo = child<QComboBox>("cmboOmniVariant");
+    const auto variants = [combo] {
+        QStringList names;
+        for (int i = 0; i < combo->count(); ++i)
+            names << combo->itemText(i);
+        return names << "shown: " + combo->currentText();
+    };
+    const auto laserInRightArm = [&] {
+        return !child<QListWidget>("slotList5")
+                    ->findItems("Medium Laser", Qt::MatchExactly)
+                    .empty();
+    };
+    const auto expectBase = [&](bool enabled) {
+        for (const char* name :
+             {"tonnage", "engine", "walking", "structure", "armor", "armorSlider", "maximumArmor",
+              "addArmorPoints", "techLevel", "mechType", "addArmorTonnage"}) {
+            EXPECT_EQ(child(name)->isEnabled(), enabled) << name;
+        }
+        EXPECT_EQ(child("PButLockChassis")->isVisible(), enabled);
+        EXPECT_NE(combo->isVisible(), enabled);
+        EXPECT_NE(child("PButAddVariant")->isVisible(), enabled);
+    };
+    expectBase(true);
+    press("PButLockChassis", "Prime");
+    expectBase(false);
+    EXPECT_EQ(variants(), (QStringList{"Prime", "shown: Prime"}));
+    EXPECT_TRUE(child("jumping")->isEnabled()) << "variants differ in jump jets";
     EXPECT_EQ(selected(), Rows{"Large Laser (RT) [Base]"});
     EXPECT_FALSE(child("clearEquipmentButton")->isEnabled());
-
     const Rows before = shown();
-    const editor::EditorDocument document = ed.document();
-    program.user.messages.clear();
+    const editor::EditorDocument locked = editor().document();
     ASSERT_TRUE(testing::addWeaponThroughPanel(*window, "Large Laser"));
     ASSERT_TRUE(testing::removeWeaponThroughPanel(*window, "Large Laser"));
     EXPECT_EQ(shown(), before);
-    EXPECT_TRUE(ed.document() == document);
+    EXPECT_TRUE(editor().document() == locked);
     ASSERT_EQ(program.user.messages.size(), 2u);
     EXPECT_EQ(program.user.messages[0].title, "Unable to add weapon");
     EXPECT_EQ(program.user.messages[1].title, "Unable to remove weapon");
+    program.user.messages.clear();
+    undo();
+    expectBase(true);
+    press("PButLockChassis", "Prime");
+    press("PButAddVariant", "Alpha");
+    press("PButAddVariant", "BASE");
+    EXPECT_EQ(program.user.onlyMessage().title, "Illegal Name");
+    press("PButAddVariant", "Beta");
+    EXPECT_EQ(variants(), (QStringList{"Prime", "Alpha", "Beta", "shown: Prime"}));
+    EXPECT_LE(window->minimumSizeHint().width(), 1366) << "the variant controls fit a small screen";
+
+    choose("cmboOmniVariant", "Alpha");
+    edit("add \"Medium Laser\"\ndrop \"Medium Laser\" RA 4\n");
+    EXPECT_TRUE(laserInRightArm());
+    choose("cmboOmniVariant", "Beta");
+    EXPECT_FALSE(laserInRightArm());
+    choose("cmboOmniVariant", "Alpha");
+    EXPECT_TRUE(laserInRightArm()) << "Alpha was stored when Beta was chosen";
+    undo();
+    EXPECT_EQ(variants(), (QStringList{"Prime", "Alpha", "Beta", "shown: Beta"}));
+    EXPECT_FALSE(laserInRightArm());
+
+    choose("cmboOmniVariant", "Alpha");
+    press("PButDelVariant");
+    EXPECT_EQ(program.user.questions.back(),
+              "Are you sure you want to delete the variant named Alpha?");
+    EXPECT_EQ(variants(), (QStringList{"Prime", "Beta", "shown: Prime"}));
+    EXPECT_FALSE(laserInRightArm());
+    undo();
+    EXPECT_EQ(variants(), (QStringList{"Prime", "Alpha", "Beta", "shown: Alpha"}));
+    EXPECT_TRUE(laserInRightArm());
 }
 
 // Each edit shows its totals and undo puts them back; a refused entry shows its message and

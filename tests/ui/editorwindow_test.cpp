@@ -59,6 +59,12 @@ protected:
 
 // Closing while a name is being typed: the box loses the focus after the editor is gone.
 TEST_F(EditorWindowTest, TypedNameIsOneUndoableStepAndClosingWhileTypingEndsCleanly) {
+    EXPECT_FALSE(child<QAction>("pricesAction")->isVisible() ||
+                 child<QAction>("saveMuxAction")->isVisible())
+        << "no parameter file";
+    // The editor must fit the smallest screen it is made for, less a title bar.
+    EXPECT_LE(window->minimumSizeHint().width(), 1366);
+    EXPECT_LE(window->minimumSizeHint().height(), 768 - 32);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     auto* name = child<QLineEdit>("mechName");

@@ -13,7 +13,6 @@
 #include <QSettings>
 #include <QTimer>
 
-#include "app/inisettings.h"
 #include "app/startup.h"
 #include "ui/about/creditsdialog.h"
 #include "ui/desktopstartup.h"
@@ -31,46 +30,6 @@ template <typename T> T* child(QWidget& parent, const char* name) {
     T* found = parent.findChild<T*>(name);
     EXPECT_NE(found, nullptr) << name;
     return found;
-}
-
-// The loaders' refusals are tested with the start-up rules; here the window opens on a new
-// design unless start-up ends, a damaged BV file only switches its feature off, and the
-// parameter file shows the price editor and MUX saving.
-TEST(DesktopStartup, OpensTheEditorOnANewDesignOrEndsAfterAFatalMessage) {
-    const struct {
-        const char* file;
-        const char* contents; // none: the file is removed
-        const char* message;  // the title of the one message shown
-    } cases[] = {{"none.txt", "", nullptr},
-                 {"parm.txt", "Custom Prices\r\nmux saving\r\n", nullptr},
-                 {"bvdata.bin", "Forgeplanwork", "BV Datafile Corrupt"},
-                 {"wpndata.bin", nullptr, ""}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
-        testing::ShippedProgram program;
-        if (c.contents == nullptr)
-            std::filesystem::remove(program.dir.file(c.file));
-        else
-            program.dir.write(c.file, c.contents);
-        const std::unique_ptr<EditorWindow> window = program.start();
-        ASSERT_EQ(program.user.messages.size(), c.message ? 1u : 0u);
-        if (c.message) {
-            EXPECT_EQ(program.user.messages[0].title, c.message);
-        }
-        ASSERT_EQ(window != nullptr, c.contents != nullptr);
-        if (!window)
-            continue;
-        const bool parameters = std::string(c.file) == "parm.txt";
-        EXPECT_EQ(program.ctx.bvDataLoaded, c.message == nullptr);
-        EXPECT_EQ(window->windowTitle(), "Forgeplanwork");
-        EXPECT_TRUE(window->editor().saved());
-        EXPECT_EQ(window->findChild<QAction*>("pricesAction")->isVisible(), parameters);
-        EXPECT_EQ(window->findChild<QAction*>("saveMuxAction")->isVisible(), parameters);
-        EXPECT_TRUE(window->findChild<QAction*>("creditsAction")->isEnabled());
-        // The editor must fit the smallest screen it is made for, less a title bar.
-        EXPECT_LE(window->minimumSizeHint().width(), 1366);
-        EXPECT_LE(window->minimumSizeHint().height(), 768 - 32);
-    }
 }
 
 TEST(QtStartupHooks, TheSplashShowsVersionAndProgressUntilClosed) {
@@ -185,42 +144,15 @@ TEST(QSettingsStore, ValuesRoundTripUnderTheProgramsNameWithNestedSections) {
         EXPECT_EQ(store.value("Boot\\Colors", "Normal"), std::nullopt);
         store.setValue("Boot\\Colors", "Normal", "-2147483640");
         store.setValue("Boot\\Preferences", "HTML Header", "<h1>Ünits; a=b</h1>");
-        app::WriteEditorPosition(store, 1500, 30, "/home/p/My Mechs");
     }
     QSettingsStore reopened;
     EXPECT_EQ(reopened.value("Boot\\Colors", "Normal"), "-2147483640");
     EXPECT_EQ(reopened.value("Boot\\Preferences", "HTML Header"), "<h1>Ünits; a=b</h1>");
-    EXPECT_EQ(reopened.value("Boot\\Main", "Top"), "1500");
-    EXPECT_EQ(reopened.value("Boot\\Main", "LastDir"), "/home/p/My Mechs");
 
     // The sections nest as groups, not as names with a backslash in them.
     QSettings raw(reopened.fileName(), QSettings::IniFormat);
     EXPECT_EQ(raw.value("Boot/Colors/Normal").toString(), "-2147483640");
     EXPECT_EQ(raw.childGroups(), QStringList{"Boot"});
-}
-
-TEST(PreferencesDialog, RefusesIllegalDefaultsAndStoresNothingUntilTheyAreLegal) {
-    testing::ShippedProgram program;
-    ASSERT_NE(program.start(), nullptr);
-    PreferencesDialog dialog(program.ctx, program.store);
-    dialog.show();
-    child<QComboBox>(dialog, "defaultTechBase")->setCurrentText("Clan");
-    child<QComboBox>(dialog, "defaultTechLevel")->setCurrentText("1");
-    child<QCheckBox>(dialog, "savePrompt")->setChecked(true);
-
-    dialog.accept();
-    EXPECT_EQ(program.user.onlyMessage().title, "Illegal default settings");
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_FALSE(program.store.value("Boot\\Preferences", "Save Prompt"));
-    EXPECT_FALSE(program.ctx.settings.savePrompt);
-
-    child<QComboBox>(dialog, "defaultTechLevel")->setCurrentText("2");
-    dialog.accept();
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(program.user.messages.size(), 1u);
-    EXPECT_EQ(program.store.value("Boot\\Preferences", "Default TechBase"), "Clan");
-    EXPECT_EQ(program.store.value("Boot\\Preferences", "Save Prompt"), "True");
-    EXPECT_TRUE(program.ctx.settings.savePrompt);
 }
 
 // Types a price for the row of `list` whose text is `row` and presses Enter.
@@ -236,17 +168,45 @@ void typePrice(PriceEditorDialog& dialog, const char* list, const QString& row,
     QTest::keyClick(box, Qt::Key_Return);
 }
 
-TEST(PriceEditorDialog, TypedPricesReachTheCustomPriceFileAndResetTakesThemOut) {
+// The loaders' refusals are tested with the start-up rules: here a start that ends opens no
+// window, and the parameter file shows the price editor and MUX saving. The preferences store
+// nothing while refused; typed prices reach the custom price file and reset takes them out.
+TEST(ProgramDialogs, ParameterMenusPreferencesAndPrices) {
+    testing::ShippedProgram broken;
+    std::filesystem::remove(broken.dir.file("wpndata.bin"));
+    EXPECT_EQ(broken.start(), nullptr);
     testing::ShippedProgram program;
-    program.dir.write("parm.txt", "Custom Prices\r\n");
-    ASSERT_NE(program.start(), nullptr);
+    program.dir.write("parm.txt", "Custom Prices\r\nmux saving\r\n");
+    const std::unique_ptr<EditorWindow> window = program.start();
+    ASSERT_NE(window, nullptr);
+    for (const char* action : {"pricesAction", "saveMuxAction", "creditsAction"})
+        EXPECT_TRUE(child<QAction>(*window, action)->isVisible()) << action;
+    EXPECT_TRUE(child<QAction>(*window, "creditsAction")->isEnabled());
+
+    PreferencesDialog preferences(program.ctx, program.store);
+    preferences.show();
+    child<QComboBox>(preferences, "defaultTechBase")->setCurrentText("Clan");
+    child<QComboBox>(preferences, "defaultTechLevel")->setCurrentText("1");
+    child<QCheckBox>(preferences, "savePrompt")->setChecked(true);
+    preferences.accept();
+    EXPECT_EQ(program.user.onlyMessage().title, "Illegal default settings");
+    EXPECT_TRUE(preferences.isVisible());
+    EXPECT_FALSE(program.store.value("Boot\\Preferences", "Save Prompt"));
+    EXPECT_FALSE(program.ctx.settings.savePrompt);
+    child<QComboBox>(preferences, "defaultTechLevel")->setCurrentText("2");
+    preferences.accept();
+    EXPECT_FALSE(preferences.isVisible());
+    EXPECT_EQ(program.store.value("Boot\\Preferences", "Default TechBase"), "Clan");
+    EXPECT_EQ(program.store.value("Boot\\Preferences", "Save Prompt"), "True");
+    EXPECT_TRUE(program.ctx.settings.savePrompt);
+
+    program.user.messages.clear();
     {
         PriceEditorDialog dialog(program.ctx);
         dialog.show();
         typePrice(dialog, "items", "Cockpit", "12.5e");
         EXPECT_EQ(program.user.onlyMessage().title, "Invalid cost");
         EXPECT_EQ(child<QLineEdit>(dialog, "price")->text(), "200000");
-
         typePrice(dialog, "items", "Cockpit", "210000");
         child<QComboBox>(dialog, "techBase")->setCurrentIndex(1);
         typePrice(dialog, "weapons", "(C) ER Large Laser", "9000");
@@ -254,7 +214,6 @@ TEST(PriceEditorDialog, TypedPricesReachTheCustomPriceFileAndResetTakesThemOut) 
     }
     EXPECT_EQ(program.dir.read("cus_data.dat"),
               "WeaponPrice;ER Large Laser;C;9000\r\nItemPrice;5;210000\r\n");
-    // Reset leaves only the weapon's price in the file.
     PriceEditorDialog dialog(program.ctx);
     child<QPushButton>(dialog, "reset")->click();
     EXPECT_EQ(program.dir.read("cus_data.dat"), "WeaponPrice;ER Large Laser;C;9000\r\n");

@@ -1,7 +1,5 @@
-// The editor window driven as a player drives it: its controls reach the editor's handlers,
-// the window shows the design again after every action, and closing stores the position. The
-// record-sheet, summary and pilot commands open their windows on the current design (a refused
-// print opens nothing and changes nothing).
+// The editor window driven as a player drives it: its controls and commands reach the editor,
+// the window shows the design again after every action, and its windows open on the design.
 #include "ui/editor/editorwindow.h"
 
 #include <algorithm>
@@ -120,11 +118,18 @@ TEST_F(EditorWindowTest, ComponentAndSystemControlsChangeTheDesignOrAreRefusedAn
     EXPECT_TRUE(editor().document() == before);
 }
 
-// The title follows the file; Write BVs logs the chosen folder; closing asks, then stores the
-// position in twips and the last folder and writes the log's closing line once.
-TEST_F(EditorWindowTest, FileCommandsAskTheirQuestionsAndClosingStoresThePosition) {
+// An unsaved design is only previewed; the saved one opens every window. The title follows
+// the file; Write BVs logs the chosen folder; closing asks, then stores the position in twips
+// and the last folder and writes the log's closing line once.
+TEST_F(EditorWindowTest, FileCommandsAndWindowsOpenOnTheSavedDesignAndClosingStoresThePosition) {
     // A design that can be saved: every heat sink inside the engine, nothing unallocated.
     edit("tonnage 100\nwalking 3\n");
+    const editor::EditorDocument before = editor().document();
+    EXPECT_EQ(openedBy("printAction"), "");
+    EXPECT_EQ(program.user.onlyMessage().text, "You need to save the mech before printing.");
+    EXPECT_TRUE(editor().document() == before);
+    EXPECT_EQ(openedBy("printPreviewAction"), "frmPrintPrev");
+    program.user.messages.clear();
     // Typed and saved at once, without leaving the box.
     auto* name = child<QLineEdit>("mechName");
     name->setText("Vindicator");
@@ -135,59 +140,6 @@ TEST_F(EditorWindowTest, FileCommandsAskTheirQuestionsAndClosingStoresThePositio
     EXPECT_EQ(window->windowTitle(), "Forgeplanwork - vindicator.fpm");
     EXPECT_EQ(text("saved"), "Saved");
     EXPECT_EQ(child<QMenu>("recentMenu")->actions().size(), 1);
-    program.user.fileAnswers = {program.dir.path()};
-    trigger("writeBVsAction");
-    EXPECT_EQ(program.user.onlyMessage().text, "Done");
-    EXPECT_NE(program.dir.read("kelmor.log").find("Dir: " + program.dir.path()), std::string::npos);
-
-    name->setText("Vindicator II");
-    Q_EMIT name->editingFinished();
-    program.user.yesNoCancelAnswers = {app::Answer::No};
-    trigger("newAction");
-    EXPECT_EQ(program.user.questions.back(),
-              "This mech is unsaved, would you like to save it before making a new mech?");
-    EXPECT_EQ(name->text(), "");
-    EXPECT_EQ(window->windowTitle(), "Forgeplanwork");
-
-    program.user.fileAnswers = {path};
-    trigger("openAction");
-    EXPECT_EQ(name->text(), "Vindicator");
-    EXPECT_EQ(child<QSpinBox>("tonnage")->value(), 100);
-    EXPECT_EQ(window->windowTitle(), "Forgeplanwork - vindicator.fpm");
-
-    name->setText("Vindicator III");
-    Q_EMIT name->editingFinished();
-    program.user.yesNoCancelAnswers = {app::Answer::Cancel, app::Answer::No};
-    program.ctx.settings.lastDir = "/srv/mechs";
-    window->move(40, 60);
-    const double perPixel = twipsPerPixel(window->screen());
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(program.store.value("Boot\\Main", "Top"));
-    trigger("exitAction");
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(program.user.questions.back(),
-              "This mech is unsaved, would you like to save it before exiting?");
-    EXPECT_EQ(program.store.value("Boot\\Main", "Top"), std::to_string(std::lround(60 * perPixel)));
-    EXPECT_EQ(program.store.value("Boot\\Main", "Left"),
-              std::to_string(std::lround(40 * perPixel)));
-    EXPECT_EQ(program.store.value("Boot\\Main", "LastDir"), "/srv/mechs");
-    window->close(); // a second close writes nothing more
-    const std::string log = program.dir.read("kelmor.log");
-    const std::size_t closing = log.find("\nLogging closed on ");
-    EXPECT_TRUE(closing != std::string::npos && closing == log.rfind("\nLogging closed on "))
-        << log;
-}
-
-TEST_F(EditorWindowTest, EachWindowOpensOnTheSavedDesignAndAnUnsavedOneIsOnlyPreviewed) {
-    edit("tonnage 100\nwalking 3\nname Atlas\n");
-    const editor::EditorDocument before = editor().document();
-    EXPECT_EQ(openedBy("printAction"), "");
-    EXPECT_EQ(program.user.onlyMessage().text, "You need to save the mech before printing.");
-    EXPECT_TRUE(editor().document() == before);
-    EXPECT_EQ(openedBy("printPreviewAction"), "frmPrintPrev");
-    edit("save \"" + program.dir.file("atlas.fpm") + "\"\n");
-
     program.user.inputAnswers = {"Mira Vos"};
     const auto addPilot = [](QWidget* w) { static_cast<FrmEditPilots*>(w)->add(); };
     EXPECT_EQ(
@@ -219,6 +171,46 @@ TEST_F(EditorWindowTest, EachWindowOpensOnTheSavedDesignAndAnUnsavedOneIsOnlyPre
                                       }),
               "frmEditPilots");
     EXPECT_EQ(program.ctx.pilots[1], (catalog::Pilot{"Ren Okafor", 1, 5}));
+    program.user.fileAnswers = {program.dir.path()};
+    trigger("writeBVsAction");
+    EXPECT_EQ(program.user.onlyMessage().text, "Done");
+    EXPECT_NE(program.dir.read("kelmor.log").find("Dir: " + program.dir.path()), std::string::npos);
+
+    name->setText("Vindicator II");
+    Q_EMIT name->editingFinished();
+    program.user.yesNoCancelAnswers = {app::Answer::No};
+    trigger("newAction");
+    EXPECT_EQ(program.user.questions.back(),
+              "This mech is unsaved, would you like to save it before making a new mech?");
+    EXPECT_EQ(name->text(), "");
+    EXPECT_EQ(window->windowTitle(), "Forgeplanwork");
+
+    program.user.fileAnswers = {path};
+    trigger("openAction");
+    EXPECT_EQ(name->text(), "Vindicator");
+    EXPECT_EQ(child<QSpinBox>("tonnage")->value(), 100);
+    EXPECT_EQ(window->windowTitle(), "Forgeplanwork - vindicator.fpm");
+
+    name->setText("Vindicator III");
+    Q_EMIT name->editingFinished();
+    program.user.yesNoCancelAnswers = {app::Answer::Cancel, app::Answer::No};
+    program.ctx.settings.lastDir = "/srv/mechs";
+    window->move(40, 60);
+    const double perPixel = twipsPerPixel(window->screen());
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(program.store.value("Boot\\Main", "Top"));
+    trigger("exitAction");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(program.store.value("Boot\\Main", "Top"), std::to_string(std::lround(60 * perPixel)));
+    EXPECT_EQ(program.store.value("Boot\\Main", "Left"),
+              std::to_string(std::lround(40 * perPixel)));
+    EXPECT_EQ(program.store.value("Boot\\Main", "LastDir"), "/srv/mechs");
+    window->close(); // a second close writes nothing more
+    const std::string log = program.dir.read("kelmor.log");
+    const std::size_t closing = log.find("\nLogging closed on ");
+    EXPECT_TRUE(closing != std::string::npos && closing == log.rfind("\nLogging closed on "))
+        << log;
 }
 
 } // namespace

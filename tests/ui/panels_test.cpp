@@ -1,6 +1,4 @@
-// The equipment and armour panels driven as a player drives them: filters, adding, removing
-// and clearing, refusals that leave every list as it was, and undo; each armour control, its
-// figures and the status bar, and a refused entry that changes nothing.
+// The equipment, omni and armour panels driven as a player drives them.
 #include <QSlider>
 #include <QToolButton>
 
@@ -107,11 +105,10 @@ TEST_F(PanelsTest, WeaponsComeOnAndOffTheDesignThroughTheLists) {
 }
 
 // Locking fixes the base chassis controls until undone; variants keep their own equipment
-// through switches, deletion and undo. The base chassis' Large Laser fixes its targeting
-// computer: adding a second one or removing it is refused and leaves every list as it was.
+// through switches, deletion and undo. The base's Large Laser fixes its targeting computer:
+// adding a second one or removing it is refused and leaves every list as it was.
 TEST_F(PanelsTest, OmniLockingVariantsAndRefusals) {
-    // A chassis that passes every lock check: named, without lower arms, and an engine that
-    // holds every heat sink.
+    // Named, without lower arms, an engine that holds every heat sink: it may be locked.
     edit("level 3\ntonnage 65\nwalking 4\nactuator LA lower off\nactuator RA lower off\n"
          "body Omni-Mech\nname Warden\nadd \"Large Laser\"\ndrop \"Large Laser\" RT 1\n");
     ASSERT_TRUE(editor::ChangeTargetingSystem(editor(), catalog::targeting::kTargetingComputer));

@@ -1,6 +1,5 @@
-// The program's start over the shipped reference files (or a missing or damaged one) with its
-// splash screen; the Qt services (message boxes, choosers, input boxes, file filters, the
-// settings store); and the small dialogs (preferences, prices, credits) through their controls.
+// The program's start and splash screen, the Qt services behind the person's answers and the
+// settings, and the small dialogs driven through their controls.
 #include "ui/services/qtuserinteraction.h"
 
 #include <cstdlib>
@@ -93,9 +92,8 @@ void answerBox(QMessageBox::StandardButton button, QString* title, QString* text
     });
 }
 
-// Message boxes answer with the button pressed and show plain text with its line breaks; the
-// chooser answers with the row picked, even among equal texts; the input box with what was
-// typed; a closed chooser or box with nothing.
+// Each box answers with what was pressed, picked (even among equal texts) or typed; message
+// text is shown plain, with its line breaks.
 TEST(QtUserInteraction, EachBoxAnswersWithWhatThePersonDid) {
     QtUserInteraction user;
     QString title;

@@ -1,7 +1,5 @@
-// The canonical assault design built twice in one test: by its editor script alone, and by a
-// player at the window who turns every line of the same script into what the widgets offer
-// (the boxes and lists of the panels, a drop on a slot, the item row's menu, the armour
-// panel's input box, File > Save As). The two saved files must be equal byte for byte.
+// The canonical assault design built by its editor script alone, and by a player who turns
+// every line of it into what the widgets offer: the two saved files must be equal.
 #include <sstream>
 #include <string>
 #include <vector>

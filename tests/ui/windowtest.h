@@ -1,7 +1,5 @@
-// The desktop layer's tests start the program over a program folder of their own (a copy of
-// the shipped reference files, a scripted person, settings in memory). WindowTest is the editor
-// window of such a start, shown offscreen, with the ways a player reaches its controls; the
-// widgets the tests drive come with it.
+// The desktop tests' program: its own folder with the shipped reference files, a scripted
+// person and settings in memory; WindowTest shows its editor window offscreen.
 #pragma once
 
 #include <memory>
@@ -45,8 +43,8 @@ struct ShippedProgram {
     app::ProgramContext ctx{dir.path(), user};
     app::MemorySettingsStore store;
 
-    // Runs start-up and opens the editor (not shown); nothing when start-up ended. The
-    // editor's invariants are checked after every action, undo and redo from then on.
+    // The editor (not shown), whose invariants are checked after every step; none when
+    // start-up ended.
     std::unique_ptr<ui::EditorWindow> start();
 };
 
@@ -74,17 +72,14 @@ protected:
     std::unique_ptr<ui::EditorWindow> window;
 };
 
-// Selects the row of the available list whose text is exactly `text` (with its "(C) " or
-// "(IS) " on a mixed design) and presses Add. False when no row shows that text.
+// Selects the available row showing exactly `text` and presses Add; false when none does.
 bool addWeaponThroughPanel(QWidget& window, const QString& text);
-// Selects the design's first entry whose text starts with `text` and presses Remove. False
-// when no entry starts so.
+// Selects the design's first entry starting with `text` and presses Remove; false if none.
 bool removeWeaponThroughPanel(QWidget& window, const QString& text);
 
 // The viewport point of a slot's row.
 QPoint slotPoint(ui::SlotListView* list, int slot);
-// Drags the data over the slot and drops it there as the window system delivers it; returns
-// whether the list accepted the drag over that slot. Takes the data.
+// Drags the data (taken) over the slot and drops it; whether the list accepted the drag.
 bool dragAndDrop(ui::SlotListView* list, int slot, QMimeData* data);
 
 } // namespace fpw::testing

@@ -2,7 +2,6 @@
 // the window shows the design again after every action, and its windows open on the design.
 #include "ui/editor/editorwindow.h"
 
-#include <algorithm>
 #include <functional>
 
 #include <QTimer>

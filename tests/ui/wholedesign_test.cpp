@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "editor/documentcommands.h"
-#include "editor/editor.h"
 #include "editor/script.h"
 #include "support/canonicaldesign.h"
 #include "support/shippedcontext.h"

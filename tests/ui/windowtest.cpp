@@ -80,40 +80,38 @@ void WindowTest::edit(std::string_view script) {
 std::string WindowTest::jumpJets() {
     edit("jumping 1\n");
     const auto& rows = editor().items().rows();
-    const auto jets = std::find_if(rows.begin(), rows.end(), [](const auto& row) {
-        return row.name.find("Jump") != std::string::npos;
-    });
+    const auto jets =
+        std::ranges::find_if(rows, [](const auto& row) { return row.name.starts_with("Jump"); });
     EXPECT_NE(jets, rows.end());
     return jets == rows.end() ? "" : jets->code;
 }
 
 namespace {
 
-// Makes the row the list's only selection and presses the button; false when no row fits.
-template <typename Fits>
-bool selectAndPress(QWidget& window, const char* listName, const char* buttonName, Fits fits) {
+// Makes the first row `text` matches the list's only selection and presses the button.
+bool selectAndPress(QWidget& window, const char* listName, const char* buttonName,
+                    const QString& text, Qt::MatchFlags match) {
     auto* list = window.findChild<QListWidget*>(listName);
     auto* button = window.findChild<QPushButton*>(buttonName);
-    for (int i = 0; list != nullptr && button != nullptr && i < list->count(); ++i) {
-        if (fits(list->item(i)->text())) {
-            list->setCurrentRow(i, QItemSelectionModel::ClearAndSelect);
-            QTest::mouseClick(button, Qt::LeftButton);
-            return true;
-        }
-    }
-    return false;
+    const QList<QListWidgetItem*> rows =
+        list ? list->findItems(text, match) : QList<QListWidgetItem*>{};
+    if (rows.isEmpty() || button == nullptr)
+        return false;
+    list->setCurrentItem(rows.front(), QItemSelectionModel::ClearAndSelect);
+    QTest::mouseClick(button, Qt::LeftButton);
+    return true;
 }
 
 } // namespace
 
 bool addWeaponThroughPanel(QWidget& window, const QString& text) {
-    return selectAndPress(window, "availableWeaponsList", "addWeaponButton",
-                          [&](const QString& row) { return row == text; });
+    return selectAndPress(window, "availableWeaponsList", "addWeaponButton", text,
+                          Qt::MatchExactly);
 }
 
 bool removeWeaponThroughPanel(QWidget& window, const QString& text) {
-    return selectAndPress(window, "selectedEquipmentList", "removeWeaponButton",
-                          [&](const QString& row) { return row.startsWith(text); });
+    return selectAndPress(window, "selectedEquipmentList", "removeWeaponButton", text,
+                          Qt::MatchStartsWith);
 }
 
 QPoint slotPoint(ui::SlotListView* list, int slot) {

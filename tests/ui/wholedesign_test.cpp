@@ -38,7 +38,11 @@ protected:
         if (verb == "new") {
             trigger("newAction");
         } else if (verb == "name" || verb == "model") {
-            type(verb == "name" ? "mechName" : "mechModel", words[1]);
+            auto* box = child<QLineEdit>(verb == "name" ? "mechName" : "mechModel");
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, toQString(words[1]));
+            QTest::keyClick(box, Qt::Key_Return);
         } else if (verb == "tonnage" || verb == "walking") {
             child<QSpinBox>(verb.c_str())->setValue(std::stoi(words[1]));
         } else if (verb == "heatsinks") {
@@ -64,14 +68,6 @@ protected:
 private:
     SlotBoard& board() { return *child<SlotBoard>("slotBoard"); }
 
-    void type(const char* box, const std::string& text) {
-        auto* edit = child<QLineEdit>(box);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, toQString(text));
-        QTest::keyClick(edit, Qt::Key_Return);
-    }
-
     // Drags the first unallocated row of the weapon onto the slot.
     void drop(const std::string& name, int location, int slot) {
         UnallocatedWeaponList* weapons = board().unallocatedWeapons();
@@ -86,14 +82,11 @@ private:
     // The item row's pop-up menu: "Auto-Allocate NAME (COUNT)".
     void autoAllocate(const std::string& name) {
         UnallocatedItemList* items = board().unallocatedItems();
+        const QString caption = toQString("Auto-Allocate " + name);
         for (int row = 0; row < items->count(); ++row) {
             const std::unique_ptr<QMenu> menu = items->rowMenu(row);
-            for (QAction* entry : menu->actions()) {
-                if (entry->text().startsWith(toQString("Auto-Allocate " + name))) {
-                    entry->trigger();
-                    return;
-                }
-            }
+            if (menu->actions().at(0)->text().startsWith(caption))
+                return menu->actions().at(0)->trigger();
         }
         ADD_FAILURE() << "no unallocated " << name;
     }

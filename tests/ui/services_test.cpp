@@ -164,8 +164,9 @@ void typePrice(PriceEditorDialog& dialog, const char* list, const QString& row,
 
 // The loaders' refusals are tested with the start-up rules: here a start that ends opens no
 // window, and the parameter file shows the price editor and MUX saving. The preferences store
-// nothing while refused; typed prices reach the custom price file and reset takes them out.
-TEST(ProgramDialogs, ParameterMenusPreferencesAndPrices) {
+// nothing while refused; typed prices reach the custom price file and reset takes them out;
+// the credits page within their text.
+TEST(ProgramDialogs, ParameterMenusPreferencesPricesAndCredits) {
     testing::ShippedProgram broken;
     std::filesystem::remove(broken.dir.file("wpndata.bin"));
     EXPECT_EQ(broken.start(), nullptr);
@@ -211,14 +212,12 @@ TEST(ProgramDialogs, ParameterMenusPreferencesAndPrices) {
     PriceEditorDialog dialog(program.ctx);
     child<QPushButton>(dialog, "reset")->click();
     EXPECT_EQ(program.dir.read("cus_data.dat"), "WeaponPrice;ER Large Laser;C;9000\r\n");
-}
 
-TEST(CreditsDialog, PagesForwardAndBackWithinTheFile) {
-    CreditsDialog dialog({"first", "second"});
-    child<QPushButton>(dialog, "next")->click();
-    EXPECT_TRUE(dialog.page() == 1 && !child<QPushButton>(dialog, "next")->isEnabled());
-    child<QPushButton>(dialog, "previous")->click();
-    EXPECT_TRUE(dialog.page() == 0 && !child<QPushButton>(dialog, "previous")->isEnabled());
+    CreditsDialog credits({"first", "second"});
+    child<QPushButton>(credits, "next")->click();
+    EXPECT_TRUE(credits.page() == 1 && !child<QPushButton>(credits, "next")->isEnabled());
+    child<QPushButton>(credits, "previous")->click();
+    EXPECT_TRUE(credits.page() == 0 && !child<QPushButton>(credits, "previous")->isEnabled());
 }
 
 } // namespace

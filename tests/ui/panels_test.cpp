@@ -231,7 +231,6 @@ TEST_F(PanelsTest, EachArmorEditShowsItsTotalsUntilUndoneAndARefusedOneChangesNo
                                        .arg(mech.GetArmor(catalog::kCenterTorso))
                                        .arg(editor::armorLimit(mech, catalog::kCenterTorso)),
                                    d.totalTonnage.c_str(), "Not Saved"}));
-            EXPECT_NE(figures()[2], before[2]);
             EXPECT_TRUE(program.user.messages.empty());
             undo();
         }

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <memory>
 
-#include <QMimeData>
-
 #include "catalog/equipment.h"
 #include "catalog/locations.h"
 #include "editor/allocation.h"
@@ -14,7 +12,6 @@
 #include "ui/dialogs/spreaddialog.h"
 #include "ui/services/settingscolor.h"
 #include "ui/slotboard/slotdrag.h"
-#include "ui/slotboard/slotlistview.h"
 #include "ui/slotboard/unallocatedlists.h"
 #include "windowtest.h"
 

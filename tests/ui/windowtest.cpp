@@ -7,13 +7,11 @@
 #include <QCoreApplication>
 #include <QDragMoveEvent>
 #include <QDropEvent>
-#include <QMimeData>
 
 #include "app/startup.h"
 #include "editor/invariants.h"
 #include "editor/script.h"
 #include "ui/desktopstartup.h"
-#include "ui/slotboard/slotlistview.h"
 
 namespace fpw::testing {
 

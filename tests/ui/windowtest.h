@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -25,12 +26,7 @@
 #include "support/scripteduser.h"
 #include "support/tempdir.h"
 #include "ui/editor/editorwindow.h"
-
-class QMimeData;
-
-namespace fpw::ui {
-class SlotListView;
-}
+#include "ui/slotboard/slotlistview.h"
 
 namespace fpw::testing {
 

@@ -86,7 +86,7 @@ TEST_F(Printing, PickersGiveTheChosenPilotsPrintOffersThePdfAndPreviewZooms) {
     EXPECT_EQ(preview.zoom(), 400);
 }
 
-TEST_F(Printing, MultiPrintRowsConfigurationsOutputsAndTheEmptyList) {
+TEST_F(Printing, MultiPrintAndSummaryWindows) {
     const std::string hunchback = kit.dir.file("hunchback.FPM");
     const std::string omni = kit.dir.file("vantor.FPM");
     model::Mech o = kit.omni();
@@ -140,30 +140,30 @@ TEST_F(Printing, MultiPrintRowsConfigurationsOutputsAndTheEmptyList) {
     window.removeRow(0);
     ASSERT_EQ(window.list()->topLevelItemCount(), 1);
     EXPECT_EQ(window.entries()[0].file, omni);
-}
 
-TEST_F(Printing, SummaryShowsTheCostFramesWeaponsTotalsAndTheBVPanelAndPrintsThem) {
-    SummaryWindow window(mech, kit.ctx);
-    EXPECT_EQ(window.summaryCost()->text(), "Cost: 3,467,876 C-Bills");
-    ASSERT_GT(window.weaponsTable()->rowCount(), 0);
-    EXPECT_TRUE(window.weaponsTable()->item(0, 0)->text().contains("AC/20"));
+    // The summary window: its figures, a BV panel that scrolls and is replaced, not added to,
+    // when regenerated, and its printouts.
+    SummaryWindow summary(mech, kit.ctx);
+    EXPECT_EQ(summary.summaryCost()->text(), "Cost: 3,467,876 C-Bills");
+    ASSERT_GT(summary.weaponsTable()->rowCount(), 0);
+    EXPECT_TRUE(summary.weaponsTable()->item(0, 0)->text().contains("AC/20"));
 
     const QList<QLabel*> descriptions =
-        window.bvPanel()->widget()->findChildren<QLabel*>("lblBVDataDesc");
+        summary.bvPanel()->widget()->findChildren<QLabel*>("lblBVDataDesc");
     ASSERT_GT(descriptions.size(), 10);
     EXPECT_EQ(descriptions.front()->text(), "Defensive BattleValue");
     EXPECT_TRUE(descriptions.front()->font().bold() && !descriptions[1]->font().bold());
     // A panel shorter than its lines scrolls.
-    window.resize(700, 300);
-    window.show();
-    EXPECT_GT(window.bvPanel()->verticalScrollBar()->maximum(), 0);
+    summary.resize(700, 300);
+    summary.show();
+    EXPECT_GT(summary.bvPanel()->verticalScrollBar()->maximum(), 0);
 
     // Regenerating replaces the lines instead of adding to them.
-    window.GenerateSummary();
-    EXPECT_EQ(window.bvPanel()->widget()->findChildren<QLabel*>("lblBVDataDesc").size(),
+    summary.GenerateSummary();
+    EXPECT_EQ(summary.bvPanel()->widget()->findChildren<QLabel*>("lblBVDataDesc").size(),
               descriptions.size());
-    EXPECT_EQ(window.frame(0)->findChildren<QLabel*>("lblCostDesc").size(),
-              window.frame(0)->findChildren<QLabel*>("lblStructureCost").size());
+    EXPECT_EQ(summary.frame(0)->findChildren<QLabel*>("lblCostDesc").size(),
+              summary.frame(0)->findChildren<QLabel*>("lblStructureCost").size());
 
     FrmPrintSummary chooser;
     EXPECT_EQ(chooser.choice(), SummaryPrintout::CostBreakdown);
@@ -171,7 +171,7 @@ TEST_F(Printing, SummaryShowsTheCostFramesWeaponsTotalsAndTheBVPanelAndPrintsThe
     EXPECT_EQ(chooser.choice(), SummaryPrintout::BVCalculations);
     kit.user.yesNoAnswers = {true};
     kit.user.fileAnswers = {kit.dir.file("bv.pdf")};
-    EXPECT_TRUE(window.printSummary(SummaryPrintout::BVCalculations));
+    EXPECT_TRUE(summary.printSummary(SummaryPrintout::BVCalculations));
     EXPECT_TRUE(isPdf("bv.pdf"));
 }
 

@@ -52,9 +52,13 @@ protected:
             for (int i = words.size() > 2 ? std::stoi(words[2]) : 1; i > 0; --i) {
                 EXPECT_TRUE(testing::addWeaponThroughPanel(*window, toQString(words[1])));
             }
-        } else if (verb == "drop") {
-            drop(words[1], editor::script::parseLocation(words[2]),
-                 editor::script::parseSlot(words[3]));
+        } else if (verb == "drop") { // the first unallocated row of the weapon onto the slot
+            UnallocatedWeaponList* weapons = board().unallocatedWeapons();
+            const auto rows = weapons->findItems(toQString(words[1] + " ["), Qt::MatchStartsWith);
+            ASSERT_FALSE(rows.isEmpty()) << words[1];
+            EXPECT_TRUE(testing::dragAndDrop(board().list(editor::script::parseLocation(words[2])),
+                                             editor::script::parseSlot(words[3]),
+                                             weapons->mimeData({rows.front()})));
         } else if (verb == "autoallocate") {
             autoAllocate(words[1]);
         } else if (verb == "armor-tons") {
@@ -67,17 +71,6 @@ protected:
 
 private:
     SlotBoard& board() { return *child<SlotBoard>("slotBoard"); }
-
-    // Drags the first unallocated row of the weapon onto the slot.
-    void drop(const std::string& name, int location, int slot) {
-        UnallocatedWeaponList* weapons = board().unallocatedWeapons();
-        const QList<QListWidgetItem*> rows =
-            weapons->findItems(toQString(name + " ["), Qt::MatchStartsWith);
-        ASSERT_FALSE(rows.isEmpty()) << name;
-        EXPECT_TRUE(
-            testing::dragAndDrop(board().list(location), slot, weapons->mimeData({rows.front()})))
-            << name;
-    }
 
     // The item row's pop-up menu: "Auto-Allocate NAME (COUNT)".
     void autoAllocate(const std::string& name) {

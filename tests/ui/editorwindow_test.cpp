@@ -88,11 +88,9 @@ TEST_F(EditorWindowTest, ControlsChangeTheDesignOrAreRefusedAndPutBack) {
     walking->setValue(5);
     masc->click();
     choose("case4", "Standard CASE");
-    EXPECT_EQ(mech.engineType(), 1);
-    EXPECT_EQ(mech.engineRating(), 250);
-    EXPECT_EQ(mech.GetCASE(4), 1);
-    EXPECT_EQ(text("weightClass"), "Medium Mech");
-    EXPECT_EQ(text("running"), "8 [10]");
+    EXPECT_EQ(std::tuple(mech.engineType(), mech.engineRating(), mech.GetCASE(4)),
+              std::tuple(1, 250, 1));
+    EXPECT_EQ(text("weightClass") + "|" + text("running"), "Medium Mech|8 [10]");
     tonnage->setValue(55);
     EXPECT_EQ(tonnage->value(), mech.tonnage());
     EXPECT_EQ(walking->value(), mech.walking());

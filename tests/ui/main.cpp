@@ -1,5 +1,5 @@
-// The desktop layer's tests run inside one QApplication on the offscreen platform, with their
-// own settings folder: the person's own settings are never read or written.
+// One QApplication on the offscreen platform, with settings of its own: the person's are
+// never read or written.
 #include <cstdlib>
 #include <filesystem>
 

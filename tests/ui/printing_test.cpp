@@ -153,12 +153,10 @@ TEST_F(Printing, MultiPrintAndSummaryWindows) {
     ASSERT_GT(descriptions.size(), 10);
     EXPECT_EQ(descriptions.front()->text(), "Defensive BattleValue");
     EXPECT_TRUE(descriptions.front()->font().bold() && !descriptions[1]->font().bold());
-    // A panel shorter than its lines scrolls.
     summary.resize(700, 300);
     summary.show();
     EXPECT_GT(summary.bvPanel()->verticalScrollBar()->maximum(), 0);
 
-    // Regenerating replaces the lines instead of adding to them.
     summary.GenerateSummary();
     EXPECT_EQ(summary.bvPanel()->widget()->findChildren<QLabel*>("lblBVDataDesc").size(),
               descriptions.size());

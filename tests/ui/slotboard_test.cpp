@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "catalog/equipment.h"
 #include "catalog/locations.h"
 #include "editor/allocation.h"
 #include "editor/slotmenu.h"
@@ -194,9 +193,8 @@ TEST_F(SlotBoardTest, AllocationDialogsBeepAtAWrongCountAndPlaceAtTheRightOne) {
     ASSERT_TRUE(spread);
     SpreadDialog spreading(editor(), runner, *spread);
     spreading.primaryCount()->setValue(8);
-    const int torso = spreading.secondaryLocation()->findData(catalog::kLeftTorso);
-    ASSERT_GE(torso, 0);
-    spreading.secondaryLocation()->setCurrentIndex(torso);
+    QComboBox* secondary = spreading.secondaryLocation();
+    secondary->setCurrentIndex(secondary->findData(catalog::kLeftTorso));
     spreading.secondaryCount()->setValue(1);
     EXPECT_EQ(spreading.total()->text(), "9 of 10");
     finish(spreading, false);

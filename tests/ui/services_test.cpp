@@ -53,8 +53,7 @@ TEST(QtFileFilter, TheProgramsFilterStringsBecomeQtFilters) {
     const struct {
         const char* filter;
         int index;
-        const char* expected;
-        const char* selected;
+        const char *expected, *selected;
     } cases[] = {
         {"Mech Files (*.FPM)|*.FPM|All Files (*.*)|*.*", 2,
          "Mech Files (*.FPM *.fpm);;All Files (*)", "All Files (*)"},

@@ -89,7 +89,6 @@ private:
 // end-to-end test checks that design field by field.
 TEST_F(WholeDesign, TheCanonicalDesignBuiltThroughTheWidgetsSavesAsTheScriptSavesIt) {
     const std::string expected = savedByScript(program.dir);
-    ASSERT_FALSE(expected.empty());
 
     std::istringstream script(testing::canonicalDesignScript());
     for (std::string line; std::getline(script, line);) {

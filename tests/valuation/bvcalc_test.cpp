@@ -322,13 +322,15 @@ const Example kExamples[] = {
     {"sword at 35 tons", -1, {}, [](Mech& m) { physical(m, 35, physical::kSword, true, false); }},
     // The largest target modifier counts: MASC 2 * 5 = 10 hexes -> 4, also with TSM; with the
     // supercharger Int(2.5 * 6) = 15 -> 5; supercharger and TSM 2 * (5 + 1) = 12 -> 4, not
-    // 2 * (6 + 3) -> 5; supercharger 12 -> 4; TSM 5 + 3 = 8 -> 3; jumping 7 -> 4, 14 -> 6.
+    // 2 * (6 + 3) -> 5; supercharger 12 -> 4; TSM 5 + 3 = 8 -> 3, at walking 2
+    // 3 + 2 = 5 -> 2; jumping 7 -> 4, 14 -> 6.
     {"MASC", -1, {}, [](Mech& m) { moving(m, 5, 0, true, false, false); }},
     {"MASC and TSM", -1, {}, [](Mech& m) { moving(m, 5, 0, true, false, true); }},
     {"MASC and supercharger", -1, {}, [](Mech& m) { moving(m, 6, 0, true, true, false); }},
     {"supercharger and TSM", -1, {}, [](Mech& m) { moving(m, 5, 0, false, true, true); }},
     {"supercharger", -1, {}, [](Mech& m) { moving(m, 5, 0, false, true, false); }},
     {"TSM", -1, {}, [](Mech& m) { moving(m, 4, 0, false, false, true); }},
+    {"TSM at walking 2", -1, {}, [](Mech& m) { moving(m, 2, 0, false, false, true); }},
     {"jumping 7", -1, {}, [](Mech& m) { moving(m, 5, 7, false, false, false); }},
     {"jumping 14", -1, {}, [](Mech& m) { moving(m, 5, 14, false, false, false); }},
     // 40,000 points of armour BV alone: the total stops at the largest Integer.

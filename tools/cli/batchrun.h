@@ -1,5 +1,6 @@
 // Runs one piece of work per design file on several threads and writes the results in the
-// order of the files, as if they had been processed one after the other.
+// order of the files, as if they had been processed one after the other. The workers start on
+// the first files while the walk is still finding the rest.
 #pragma once
 
 #include <functional>
@@ -38,10 +39,17 @@ struct BatchOptions {
 // The default for -j: every hardware thread, at least one.
 int hardwareThreads();
 
-// Runs `work` on every file item; an item that is a directory failure only has its message
-// printed. Each worker thread has its own context with a copy of ctx's reference data.
-// Returns 0 when nothing failed, 1 otherwise.
-int runBatch(app::ProgramContext& ctx, const std::vector<WalkItem>& items, const ItemWork& work,
+// Hands every item, in order, to the sink it is given.
+using ItemSource = std::function<void(const WalkSink&)>;
+
+// Runs `work` on every file item the source gives; an item that is a directory failure only
+// has its message printed. The source runs on the calling thread with `ctx`; each worker
+// thread has its own context with a copy of ctx's reference data. Returns 0 when nothing
+// failed, 1 otherwise.
+int runBatch(app::ProgramContext& ctx, const ItemSource& source, const ItemWork& work,
+             const BatchOptions& options, std::ostream& out, std::ostream& err);
+// The same over the designs the arguments name (see walkDesigns).
+int runBatch(app::ProgramContext& ctx, const std::vector<std::string>& args, const ItemWork& work,
              const BatchOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace fpw::cli

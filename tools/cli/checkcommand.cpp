@@ -61,7 +61,7 @@ int runCheck(app::ProgramContext& ctx, const std::vector<std::string>& args,
         output.out = linesOf(path, shown.str());
         return output;
     };
-    return runBatch(ctx, walkDesigns(ctx, args), work, options, out, err);
+    return runBatch(ctx, args, work, options, out, err);
 }
 
 int runWriteBVs(app::ProgramContext& ctx, const std::vector<std::string>& directories,

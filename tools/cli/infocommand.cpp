@@ -159,7 +159,7 @@ int runInfo(app::ProgramContext& ctx, const std::vector<std::string>& args, bool
     const ItemWork work = [json](app::ProgramContext& own, const std::string& path) {
         return infoOutput(own, path, json);
     };
-    return runBatch(ctx, walkDesigns(ctx, args), work, options, out, err);
+    return runBatch(ctx, args, work, options, out, err);
 }
 
 } // namespace fpw::cli

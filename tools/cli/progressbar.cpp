@@ -14,7 +14,7 @@ constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 } // namespace
 
 ProgressBar::ProgressBar(std::ostream& out, std::size_t total, bool enabled)
-    : out_(out), total_(total), enabled_(enabled && total > 0) {}
+    : out_(out), total_(total), enabled_(enabled) {}
 
 ProgressBar::~ProgressBar() {
     clear();
@@ -28,11 +28,17 @@ bool ProgressBar::standardOutputIsTerminal() {
     return ::isatty(STDOUT_FILENO) == 1;
 }
 
+void ProgressBar::setTotal(std::size_t total, bool complete) {
+    total_ = total;
+    complete_ = complete;
+}
+
 void ProgressBar::update(std::size_t done) {
-    if (!enabled_)
+    if (!enabled_ || total_ == 0)
         return;
     const auto now = std::chrono::steady_clock::now();
-    if (done < total_ && now - lastDraw_ < kRedrawInterval)
+    const bool end = complete_ && done >= total_;
+    if (!end && now - lastDraw_ < kRedrawInterval)
         return;
     lastDraw_ = now;
     draw(done);
@@ -54,6 +60,8 @@ void ProgressBar::draw(std::size_t done) {
     line += std::to_string(done);
     line += '/';
     line += std::to_string(total_);
+    if (!complete_)
+        line += '+';
     out_ << line << std::flush;
     shown_ = true;
 }

@@ -13,6 +13,9 @@ public:
     ProgressBar(std::ostream& out, std::size_t total, bool enabled);
     ~ProgressBar();
 
+    // While a walk still finds work the total grows: until it is `complete` it is shown as
+    // "at least".
+    void setTotal(std::size_t total, bool complete);
     // `done` of the total are finished; redrawn at most every 100 ms and at the end.
     void update(std::size_t done);
     // Takes the bar off the line, so that other output starts at the line's beginning; the
@@ -28,6 +31,7 @@ private:
 
     std::ostream& out_;
     std::size_t total_;
+    bool complete_ = true;
     bool enabled_;
     bool shown_ = false;
     std::chrono::steady_clock::time_point lastDraw_{};

@@ -2,16 +2,21 @@
 // through the editor, which must cover every kind of design and pass the save checks; and the
 // progress bar of a run on a terminal.
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <iterator>
 #include <optional>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
 #include "app/files.h"
+#include "batchrun.h"
 #include "cli/clitool.h"
 #include "corpus.h"
 #include "editor/documentcommands.h"
@@ -127,6 +132,61 @@ TEST_F(CliTool, AGeneratedCorpusCoversEveryKindAndIsWalkedOnceAlikeOnEveryThread
     }
 }
 
+// The walk hands items over while the workers already run: a directory failure found after
+// work has begun and files whose work throws keep their places on every thread count, and so
+// do batches too small for a thread and the shorter runs at the end.
+TEST_F(CliTool, ItemsFoundWhileWorkersRunKeepTheirPlaces) {
+    struct Case {
+        int jobs;
+        int items;
+        // Whether work has begun before the walk reaches the middle.
+        bool overlaps;
+    };
+    const Case cases[] = {{1, 100, false}, {2, 5, false}, {2, 100, true}, {5, 301, true}};
+    for (const auto& [jobs, count, overlaps] : cases) {
+        SCOPED_TRACE(::testing::Message() << jobs << " jobs, " << count << " items");
+        std::atomic<int> worked{0};
+        const ItemWork work = [&](app::ProgramContext&, const std::string& path) {
+            ++worked;
+            // Some items are slow, so that later runs finish before earlier ones.
+            if (path.ends_with("3"))
+                std::this_thread::sleep_for(std::chrono::microseconds(300));
+            if (path.ends_with('7'))
+                throw std::runtime_error("broken");
+            return ItemOutput{path + "\n", "", false};
+        };
+        std::string expectedOut;
+        std::string expectedErr;
+        bool workedBeforeMiddle = false;
+        const ItemSource source = [&](const WalkSink& found) {
+            for (int i = 0; i < count; ++i) {
+                if (i == count / 2) {
+                    const auto deadline =
+                        std::chrono::steady_clock::now() + std::chrono::seconds(10);
+                    while (overlaps && worked == 0 && std::chrono::steady_clock::now() < deadline)
+                        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                    workedBeforeMiddle = worked > 0;
+                    found(WalkItem{"folder", "unreadable"});
+                    expectedErr += "folder: unreadable\n";
+                }
+                const std::string path = "design" + std::to_string(i);
+                found(WalkItem{path, std::nullopt});
+                (path.ends_with('7') ? expectedErr : expectedOut) +=
+                    path + (path.ends_with('7') ? ": broken\n" : "\n");
+            }
+        };
+        BatchOptions options;
+        options.jobs = jobs;
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(runBatch(ctx, source, work, options, out, err), 1);
+        EXPECT_EQ(out.str(), expectedOut);
+        EXPECT_EQ(err.str(), expectedErr);
+        EXPECT_EQ(worked, count);
+        EXPECT_EQ(workedBeforeMiddle, overlaps);
+    }
+}
+
 // The bar is drawn in place on one line and leaves the line empty when it goes, so that the
 // prompt after a run does not start behind it; switched off it writes nothing at all.
 TEST(ProgressBar, DrawsInPlaceAndLeavesTheLineEmpty) {
@@ -148,6 +208,20 @@ TEST(ProgressBar, DrawsInPlaceAndLeavesTheLineEmpty) {
         bar.update(4);
     }
     EXPECT_EQ(silent.str(), "");
+
+    // While the walk goes on the total is only a lower bound; with none yet nothing is drawn.
+    std::ostringstream growing;
+    {
+        ProgressBar bar(growing, 0, true);
+        bar.update(0);
+        bar.setTotal(8, false);
+        bar.update(2);
+        bar.setTotal(8, true);
+        bar.update(8);
+    }
+    EXPECT_EQ(growing.str(), "\r[##########                              ] 2/8+"
+                             "\r[########################################] 8/8"
+                             "\r\033[K");
 }
 
 } // namespace

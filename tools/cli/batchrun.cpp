@@ -78,35 +78,20 @@ private:
     int status_ = 0;
 };
 
-void runHere(app::ProgramContext& ctx, const std::vector<WalkItem>& items, const ItemWork& work,
-             Writer& writer) {
-    for (const WalkItem& item : items) {
-        writer.write(process(ctx, item, work));
-        writer.bar().update(writer.written());
-    }
-}
-
-// A run of items one worker has claimed, and then their outputs.
+// A run of items one thread has claimed, and then their outputs.
 struct Run {
     std::vector<WalkItem> items;
     std::vector<ItemOutput> outputs;
     bool done = false;
 };
 
-// What the writer may write now: the finished runs at the front, in order; and how many items
-// the walk has found so far.
-struct Finished {
-    std::vector<std::unique_ptr<Run>> runs;
-    std::size_t found = 0;
-    bool walkDone = false;
-};
-
-// The items between the walk, the workers and the writer. The walk adds items one by one;
-// a worker claims them a run at a time and hands the run back whole; the writer takes the
-// finished runs in the order of their items.
+// The items between the walk and the threads that work on them. The walk adds items one by one;
+// a thread claims them a run at a time and hands the run back whole. Whoever finishes the first
+// run in line writes it, and the finished runs behind it, so that no thread waits for writing
+// and nobody has to be woken for it.
 class Pipeline {
 public:
-    explicit Pipeline(std::size_t workers) : workers_(workers) {}
+    Pipeline(std::size_t threads, Writer& writer) : threads_(threads), writer_(writer) {}
 
     // Returns how many items have been found.
     std::size_t add(WalkItem item) {
@@ -125,16 +110,17 @@ public:
         claimable_.notify_all();
     }
 
-    // Every item nobody has claimed.
-    std::vector<WalkItem> takeWaiting() {
-        std::lock_guard lock(mutex_);
-        std::vector<WalkItem> items(std::make_move_iterator(waiting_.begin()),
-                                    std::make_move_iterator(waiting_.end()));
-        waiting_.clear();
-        return items;
+    // Works on runs with `ctx` until the walk is over and every item is claimed.
+    void work(app::ProgramContext& ctx, const ItemWork& work) {
+        while (Run* run = claim()) {
+            run->outputs.reserve(run->items.size());
+            for (const WalkItem& item : run->items)
+                run->outputs.push_back(process(ctx, item, work));
+            finish(*run);
+        }
     }
 
-    // The next run to work on; null once the walk is over and every item is claimed.
+private:
     Run* claim() {
         std::unique_lock lock(mutex_);
         ++idle_;
@@ -142,11 +128,11 @@ public:
         --idle_;
         if (waiting_.empty())
             return nullptr;
-        // Once the walk is over the runs shrink with what is left, so that the workers finish
+        // Once the walk is over the runs shrink with what is left, so that the threads finish
         // together.
         const std::size_t length =
             walkDone_ ? std::clamp<std::size_t>(
-                            (waiting_.size() + 2 * workers_ - 1) / (2 * workers_), 1, kRunLength)
+                            (waiting_.size() + 2 * threads_ - 1) / (2 * threads_), 1, kRunLength)
                       : kRunLength;
         auto run = std::make_unique<Run>();
         run->items.reserve(length);
@@ -159,96 +145,70 @@ public:
     }
 
     void finish(Run& run) {
-        bool first = false;
-        {
-            std::lock_guard lock(mutex_);
-            run.done = true;
-            first = claimed_.front().get() == &run;
-        }
-        // The writer waits for the first run only; the ones behind it it takes along.
-        if (first)
-            finished_.notify_one();
-    }
-
-    // With `wait`, waits until the first run has finished, or everything is written.
-    Finished take(bool wait) {
         std::unique_lock lock(mutex_);
-        const auto firstDone = [&] { return !claimed_.empty() && claimed_.front()->done; };
-        if (wait) {
-            finished_.wait(lock, [&] {
-                return firstDone() || (walkDone_ && waiting_.empty() && claimed_.empty());
-            });
+        run.done = true;
+        if (writing_)
+            return; // the thread that writes takes this run along when its turn comes
+        writing_ = true;
+        while (!claimed_.empty() && claimed_.front()->done) {
+            std::vector<std::unique_ptr<Run>> runs;
+            for (; !claimed_.empty() && claimed_.front()->done; claimed_.pop_front())
+                runs.push_back(std::move(claimed_.front()));
+            const std::size_t found = found_;
+            const bool walkDone = walkDone_;
+            lock.unlock();
+            for (const std::unique_ptr<Run>& written : runs)
+                for (const ItemOutput& output : written->outputs)
+                    writer_.write(output);
+            writer_.bar().setTotal(found, walkDone);
+            writer_.bar().update(writer_.written());
+            lock.lock();
         }
-        Finished finished;
-        for (; firstDone(); claimed_.pop_front())
-            finished.runs.push_back(std::move(claimed_.front()));
-        finished.found = found_;
-        finished.walkDone = walkDone_;
-        return finished;
+        writing_ = false;
     }
 
-private:
-    const std::size_t workers_;
+    const std::size_t threads_;
+    Writer& writer_;
     std::mutex mutex_;
     std::condition_variable claimable_;
-    std::condition_variable finished_;
     std::deque<WalkItem> waiting_;
     std::deque<std::unique_ptr<Run>> claimed_;
     std::size_t found_ = 0;
     std::size_t idle_ = 0;
     bool walkDone_ = false;
+    bool writing_ = false;
 };
 
-// The worker threads, started as the walk finds enough work for them; they are let go and
-// joined on the way out, also when the walk throws.
-class Workers {
+// The helper threads beside the calling one, started as the walk finds enough work for them;
+// they are let go and joined on the way out, also when the walk throws.
+class Helpers {
 public:
-    Workers(app::ProgramContext& ctx, Pipeline& pipeline, const ItemWork& work, std::size_t most)
+    Helpers(app::ProgramContext& ctx, Pipeline& pipeline, const ItemWork& work, std::size_t most)
         : ctx_(ctx), pipeline_(pipeline), work_(work), most_(most) {}
-    ~Workers() {
+    ~Helpers() {
         pipeline_.endWalk();
         for (std::thread& thread : threads_)
             thread.join();
     }
 
-    // Starts workers until there are `wanted` of them, or as many as allowed.
+    // Starts helpers until there are `wanted` of them, or as many as allowed.
     void grow(std::size_t wanted) {
-        while (threads_.size() < std::min(wanted, most_))
-            threads_.emplace_back([this] { work(); });
-    }
-
-    bool none() const { return threads_.empty(); }
-
-private:
-    void work() {
-        app::ProgramContext own(ctx_.programDirectory, ctx_.user);
-        copyReferenceData(ctx_, own);
-        while (Run* run = pipeline_.claim()) {
-            run->outputs.reserve(run->items.size());
-            for (const WalkItem& item : run->items)
-                run->outputs.push_back(process(own, item, work_));
-            pipeline_.finish(*run);
+        while (threads_.size() < std::min(wanted, most_)) {
+            threads_.emplace_back([this] {
+                app::ProgramContext own(ctx_.programDirectory, ctx_.user);
+                copyReferenceData(ctx_, own);
+                pipeline_.work(own, work_);
+            });
         }
     }
 
+private:
     app::ProgramContext& ctx_;
     Pipeline& pipeline_;
     const ItemWork& work_;
     const std::size_t most_;
     std::vector<std::thread> threads_;
 };
-
-void writeRuns(const Finished& finished, Writer& writer) {
-    for (const std::unique_ptr<Run>& run : finished.runs)
-        for (const ItemOutput& output : run->outputs)
-            writer.write(output);
-    writer.bar().setTotal(finished.found, finished.walkDone);
-    writer.bar().update(writer.written());
-}
-
-std::size_t runsFor(std::size_t items) {
-    return (items + kRunLength - 1) / kRunLength;
-}
 
 } // namespace
 
@@ -263,33 +223,26 @@ int runBatch(app::ProgramContext& ctx, const ItemSource& source, const ItemWork&
         std::vector<WalkItem> items;
         source([&](WalkItem item) { items.push_back(std::move(item)); });
         Writer writer(options, items.size(), out, err);
-        runHere(ctx, items, work, writer);
+        for (const WalkItem& item : items) {
+            writer.write(process(ctx, item, work));
+            writer.bar().update(writer.written());
+        }
         return writer.finish();
     }
 
+    // The calling thread walks, helpers start on the first runs meanwhile, and once the walk is
+    // over the calling thread works beside them.
     Writer writer(options, 0, out, err);
-    Pipeline pipeline(jobs);
-    std::size_t found = 0;
+    Pipeline pipeline(jobs, writer);
     {
-        Workers workers(ctx, pipeline, work, jobs);
-        // A worker starts for each full run found; between runs the walk writes what is done.
+        Helpers helpers(ctx, pipeline, work, jobs - 1);
         source([&](WalkItem item) {
-            found = pipeline.add(std::move(item));
-            if (found % kRunLength == 0) {
-                workers.grow(found / kRunLength);
-                writeRuns(pipeline.take(false), writer);
-            }
+            const std::size_t found = pipeline.add(std::move(item));
+            if (found % kRunLength == 0)
+                helpers.grow(found / kRunLength);
         });
         pipeline.endWalk();
-        if (workers.none()) {
-            // Too little for a thread of its own.
-            writer.bar().setTotal(found, true);
-            runHere(ctx, pipeline.takeWaiting(), work, writer);
-        } else {
-            workers.grow(runsFor(found));
-            for (Finished finished; !(finished = pipeline.take(true)).runs.empty();)
-                writeRuns(finished, writer);
-        }
+        pipeline.work(ctx, work);
     }
     return writer.finish();
 }

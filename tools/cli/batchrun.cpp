@@ -194,11 +194,10 @@ public:
     // Starts helpers until there are `wanted` of them, or as many as allowed.
     void grow(std::size_t wanted) {
         while (threads_.size() < std::min(wanted, most_)) {
-            threads_.emplace_back([this] {
-                app::ProgramContext own(ctx_.programDirectory, ctx_.user);
-                copyReferenceData(ctx_, own);
-                pipeline_.work(own, work_);
-            });
+            // The copy is made here, so that only the calling thread ever touches ctx.
+            auto own = std::make_unique<app::ProgramContext>(ctx_.programDirectory, ctx_.user);
+            copyReferenceData(ctx_, *own);
+            threads_.emplace_back([this, own = std::move(own)] { pipeline_.work(*own, work_); });
         }
     }
 

@@ -28,7 +28,7 @@ struct ItemOutput {
 using ItemWork = std::function<ItemOutput(app::ProgramContext&, const std::string& path)>;
 
 struct BatchOptions {
-    // Worker threads; 1 works on the calling thread with `ctx` itself.
+    // Threads at work; 1 works on the calling thread alone, with no thread started.
     int jobs = 1;
     // A progress bar on standard error (the caller has checked that it is a terminal).
     bool progress = false;
@@ -43,9 +43,9 @@ int hardwareThreads();
 using ItemSource = std::function<void(const WalkSink&)>;
 
 // Runs `work` on every file item the source gives; an item that is a directory failure only
-// has its message printed. The source runs on the calling thread with `ctx`; each worker
-// thread has its own context with a copy of ctx's reference data. Returns 0 when nothing
-// failed, 1 otherwise.
+// has its message printed. The source runs on the calling thread, which then works with `ctx`
+// beside up to jobs - 1 helper threads, each with its own context holding a copy of ctx's
+// reference data. Returns 0 when nothing failed, 1 otherwise.
 int runBatch(app::ProgramContext& ctx, const ItemSource& source, const ItemWork& work,
              const BatchOptions& options, std::ostream& out, std::ostream& err);
 // The same over the designs the arguments name (see walkDesigns).

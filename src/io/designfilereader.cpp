@@ -273,7 +273,7 @@ using SlotLists = std::array<std::vector<CriticalSlot>, model::kSlotLocations>;
 CriticalSlot& placeOfReadSlot(std::vector<CriticalSlot>& list, std::int16_t index) {
     const auto position = static_cast<std::size_t>(index);
     while (list.size() <= position) {
-        list.emplace_back().index = static_cast<std::int16_t>(list.size() - 1);
+        list.push_back(model::freeSlotAt(static_cast<int>(list.size())));
     }
     return list[position];
 }

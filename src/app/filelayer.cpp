@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "app/files.h"
+#include "app/readbuffer.h"
 
 namespace fpw::app {
 namespace {
@@ -54,12 +55,25 @@ public:
         std::error_code ignored;
         std::filesystem::remove(path, ignored);
     }
+    std::optional<std::string_view> readBuffered(const std::string& path,
+                                                 ReadBuffer& buffer) override {
+        return buffer.readWholeFile(path);
+    }
 };
 
 } // namespace
 
 std::optional<std::string> FileLayer::read(const std::string& path) {
     return readWholeFile(path);
+}
+
+std::optional<std::string_view> FileLayer::readBuffered(const std::string& path,
+                                                        ReadBuffer& buffer) {
+    std::optional<std::string> bytes = read(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return buffer.hold(std::move(*bytes));
 }
 
 bool FileLayer::exists(const std::string& path) {

@@ -10,6 +10,8 @@
 
 namespace fpw::app {
 
+class ReadBuffer;
+
 // A file open for writing. Each call reports whether it went through.
 class OutputFile {
 public:
@@ -32,6 +34,10 @@ public:
     virtual void remove(const std::string& path) = 0;
     // The whole file, or nothing when it cannot be opened or read. The disk by default.
     virtual std::optional<std::string> read(const std::string& path);
+    // The same into `buffer`, valid until its next use. The disk reads straight into it; a
+    // layer that only overrides `read` is asked through that.
+    virtual std::optional<std::string_view> readBuffered(const std::string& path,
+                                                         ReadBuffer& buffer);
     // True when `path` names a regular file that can be opened for reading. The disk by default.
     virtual bool exists(const std::string& path);
 };

@@ -1,6 +1,5 @@
 #include "app/files.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -8,53 +7,18 @@
 #include <system_error>
 
 #include "app/filelayer.h"
+#include "app/readbuffer.h"
 
 namespace fpw::app {
 namespace fs = std::filesystem;
 
-namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-} // namespace
-
 std::optional<std::string> readWholeFile(const std::string& path) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
+    ReadBuffer buffer;
+    const std::optional<std::string_view> bytes = buffer.readWholeFile(path);
+    if (!bytes) {
         return std::nullopt;
     }
-    // A C stream without a buffer: the bytes go straight into the string, and a batch of
-    // small files pays for no stream set-up or buffer per file.
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file || std::setvbuf(file.get(), nullptr, _IONBF, 0) != 0) {
-        return std::nullopt;
-    }
-    // One read of the size the file has now; a file that grows meanwhile is read on in
-    // chunks, one that shrinks gives what is there.
-    std::string bytes;
-    if (std::fseek(file.get(), 0, SEEK_END) != 0) {
-        return std::nullopt;
-    }
-    const long size = std::ftell(file.get());
-    std::rewind(file.get());
-    if (size > 0) {
-        bytes.resize(static_cast<std::size_t>(size));
-        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
-    }
-    char buffer[4096];
-    while (!std::ferror(file.get())) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-        if (got == 0) {
-            break;
-        }
-        bytes.append(buffer, got);
-    }
-    if (std::ferror(file.get())) {
-        return std::nullopt;
-    }
-    return bytes;
+    return std::string(*bytes);
 }
 
 bool writeFileAtomically(FileLayer& files, const std::string& path, std::string_view bytes,

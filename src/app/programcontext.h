@@ -8,6 +8,7 @@
 #include "app/errorreporter.h"
 #include "app/filelayer.h"
 #include "app/log.h"
+#include "app/readbuffer.h"
 #include "app/settings.h"
 #include "app/userinteraction.h"
 #include "catalog/prices.h"
@@ -29,6 +30,9 @@ struct ProgramContext {
     Settings settings;
     // Every document save goes through this layer; a test swaps in one that fails on demand.
     FileLayer* files = &diskFileLayer();
+    // Memory for the designs read through this context, kept from one to the next: a batch
+    // reads thousands, each thread through a context of its own.
+    ReadBuffer designBytes;
 
     catalog::WeaponTable weapons;
     catalog::PriceTable prices;

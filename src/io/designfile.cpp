@@ -52,7 +52,7 @@ namespace {
 std::optional<model::Mech> readMech(app::ProgramContext& ctx, const std::string& path, bool quiet,
                                     std::string& message) {
     message.clear();
-    const auto bytes = ctx.files->read(path);
+    const auto bytes = ctx.files->readBuffered(path, ctx.designBytes);
     if (!bytes) {
         message =
             ctx.errors.report(kOpenMechProcedure,

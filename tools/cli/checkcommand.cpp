@@ -1,6 +1,9 @@
 #include "checkcommand.h"
 
 #include <filesystem>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <ostream>
 #include <set>
 #include <sstream>
@@ -39,26 +42,56 @@ public:
     int shown = 0;
 };
 
+// A context per working thread whose person writes into a text that is read and emptied after
+// each design, so that what is shown is known to be about that file. Each is made once, on
+// its thread's first design: copying the reference data costs more than checking a design.
+class CheckContexts {
+public:
+    struct Own {
+        explicit Own(const app::ProgramContext& thread) : ctx(thread.programDirectory, user) {
+            copyReferenceData(thread, ctx);
+        }
+        // What was shown since the last call, which empties it.
+        std::string takeShown() {
+            std::string text = std::move(shown).str();
+            shown.str({});
+            return text;
+        }
+        std::ostringstream shown;
+        ConsoleUser user{shown};
+        app::ProgramContext ctx;
+    };
+
+    Own& of(const app::ProgramContext& thread) {
+        std::lock_guard lock(mutex_);
+        std::unique_ptr<Own>& own = byThread_[&thread];
+        if (!own)
+            own = std::make_unique<Own>(thread);
+        return *own;
+    }
+
+private:
+    std::mutex mutex_;
+    std::map<const app::ProgramContext*, std::unique_ptr<Own>> byThread_;
+};
+
 } // namespace
 
 int runCheck(app::ProgramContext& ctx, const std::vector<std::string>& args,
              const BatchOptions& options, std::ostream& out, std::ostream& err) {
-    const ItemWork work = [](app::ProgramContext& threadCtx, const std::string& path) {
-        // Each design has an editor, a person and a context of its own, so that what is shown
-        // is known to be about this file.
-        std::ostringstream shown;
-        ConsoleUser user(shown);
-        app::ProgramContext own(threadCtx.programDirectory, user);
-        copyReferenceData(threadCtx, own);
-        editor::Editor editor(own);
+    CheckContexts contexts;
+    const ItemWork work = [&contexts](app::ProgramContext& threadCtx, const std::string& path) {
+        CheckContexts::Own& own = contexts.of(threadCtx);
+        own.shown.str({}); // what a design before left when it threw
+        editor::Editor editor(own.ctx);
         ItemOutput output;
         if (!editor::OpenMech(editor, path)) {
             output.failed = true;
-            output.err = linesOf(path, shown.str());
+            output.err = linesOf(path, own.takeShown());
             return output;
         }
         output.failed = !editor::PassesSaveChecks(editor);
-        output.out = linesOf(path, shown.str());
+        output.out = linesOf(path, own.takeShown());
         return output;
     };
     return runBatch(ctx, args, work, options, out, err);

@@ -42,20 +42,14 @@ public:
     int shown = 0;
 };
 
-// A context per working thread whose person writes into a text that is read and emptied after
-// each design, so that what is shown is known to be about that file. Each is made once, on
+// A context per working thread whose person writes into a text that is emptied before each
+// design, so that what is shown is known to be about that file. Each is made once, on
 // its thread's first design: copying the reference data costs more than checking a design.
 class CheckContexts {
 public:
     struct Own {
         explicit Own(const app::ProgramContext& thread) : ctx(thread.programDirectory, user) {
             copyReferenceData(thread, ctx);
-        }
-        // What was shown since the last call, which empties it.
-        std::string takeShown() {
-            std::string text = std::move(shown).str();
-            shown.str({});
-            return text;
         }
         std::ostringstream shown;
         ConsoleUser user{shown};
@@ -82,16 +76,16 @@ int runCheck(app::ProgramContext& ctx, const std::vector<std::string>& args,
     CheckContexts contexts;
     const ItemWork work = [&contexts](app::ProgramContext& threadCtx, const std::string& path) {
         CheckContexts::Own& own = contexts.of(threadCtx);
-        own.shown.str({}); // what a design before left when it threw
+        own.shown.str({});
         editor::Editor editor(own.ctx);
         ItemOutput output;
         if (!editor::OpenMech(editor, path)) {
             output.failed = true;
-            output.err = linesOf(path, own.takeShown());
+            output.err = linesOf(path, own.shown.str());
             return output;
         }
         output.failed = !editor::PassesSaveChecks(editor);
-        output.out = linesOf(path, own.takeShown());
+        output.out = linesOf(path, own.shown.str());
         return output;
     };
     return runBatch(ctx, args, work, options, out, err);

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=("$@")
 [ ${#packages[@]} -gt 0 ] || packages=(
     cmake ninja-build g++ ccache libgtest-dev libgmock-dev libbenchmark-dev
-    libcli11-dev nlohmann-json3-dev
+    libcli11-dev nlohmann-json3-dev libmimalloc-dev
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev
     xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils
 )

@@ -184,15 +184,15 @@ bool Mech::SaveCurrentConfig() {
 }
 
 bool Mech::ChangeOmniConfig(std::string_view name, bool storeFirst) {
-    if (findOmniConfig(omni_.configs, name) < 0) {
+    const int index = findOmniConfig(omni_.configs, name);
+    if (index < 0) {
         return false;
     }
     if (storeFirst) {
         SaveCurrentConfig();
     }
-    // Read in place: the setters below change the design's own values, never the stores.
-    const OmniConfig& config =
-        omni_.configs[static_cast<std::size_t>(findOmniConfig(omni_.configs, name))];
+    // Read in place: nothing below changes the stores.
+    const OmniConfig& config = omni_.configs[static_cast<std::size_t>(index)];
     f_.currentConfig = config.name;
     app::BusyPointer busy(ctx_->user);
 
@@ -202,23 +202,34 @@ bool Mech::ChangeOmniConfig(std::string_view name, bool storeFirst) {
         loadLocation(crits_[loc], config.slots.GetLoc(loc));
     }
 
+    // Every value first and the figures once after, rather than through the setters, each of
+    // which would recompute the totals again: the figures depend on the values alone, so they
+    // come out the same.
     const OmniPodValues& values = config.values;
-    setJumping(values.jumping);
-    setHSCount(values.hsCount);
-    setPhysicalType(values.physicalType);
-    setLAPhysical(values.laPhysical);
-    setRAPhysical(values.raPhysical);
-    setTargSysType(values.targSysType);
-    setArtemisLRM(values.artemisLRM);
-    setArtemisSRM(values.artemisSRM);
+    f_.jumping = values.jumping;
+    f_.hsCount = values.hsCount;
+    f_.physicalType = values.physicalType;
+    f_.laPhysical = values.laPhysical;
+    f_.raPhysical = values.raPhysical;
+    f_.targSysType = values.targSysType;
+    f_.artemisLRM = values.artemisLRM;
+    f_.artemisSRM = values.artemisSRM;
     for (int loc = 0; loc < kCaseLocations; ++loc) {
-        SetCase(loc, config.caseSettings.GetCASE(loc));
+        f_.caseSettings[loc] = config.caseSettings.GetCASE(loc);
     }
     for (int i = 0; i < kActuators; ++i) {
-        SetLAActuator(i, config.actuators.GetActuator(0, i));
-        SetRAActuator(i, config.actuators.GetActuator(1, i));
+        f_.laActuators[i] = config.actuators.GetActuator(0, i);
+        f_.raActuators[i] = config.actuators.GetActuator(1, i);
     }
-    setWeapons(config.weapons.weapons());
+    // Assigned over the present list, whose elements keep their storage.
+    weapons_ = config.weapons.weapons();
+    CompactWeapons();
+    CalcJumpJetTonnage();
+    CalcHSInEngine();
+    CalcHSTonnage();
+    CalcPhysical();
+    CalcCASETonnage();
+    CalcWeaponTonnage(); // with targeting system, Artemis, turrets and the totals
     for (CritLocation& list : crits_) {
         list.Redraw(false);
     }

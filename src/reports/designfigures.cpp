@@ -9,10 +9,17 @@ namespace fpw::reports {
 
 DesignFigures designFigures(const model::Mech& mech, bool hasBV) {
     DesignFigures f;
+    fillDesignFigures(f, mech, hasBV);
+    return f;
+}
+
+void fillDesignFigures(DesignFigures& f, const model::Mech& mech, bool hasBV) {
     f.name = mech.mechName();
     f.model = mech.mechModel();
     if (mech.omniBaseLocked() && mech.OmniConfigCount() > 0) {
         f.config = mech.currentConfig();
+    } else {
+        f.config.reset();
     }
     f.tonnage = mech.tonnage();
     f.totalTonnage = mech.totalTonnage();
@@ -26,8 +33,9 @@ DesignFigures designFigures(const model::Mech& mech, bool hasBV) {
     f.cost = mech.totalCost();
     if (hasBV) {
         f.bv = mech.battleValue();
+    } else {
+        f.bv.reset();
     }
-    return f;
 }
 
 int heatDissipation(const model::Mech& mech) {

@@ -35,6 +35,8 @@ struct DesignFigures {
 
 // The figures as the design holds them now; nothing is recomputed.
 DesignFigures designFigures(const model::Mech& mech, bool hasBV);
+// The same into `f`, whose texts keep their storage: for one set filled design after design.
+void fillDesignFigures(DesignFigures& f, const model::Mech& mech, bool hasBV);
 
 // Heat sinks as the heat display counts them: single ones once, every other type twice.
 int heatDissipation(const model::Mech& mech);

@@ -8,13 +8,16 @@ namespace fpw::valuation {
 
 bool RefreshFigures(model::Mech& mech) {
     mech.RecalcAll();
+    return RefreshValuation(mech);
+}
+
+bool RefreshValuation(model::Mech& mech) {
     int armored = 0;
     for (const model::CritLocation& list : mech.critLocations())
         for (const model::CriticalSlot& slot : list.slots())
             armored += slot.isArmored ? 1 : 0;
+    // Also sums the total tonnage and the heat.
     mech.ArmoredSlotData(armored, armored);
-    mech.CalcTotalTonnage();
-    mech.MaxHeat();
     CalcTotalCost(mech);
     // Nobody reads the lines here: the number is the same without them.
     return CalcBV(mech, BVLines::Skip).has_value();

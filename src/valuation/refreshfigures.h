@@ -13,4 +13,9 @@ namespace fpw::valuation {
 // Returns whether a Battle Value was computed (false without BV data).
 bool RefreshFigures(model::Mech& mech);
 
+// RefreshFigures without the construction arithmetic, for a design whose construction figures
+// are current: one that was refreshed and changed since only through the design's own setters
+// and configuration switches, which keep them so.
+bool RefreshValuation(model::Mech& mech);
+
 } // namespace fpw::valuation

@@ -5,20 +5,8 @@
 #include "app/programcontext.h"
 #include "infocommand.h"
 #include "io/designfile.h"
-#include "model/mech.h"
-#include "valuation/refreshfigures.h"
 
 namespace fpw::cli {
-namespace {
-
-DesignRow rowOf(model::Mech& mech, const std::string& path, bool hasBV) {
-    DesignRow row;
-    static_cast<reports::DesignFigures&>(row) = reports::designFigures(mech, hasBV);
-    row.file = path;
-    return row;
-}
-
-} // namespace
 
 std::optional<model::Mech> openQuietly(app::ProgramContext& ctx, const std::string& path,
                                        std::string& error) {
@@ -35,39 +23,6 @@ std::optional<model::Mech> openOrReport(app::ProgramContext& ctx, const std::str
     if (!mech)
         err << failureLine(path, error);
     return mech;
-}
-
-std::optional<std::string> visitDesign(app::ProgramContext& ctx, const std::string& path,
-                                       const std::function<void(model::Mech&, bool)>& visit) {
-    std::string error;
-    std::optional<model::Mech> opened = openQuietly(ctx, path, error);
-    if (!opened)
-        return error;
-    model::Mech& mech = *opened;
-    if (mech.omniBaseLocked() && mech.OmniConfigCount() > 0) {
-        for (int i = 0; i < mech.OmniConfigCount(); ++i) {
-            mech.ChangeOmniConfig(mech.GetOmniConfigName(i), false);
-            visit(mech, valuation::RefreshFigures(mech));
-        }
-    } else {
-        visit(mech, valuation::RefreshFigures(mech));
-    }
-    return std::nullopt;
-}
-
-std::vector<DesignRow> designRows(app::ProgramContext& ctx, const std::string& path) {
-    std::vector<DesignRow> rows;
-    const std::optional<std::string> failure =
-        visitDesign(ctx, path, [&](model::Mech& mech, bool hasBV) {
-            rows.push_back(rowOf(mech, path, hasBV));
-        });
-    if (failure) {
-        DesignRow failed;
-        failed.file = path;
-        failed.error = *failure;
-        return {failed};
-    }
-    return rows;
 }
 
 } // namespace fpw::cli

@@ -1,14 +1,13 @@
 // The figures of a design as the editor's refresh computes them, never as a file stored them.
 #pragma once
 
-#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "model/mech.h"
 #include "reports/designfigures.h"
+#include "valuation/refreshfigures.h"
 
 namespace fpw::app {
 struct ProgramContext;
@@ -23,7 +22,6 @@ struct DesignRow : reports::DesignFigures {
     std::optional<std::string> error;
 };
 
-
 // Opens the design file at `path` without showing anything; on failure gives nothing and
 // the program's message for it in `error` (the reader's text, or a plain one when the reader
 // gave none).
@@ -34,14 +32,33 @@ std::optional<model::Mech> openQuietly(app::ProgramContext& ctx, const std::stri
 std::optional<model::Mech> openOrReport(app::ProgramContext& ctx, const std::string& path,
                                         std::ostream& err);
 
-// Opens the design file quietly and calls `visit` with the design and whether it has a BV,
-// once for a plain design and once per configuration (made current) of a locked OmniMech, every
-// figure refreshed first. Returns the message of a file that cannot be read, else nothing.
-std::optional<std::string> visitDesign(app::ProgramContext& ctx, const std::string& path,
-                                       const std::function<void(model::Mech&, bool)>& visit);
+// Calls `visit(mech, hasBV)` once for a plain design and once per configuration (made current)
+// of a locked OmniMech, every figure refreshed first, `hasBV` telling whether it has a BV.
+template <typename Visit> void visitConfigurations(model::Mech& mech, Visit&& visit) {
+    if (!mech.omniBaseLocked() || mech.OmniConfigCount() == 0) {
+        visit(mech, valuation::RefreshFigures(mech));
+        return;
+    }
+    for (int i = 0; i < mech.OmniConfigCount(); ++i) {
+        mech.ChangeOmniConfig(mech.GetOmniConfigName(i), false);
+        // The first refresh brings the figures the file stored up to date; from then on the
+        // configuration switch keeps the construction figures current by itself.
+        visit(mech, i == 0 ? valuation::RefreshFigures(mech) : valuation::RefreshValuation(mech));
+    }
+}
 
-// Opens the design file quietly and gives its row, or one row per configuration of a locked
-// OmniMech; a file that cannot be read gives one row with its message.
-std::vector<DesignRow> designRows(app::ProgramContext& ctx, const std::string& path);
+// Opens the design file quietly and visits it as visitConfigurations does. Returns the message
+// of a file that cannot be read, else nothing. A template, since it runs once per design of a
+// batch: the visitor is called directly.
+template <typename Visit>
+std::optional<std::string> visitDesign(app::ProgramContext& ctx, const std::string& path,
+                                       Visit&& visit) {
+    std::string error;
+    std::optional<model::Mech> opened = openQuietly(ctx, path, error);
+    if (!opened)
+        return error;
+    visitConfigurations(*opened, visit);
+    return std::nullopt;
+}
 
 } // namespace fpw::cli

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstring>
 #include <optional>
 #include <ostream>
 
@@ -10,65 +12,122 @@
 namespace fpw::cli {
 namespace {
 
-// One JSON object written key by key in a fixed order. Plain ASCII text is copied as it is;
-// anything else goes through the JSON library, whose replacement of bytes that are no UTF-8
-// keeps a damaged name from ending the run.
+// One JSON object written key by key in a fixed order, at the end of a string. Rows come by the
+// ten thousand, so every piece is copied into room made ahead, the keys with their length
+// known when compiling. Plain ASCII text is copied as it is; anything else goes through the
+// JSON library, whose replacement of bytes that are no UTF-8 keeps a damaged name from ending
+// the run.
 class JsonObject {
 public:
-    JsonObject() { out_.reserve(kTypicalLength); }
+    explicit JsonObject(std::string& out) : out_(out) { room(kTypicalLength); }
 
-    void text(const char* key, std::string_view value) {
+    template <std::size_t N> void text(const char (&key)[N], std::string_view value) {
         name(key);
         const bool plain = std::all_of(value.begin(), value.end(), [](char c) {
             return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
         });
         if (plain) {
-            out_ += '"';
-            out_ += value;
-            out_ += '"';
+            room(value.size() + 2);
+            *at_++ = '"';
+            copy(value);
+            *at_++ = '"';
         } else {
-            out_ += nlohmann::json(value).dump(-1, ' ', false,
-                                               nlohmann::json::error_handler_t::replace);
+            const std::string escaped = nlohmann::json(value).dump(
+                -1, ' ', false, nlohmann::json::error_handler_t::replace);
+            room(escaped.size());
+            copy(escaped);
         }
     }
-    void number(const char* key, long long value) {
+    template <std::size_t N> void number(const char (&key)[N], long long value) {
         name(key);
-        char buffer[24];
-        out_.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+        room(kNumberLength);
+        at_ = std::to_chars(at_, at_ + kNumberLength, value).ptr;
     }
-    // As the JSON library writes a double: the shortest exact form, ".0" after a whole one.
-    void number(const char* key, double value) {
+    template <std::size_t N> void number(const char (&key)[N], double value) {
         name(key);
-        char buffer[40];
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-        const std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
-        out_ += digits;
-        if (digits.find_first_not_of("-0123456789") == std::string_view::npos)
-            out_ += ".0";
+        room(kJsonDoubleLength);
+        at_ = writeJsonDouble(at_, value);
     }
-    void null(const char* key) {
+    template <std::size_t N> void null(const char (&key)[N]) {
         name(key);
-        out_ += "null";
+        room(4);
+        copy("null");
     }
-    std::string take() {
-        out_ += '}';
-        return std::move(out_);
+    // Closes the object and gives the string its final length.
+    void finish() {
+        room(1);
+        *at_++ = '}';
+        out_.resize(static_cast<std::size_t>(at_ - out_.data()));
     }
 
 private:
-    // Room for a row with long names, so that the line is not moved while it grows.
+    // Room for a row with long names, so that the line is sized once.
     static constexpr std::size_t kTypicalLength = 512;
+    static constexpr std::size_t kNumberLength = 24;
 
-    void name(const char* key) {
-        out_ += out_.empty() ? "{\"" : ",\"";
-        out_ += key;
-        out_ += "\":";
+    template <std::size_t N> void name(const char (&key)[N]) {
+        room(N + 3);
+        *at_++ = first_ ? '{' : ',';
+        first_ = false;
+        *at_++ = '"';
+        copy(std::string_view(key, N - 1));
+        *at_++ = '"';
+        *at_++ = ':';
+    }
+    void copy(std::string_view piece) {
+        std::memcpy(at_, piece.data(), piece.size());
+        at_ += piece.size();
+    }
+    // Makes room for `size` more characters after `at_`.
+    void room(std::size_t size) {
+        if (static_cast<std::size_t>(end_ - at_) >= size)
+            return;
+        const std::size_t used =
+            at_ == nullptr ? out_.size() : static_cast<std::size_t>(at_ - out_.data());
+        out_.resize(used + size + kTypicalLength);
+        at_ = out_.data() + used;
+        end_ = out_.data() + out_.size();
     }
 
-    std::string out_;
+    std::string& out_;
+    bool first_ = true;
+    char* at_ = nullptr;
+    char* end_ = nullptr;
 };
 
 } // namespace
+
+char* writeJsonDouble(char* at, double value) {
+    // Tonnages are whole hundredths well below 10,000 in size. The shortest text of such a
+    // value is its decimal with at most two places, which is shorter than any exponent form:
+    // it is written directly, every other value (-0 and the non-finite ones too) by to_chars.
+    if (value > -10000 && value < 10000) {
+        const double scaled = value * 100;
+        const long long hundredths = static_cast<long long>(scaled + (scaled < 0 ? -0.5 : 0.5));
+        if (static_cast<double>(hundredths) / 100 == value &&
+            !(value == 0 && std::signbit(value))) {
+            const long long magnitude = hundredths < 0 ? -hundredths : hundredths;
+            if (hundredths < 0)
+                *at++ = '-';
+            at = std::to_chars(at, at + 8, magnitude / 100).ptr;
+            const int cents = static_cast<int>(magnitude % 100);
+            *at++ = '.';
+            *at++ = static_cast<char>('0' + cents / 10);
+            if (cents % 10 != 0)
+                *at++ = static_cast<char>('0' + cents % 10);
+            return at;
+        }
+    }
+    char* const start = at;
+    at = std::to_chars(at, at + kJsonDoubleLength - 2, value).ptr;
+    // As the JSON library writes a double: ".0" after a whole one.
+    if (std::string_view(start, static_cast<std::size_t>(at - start))
+            .find_first_not_of("-0123456789") == std::string_view::npos) {
+        *at++ = '.';
+        *at++ = '0';
+    }
+    return at;
+}
 
 std::string withoutCR(std::string_view text) {
     std::string flat;
@@ -86,16 +145,27 @@ std::string failureLine(std::string_view file, std::string_view message) {
     return line;
 }
 
-std::string jsonLine(const DesignRow& row) {
-    JsonObject j;
+void appendJsonLine(std::string& out, const DesignRow& row) {
+    JsonObject j(out);
     j.text("file", row.file);
     if (row.error) {
-        for (const char* key :
-             {"name", "model", "config", "tonnage", "total_tonnage", "free_tonnage", "walking",
-              "running", "jumping", "max_heat", "heat_dissipation", "free_slots", "cost", "bv"})
-            j.null(key);
+        j.null("name");
+        j.null("model");
+        j.null("config");
+        j.null("tonnage");
+        j.null("total_tonnage");
+        j.null("free_tonnage");
+        j.null("walking");
+        j.null("running");
+        j.null("jumping");
+        j.null("max_heat");
+        j.null("heat_dissipation");
+        j.null("free_slots");
+        j.null("cost");
+        j.null("bv");
         j.text("error", *row.error);
-        return j.take();
+        j.finish();
+        return;
     }
     j.text("name", row.name);
     j.text("model", row.model);
@@ -118,7 +188,13 @@ std::string jsonLine(const DesignRow& row) {
     else
         j.null("bv");
     j.null("error");
-    return j.take();
+    j.finish();
+}
+
+std::string jsonLine(const DesignRow& row) {
+    std::string line;
+    appendJsonLine(line, row);
+    return line;
 }
 
 std::string textHeader() {
@@ -139,15 +215,26 @@ std::string textLine(const DesignRow& row) {
 
 ItemOutput infoOutput(app::ProgramContext& ctx, const std::string& path, bool json) {
     ItemOutput output;
-    for (const DesignRow& row : designRows(ctx, path)) {
-        if (row.error) {
-            output.failed = true;
-            output.err += failureLine(path, *row.error);
-            if (!json)
-                continue;
+    // One row filled for each configuration in turn: its texts keep their storage.
+    DesignRow row;
+    row.file = path;
+    const std::optional<std::string> failure =
+        visitDesign(ctx, path, [&](model::Mech& mech, bool hasBV) {
+            reports::fillDesignFigures(row, mech, hasBV);
+            if (json)
+                appendJsonLine(output.out, row);
+            else
+                output.out += textLine(row);
+            output.out += '\n';
+        });
+    if (failure) {
+        output.failed = true;
+        output.err = failureLine(path, *failure);
+        if (json) {
+            row.error = *failure;
+            appendJsonLine(output.out, row);
+            output.out += '\n';
         }
-        output.out += json ? jsonLine(row) : textLine(row);
-        output.out += '\n';
     }
     return output;
 }

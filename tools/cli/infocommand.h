@@ -1,6 +1,7 @@
 // `info FILE...`: one row of recomputed figures per design, as text or as JSON lines.
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -23,8 +24,16 @@ std::string failureLine(std::string_view file, std::string_view message);
 
 // The JSON line of a row with exactly the keys file, name, model, config, tonnage,
 // total_tonnage, free_tonnage, walking, running, jumping, max_heat, heat_dissipation,
-// free_slots, cost, bv and error; figures are null in the row of a failed file.
+// free_slots, cost, bv and error; figures are null in the row of a failed file. The append
+// form adds it to `out` without its line end.
 std::string jsonLine(const DesignRow& row);
+void appendJsonLine(std::string& out, const DesignRow& row);
+
+// Room that writeJsonDouble may fill.
+inline constexpr std::size_t kJsonDoubleLength = 40;
+// Writes `value` at `at` as the JSON library writes a double (the shortest text that reads
+// back as the same value, ".0" after a whole number) and returns the end.
+char* writeJsonDouble(char* at, double value);
 
 // The tab-separated header and row of the text output.
 std::string textHeader();

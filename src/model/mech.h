@@ -455,7 +455,8 @@ private:
 
     app::ProgramContext* ctx_;
     MechFields f_;
-    std::vector<WeaponEntry> weapons_{WeaponEntry{}};
+    // The single free element, made in place rather than copied from a list.
+    std::vector<WeaponEntry> weapons_ = std::vector<WeaponEntry>(1);
     WeaponEntry current_;
     std::array<CritLocation, kSlotLocations> crits_;
     // Answers an out-of-range `critLocation` request; holds nothing.

@@ -34,20 +34,6 @@ struct Weapon {
     const WeaponRecord* record = nullptr;
 };
 
-// The live entries; one whose index lies outside the table (a damaged design) is left out, so
-// it counts for nothing.
-std::vector<Weapon> liveWeapons(const Mech& mech, const WeaponTable& table) {
-    std::vector<Weapon> result;
-    result.reserve(mech.weapons().size());
-    for (const WeaponEntry& entry : mech.weapons()) {
-        if (entry.refID < 0 || static_cast<std::size_t>(entry.refID) >= table.size()) {
-            continue;
-        }
-        result.push_back(Weapon{&entry, &table[static_cast<std::size_t>(entry.refID)]});
-    }
-    return result;
-}
-
 // A record's BV; "not applicable" (0 or less) adds nothing rather than subtracting.
 double recordBV(const WeaponRecord& record) {
     return record.battleValue > 0 ? record.battleValue : 0.0;
@@ -116,13 +102,12 @@ class Calculation {
 public:
     Calculation(const Mech& mech, const WeaponTable& table, const catalog::BVTables& tables,
                 BVLines lines)
-        : mech_(mech), tables_(tables), weapons_(liveWeapons(mech, table)),
-          maxHeat_(MaxHeatForBV(mech, table)), dissipation_(HeatDissipation(mech)),
-          recording_(lines == BVLines::Record) {}
+        : mech_(mech), table_(table), tables_(tables), maxHeat_(MaxHeatForBV(mech, table)),
+          dissipation_(HeatDissipation(mech)), recording_(lines == BVLines::Record) {}
 
     BVResult run() {
         if (recording_) {
-            result_.lines.reserve(24, 32 + weapons_.size());
+            result_.lines.reserve(24, 32 + mech_.weapons().size());
         }
         const double defensive = defensivePhase();
         const double offensive = offensivePhase();
@@ -177,9 +162,20 @@ private:
     void finalPhase(double defensive, double offensive);
     double c3Base() const;
 
+    // Calls `visit` with every live entry of the weapon list and its record, in list order. An
+    // entry whose index lies outside the table (a damaged design) is left out, so it counts
+    // for nothing. Walked in place: the calculation runs for every design of a batch.
+    template <typename Visit> void forEachWeapon(Visit&& visit) const {
+        for (const WeaponEntry& entry : mech_.weapons()) {
+            if (entry.refID >= 0 && static_cast<std::size_t>(entry.refID) < table_.size()) {
+                visit(Weapon{&entry, &table_[static_cast<std::size_t>(entry.refID)]});
+            }
+        }
+    }
+
     const Mech& mech_;
+    const WeaponTable& table_;
     const catalog::BVTables& tables_;
-    std::vector<Weapon> weapons_;
     std::int16_t maxHeat_;
     std::int16_t dissipation_;
     bool recording_;
@@ -280,21 +276,21 @@ double Calculation::structureBV() {
     for (int loc = 0; loc < catalog::kSlotLocationCount; ++loc) {
         points += catalog::gGetISPoints(loc, mech_.tonnage(), mech_.mechType());
     }
-    const std::string raw = std::to_string(points);
+    const int raw = points;
     if (mech_.isType() == catalog::structure::kReinforced) {
         points = app::toInteger(points * 2.0);
         def([&] {
             return Line{"Double internal structure battle value due to reinforced IS: ",
-                        raw + " * 2 = " + std::to_string(points)};
+                        std::to_string(raw) + " * 2 = " + std::to_string(points)};
         });
     } else if (mech_.isType() == catalog::structure::kComposite) {
         points = app::toInteger(points / 2.0);
         def([&] {
             return Line{"Divide internal structure battle value in half due to composite IS: ",
-                        raw + " / 2 = " + std::to_string(points)};
+                        std::to_string(raw) + " / 2 = " + std::to_string(points)};
         });
     } else {
-        def("Internal Structure battle value: ", raw);
+        def([&] { return Line{"Internal Structure battle value: ", std::to_string(raw)}; });
     }
 
     const int engine = mech_.engineType();
@@ -313,21 +309,21 @@ double Calculation::structureBV() {
 
 double Calculation::defensiveItems() {
     std::int16_t count = 0;
-    std::vector<const WeaponRecord*> items;
-    for (const Weapon& weapon : weapons_) {
-        if (weapon.record->defensiveItem == 0) {
-            continue;
+    bool any = false;
+    forEachWeapon([&](const Weapon& weapon) {
+        if (weapon.record->defensiveItem != 0) {
+            count = app::toInteger(count + recordBV(*weapon.record));
+            any = true;
         }
-        count = app::toInteger(count + recordBV(*weapon.record));
-        items.push_back(weapon.record);
-    }
-    if (!items.empty()) {
+    });
+    if (any && recording_) {
         def("Add BV of all defensive items");
-        for (const WeaponRecord* record : items) {
-            def([&] {
-                return Line{std::string(kIndent) + record->name, numberText(recordBV(*record))};
-            });
-        }
+        forEachWeapon([&](const Weapon& weapon) {
+            const WeaponRecord& record = *weapon.record;
+            if (record.defensiveItem != 0) {
+                def(std::string(kIndent) + record.name, numberText(recordBV(record)));
+            }
+        });
     }
     return count;
 }
@@ -340,14 +336,14 @@ double Calculation::explosiveAmmoPenalty() {
     const bool sturdyEngine = engine == catalog::engine::kFusion ||
                               engine == catalog::engine::kLarge ||
                               engine == catalog::engine::kCompact;
-    for (const Weapon& weapon : weapons_) {
+    forEachWeapon([&](const Weapon& weapon) {
         const WeaponRecord& record = *weapon.record;
         if (!isAmmunition(record) || record.explosive == 0) {
-            continue;
+            return;
         }
         const int loc = weapon.entry->GetLoc(0);
         if (loc < 0 || loc >= catalog::kSlotLocationCount) {
-            continue; // not placed yet
+            return; // not placed yet
         }
         const bool legCTHead =
             isLeg(loc, mech_) || loc == catalog::kCenterTorso || loc == catalog::kHead;
@@ -368,12 +364,13 @@ double Calculation::explosiveAmmoPenalty() {
         } else {
             ++tons20;
         }
-    }
+    });
 
-    const std::int16_t points20 = app::toInteger(tons20 * 20.0);
-    const std::int16_t points5 = app::toInteger(tons5 * 5.0);
+    // Most designs carry no unprotected ammunition: no conversion for nothing.
+    const std::int16_t points20 = tons20 > 0 ? app::toInteger(tons20 * 20.0) : std::int16_t{0};
+    const std::int16_t points5 = tons5 > 0 ? app::toInteger(tons5 * 5.0) : std::int16_t{0};
     if (tons20 > 0) {
-        std::string desc;
+        std::string_view desc;
         if (clan) {
             desc = "Subtract 20 points per ton of explosive ammo in CT, Legs or Head: ";
         } else if (sturdyEngine) {
@@ -384,7 +381,8 @@ double Calculation::explosiveAmmoPenalty() {
                    "protected by CASE II: ";
         }
         def([&] {
-            return Line{desc + std::to_string(tons20) + " * 20", "- " + std::to_string(points20)};
+            return Line{std::string(desc) + std::to_string(tons20) + " * 20",
+                        "- " + std::to_string(points20)};
         });
     }
     if (tons5 > 0) {
@@ -496,17 +494,24 @@ double Calculation::weaponSum() {
         int count = 0;
         double value = 0;
     };
+    // The groups only name the lines; without lines there are none to gather.
     std::vector<Group> groups;
+    if (recording_) {
+        groups.reserve(mech_.weapons().size());
+    }
     double sum = 0;
-    for (const Weapon& weapon : weapons_) {
+    forEachWeapon([&](const Weapon& weapon) {
         if (weapon.record->defensiveItem != 0) {
-            continue;
+            return;
         }
         const double value = mountedValue(mech_, weapon);
         sum += value;
         const std::int16_t refID = weapon.entry->refID;
         if (refID == kC3MasterRefID || refID == kImprovedC3RefID) {
             carriesC3_ = true;
+        }
+        if (!recording_) {
+            return;
         }
         const bool rear = weapon.entry->rearMounted;
         auto group = std::find_if(groups.begin(), groups.end(), [&](const Group& g) {
@@ -518,7 +523,7 @@ double Calculation::weaponSum() {
         }
         ++group->count;
         group->value += value;
-    }
+    });
 
     off(multiTracII(mech_) ? "Add BV of all non-defensive items. Use full BV for rear mounted "
                              "weapons due to Multi-Trac II"
@@ -576,28 +581,28 @@ double Calculation::physicalWeapons() const {
 // up; ammunition and defensive items never count, nor the Artemis extra.
 double Calculation::linkedWeaponSum() const {
     double sum = 0;
-    for (const Weapon& weapon : weapons_) {
+    forEachWeapon([&](const Weapon& weapon) {
         const WeaponRecord& record = *weapon.record;
         if (record.tcLinkable == 0 || record.defensiveItem != 0 || isAmmunition(record)) {
-            continue;
+            return;
         }
         const double bv = recordBV(record);
         sum += weapon.entry->rearMounted ? app::RoundUp(bv / 2) : bv;
-    }
+    });
     return sum;
 }
 
 // Every weapon (energy, ballistic, missile, artillery) that is not a defensive item.
 double Calculation::variableRangeSum() const {
     double sum = 0;
-    for (const Weapon& weapon : weapons_) {
+    forEachWeapon([&](const Weapon& weapon) {
         const WeaponRecord& record = *weapon.record;
         if (!isWeaponType(record) || record.defensiveItem != 0) {
-            continue;
+            return;
         }
         const double bv = recordBV(record);
         sum += weapon.entry->rearMounted ? app::RoundUp(bv / 2) : bv;
-    }
+    });
     return sum;
 }
 
@@ -637,14 +642,14 @@ double Calculation::heatAdjusted(double rating) {
 // share of the weapon sum.
 double Calculation::c3Base() const {
     double sum = 0;
-    for (const Weapon& weapon : weapons_) {
+    forEachWeapon([&](const Weapon& weapon) {
         const WeaponRecord& record = *weapon.record;
         if (record.defensiveItem != 0 || isAmmunition(record) ||
             record.weaponType == catalog::weapontype::kArtillery) {
-            continue;
+            return;
         }
         sum += mountedValue(mech_, weapon);
-    }
+    });
     return sum;
 }
 

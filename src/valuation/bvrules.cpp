@@ -48,13 +48,17 @@ std::int16_t MaxHeatForBV(const model::Mech& mech, const catalog::WeaponTable& w
             continue;
         }
         const catalog::WeaponRecord& record = weapons[static_cast<std::size_t>(entry.refID)];
-        if (contains(record.name, "Ultra") && record.heat >= 1) {
+        // Ammunition and most equipment make no heat: no need to look at their names.
+        if (record.heat <= 0) {
+            continue;
+        }
+        if (contains(record.name, "Ultra")) {
             heat += 2 * record.heat;
-        } else if (contains(record.name, "Streak") && record.heat > 0) {
+        } else if (contains(record.name, "Streak")) {
             // Streak launchers fire only on a lock, so half their heat counts; the running
             // total is converted to a whole number at each of them.
             heat = app::toInteger(heat + record.heat / 2.0);
-        } else if (record.heat >= 1) {
+        } else {
             heat += record.heat;
         }
     }

@@ -222,13 +222,15 @@ CostResult costOf(const model::Mech& mech) {
 
     // Actuator 1 takes the first of the three arm prices, 2 the second and 3 the third, the
     // left arm before the right for each; the shoulder is not priced.
+    // The stored values are read directly: every index here is in range.
+    const model::MechFields& fields = mech.fields();
     constexpr std::array<int, 3> kArmItems{price::kHandActuator, price::kLowerArmActuator,
                                            price::kUpperArmActuator};
-    for (int actuator = 1; actuator <= 3; ++actuator) {
-        const int item = kArmItems[static_cast<std::size_t>(actuator - 1)];
-        if (mech.GetLAActuator(actuator))
+    for (std::size_t actuator = 1; actuator <= 3; ++actuator) {
+        const int item = kArmItems[actuator - 1];
+        if (fields.laActuators[actuator])
             adder.AddCost(CostStep::ArmActuators, perTon(item));
-        if (mech.GetRAActuator(actuator))
+        if (fields.raActuators[actuator])
             adder.AddCost(CostStep::ArmActuators, perTon(item));
     }
 
@@ -299,8 +301,7 @@ CostResult costOf(const model::Mech& mech) {
                                               priceOf(prices, price::kArmoredSlot));
 
     // The head has no CASE setting. Every value but 0 and 1 reads as CASE II.
-    for (int loc = 0; loc < model::kCaseLocations; ++loc) {
-        const std::int16_t setting = mech.GetCASE(loc);
+    for (const std::int16_t setting : fields.caseSettings) {
         if (setting == catalog::kStandardCase)
             adder.AddCost(CostStep::CASE, priceOf(prices, price::kCASE));
         else if (setting != catalog::kNoCase)

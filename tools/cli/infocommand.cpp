@@ -1,6 +1,7 @@
 #include "infocommand.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -11,6 +12,23 @@
 
 namespace fpw::cli {
 namespace {
+
+// Bytes a JSON string cannot hold as they are: control characters, '"', the backslash, DEL and
+// every byte of a character beyond ASCII.
+constexpr std::array<bool, 256> kNeedsEscape = [] {
+    std::array<bool, 256> table{};
+    for (std::size_t c = 0; c < table.size(); ++c)
+        table[c] = c < 0x20 || c >= 0x7F || c == '"' || c == '\\';
+    return table;
+}();
+
+// A table look-up per byte with no branch: paths and names are checked on every row.
+bool plainText(std::string_view value) {
+    bool escape = false;
+    for (const char c : value)
+        escape |= kNeedsEscape[static_cast<unsigned char>(c)];
+    return !escape;
+}
 
 // One JSON object written key by key in a fixed order, at the end of a string. Rows come by the
 // ten thousand, so every piece is copied into room made ahead, the keys with their length
@@ -23,10 +41,7 @@ public:
 
     template <std::size_t N> void text(const char (&key)[N], std::string_view value) {
         name(key);
-        const bool plain = std::all_of(value.begin(), value.end(), [](char c) {
-            return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
-        });
-        if (plain) {
+        if (plainText(value)) {
             room(value.size() + 2);
             *at_++ = '"';
             copy(value);
@@ -80,11 +95,13 @@ private:
     }
     // Makes room for `size` more characters after `at_`.
     void room(std::size_t size) {
-        if (static_cast<std::size_t>(end_ - at_) >= size)
-            return;
+        if (static_cast<std::size_t>(end_ - at_) < size)
+            grow(size);
+    }
+    void grow(std::size_t size) {
         const std::size_t used =
             at_ == nullptr ? out_.size() : static_cast<std::size_t>(at_ - out_.data());
-        out_.resize(used + size + kTypicalLength);
+        out_.resize(used + std::max(size, kTypicalLength));
         at_ = out_.data() + used;
         end_ = out_.data() + out_.size();
     }

@@ -142,6 +142,33 @@ TEST_F(LockedOmni, ASwitchStoresTheCurrentConfigurationFirst) {
     EXPECT_EQ(mech.omniState().base, base);
 }
 
+// A switch sets a configuration's values all at once and recomputes the figures once after:
+// whichever configuration came before, they must equal a full recomputation.
+TEST_F(LockedOmni, ASwitchLeavesEveryFigureAsAFullRecomputationGivesIt) {
+    ASSERT_TRUE(mech.AddNewVariant("Alpha"));
+    ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));
+    // Every value a configuration keeps differs from Prime's; 16 heat sinks are more than the
+    // engine holds, Prime's 12 fewer.
+    mech.setHSCount(16);
+    mech.setJumping(3);
+    mech.setPhysicalType(catalog::physical::kHatchet);
+    mech.setLAPhysical(true);
+    mech.setTargSysType(catalog::targeting::kVariableRange);
+    mech.setArtemisLRM(catalog::kArtemisIV);
+    mech.SetCase(1, catalog::kCaseII); // standard CASE weighs nothing on this Clan design
+    dk::placeWeapon(mech, dk::kLRM10, 4, 6);
+    ASSERT_TRUE(mech.SaveCurrentConfig());
+
+    for (const char* name : {"Prime", "Alpha", "Alpha", "Prime"}) {
+        ASSERT_TRUE(mech.ChangeOmniConfig(name, false));
+        Mech recomputed = mech;
+        recomputed.RecalcAll();
+        EXPECT_EQ(mech.fields(), recomputed.fields()) << name;
+    }
+    EXPECT_EQ(mech.hsTonnage(), 2);
+    EXPECT_EQ(mech.hsInEngine(), 12);
+}
+
 TEST_F(LockedOmni, ChangesNeverReachTheBaseOrAnotherConfiguration) {
     ASSERT_TRUE(mech.AddNewVariant("Alpha"));
     ASSERT_TRUE(mech.AddNewVariant("Beta"));

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/programcontext.h"
+#include "bench/benchdesigns.h"
 #include "bench/benchsupport.h"
 #include "model/mech.h"
 
@@ -97,6 +98,20 @@ void BM_AddAndRemoveWeapon(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AddAndRemoveWeapon);
+
+// A switch to another configuration of an OmniMech, without storing the one left: what `info`
+// does for each configuration of a design after the first.
+void BM_ChangeOmniConfig(benchmark::State& state) {
+    bench::Workbench bench;
+    model::Mech mech = bench::omniDesign(bench.ctx);
+    bool alpha = false;
+    for (auto _ : state) {
+        alpha = !alpha;
+        mech.ChangeOmniConfig(alpha ? "Alpha" : "Bravo", false);
+        benchmark::DoNotOptimize(mech.totalTonnage());
+    }
+}
+BENCHMARK(BM_ChangeOmniConfig);
 
 // A side torso of scattered heat sinks; the copy of the prepared list is part of each run.
 void BM_CompactSlotList(benchmark::State& state) {

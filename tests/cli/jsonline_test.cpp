@@ -41,9 +41,13 @@ TEST(JsonLine, DoublesReadAsTheGeneralFormatterWritesThem) {
 }
 
 TEST(JsonLine, TextsAreEscapedAsTheJsonLibraryEscapesThem) {
+    // Names far longer than the room a line starts with make it grow, plain or escaped.
+    const std::string longPlain(3000, 'x');
+    const std::string longEscaped(1000, '"');
     const std::string_view cases[] = {
-        "Atlas",   "AS7-D \"Dallas\"", "back\\slash",   "tab\there", "line\r\n",
-        "del\x7f", "Caf\xc3\xa9",      "bad \xff byte", "",          "/plain/path-1_2.FPM"};
+        longPlain,     longEscaped,     "Atlas",    "AS7-D \"Dallas\"",
+        "back\\slash", "tab\there",     "line\r\n", "del\x7f",
+        "Caf\xc3\xa9", "bad \xff byte", "",         "/plain/path-1_2.FPM"};
     for (const std::string_view name : cases) {
         DesignRow row;
         row.file = "d.FPM";

@@ -137,7 +137,7 @@ char* writeJsonDouble(char* at, double value) {
     }
     char* const start = at;
     at = std::to_chars(at, at + kJsonDoubleLength - 2, value).ptr;
-    // As the JSON library writes a double: ".0" after a whole one.
+    // ".0" after a whole number, as the JSON library marks one.
     if (std::string_view(start, static_cast<std::size_t>(at - start))
             .find_first_not_of("-0123456789") == std::string_view::npos) {
         *at++ = '.';

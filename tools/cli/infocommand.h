@@ -31,8 +31,8 @@ void appendJsonLine(std::string& out, const DesignRow& row);
 
 // Room that writeJsonDouble may fill.
 inline constexpr std::size_t kJsonDoubleLength = 40;
-// Writes `value` at `at` as the JSON library writes a double (the shortest text that reads
-// back as the same value, ".0" after a whole number) and returns the end.
+// Writes `value` at `at` as std::to_chars writes it (the shortest text that reads back as the
+// same value), with ".0" after a text of digits only, and returns the end.
 char* writeJsonDouble(char* at, double value);
 
 // The tab-separated header and row of the text output.

@@ -2,6 +2,7 @@
 // after another without padding. Text is Windows-1252 in the file and UTF-8 in memory.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <stdexcept>
@@ -33,6 +34,13 @@ public:
     bool boolean() { return integer() != 0; } // any non-zero value is True
     std::int32_t longValue() { return fixed<std::int32_t>(); }
     double doubleValue() { return fixed<double>(); }
+    // `N` Integers one after another, in one read: a record's fixed part.
+    template <std::size_t N> std::array<std::int16_t, N> integers() {
+        std::array<std::int16_t, N> values;
+        const std::string_view bytes = take(sizeof values);
+        std::memcpy(values.data(), bytes.data(), sizeof values);
+        return values;
+    }
     // A 16-bit unsigned length, then that many bytes.
     std::string string();
     // The same into `out`, whose storage is reused where the text fits.
@@ -53,7 +61,7 @@ public:
         if (count > remaining()) {
             pastEnd();
         }
-        const auto part = bytes_.substr(position_, count);
+        const std::string_view part(bytes_.data() + position_, count); // checked just above
         position_ += count;
         return part;
     }

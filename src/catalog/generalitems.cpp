@@ -274,19 +274,29 @@ bool isGenItemSaveCode(int saveCode) {
     return rowForSaveCode(saveCode) != nullptr;
 }
 
-void appendSaveIdxName(std::string& out, const DesignTypes& types, const WeaponTable& weapons,
-                       int code, bool isWeapon, app::UserInteraction& user) {
+std::optional<SaveIdxName> saveIdxNameParts(const DesignTypes& types, const WeaponTable& weapons,
+                                            int code, bool isWeapon) {
     if (isWeapon) {
         // A design file may name a weapon the loaded database does not have.
-        if (code >= 0 && static_cast<std::size_t>(code) < weapons.size()) {
-            const WeaponRecord& record = weapons[static_cast<std::size_t>(code)];
-            if (isMixedTech(types.techBase))
-                out += record.techBase == kClan ? "(C) " : "(IS) ";
-            out += record.name;
-            return;
+        if (code < 0 || static_cast<std::size_t>(code) >= weapons.size()) {
+            return std::nullopt;
         }
-    } else if (const GenItemRow* row = rowForSaveCode(code)) {
-        out += textOf(*row, types);
+        const WeaponRecord& record = weapons[static_cast<std::size_t>(code)];
+        const std::string_view mark = !isMixedTech(types.techBase) ? ""
+                                      : record.techBase == kClan   ? "(C) "
+                                                                   : "(IS) ";
+        return SaveIdxName{mark, record.name};
+    }
+    if (const GenItemRow* row = rowForSaveCode(code)) {
+        return SaveIdxName{{}, textOf(*row, types)};
+    }
+    return std::nullopt;
+}
+
+void appendSaveIdxName(std::string& out, const DesignTypes& types, const WeaponTable& weapons,
+                       int code, bool isWeapon, app::UserInteraction& user) {
+    if (const std::optional<SaveIdxName> parts = saveIdxNameParts(types, weapons, code, isWeapon)) {
+        out.append(parts->mark).append(parts->name);
         return;
     }
     user.message("Invalid index passed to gConvertSaveIdxToName (" + std::to_string(code) + ")");

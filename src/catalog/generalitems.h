@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -69,6 +70,16 @@ std::string gConvertSaveIdxToName(const DesignTypes& types, const WeaponTable& w
 // The same name appended to `out`, for a caller that builds the text in place.
 void appendSaveIdxName(std::string& out, const DesignTypes& types, const WeaponTable& weapons,
                        int code, bool isWeapon, app::UserInteraction& user);
+
+// The same name in its two parts, views into the tables (valid while `weapons` lives): the
+// "(C) " or "(IS) " mark (empty unless both apply) and the name itself. Nothing for an
+// unknown code; nothing is shown.
+struct SaveIdxName {
+    std::string_view mark;
+    std::string_view name;
+};
+std::optional<SaveIdxName> saveIdxNameParts(const DesignTypes& types, const WeaponTable& weapons,
+                                            int code, bool isWeapon);
 
 // The slot text of a general item (identifier or base code) from the design's current
 // types; "" for items whose text the placing rule writes. An unknown code shows

@@ -35,8 +35,6 @@ void require(bool condition, const char* what) {
 constexpr std::size_t kMinWeaponBytes = 28;
 constexpr std::size_t kMinSlotBytes = 28;
 constexpr std::size_t kMaxStartSlot = 12;
-// A slot record's index, location and nine flags.
-constexpr std::size_t kSlotFixedBytes = 11 * 2;
 
 // A slot record as the file holds it, its texts still the file's bytes: a slot is built
 // once, where it is kept, and its text is taken from the file only where it cannot be
@@ -50,20 +48,45 @@ struct SlotRecord {
     std::int16_t saveCode = catalog::kNoSaveCode;
 };
 
+// Text from the file into `out`. Item identifiers and most slot texts are plain ASCII, the
+// same bytes in both encodings: those are assigned directly, reusing the storage.
+void assignFileText(std::string& out, std::string_view bytes) {
+    if (bytes.empty()) { // a free slot's identifier
+        out.clear();
+        return;
+    }
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+        out.assign(bytes);
+    } else {
+        app::assignAnsiAsUtf8(out, bytes);
+    }
+}
+
 class Reader {
 public:
-    Reader(std::string_view bytes, app::ProgramContext& ctx) : in_(bytes), ctx_(ctx) {}
+    Reader(std::string_view bytes, app::ProgramContext& ctx) : in_(bytes), ctx_(ctx) {
+        for (int loc = 0; loc < model::kSlotLocations; ++loc) {
+            slotCounts_[static_cast<std::size_t>(loc)] = catalog::locationSlotCount(loc);
+        }
+    }
 
     RecordReader& in() { return in_; }
+    // The normal slot count of location 0 to 7.
+    int slotCount(int loc) const { return slotCounts_[static_cast<std::size_t>(loc)]; }
 
     WeaponEntry weapon() {
-        WeaponEntry w;
-        w.refID = in_.integer();
-        w.weaponIndex = in_.integer();
+        const std::int16_t refID = in_.integer();
+        const std::int16_t weaponIndex = in_.integer();
         std::int32_t lowerBound = 0;
         const std::size_t count = in_.arrayHead(2, &lowerBound);
         require(count > 0 && lowerBound == 0, "weapon without location list");
-        w.locations.resize(count);
+        // Built with its location list at its size: the default single -1 would be one more
+        // allocation, thrown away.
+        WeaponEntry w{.refID = refID,
+                      .weaponIndex = weaponIndex,
+                      .locations = std::vector<std::int16_t>(count)};
         for (std::int16_t& location : w.locations) {
             location = in_.integer();
         }
@@ -106,26 +129,25 @@ public:
     SlotRecord slotRecord() {
         SlotRecord r;
         r.storedText = in_.stringBytes();
-        // The Integers between the two texts, checked against the end of the file at once.
-        RecordReader fixed(in_.take(kSlotFixedBytes));
-        r.index = fixed.integer();
-        r.location = fixed.integer();
-        r.flags.isWeapon = fixed.boolean();
-        r.flags.isSpecial = fixed.boolean();
-        r.flags.isLocked = fixed.boolean();
-        r.flags.isActive = fixed.boolean();
-        r.flags.isArmored = fixed.boolean();
-        r.flags.isBaseArmored = fixed.boolean();
-        r.flags.isRearMounted = fixed.boolean();
-        r.flags.isSpread = fixed.boolean();
-        r.flags.isTurretMounted = fixed.boolean();
+        // The index, the location and the nine flags between the two texts, in one read.
+        const auto fixed = in_.integers<kSlotFixedIntegers>();
+        r.index = fixed[0];
+        r.location = fixed[1];
+        r.flags.isWeapon = fixed[2] != 0;
+        r.flags.isSpecial = fixed[3] != 0;
+        r.flags.isLocked = fixed[4] != 0;
+        r.flags.isActive = fixed[5] != 0;
+        r.flags.isArmored = fixed[6] != 0;
+        r.flags.isBaseArmored = fixed[7] != 0;
+        r.flags.isRearMounted = fixed[8] != 0;
+        r.flags.isSpread = fixed[9] != 0;
+        r.flags.isTurretMounted = fixed[10] != 0;
         r.itemID = in_.stringBytes();
         r.saveCode = in_.integer();
 
         require(r.location >= 0 && r.location < model::kSlotLocations,
                 "slot location out of range");
-        require(r.index >= 0 && r.index < catalog::locationSlotCount(r.location),
-                "slot index out of range");
+        require(r.index >= 0 && r.index < slotCount(r.location), "slot index out of range");
         if (r.saveCode != catalog::kNoSaveCode) {
             if (r.flags.isWeapon) {
                 require(r.saveCode >= 0 &&
@@ -138,29 +160,17 @@ public:
         return r;
     }
 
-    std::vector<SlotRecord> slotRecords(std::size_t count) {
-        std::vector<SlotRecord> list;
-        list.reserve(count);
-        for (std::size_t i = 0; i < count; ++i) {
-            list.push_back(slotRecord());
-        }
-        return list;
-    }
-
     // A slot whose save code is not the one its item identifier gives (for a weapon slot: the
     // weapon its store holds under that instance number) would be written with another code,
     // and its text spelt out, than it was read with. Item codes and instance numbers are plain
     // ASCII, so the file's bytes give the same answer as the converted text.
-    static void requireOwnSaveCode(const SlotRecord& r, const std::vector<WeaponEntry>& weapons) {
-        require(r.saveCode == catalog::kNoSaveCode ||
-                    r.saveCode == itemSaveCode(r.flags.isWeapon, r.itemID, weapons),
-                "save code not the slot's own");
+    static bool hasOwnSaveCode(bool isWeapon, std::string_view itemID, std::int16_t saveCode,
+                               const std::vector<WeaponEntry>& weapons) {
+        return saveCode == catalog::kNoSaveCode ||
+               saveCode == itemSaveCode(isWeapon, itemID, weapons);
     }
-    static void requireOwnSaveCodes(const std::vector<SlotRecord>& records,
-                                    const std::vector<WeaponEntry>& weapons) {
-        for (const SlotRecord& r : records) {
-            requireOwnSaveCode(r, weapons);
-        }
+    static bool hasOwnSaveCode(const SlotRecord& r, const std::vector<WeaponEntry>& weapons) {
+        return hasOwnSaveCode(r.flags.isWeapon, r.itemID, r.saveCode, weapons);
     }
 
     // Makes `slot` the record's slot, whatever it held before: flags, index, identifier and
@@ -168,26 +178,38 @@ public:
     void fill(CriticalSlot& slot, const SlotRecord& r, const catalog::DesignTypes& types) {
         slot.flags() = r.flags;
         slot.index = r.index;
-        app::assignAnsiAsUtf8(slot.itemID, r.itemID);
+        assignFileText(slot.itemID, r.itemID);
         if (r.saveCode != catalog::kNoSaveCode) {
-            slot.text.clear();
-            if (slot.isWeapon && slot.isRearMounted) {
-                slot.text += "(R) ";
-            } else if (slot.isWeapon && slot.isTurretMounted) {
-                slot.text += "(T) ";
+            // The reader has checked the code, so the name is there.
+            const catalog::SaveIdxName name =
+                *catalog::saveIdxNameParts(types, ctx_.weapons, r.saveCode, slot.isWeapon);
+            const std::string_view mount = !slot.isWeapon         ? ""
+                                           : slot.isRearMounted   ? "(R) "
+                                           : slot.isTurretMounted ? "(T) "
+                                                                  : "";
+            if (mount.empty() && name.mark.empty()) {
+                slot.text.assign(name.name);
+            } else { // one allocation at most, at the final length
+                slot.text.clear();
+                slot.text.reserve(mount.size() + name.mark.size() + name.name.size());
+                slot.text.append(mount).append(name.mark).append(name.name);
             }
-            catalog::appendSaveIdxName(slot.text, types, ctx_.weapons, r.saveCode, slot.isWeapon,
-                                       ctx_.user);
         } else if (slot.isActive) {
-            app::assignAnsiAsUtf8(slot.text, r.storedText);
-        } else {
-            slot.text = model::kRollAgain;
+            assignFileText(slot.text, r.storedText);
+        } else if (slot.text != kRollAgain) { // a free slot mostly is one already
+            slot.text = kRollAgain;
         }
     }
 
+    static constexpr std::string_view kRollAgain = model::kRollAgain;
+
 private:
+    // A slot record's index, location and nine flags.
+    static constexpr std::size_t kSlotFixedIntegers = 11;
+
     RecordReader in_;
     app::ProgramContext& ctx_;
+    std::array<int, model::kSlotLocations> slotCounts_{};
 };
 
 // Tonnages feed every later sum: a NaN or an infinity would spread through all of them.
@@ -273,7 +295,7 @@ using SlotLists = std::array<std::vector<CriticalSlot>, model::kSlotLocations>;
 CriticalSlot& placeOfReadSlot(std::vector<CriticalSlot>& list, std::int16_t index) {
     const auto position = static_cast<std::size_t>(index);
     while (list.size() <= position) {
-        list.push_back(model::freeSlotAt(static_cast<int>(list.size())));
+        list.emplace_back().index = static_cast<std::int16_t>(list.size() - 1);
     }
     return list[position];
 }
@@ -341,22 +363,27 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
     base.slots.setConfigName(baseName);
     for (int loc = 0; loc < model::kSlotLocations; ++loc) {
         const std::int16_t last = in.integer();
-        require(last >= -1 && last < catalog::locationSlotCount(loc), "base slot count");
+        require(last >= -1 && last < reader.slotCount(loc), "base slot count");
         model::CriticalLocation location;
         location.setConfigName(baseName);
         location.setLocationIndex(static_cast<std::int16_t>(loc));
         location.setSlots(last);
-        std::vector<SlotRecord> records =
-            reader.slotRecords(in.checkedCount(last + 1, kMinSlotBytes));
-        Reader::requireOwnSaveCodes(records, base.weapons);
-        for (const SlotRecord& r : records) {
-            require(r.location == loc && r.index <= last, "base slot out of place");
+        // A record that fails a check is filled no more, but the rest of the location is
+        // still read: a file that also ends early within it says so rather than naming the
+        // bad value.
+        bool bad = false;
+        for (std::size_t i = in.checkedCount(last + 1, kMinSlotBytes); i > 0; --i) {
+            const SlotRecord r = reader.slotRecord();
             // The lock marks each base item armoured as it then stood. One armoured only
             // since would be written again by every configuration that takes it over.
-            require(!r.flags.isLocked || r.flags.isBaseArmored || !r.flags.isArmored,
-                    "base chassis slot armoured after the lock");
-            reader.fill(*location.slotAt(r.index), r, types);
+            bad = bad || !Reader::hasOwnSaveCode(r, base.weapons) || r.location != loc ||
+                  r.index > last ||
+                  (r.flags.isLocked && !r.flags.isBaseArmored && r.flags.isArmored);
+            if (!bad) {
+                reader.fill(*location.slotAt(r.index), r, types);
+            }
         }
+        require(!bad, "base chassis slot out of place or not its own");
         base.slots.Add(std::move(location));
     }
 
@@ -368,42 +395,62 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
         require(model::findOmniConfig(omni.configs, config.name) == &config - omni.configs.data(),
                 "configuration name used twice");
     }
-    // The slots come before the weapons they name.
-    std::vector<std::vector<SlotRecord>> keptSlots;
+    // The slots come before the weapons their save codes name: each code is checked once its
+    // configuration's weapons are read, in the order of the slots.
+    struct PendingCode {
+        std::size_t config;
+        bool isWeapon;
+        std::string_view itemID;
+        std::int16_t saveCode;
+    };
+    std::vector<PendingCode> pending;
     for (model::OmniConfig& config : omni.configs) {
-        // Every slot the configuration does not keep itself is the base chassis slot.
+        const std::size_t configIndex = static_cast<std::size_t>(&config - omni.configs.data());
+        // Every slot the configuration does not keep itself is the base chassis slot: the
+        // base chassis locations are copied and the kept slots filled over them, reusing
+        // their storage.
         config.slots.setConfigName(config.name);
-        std::vector<SlotRecord>& kept =
-            keptSlots.emplace_back(reader.slotRecords(in.lastIndexPrefix(kMinSlotBytes)));
         std::array<model::CriticalLocation, model::kSlotLocations> locations;
         for (int loc = 0; loc < model::kSlotLocations; ++loc) {
             locations[static_cast<std::size_t>(loc)] = base.slots.GetLoc(loc);
             locations[static_cast<std::size_t>(loc)].setConfigName(config.name);
         }
-        for (const SlotRecord& r : kept) {
+        bool bad = false; // as for the base chassis: the whole list is read first
+        for (std::size_t i = in.lastIndexPrefix(kMinSlotBytes); i > 0; --i) {
+            const SlotRecord r = reader.slotRecord();
+            if (r.saveCode != catalog::kNoSaveCode) {
+                pending.push_back(PendingCode{configIndex, r.flags.isWeapon, r.itemID, r.saveCode});
+            }
             model::CriticalLocation& location = locations[static_cast<std::size_t>(r.location)];
-            require(r.index <= location.Slots(), "configuration slot out of place");
-            // Filled over the base chassis slot it replaces, reusing that slot's storage.
+            bad = bad || r.index > location.Slots();
+            if (bad) {
+                continue;
+            }
             CriticalSlot& slot = *location.slotAt(r.index);
             reader.fill(slot, r, types);
             // A slot the base chassis fixes would be left out when written, and the base
             // chassis slot read in its place.
-            require(configurationKeeps(base.slots, r.location, slot),
-                    "configuration keeps a base chassis slot");
+            bad = !configurationKeeps(base.slots, r.location, slot);
         }
+        require(!bad, "configuration slot out of place or kept by the base chassis");
         for (model::CriticalLocation& location : locations) {
             config.slots.Add(std::move(location));
         }
     }
+    auto nextPending = pending.begin();
     for (model::OmniConfig& config : omni.configs) {
+        const std::size_t configIndex = static_cast<std::size_t>(&config - omni.configs.data());
         config.weapons.setConfigName(config.name);
         const std::size_t weapons = in.checkedCount(in.integer(), kMinWeaponBytes);
-        for (WeaponEntry& weapon : reader.weapons(weapons)) {
-            config.weapons.Add(weapon);
+        config.weapons.reserve(weapons);
+        for (std::size_t i = 0; i < weapons; ++i) {
+            require(config.weapons.Add(reader.weapon()), "instance number used twice");
         }
-        Reader::requireOwnSaveCodes(
-            keptSlots[static_cast<std::size_t>(&config - omni.configs.data())],
-            config.weapons.weapons());
+        for (; nextPending != pending.end() && nextPending->config == configIndex; ++nextPending) {
+            require(Reader::hasOwnSaveCode(nextPending->isWeapon, nextPending->itemID,
+                                           nextPending->saveCode, config.weapons.weapons()),
+                    "save code not the slot's own");
+        }
     }
     for (model::OmniConfig& config : omni.configs) {
         config.values.hsCount = in.integer();
@@ -486,11 +533,11 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         SlotLists slots;
         for (int loc = 0; loc < model::kSlotLocations; ++loc) {
             slots[static_cast<std::size_t>(loc)].reserve(
-                static_cast<std::size_t>(catalog::locationSlotCount(loc)));
+                static_cast<std::size_t>(reader.slotCount(loc)));
         }
         for (std::size_t i = in.lastIndexPrefix(kMinSlotBytes); i > 0; --i) {
             const SlotRecord r = reader.slotRecord();
-            Reader::requireOwnSaveCode(r, weapons);
+            require(Reader::hasOwnSaveCode(r, weapons), "save code not the slot's own");
             reader.fill(placeOfReadSlot(slots[static_cast<std::size_t>(r.location)], r.index), r,
                         types);
         }

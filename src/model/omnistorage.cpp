@@ -12,14 +12,14 @@ bool inRange(int i, int count) {
 
 } // namespace
 
-bool OmniWeaponStorage::Add(const OmniWeapon& weapon) {
+bool OmniWeaponStorage::Add(OmniWeapon weapon) {
     const bool taken = std::any_of(weapons_.begin(), weapons_.end(), [&](const OmniWeapon& w) {
         return w.weaponIndex == weapon.weaponIndex;
     });
     if (taken) {
         return false;
     }
-    weapons_.push_back(weapon);
+    weapons_.push_back(std::move(weapon));
     return true;
 }
 

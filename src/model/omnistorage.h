@@ -17,9 +17,11 @@ namespace fpw::model {
 // The weapons of one configuration, keyed by their instance number (`WeaponIndex`).
 class OmniWeaponStorage {
 public:
-    // Stores a copy of the weapon; refused (false) when a weapon with the same instance
-    // number is stored already.
-    bool Add(const OmniWeapon& weapon);
+    // Stores the weapon (a copy, or the one moved in); refused (false) when a weapon with the
+    // same instance number is stored already.
+    bool Add(OmniWeapon weapon);
+    // Room for `count` weapons, for a caller that knows how many come.
+    void reserve(std::size_t count) { weapons_.reserve(count); }
     // The i-th weapon counted from 1 in the order they were added; nullptr outside.
     const OmniWeapon* GetWeapon(int position) const;
     // The weapon whose instance number, as decimal text, is `key`; nullptr when none is.

@@ -161,8 +161,8 @@ const GenItemRow* rowForCode(std::string_view code) {
 
 // The save codes lie close together: a design file names thousands of them, so each finds
 // its row by position.
-constexpr std::int16_t kFirstSaveCode = 1000;
-constexpr std::int16_t kLastSaveCode = 1013;
+constexpr std::int16_t kFirstSaveCode = kFirstGenItemSaveCode;
+constexpr std::int16_t kLastSaveCode = kLastGenItemSaveCode;
 constexpr auto kRowOfSaveCode = [] {
     std::array<std::int8_t, kLastSaveCode - kFirstSaveCode + 1> rows{};
     rows.fill(-1);
@@ -174,10 +174,19 @@ constexpr auto kRowOfSaveCode = [] {
         if (code < kFirstSaveCode || code > kLastSaveCode) {
             throw "save code outside the indexed range"; // stops the compilation
         }
+        if (rows[static_cast<std::size_t>(code - kFirstSaveCode)] >= 0) {
+            throw "save code used twice"; // stops the compilation
+        }
         rows[static_cast<std::size_t>(code - kFirstSaveCode)] = static_cast<std::int8_t>(i);
     }
     return rows;
 }();
+
+// An identifier is its item's code with digits behind it, so a code ending in a digit could
+// not be told from its instance number.
+static_assert(std::none_of(kGenItems.begin(), kGenItems.end(), [](const GenItemRow& row) {
+    return row.code.back() >= '0' && row.code.back() <= '9';
+}));
 
 const GenItemRow* rowForSaveCode(int saveCode) {
     if (saveCode < kFirstSaveCode || saveCode > kLastSaveCode)
@@ -274,6 +283,12 @@ bool isGenItemSaveCode(int saveCode) {
     return rowForSaveCode(saveCode) != nullptr;
 }
 
+bool isIdentifierOfSaveCode(std::string_view identifier, int saveCode) {
+    // Save codes belong to one item each, and no item code ends in a digit.
+    const GenItemRow* row = rowForSaveCode(saveCode);
+    return row != nullptr && genItemBaseCode(identifier) == row->code;
+}
+
 std::optional<SaveIdxName> saveIdxNameParts(const DesignTypes& types, const WeaponTable& weapons,
                                             int code, bool isWeapon) {
     if (isWeapon) {
@@ -291,6 +306,14 @@ std::optional<SaveIdxName> saveIdxNameParts(const DesignTypes& types, const Weap
         return SaveIdxName{{}, textOf(*row, types)};
     }
     return std::nullopt;
+}
+
+GenItemNames::GenItemNames(const DesignTypes& types) {
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        if (const GenItemRow* row = rowForSaveCode(kFirstSaveCode + static_cast<int>(i))) {
+            names_[i] = textOf(*row, types);
+        }
+    }
 }
 
 void appendSaveIdxName(std::string& out, const DesignTypes& types, const WeaponTable& weapons,

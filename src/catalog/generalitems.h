@@ -2,6 +2,7 @@
 // display texts, slot counts and MUX export names.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -56,6 +57,15 @@ bool isGenItemCode(std::string_view code);
 // ConversionError (type mismatch, or overflow beyond the Integer range) when it is not one.
 std::int16_t gGetGenItemID(std::string_view text, bool numeric);
 
+// The save codes of the general items lie in this range.
+inline constexpr std::int16_t kFirstGenItemSaveCode = 1000;
+inline constexpr std::int16_t kLastGenItemSaveCode = 1013;
+
+// Whether `identifier` names an item with this save code (its base code is that item's code):
+// the same answer as comparing gGetGenItemID(identifier, false) with it, without looking the
+// identifier up.
+bool isIdentifierOfSaveCode(std::string_view identifier, int saveCode);
+
 // The base code of a save code, "" when no item has it.
 std::string genItemCodeForSaveCode(int saveCode);
 // Whether a general item has this save code.
@@ -80,6 +90,23 @@ struct SaveIdxName {
 };
 std::optional<SaveIdxName> saveIdxNameParts(const DesignTypes& types, const WeaponTable& weapons,
                                             int code, bool isWeapon);
+
+// The names of the general items under one design's types, each found once: a design file
+// names the same few items over and over. Views into the tables.
+class GenItemNames {
+public:
+    GenItemNames() = default; // every name empty
+    explicit GenItemNames(const DesignTypes& types);
+    // The name saveIdxNameParts gives for a general item's save code; empty for an unknown one.
+    std::string_view name(int saveCode) const {
+        return saveCode < kFirstGenItemSaveCode || saveCode > kLastGenItemSaveCode
+                   ? std::string_view{}
+                   : names_[static_cast<std::size_t>(saveCode - kFirstGenItemSaveCode)];
+    }
+
+private:
+    std::array<std::string_view, kLastGenItemSaveCode - kFirstGenItemSaveCode + 1> names_{};
+};
 
 // The slot text of a general item (identifier or base code) from the design's current
 // types; "" for items whose text the placing rule writes. An unknown code shows

@@ -166,8 +166,11 @@ public:
     // ASCII, so the file's bytes give the same answer as the converted text.
     static bool hasOwnSaveCode(bool isWeapon, std::string_view itemID, std::int16_t saveCode,
                                const std::vector<WeaponEntry>& weapons) {
-        return saveCode == catalog::kNoSaveCode ||
-               saveCode == itemSaveCode(isWeapon, itemID, weapons);
+        if (saveCode == catalog::kNoSaveCode) {
+            return true;
+        }
+        return isWeapon ? saveCode == itemSaveCode(true, itemID, weapons)
+                        : catalog::isIdentifierOfSaveCode(itemID, saveCode);
     }
     static bool hasOwnSaveCode(const SlotRecord& r, const std::vector<WeaponEntry>& weapons) {
         return hasOwnSaveCode(r.flags.isWeapon, r.itemID, r.saveCode, weapons);
@@ -175,14 +178,15 @@ public:
 
     // Makes `slot` the record's slot, whatever it held before: flags, index, identifier and
     // the text the editor shows for its item; the file leaves out what it can rebuild.
-    void fill(CriticalSlot& slot, const SlotRecord& r, const catalog::DesignTypes& types) {
+    void fill(CriticalSlot& slot, const SlotRecord& r) {
         slot.flags() = r.flags;
         slot.index = r.index;
         assignFileText(slot.itemID, r.itemID);
         if (r.saveCode != catalog::kNoSaveCode) {
             // The reader has checked the code, so the name is there.
             const catalog::SaveIdxName name =
-                *catalog::saveIdxNameParts(types, ctx_.weapons, r.saveCode, slot.isWeapon);
+                slot.isWeapon ? *catalog::saveIdxNameParts(types_, ctx_.weapons, r.saveCode, true)
+                              : catalog::SaveIdxName{{}, genItemNames_.name(r.saveCode)};
             const std::string_view mount = !slot.isWeapon         ? ""
                                            : slot.isRearMounted   ? "(R) "
                                            : slot.isTurretMounted ? "(T) "
@@ -203,6 +207,12 @@ public:
 
     static constexpr std::string_view kRollAgain = model::kRollAgain;
 
+    // The design's types, which name the general items; set once they are read.
+    void setTypes(const catalog::DesignTypes& types) {
+        types_ = types;
+        genItemNames_ = catalog::GenItemNames(types);
+    }
+
 private:
     // A slot record's index, location and nine flags.
     static constexpr std::size_t kSlotFixedIntegers = 11;
@@ -210,6 +220,8 @@ private:
     RecordReader in_;
     app::ProgramContext& ctx_;
     std::array<int, model::kSlotLocations> slotCounts_{};
+    catalog::DesignTypes types_;
+    catalog::GenItemNames genItemNames_;
 };
 
 // Tonnages feed every later sum: a NaN or an infinity would spread through all of them.
@@ -337,8 +349,7 @@ void recomputeMissingFigures(model::Mech& mech, model::MechFields& stored) {
     mech.restoreFields(stored);
 }
 
-model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& types,
-                                 std::string& currentConfig) {
+model::OmniState readOmniSection(Reader& reader, std::string& currentConfig) {
     RecordReader& in = reader.in();
     model::OmniState omni;
     model::OmniBaseChassis& base = omni.base;
@@ -380,7 +391,7 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
                   r.index > last ||
                   (r.flags.isLocked && !r.flags.isBaseArmored && r.flags.isArmored);
             if (!bad) {
-                reader.fill(*location.slotAt(r.index), r, types);
+                reader.fill(*location.slotAt(r.index), r);
             }
         }
         require(!bad, "base chassis slot out of place or not its own");
@@ -427,7 +438,7 @@ model::OmniState readOmniSection(Reader& reader, const catalog::DesignTypes& typ
                 continue;
             }
             CriticalSlot& slot = *location.slotAt(r.index);
-            reader.fill(slot, r, types);
+            reader.fill(slot, r);
             // A slot the base chassis fixes would be left out when written, and the base
             // chassis slot read in its place.
             bad = !configurationKeeps(base.slots, r.location, slot);
@@ -529,7 +540,7 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         for (auto& armor : f.armor) {
             armor = in.integer();
         }
-        const catalog::DesignTypes types = model::designTypesOf(f);
+        reader.setTypes(model::designTypesOf(f));
         SlotLists slots;
         for (int loc = 0; loc < model::kSlotLocations; ++loc) {
             slots[static_cast<std::size_t>(loc)].reserve(
@@ -538,15 +549,14 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         for (std::size_t i = in.lastIndexPrefix(kMinSlotBytes); i > 0; --i) {
             const SlotRecord r = reader.slotRecord();
             require(Reader::hasOwnSaveCode(r, weapons), "save code not the slot's own");
-            reader.fill(placeOfReadSlot(slots[static_cast<std::size_t>(r.location)], r.index), r,
-                        types);
+            reader.fill(placeOfReadSlot(slots[static_cast<std::size_t>(r.location)], r.index), r);
         }
         for (auto& value : f.caseSettings) {
             value = in.integer();
         }
         model::OmniState omni;
         if (f.omniBaseLocked && f.mechType == catalog::kOmniMech) {
-            omni = readOmniSection(reader, types, f.currentConfig);
+            omni = readOmniSection(reader, f.currentConfig);
         }
         require(in.atEnd(), "bytes after the end of the design");
 

@@ -19,19 +19,9 @@ bool CriticalLocation::Add(CriticalSlot slot) {
     return true;
 }
 
-const CriticalSlot* CriticalLocation::GetSlot(int i) const {
-    if (i < 0 || i >= static_cast<int>(slots_.size())) {
-        return nullptr;
-    }
-    return &slots_[static_cast<std::size_t>(i)];
-}
-
-CriticalSlot* CriticalLocation::slotAt(int i) {
-    return const_cast<CriticalSlot*>(std::as_const(*this).GetSlot(i));
-}
-
 void CriticalLocation::setSlots(int n) {
-    slots_.assign(n < 0 ? 0 : static_cast<std::size_t>(n) + 1, CriticalSlot{});
+    slots_.clear();
+    slots_.resize(n < 0 ? 0 : static_cast<std::size_t>(n) + 1);
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         slots_[i].index = static_cast<std::int16_t>(i);
     }

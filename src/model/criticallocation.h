@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/criticalslot.h"
@@ -21,10 +22,15 @@ public:
     std::int16_t locationIndex() const { return locationIndex_; }
     void setLocationIndex(std::int16_t index) { locationIndex_ = index; }
 
-    // The slot at index i; nullptr outside 0 to Slots().
-    const CriticalSlot* GetSlot(int i) const;
+    // The slot at index i; nullptr outside 0 to Slots(). Inline: readers ask for every slot.
+    const CriticalSlot* GetSlot(int i) const {
+        return i < 0 || i >= static_cast<int>(slots_.size()) ? nullptr
+                                                             : &slots_[static_cast<std::size_t>(i)];
+    }
     // The same slot to fill in place (a reader that builds each slot once).
-    CriticalSlot* slotAt(int i);
+    CriticalSlot* slotAt(int i) {
+        return const_cast<CriticalSlot*>(std::as_const(*this).GetSlot(i));
+    }
 
     // The highest slot index (-1 when empty).
     int Slots() const { return static_cast<int>(slots_.size()) - 1; }

@@ -76,20 +76,6 @@ std::string ansiToUtf8(std::string_view ansi) {
     return out;
 }
 
-void assignAnsiAsUtf8(std::string& out, std::string_view ansi) {
-    if (ansi.empty()) { // a free slot's identifier
-        out.clear();
-        return;
-    }
-    const bool ascii = std::all_of(ansi.begin(), ansi.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) {
-        out.assign(ansi);
-    } else {
-        out = ansiToUtf8(ansi);
-    }
-}
-
 std::string utf8ToAnsi(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

@@ -2,6 +2,8 @@
 // the program holds in memory.
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -10,8 +12,50 @@ namespace fpw::app {
 // Every byte maps to one character; the five bytes Windows-1252 leaves undefined map to the
 // C1 control of the same value, as Windows itself does.
 std::string ansiToUtf8(std::string_view ansi);
-// The same into `out`, reusing its storage for plain ASCII.
-void assignAnsiAsUtf8(std::string& out, std::string_view ansi);
+
+// True when every byte is below 0x80: the same text in both encodings.
+inline bool isPlainAscii(std::string_view text) {
+    // The texts are short (item identifiers, slot texts): their bytes are gathered in a few
+    // wide loads, of 8, 4, 2 and 1 bytes, and their high bits tested once.
+    const char* p = text.data();
+    std::size_t n = text.size();
+    std::uint64_t high = 0;
+    for (; n >= 8; p += 8, n -= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        high |= word;
+    }
+    if (n >= 4) {
+        std::uint32_t word;
+        std::memcpy(&word, p, 4);
+        high |= word;
+        p += 4;
+        n -= 4;
+    }
+    if (n >= 2) {
+        std::uint16_t word;
+        std::memcpy(&word, p, 2);
+        high |= word;
+        p += 2;
+        n -= 2;
+    }
+    if (n == 1) {
+        high |= static_cast<unsigned char>(*p);
+    }
+    return (high & 0x8080808080808080u) == 0;
+}
+
+// The same into `out`, reusing its storage for plain ASCII. Inline: a design file converts
+// thousands of short texts.
+inline void assignAnsiAsUtf8(std::string& out, std::string_view ansi) {
+    if (ansi.empty()) { // a free slot's identifier
+        out.clear();
+    } else if (isPlainAscii(ansi)) {
+        out.assign(ansi);
+    } else {
+        out = ansiToUtf8(ansi);
+    }
+}
 
 // Characters Windows-1252 cannot hold, and malformed UTF-8, become "?".
 std::string utf8ToAnsi(std::string_view utf8);

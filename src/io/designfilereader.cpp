@@ -48,22 +48,6 @@ struct SlotRecord {
     std::int16_t saveCode = catalog::kNoSaveCode;
 };
 
-// Text from the file into `out`. Item identifiers and most slot texts are plain ASCII, the
-// same bytes in both encodings: those are assigned directly, reusing the storage.
-void assignFileText(std::string& out, std::string_view bytes) {
-    if (bytes.empty()) { // a free slot's identifier
-        out.clear();
-        return;
-    }
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) {
-        out.assign(bytes);
-    } else {
-        app::assignAnsiAsUtf8(out, bytes);
-    }
-}
-
 class Reader {
 public:
     Reader(std::string_view bytes, app::ProgramContext& ctx) : in_(bytes), ctx_(ctx) {
@@ -181,7 +165,7 @@ public:
     void fill(CriticalSlot& slot, const SlotRecord& r) {
         slot.flags() = r.flags;
         slot.index = r.index;
-        assignFileText(slot.itemID, r.itemID);
+        app::assignAnsiAsUtf8(slot.itemID, r.itemID);
         if (r.saveCode != catalog::kNoSaveCode) {
             // The reader has checked the code, so the name is there.
             const catalog::SaveIdxName name =
@@ -199,7 +183,7 @@ public:
                 slot.text.append(mount).append(name.mark).append(name.name);
             }
         } else if (slot.isActive) {
-            assignFileText(slot.text, r.storedText);
+            app::assignAnsiAsUtf8(slot.text, r.storedText);
         } else if (slot.text != kRollAgain) { // a free slot mostly is one already
             slot.text = kRollAgain;
         }
@@ -306,8 +290,8 @@ using SlotLists = std::array<std::vector<CriticalSlot>, model::kSlotLocations>;
 // out before it are free, and a later record for the same slot replaces the earlier one.
 CriticalSlot& placeOfReadSlot(std::vector<CriticalSlot>& list, std::int16_t index) {
     const auto position = static_cast<std::size_t>(index);
-    while (list.size() <= position) {
-        list.emplace_back().index = static_cast<std::int16_t>(list.size() - 1);
+    for (std::size_t size = list.size(); size <= position; ++size) {
+        list.emplace_back().index = static_cast<std::int16_t>(size);
     }
     return list[position];
 }

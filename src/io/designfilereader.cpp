@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 #include <vector>
 
@@ -113,8 +114,10 @@ public:
     SlotRecord slotRecord() {
         SlotRecord r;
         r.storedText = in_.stringBytes();
-        // The index, the location and the nine flags between the two texts, in one read.
-        const auto fixed = in_.integers<kSlotFixedIntegers>();
+        // The index, the location, the nine flags and the identifier's length in one read,
+        // then the identifier and the save code behind it in another: a file that ends
+        // within either fails its read as it would value by value.
+        const auto fixed = in_.integers<kSlotFixedIntegers + 1>();
         r.index = fixed[0];
         r.location = fixed[1];
         r.flags.isWeapon = fixed[2] != 0;
@@ -126,8 +129,10 @@ public:
         r.flags.isRearMounted = fixed[8] != 0;
         r.flags.isSpread = fixed[9] != 0;
         r.flags.isTurretMounted = fixed[10] != 0;
-        r.itemID = in_.stringBytes();
-        r.saveCode = in_.integer();
+        const auto idLength = static_cast<std::uint16_t>(fixed[kSlotFixedIntegers]);
+        const std::string_view tail = in_.take(std::size_t{idLength} + sizeof r.saveCode);
+        r.itemID = tail.substr(0, idLength);
+        std::memcpy(&r.saveCode, tail.data() + idLength, sizeof r.saveCode);
 
         require(r.location >= 0 && r.location < model::kSlotLocations,
                 "slot location out of range");

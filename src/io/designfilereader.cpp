@@ -291,29 +291,43 @@ void readScalars(RecordReader& in, model::MechFields& f) {
 
 using SlotLists = std::array<std::vector<CriticalSlot>, model::kSlotLocations>;
 
-// The place of a slot read from the file: its own index of its list. Slots the file leaves
-// out before it are free, and a later record for the same slot replaces the earlier one.
-CriticalSlot& placeOfReadSlot(std::vector<CriticalSlot>& list, std::int16_t index) {
-    const auto position = static_cast<std::size_t>(index);
-    for (std::size_t size = list.size(); size <= position; ++size) {
-        list.emplace_back().index = static_cast<std::int16_t>(size);
+// The design's slot lists while the file is read: each at its location's full length, a free
+// slot at every place, so that a record only fills its own place (a later record for the
+// same place replaces an earlier one). `filled` counts the places up to the last one filled.
+struct ReadSlotLists {
+    SlotLists lists;
+    std::array<std::size_t, model::kSlotLocations> filled{};
+
+    explicit ReadSlotLists(const Reader& reader) {
+        for (int loc = 0; loc < model::kSlotLocations; ++loc) {
+            std::vector<CriticalSlot>& list = lists[static_cast<std::size_t>(loc)];
+            list.resize(static_cast<std::size_t>(reader.slotCount(loc)));
+            for (std::size_t i = 0; i < list.size(); ++i) {
+                list[i].index = static_cast<std::int16_t>(i);
+            }
+        }
     }
-    return list[position];
-}
+
+    CriticalSlot& place(const SlotRecord& r) {
+        const auto loc = static_cast<std::size_t>(r.location);
+        const auto position = static_cast<std::size_t>(r.index);
+        filled[loc] = std::max(filled[loc], position + 1);
+        return lists[loc][position];
+    }
+};
 
 // The slot lists at the length the design had: limit crits shortens light designs, and a
-// list is never shorter than the slots the file fills. Slots the file leaves out are free.
+// list is never shorter than the slots the file fills.
 std::array<model::CritLocation, model::kSlotLocations> readLists(const model::MechFields& f,
-                                                                 SlotLists slots) {
+                                                                 ReadSlotLists read) {
     const auto list = [&](int loc) {
-        std::vector<CriticalSlot>& read = slots[static_cast<std::size_t>(loc)];
+        std::vector<CriticalSlot>& slots = read.lists[static_cast<std::size_t>(loc)];
         const int normal = catalog::locationSlotCount(loc);
         const int length =
             normal - (f.limitCrits ? catalog::gGetLimitedCritSlots(f.tonnage, loc) : 0);
-        while (static_cast<int>(read.size()) < length) {
-            read.push_back(model::freeSlotAt(static_cast<int>(read.size())));
-        }
-        return model::CritLocation(loc, normal, std::move(read));
+        slots.resize(std::max(read.filled[static_cast<std::size_t>(loc)],
+                              static_cast<std::size_t>(std::max(length, 0))));
+        return model::CritLocation(loc, normal, std::move(slots));
     };
     static_assert(model::kSlotLocations == 8);
     return {list(0), list(1), list(2), list(3), list(4), list(5), list(6), list(7)};
@@ -530,15 +544,11 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
             armor = in.integer();
         }
         reader.setTypes(model::designTypesOf(f));
-        SlotLists slots;
-        for (int loc = 0; loc < model::kSlotLocations; ++loc) {
-            slots[static_cast<std::size_t>(loc)].reserve(
-                static_cast<std::size_t>(reader.slotCount(loc)));
-        }
+        ReadSlotLists slots(reader);
         for (std::size_t i = in.lastIndexPrefix(kMinSlotBytes); i > 0; --i) {
             const SlotRecord r = reader.slotRecord();
             require(Reader::hasOwnSaveCode(r, weapons), "save code not the slot's own");
-            reader.fill(placeOfReadSlot(slots[static_cast<std::size_t>(r.location)], r.index), r);
+            reader.fill(slots.place(r), r);
         }
         for (auto& value : f.caseSettings) {
             value = in.integer();

@@ -284,9 +284,25 @@ bool isGenItemSaveCode(int saveCode) {
 }
 
 bool isIdentifierOfSaveCode(std::string_view identifier, int saveCode) {
-    // Save codes belong to one item each, and no item code ends in a digit.
+    // Save codes belong to one item each, and no item code ends in a digit: the identifier is
+    // the item's code and then digits only. Compared character by character, as the codes are
+    // a few characters long and a design file checks thousands of them.
     const GenItemRow* row = rowForSaveCode(saveCode);
-    return row != nullptr && genItemBaseCode(identifier) == row->code;
+    if (row == nullptr || identifier.size() < row->code.size()) {
+        return false;
+    }
+    std::size_t i = 0;
+    for (; i < row->code.size(); ++i) {
+        if (identifier[i] != row->code[i]) {
+            return false;
+        }
+    }
+    for (; i < identifier.size(); ++i) {
+        if (identifier[i] < '0' || identifier[i] > '9') {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::optional<SaveIdxName> saveIdxNameParts(const DesignTypes& types, const WeaponTable& weapons,

@@ -40,6 +40,42 @@ TEST(GenItemID, OnlyTheExactCodeBeforeTheInstanceNumberHasASaveCode) {
     }
 }
 
+// The reader checks a slot's save code from the code's side: for every identifier and code
+// the answer must be the one the identifier's own lookup gives.
+TEST(GenItemID, CheckingFromTheSaveCodeAgreesWithTheLookup) {
+    const std::string_view withNul("cHS\0"
+                                   "3",
+                                   5);
+    const std::string_view ids[] = {"cHS12", "cHS",   "cG2",   "cJJ",   "cA-IVL1", withNul, "cH3",
+                                    "CHS3",  "cHSX3", "cHS3a", "cArm1", "cIS",     "12",    ""};
+    for (const std::string_view id : ids) {
+        for (int code = kFirstGenItemSaveCode - 1; code <= kLastGenItemSaveCode + 1; ++code) {
+            EXPECT_EQ(isIdentifierOfSaveCode(id, code), gGetGenItemID(id, false) == code)
+                << id << " " << code;
+        }
+    }
+}
+
+// The names looked up once per design are the names looked up one by one.
+TEST(GenItemNames, EachCodeHasTheNameOfItsOwnLookup) {
+    DesignTypes mixed;
+    mixed.techBase = 2;
+    mixed.armorType = 1;
+    mixed.isType = 1;
+    mixed.hsType = 1;
+    mixed.engineType = 2;
+    mixed.gyroType = 1;
+    mixed.jumpJetType = 1;
+    for (const DesignTypes& types : {DesignTypes{}, mixed}) {
+        const GenItemNames names(types);
+        for (int code = kFirstGenItemSaveCode - 1; code <= kLastGenItemSaveCode + 1; ++code) {
+            testing::ScriptedUser user;
+            EXPECT_EQ(names.name(code), gConvertSaveIdxToName(types, {}, code, false, user))
+                << code;
+        }
+    }
+}
+
 TEST(ConvertSaveIdxToName, WeaponsAreMarkedOnlyOnMixedDesigns) {
     WeaponTable weapons(2);
     weapons[0].name = "Medium Laser";

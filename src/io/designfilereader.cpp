@@ -171,22 +171,10 @@ public:
         slot.flags() = r.flags;
         slot.index = r.index;
         app::assignAnsiAsUtf8(slot.itemID, r.itemID);
-        if (r.saveCode != catalog::kNoSaveCode) {
-            // The reader has checked the code, so the name is there.
-            const catalog::SaveIdxName name =
-                slot.isWeapon ? *catalog::saveIdxNameParts(types_, ctx_.weapons, r.saveCode, true)
-                              : catalog::SaveIdxName{{}, genItemNames_.name(r.saveCode)};
-            const std::string_view mount = !slot.isWeapon         ? ""
-                                           : slot.isRearMounted   ? "(R) "
-                                           : slot.isTurretMounted ? "(T) "
-                                                                  : "";
-            if (mount.empty() && name.mark.empty()) {
-                slot.text.assign(name.name);
-            } else { // one allocation at most, at the final length
-                slot.text.clear();
-                slot.text.reserve(mount.size() + name.mark.size() + name.name.size());
-                slot.text.append(mount).append(name.mark).append(name.name);
-            }
+        if (r.saveCode != catalog::kNoSaveCode && !slot.isWeapon) {
+            slot.text.assign(genItemNames_.name(r.saveCode));
+        } else if (r.saveCode != catalog::kNoSaveCode) {
+            setWeaponText(slot, r.saveCode);
         } else if (slot.isActive) {
             app::assignAnsiAsUtf8(slot.text, r.storedText);
         } else if (slot.text != kRollAgain) { // a free slot mostly is one already
@@ -195,6 +183,24 @@ public:
     }
 
     static constexpr std::string_view kRollAgain = model::kRollAgain;
+
+    // A weapon slot's text: its mounting, the tech base mark of a mixed design, the name. Kept
+    // apart from `fill`, whose common cases stay short.
+    void setWeaponText(CriticalSlot& slot, std::int16_t saveCode) const {
+        // The reader has checked the code, so the name is there.
+        const catalog::SaveIdxName name =
+            *catalog::saveIdxNameParts(types_, ctx_.weapons, saveCode, true);
+        const std::string_view mount = slot.isRearMounted     ? "(R) "
+                                       : slot.isTurretMounted ? "(T) "
+                                                              : "";
+        if (mount.empty() && name.mark.empty()) {
+            slot.text.assign(name.name);
+        } else { // one allocation at most, at the final length
+            slot.text.clear();
+            slot.text.reserve(mount.size() + name.mark.size() + name.name.size());
+            slot.text.append(mount).append(name.mark).append(name.name);
+        }
+    }
 
     // The design's types, which name the general items; set once they are read.
     void setTypes(const catalog::DesignTypes& types) {

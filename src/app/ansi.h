@@ -13,6 +13,19 @@ namespace fpw::app {
 // C1 control of the same value, as Windows itself does.
 std::string ansiToUtf8(std::string_view ansi);
 
+namespace detail {
+// Gathers the next `Word` of the text into `high` when that many bytes are left.
+template <typename Word> void gatherWord(const char*& p, std::size_t& n, std::uint64_t& high) {
+    if (n >= sizeof(Word)) {
+        Word word;
+        std::memcpy(&word, p, sizeof(Word));
+        high |= word;
+        p += sizeof(Word);
+        n -= sizeof(Word);
+    }
+}
+} // namespace detail
+
 // True when every byte is below 0x80: the same text in both encodings.
 inline bool isPlainAscii(std::string_view text) {
     // The texts are short (item identifiers, slot texts): their bytes are gathered in a few
@@ -20,28 +33,12 @@ inline bool isPlainAscii(std::string_view text) {
     const char* p = text.data();
     std::size_t n = text.size();
     std::uint64_t high = 0;
-    for (; n >= 8; p += 8, n -= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, 8);
-        high |= word;
+    while (n >= sizeof(std::uint64_t)) {
+        detail::gatherWord<std::uint64_t>(p, n, high);
     }
-    if (n >= 4) {
-        std::uint32_t word;
-        std::memcpy(&word, p, 4);
-        high |= word;
-        p += 4;
-        n -= 4;
-    }
-    if (n >= 2) {
-        std::uint16_t word;
-        std::memcpy(&word, p, 2);
-        high |= word;
-        p += 2;
-        n -= 2;
-    }
-    if (n == 1) {
-        high |= static_cast<unsigned char>(*p);
-    }
+    detail::gatherWord<std::uint32_t>(p, n, high);
+    detail::gatherWord<std::uint16_t>(p, n, high);
+    detail::gatherWord<std::uint8_t>(p, n, high);
     return (high & 0x8080808080808080u) == 0;
 }
 

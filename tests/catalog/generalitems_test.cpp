@@ -58,14 +58,13 @@ TEST(GenItemID, CheckingFromTheSaveCodeAgreesWithTheLookup) {
 
 // The names looked up once per design are the names looked up one by one.
 TEST(GenItemNames, EachCodeHasTheNameOfItsOwnLookup) {
-    DesignTypes mixed;
-    mixed.techBase = 2;
-    mixed.armorType = 1;
-    mixed.isType = 1;
-    mixed.hsType = 1;
-    mixed.engineType = 2;
-    mixed.gyroType = 1;
-    mixed.jumpJetType = 1;
+    const DesignTypes mixed{.techBase = 2,
+                            .armorType = 1,
+                            .isType = 1,
+                            .hsType = 1,
+                            .engineType = 2,
+                            .gyroType = 1,
+                            .jumpJetType = 1};
     for (const DesignTypes& types : {DesignTypes{}, mixed}) {
         const GenItemNames names(types);
         for (int code = kFirstGenItemSaveCode - 1; code <= kLastGenItemSaveCode + 1; ++code) {

@@ -195,6 +195,24 @@ TEST_F(DamagedFile, AbsurdCountsInTheOmniSectionAreDamage) {
         const DesignFileResult result = parseDesignFile(bytes, kit.ctx);
         EXPECT_EQ(result.status, Status::Damaged) << what;
     }
+    // The first base chassis slot record (the left arm's first slot) said to lie in the left
+    // torso: damage. The same file with the left arm's next record running past the end (its
+    // text longer than the file) ends early, and says so rather than naming the bad value
+    // read before it.
+    const std::size_t record = baseSlots + 2;
+    const std::size_t textLength = static_cast<unsigned char>(file[record]) +
+                                   256 * static_cast<unsigned char>(file[record + 1]);
+    std::string elsewhere = file;
+    patch16(elsewhere, record + 2 + textLength + 2, 1);
+    DesignFileResult result = parseDesignFile(elsewhere, kit.ctx);
+    EXPECT_EQ(result.status, Status::Damaged);
+    EXPECT_EQ(result.failure.number, app::failure::kBadFileFormat);
+    const std::size_t next = record + 2 + textLength + 22;
+    patch16(elsewhere, next + 2 + static_cast<unsigned char>(file[next]) + 2, -1);
+    result = parseDesignFile(elsewhere, kit.ctx);
+    EXPECT_EQ(result.status, Status::Damaged);
+    EXPECT_EQ(result.failure.number, app::failure::kInputPastEndOfFile);
+
     // Two configurations of one name (letter case aside) cannot be told apart.
     std::string twice = file;
     twice.replace(names + 25, 5, "PRIME");

@@ -332,20 +332,16 @@ GenItemNames::GenItemNames(const DesignTypes& types) {
     }
 }
 
-void appendSaveIdxName(std::string& out, const DesignTypes& types, const WeaponTable& weapons,
-                       int code, bool isWeapon, app::UserInteraction& user) {
-    if (const std::optional<SaveIdxName> parts = saveIdxNameParts(types, weapons, code, isWeapon)) {
-        out.append(parts->mark).append(parts->name);
-        return;
-    }
-    user.message("Invalid index passed to gConvertSaveIdxToName (" + std::to_string(code) + ")");
-}
-
 std::string gConvertSaveIdxToName(const DesignTypes& types, const WeaponTable& weapons, int code,
                                   bool isWeapon, app::UserInteraction& user) {
-    std::string name;
-    appendSaveIdxName(name, types, weapons, code, isWeapon, user);
-    return name;
+    if (const std::optional<SaveIdxName> parts = saveIdxNameParts(types, weapons, code, isWeapon)) {
+        std::string name;
+        name.reserve(parts->mark.size() + parts->name.size());
+        name.append(parts->mark).append(parts->name);
+        return name;
+    }
+    user.message("Invalid index passed to gConvertSaveIdxToName (" + std::to_string(code) + ")");
+    return {};
 }
 
 std::string genItemText(std::string_view code, const DesignTypes& types,

@@ -77,10 +77,6 @@ bool isGenItemSaveCode(int saveCode);
 // code shows "Invalid index passed to gConvertSaveIdxToName (...)" and gives "".
 std::string gConvertSaveIdxToName(const DesignTypes& types, const WeaponTable& weapons, int code,
                                   bool isWeapon, app::UserInteraction& user);
-// The same name appended to `out`, for a caller that builds the text in place.
-void appendSaveIdxName(std::string& out, const DesignTypes& types, const WeaponTable& weapons,
-                       int code, bool isWeapon, app::UserInteraction& user);
-
 // The same name in its two parts, views into the tables (valid while `weapons` lives): the
 // "(C) " or "(IS) " mark (empty unless both apply) and the name itself. Nothing for an
 // unknown code; nothing is shown.

@@ -54,6 +54,11 @@ inline void assignAnsiAsUtf8(std::string& out, std::string_view ansi) {
     }
 }
 
+// The same as ansiToUtf8, built in place for plain ASCII. Inline for the same reason.
+inline std::string ansiAsUtf8(std::string_view ansi) {
+    return isPlainAscii(ansi) ? std::string(ansi) : ansiToUtf8(ansi);
+}
+
 // Characters Windows-1252 cannot hold, and malformed UTF-8, become "?".
 std::string utf8ToAnsi(std::string_view utf8);
 

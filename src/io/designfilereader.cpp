@@ -165,43 +165,87 @@ public:
         return hasOwnSaveCode(r.flags.isWeapon, r.itemID, r.saveCode, weapons);
     }
 
-    // Makes `slot` the record's slot, whatever it held before: flags, index, identifier and
-    // the text the editor shows for its item; the file leaves out what it can rebuild.
-    void fill(CriticalSlot& slot, const SlotRecord& r) {
+    // Appends the record's slot to `list`: flags, index, identifier and the text the editor
+    // shows for its item; the file leaves out what it can rebuild. Each text is built once,
+    // where it is kept: the makers convert to std::string while the slot is constructed in
+    // the list, so there is no free slot's text to overwrite and no temporary to move.
+    void append(std::vector<CriticalSlot>& list, const SlotRecord& r) const {
+        list.emplace_back(r.flags, text(r), r.index, FileText{r.itemID});
+    }
+    // Makes `slot` the record's slot, whatever it held before, reusing its storage.
+    void fill(CriticalSlot& slot, const SlotRecord& r) const {
         slot.flags() = r.flags;
         slot.index = r.index;
         app::assignAnsiAsUtf8(slot.itemID, r.itemID);
-        if (r.saveCode != catalog::kNoSaveCode && !slot.isWeapon) {
-            slot.text.assign(genItemNames_.name(r.saveCode));
-        } else if (r.saveCode != catalog::kNoSaveCode) {
-            setWeaponText(slot, r.saveCode);
-        } else if (slot.isActive) {
-            app::assignAnsiAsUtf8(slot.text, r.storedText);
-        } else if (slot.text != kRollAgain) { // a free slot mostly is one already
-            slot.text = kRollAgain;
-        }
+        text(r).assignTo(slot.text);
     }
 
-    static constexpr std::string_view kRollAgain = model::kRollAgain;
+private:
+    // A text of the file, Windows-1252, kept as UTF-8.
+    struct FileText {
+        std::string_view bytes;
+        operator std::string() const { return app::ansiAsUtf8(bytes); }
+    };
+
+    // A slot's text in its parts: a weapon's mounting and tech base mark before the name, or
+    // the text the file holds.
+    struct SlotText {
+        std::string_view mount = {};
+        std::string_view mark = {};
+        std::string_view name = {};
+        bool fromFile = false; // `name` is the file's bytes
+
+        operator std::string() const {
+            if (fromFile) {
+                return app::ansiAsUtf8(name);
+            }
+            if (mount.empty() && mark.empty()) {
+                return std::string(name);
+            }
+            std::string text; // one allocation at most, at the final length
+            text.reserve(mount.size() + mark.size() + name.size());
+            text.append(mount).append(mark).append(name);
+            return text;
+        }
+        void assignTo(std::string& text) const {
+            if (fromFile) {
+                app::assignAnsiAsUtf8(text, name);
+            } else if (mount.empty() && mark.empty()) {
+                if (text != name) { // a free slot mostly is one already
+                    text.assign(name);
+                }
+            } else {
+                text.clear();
+                text.reserve(mount.size() + mark.size() + name.size());
+                text.append(mount).append(mark).append(name);
+            }
+        }
+    };
+
+    SlotText text(const SlotRecord& r) const {
+        if (r.saveCode != catalog::kNoSaveCode && !r.flags.isWeapon) {
+            return SlotText{.name = genItemNames_.name(r.saveCode)};
+        }
+        if (r.saveCode != catalog::kNoSaveCode) {
+            return weaponText(r);
+        }
+        return r.flags.isActive ? SlotText{.name = r.storedText, .fromFile = true}
+                                : SlotText{.name = model::kRollAgain};
+    }
 
     // A weapon slot's text: its mounting, the tech base mark of a mixed design, the name. Kept
-    // apart from `fill`, whose common cases stay short.
-    void setWeaponText(CriticalSlot& slot, std::int16_t saveCode) const {
+    // apart from `text`, whose common cases stay short.
+    SlotText weaponText(const SlotRecord& r) const {
         // The reader has checked the code, so the name is there.
         const catalog::SaveIdxName name =
-            *catalog::saveIdxNameParts(types_, ctx_.weapons, saveCode, true);
-        const std::string_view mount = slot.isRearMounted     ? "(R) "
-                                       : slot.isTurretMounted ? "(T) "
-                                                              : "";
-        if (mount.empty() && name.mark.empty()) {
-            slot.text.assign(name.name);
-        } else { // one allocation at most, at the final length
-            slot.text.clear();
-            slot.text.reserve(mount.size() + name.mark.size() + name.name.size());
-            slot.text.append(mount).append(name.mark).append(name.name);
-        }
+            *catalog::saveIdxNameParts(types_, ctx_.weapons, r.saveCode, true);
+        const std::string_view mount = r.flags.isRearMounted     ? "(R) "
+                                       : r.flags.isTurretMounted ? "(T) "
+                                                                 : "";
+        return SlotText{.mount = mount, .mark = name.mark, .name = name.name};
     }
 
+public:
     // The design's types, which name the general items; set once they are read.
     void setTypes(const catalog::DesignTypes& types) {
         types_ = types;
@@ -295,30 +339,43 @@ void readScalars(RecordReader& in, model::MechFields& f) {
     f.fractionalAccounting = in.boolean();
 }
 
-using SlotLists = std::array<std::vector<CriticalSlot>, model::kSlotLocations>;
+// Free slots at the end of `list` up to `length`, each at its place.
+void padWithFreeSlots(std::vector<CriticalSlot>& list, std::size_t length) {
+    while (list.size() < length) {
+        const auto index = static_cast<std::int16_t>(list.size());
+        list.emplace_back().index = index;
+    }
+}
 
-// The design's slot lists while the file is read: each at its location's full length, a free
-// slot at every place, so that a record only fills its own place (a later record for the
-// same place replaces an earlier one). `filled` counts the places up to the last one filled.
+// Puts the record's slot at its place in a list being read. The records come in slot order,
+// so nearly every one is appended, built once where it is kept; a place a record skips
+// holds a free slot, and a later record for a place already filled replaces its slot.
+void placeSlot(std::vector<CriticalSlot>& list, const Reader& reader, const SlotRecord& r) {
+    const auto position = static_cast<std::size_t>(r.index);
+    if (position < list.size()) {
+        reader.fill(list[position], r);
+        return;
+    }
+    if (position > list.size()) {
+        padWithFreeSlots(list, position);
+    }
+    reader.append(list, r);
+}
+
+// The design's slot lists while the file is read, each as long as its last filled place and
+// with room for the location's full length.
 struct ReadSlotLists {
-    SlotLists lists;
-    std::array<std::size_t, model::kSlotLocations> filled{};
+    std::array<std::vector<CriticalSlot>, model::kSlotLocations> lists;
 
     explicit ReadSlotLists(const Reader& reader) {
         for (int loc = 0; loc < model::kSlotLocations; ++loc) {
-            std::vector<CriticalSlot>& list = lists[static_cast<std::size_t>(loc)];
-            list.resize(static_cast<std::size_t>(reader.slotCount(loc)));
-            for (std::size_t i = 0; i < list.size(); ++i) {
-                list[i].index = static_cast<std::int16_t>(i);
-            }
+            lists[static_cast<std::size_t>(loc)].reserve(
+                static_cast<std::size_t>(reader.slotCount(loc)));
         }
     }
 
-    CriticalSlot& place(const SlotRecord& r) {
-        const auto loc = static_cast<std::size_t>(r.location);
-        const auto position = static_cast<std::size_t>(r.index);
-        filled[loc] = std::max(filled[loc], position + 1);
-        return lists[loc][position];
+    void place(const Reader& reader, const SlotRecord& r) {
+        placeSlot(lists[static_cast<std::size_t>(r.location)], reader, r);
     }
 };
 
@@ -331,8 +388,7 @@ std::array<model::CritLocation, model::kSlotLocations> readLists(const model::Me
         const int normal = catalog::locationSlotCount(loc);
         const int length =
             normal - (f.limitCrits ? catalog::gGetLimitedCritSlots(f.tonnage, loc) : 0);
-        slots.resize(std::max(read.filled[static_cast<std::size_t>(loc)],
-                              static_cast<std::size_t>(std::max(length, 0))));
+        padWithFreeSlots(slots, static_cast<std::size_t>(std::max(length, 0)));
         return model::CritLocation(loc, normal, std::move(slots));
     };
     static_assert(model::kSlotLocations == 8);
@@ -384,15 +440,14 @@ model::OmniState readOmniSection(Reader& reader, std::string& currentConfig) {
     for (int loc = 0; loc < model::kSlotLocations; ++loc) {
         const std::int16_t last = in.integer();
         require(last >= -1 && last < reader.slotCount(loc), "base slot count");
-        model::CriticalLocation location;
-        location.setConfigName(baseName);
-        location.setLocationIndex(static_cast<std::int16_t>(loc));
-        location.setSlots(last);
-        // A record that fails a check is filled no more, but the rest of the location is
+        const std::size_t length = in.checkedCount(last + 1, kMinSlotBytes);
+        std::vector<CriticalSlot> slots;
+        slots.reserve(length);
+        // A record that fails a check is placed no more, but the rest of the location is
         // still read: a file that also ends early within it says so rather than naming the
         // bad value.
         bool bad = false;
-        for (std::size_t i = in.checkedCount(last + 1, kMinSlotBytes); i > 0; --i) {
+        for (std::size_t i = length; i > 0; --i) {
             const SlotRecord r = reader.slotRecord();
             // The lock marks each base item armoured as it then stood. One armoured only
             // since would be written again by every configuration that takes it over.
@@ -400,10 +455,15 @@ model::OmniState readOmniSection(Reader& reader, std::string& currentConfig) {
                   r.index > last ||
                   (r.flags.isLocked && !r.flags.isBaseArmored && r.flags.isArmored);
             if (!bad) {
-                reader.fill(*location.slotAt(r.index), r);
+                placeSlot(slots, reader, r);
             }
         }
         require(!bad, "base chassis slot out of place or not its own");
+        padWithFreeSlots(slots, length);
+        model::CriticalLocation location;
+        location.setConfigName(baseName);
+        location.setLocationIndex(static_cast<std::int16_t>(loc));
+        location.setSlots(std::move(slots));
         base.slots.Add(std::move(location));
     }
 
@@ -554,7 +614,7 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         for (std::size_t i = in.lastIndexPrefix(kMinSlotBytes); i > 0; --i) {
             const SlotRecord r = reader.slotRecord();
             require(Reader::hasOwnSaveCode(r, weapons), "save code not the slot's own");
-            reader.fill(slots.place(r), r);
+            slots.place(reader, r);
         }
         for (auto& value : f.caseSettings) {
             value = in.integer();
@@ -565,10 +625,9 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         }
         require(in.atEnd(), "bytes after the end of the design");
 
-        // The design is built only from a file that read to its end. The weapon list goes
-        // first: setting it recomputes weapon figures that the stored values then replace.
-        model::Mech& mech = result.mech.emplace(ctx, readLists(f, std::move(slots)));
-        mech.setWeapons(std::move(weapons));
+        // The design is built only from a file that read to its end.
+        model::Mech& mech =
+            result.mech.emplace(ctx, readLists(f, std::move(slots)), std::move(weapons));
         mech.restoreOmniState(std::move(omni));
         mech.restoreFields(f);
         recomputeMissingFigures(mech, f);

@@ -36,6 +36,8 @@ public:
     int Slots() const { return static_cast<int>(slots_.size()) - 1; }
     // Resizes to indices 0 to n, discarding the contents (n = -1 empties it).
     void setSlots(int n);
+    // Takes the slots as they are (a reader's): each slot's index is its position.
+    void setSlots(std::vector<CriticalSlot> slots) { slots_ = std::move(slots); }
 
     const std::vector<CriticalSlot>& slots() const { return slots_; }
     bool operator==(const CriticalLocation&) const = default;

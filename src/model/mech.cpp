@@ -28,8 +28,11 @@ Mech::Mech(app::ProgramContext& ctx) : ctx_(&ctx), crits_(makeLists()) {
     RecalcAll();
 }
 
-Mech::Mech(app::ProgramContext& ctx, std::array<CritLocation, kSlotLocations> readLists)
-    : ctx_(&ctx), crits_(std::move(readLists)) {}
+Mech::Mech(app::ProgramContext& ctx, std::array<CritLocation, kSlotLocations> readLists,
+           std::vector<WeaponEntry> readWeapons)
+    : ctx_(&ctx), weapons_(std::move(readWeapons)), crits_(std::move(readLists)) {
+    CompactWeapons();
+}
 
 bool Mech::checkIndex(const char* procedure, int index, int count) const {
     if (index >= 0 && index < count) {

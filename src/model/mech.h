@@ -151,9 +151,11 @@ public:
     // A new design: one free weapon element, 10 heat sinks, all actuators, default slots.
     // The context (weapon table, prices, error reporter) must outlive the design.
     explicit Mech(app::ProgramContext& ctx);
-    // A design that a reader is about to fill in whole (fields, weapons), with the slot lists
-    // it read: no default slots laid and no figures computed, since everything is replaced.
-    Mech(app::ProgramContext& ctx, std::array<CritLocation, kSlotLocations> readLists);
+    // A design that a reader is about to fill in whole (fields), with the slot lists and the
+    // weapon list it read (free elements dropped, as setWeapons does): no default slots laid
+    // and no figures computed, since everything is replaced.
+    Mech(app::ProgramContext& ctx, std::array<CritLocation, kSlotLocations> readLists,
+         std::vector<WeaponEntry> readWeapons);
 
     app::ProgramContext& context() const { return *ctx_; }
 

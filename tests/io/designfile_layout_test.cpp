@@ -111,6 +111,45 @@ TEST(DesignFileLayout, WriterPutsEveryValueWhereTheLayoutHasIt) {
     EXPECT_EQ(written.substr(kSlotSection + 2, 6), std::string("\0\0\x04\0\x02\0", 6));
 }
 
+// One slot record as the layout has it: text, index, location, nine flags, identifier, code.
+std::string slotRecordBytes(std::string_view text, std::int16_t index, std::int16_t location,
+                            const std::array<std::int16_t, 9>& flags, std::string_view id) {
+    std::string bytes;
+    const auto integer = [&](std::int16_t v) {
+        bytes.push_back(static_cast<char>(v & 0xFF));
+        bytes.push_back(static_cast<char>((v >> 8) & 0xFF));
+    };
+    integer(static_cast<std::int16_t>(text.size()));
+    bytes.append(text);
+    integer(index);
+    integer(location);
+    for (std::int16_t flag : flags) {
+        integer(flag);
+    }
+    integer(static_cast<std::int16_t>(id.size()));
+    bytes.append(id);
+    integer(-1); // no save code
+    return bytes;
+}
+
+TEST(DesignFileLayout, ALaterRecordForTheSamePlaceReplacesTheEarlierOne) {
+    // Two more records after handmade.fpm's four: the head's sensors (slot 4) again with
+    // another text, then the head's slot 2, which lies before the last place filled.
+    std::string bytes = handmade("handmade.fpm");
+    constexpr std::array<std::int16_t, 9> kSpecial{0, -1, 0, -1, 0, 0, 0, 0, 0};
+    bytes.insert(bytes.size() - 14, slotRecordBytes("Sensors Mk II", 4, 7, kSpecial, "-1") +
+                                        slotRecordBytes("Comms", 2, 7, kSpecial, "-1"));
+    bytes[kSlotSection] = 5; // the highest record index, from 3
+    Kit kit;
+    const model::CritLocation head = parse(kit, bytes).critLocation(7);
+    EXPECT_EQ((std::vector{head.SlotText(1), head.SlotText(2), head.SlotText(3), head.SlotText(4),
+                           head.SlotText(5)}),
+              (std::vector<std::string>{"Roll Again", "Comms", "Small Laser", "Sensors Mk II",
+                                        "Roll Again"}));
+    EXPECT_FALSE(head.IsLockedSlot(4)); // the whole slot replaced, flags too
+    EXPECT_EQ(head.slot(2).index, 2);
+}
+
 TEST(DesignFileLayout, HandAssembledOmniSectionOpensToItsConfigurations) {
     const model::WeaponEntry kBasePPC{dk::kPPC, 0, {4}, 3, false, true, true, false, false};
     const model::WeaponEntry kBetaLaser{

@@ -170,7 +170,7 @@ public:
     // where it is kept: the makers convert to std::string while the slot is constructed in
     // the list, so there is no free slot's text to overwrite and no temporary to move.
     void append(std::vector<CriticalSlot>& list, const SlotRecord& r) const {
-        list.emplace_back(r.flags, text(r), r.index, FileText{r.itemID});
+        list.emplace_back(r.flags, r.index, text(r), FileText{r.itemID});
     }
     // Makes `slot` the record's slot, whatever it held before, reusing its storage.
     void fill(CriticalSlot& slot, const SlotRecord& r) const {

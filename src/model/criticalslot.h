@@ -29,8 +29,10 @@ struct SlotFlags {
 // `WeaponIndex` as decimal text, a general item code with its instance number ("cHS3"), "-1"
 // for fixed entries that are no item, empty for a free slot.
 struct CriticalSlot : SlotFlags {
-    std::string text = kRollAgain;
+    // The index sits in the flags' padding: a location's 12 slots then fit the allocator's
+    // small blocks (up to 1 KiB), which it hands out much faster than larger ones.
     std::int16_t index = 0;
+    std::string text = kRollAgain;
     std::string itemID;
 
     SlotFlags& flags() { return *this; }

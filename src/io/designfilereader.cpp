@@ -167,8 +167,9 @@ public:
 
     // Appends the record's slot to `list`: flags, index, identifier and the text the editor
     // shows for its item; the file leaves out what it can rebuild. Each text is built once,
-    // where it is kept: the makers convert to std::string while the slot is constructed in
-    // the list, so there is no free slot's text to overwrite and no temporary to move.
+    // where it is kept: SlotText and FileText convert to std::string while the slot is
+    // constructed in the list, so there is no free slot's text to overwrite and no temporary
+    // string to move.
     void append(std::vector<CriticalSlot>& list, const SlotRecord& r) const {
         list.emplace_back(r.flags, r.index, text(r), FileText{r.itemID});
     }

@@ -1,6 +1,9 @@
 // The OmniMech operations of `Mech`: locking the base chassis and keeping, switching and
 // deleting its configurations.
+#include <cstdint>
+#include <cstring>
 #include <string>
+#include <type_traits>
 
 #include "app/programcontext.h"
 #include "app/userinteraction.h"
@@ -34,6 +37,50 @@ CriticalLocation storedLocation(const CritLocation& list, int loc, const std::st
     return stored;
 }
 
+// One unaligned load of a text's bytes.
+template <typename Word> Word wordAt(const char* p) {
+    Word word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// The bytes of two texts of one length are equal. Slot texts and identifiers are short, and
+// nearly every pair compared here is equal, so the whole compare runs each time: a few loads
+// of the widest fitting size, the last one overlapping the one before, cost less than a call
+// to memcmp.
+bool sameChars(const char* a, const char* b, std::size_t n) {
+    using Wide = std::uint64_t;
+    if (n >= sizeof(Wide)) {
+        for (std::size_t i = 0; i + sizeof(Wide) < n; i += sizeof(Wide)) {
+            if (wordAt<Wide>(a + i) != wordAt<Wide>(b + i)) {
+                return false;
+            }
+        }
+        return wordAt<Wide>(a + n - sizeof(Wide)) == wordAt<Wide>(b + n - sizeof(Wide));
+    }
+    if (n >= sizeof(std::uint32_t)) {
+        return wordAt<std::uint32_t>(a) == wordAt<std::uint32_t>(b) &&
+               wordAt<std::uint32_t>(a + n - 4) == wordAt<std::uint32_t>(b + n - 4);
+    }
+    if (n >= sizeof(std::uint16_t)) {
+        return wordAt<std::uint16_t>(a) == wordAt<std::uint16_t>(b) &&
+               wordAt<std::uint16_t>(a + n - 2) == wordAt<std::uint16_t>(b + n - 2);
+    }
+    return n == 0 || *a == *b;
+}
+
+// The nine flags are plain bytes with nothing between them, so one compare of their bytes
+// is the flag-by-flag compare.
+static_assert(sizeof(SlotFlags) == 9 && std::is_trivially_copyable_v<SlotFlags>);
+
+// CriticalSlot's equality, the cheap tests (flags, index, lengths) before any text.
+bool sameSlot(const CriticalSlot& a, const CriticalSlot& b) {
+    return std::memcmp(&a.flags(), &b.flags(), sizeof(SlotFlags)) == 0 && a.index == b.index &&
+           a.text.size() == b.text.size() && a.itemID.size() == b.itemID.size() &&
+           sameChars(a.text.data(), b.text.data(), a.text.size()) &&
+           sameChars(a.itemID.data(), b.itemID.data(), a.itemID.size());
+}
+
 // Makes the slot list hold exactly the stored slots, at the stored length.
 void loadLocation(CritLocation& list, const CriticalLocation& stored) {
     const int wanted = stored.Slots() + 1;
@@ -46,7 +93,7 @@ void loadLocation(CritLocation& list, const CriticalLocation& stored) {
     for (const CriticalSlot& slot : stored.slots()) {
         // Most slots (the base chassis ones) hold the stored slot already.
         if (list.validSlot(slot.index) &&
-            list.slots()[static_cast<std::size_t>(slot.index)] == slot) {
+            sameSlot(list.slots()[static_cast<std::size_t>(slot.index)], slot)) {
             continue;
         }
         list.SetSlot(slot.text, slot.index, slot.flags(), slot.itemID);

@@ -203,6 +203,58 @@ TEST_F(LockedOmni, ChangesNeverReachTheBaseOrAnotherConfiguration) {
     EXPECT_EQ(kit.user.busyCount, busy);
 }
 
+// A switch writes only the slots that differ from the stored ones: a slot whose text or
+// identifier differs in a single byte, wherever that byte lies in a text of any length, or
+// whose flags differ in a single flag, must still come back as stored.
+TEST_F(LockedOmni, ASwitchRestoresASlotThatDiffersInOneByteOrOneFlag) {
+    ASSERT_TRUE(mech.AddNewVariant("Alpha"));
+    ASSERT_TRUE(mech.ChangeOmniConfig("Alpha", true));
+    CritLocation& list = mech.critLocation(0);
+    const int slot = 2; // free in the base chassis
+    SlotFlags occupied;
+    occupied.isActive = true;
+
+    // Stores `stored` in Alpha, puts `edited` in the list unsaved and switches back to Alpha.
+    auto restores = [&](const CriticalSlot& stored, const CriticalSlot& edited) {
+        list.SetSlot(stored.text, slot, stored.flags(), stored.itemID);
+        EXPECT_TRUE(mech.SaveCurrentConfig());
+        list.SetSlot(edited.text, slot, edited.flags(), edited.itemID);
+        EXPECT_TRUE(mech.ChangeOmniConfig("Alpha", false));
+        return list.slots()[slot] == stored;
+    };
+
+    for (const std::size_t length : {1, 2, 3, 4, 5, 7, 8, 9, 15, 16, 17, 24}) {
+        for (std::size_t at = 0; at < length; ++at) {
+            CriticalSlot stored;
+            stored.flags() = occupied;
+            stored.index = slot;
+            stored.text = std::string(length, 'a');
+            stored.itemID = std::string(length, 'b');
+            CriticalSlot editedText = stored;
+            editedText.text[at] = 'z';
+            CriticalSlot editedID = stored;
+            editedID.itemID[at] = 'z';
+            EXPECT_TRUE(restores(stored, editedText)) << "text of " << length << " at " << at;
+            EXPECT_TRUE(restores(stored, editedID)) << "identifier of " << length << " at " << at;
+        }
+    }
+
+    const std::vector<bool SlotFlags::*> flags = {
+        &SlotFlags::isWeapon,      &SlotFlags::isSpecial,       &SlotFlags::isLocked,
+        &SlotFlags::isActive,      &SlotFlags::isArmored,       &SlotFlags::isBaseArmored,
+        &SlotFlags::isRearMounted, &SlotFlags::isTurretMounted, &SlotFlags::isSpread};
+    for (std::size_t i = 0; i < flags.size(); ++i) {
+        CriticalSlot stored;
+        stored.flags() = occupied;
+        stored.index = slot;
+        stored.text = "Medium Laser";
+        stored.itemID = "7";
+        CriticalSlot edited = stored;
+        edited.*flags[i] = !(stored.*flags[i]);
+        EXPECT_TRUE(restores(stored, edited)) << "flag " << i;
+    }
+}
+
 TEST_F(LockedOmni, DeletingKeepsTheOthersAndNeverTheLastOne) {
     EXPECT_FALSE(mech.DeleteOmniConfig("Prime")); // the only one
     ASSERT_TRUE(mech.AddNewVariant("Alpha"));

@@ -47,8 +47,8 @@ template <typename Word> Word wordAt(const char* p) {
 // The bytes of two texts of one length are equal. Slot texts and identifiers are short, and
 // nearly every pair compared here is equal, so the whole compare runs each time: a few loads
 // of the widest fitting size, the last one overlapping the one before, cost less than a call
-// to memcmp.
-bool sameChars(const char* a, const char* b, std::size_t n) {
+// to memcmp. Inlined into its two uses: the call itself cost as much as a short compare.
+[[gnu::always_inline]] inline bool sameChars(const char* a, const char* b, std::size_t n) {
     using Wide = std::uint64_t;
     if (n >= sizeof(Wide)) {
         for (std::size_t i = 0; i + sizeof(Wide) < n; i += sizeof(Wide)) {

@@ -54,6 +54,27 @@ constexpr std::array<StructureRow, 19> kStructurePoints{{
     {90, 29, 19, 15, 19}, {95, 30, 20, 16, 20}, {100, 31, 21, 17, 21},
 }};
 
+// The rows run from the lightest tonnage in equal steps, so a tonnage finds its row by
+// arithmetic rather than by a search (the Battle Value asks for every location).
+constexpr int kStructureStep = 5;
+constexpr bool structureRowsInSteps() {
+    for (std::size_t i = 0; i < kStructurePoints.size(); ++i) {
+        if (kStructurePoints[i].tonnage !=
+            kStructurePoints[0].tonnage + static_cast<int>(i) * kStructureStep)
+            return false;
+    }
+    return true;
+}
+static_assert(structureRowsInSteps());
+
+const StructureRow* structureRow(int tonnage) {
+    const int offset = tonnage - kStructurePoints[0].tonnage;
+    if (offset < 0 || offset % kStructureStep != 0)
+        return nullptr;
+    const auto index = static_cast<std::size_t>(offset / kStructureStep);
+    return index < kStructurePoints.size() ? &kStructurePoints[index] : nullptr;
+}
+
 constexpr std::int16_t kHeadStructure = 3;
 
 // Slots removed by "limit crits", by the heaviest tonnage the row applies to.
@@ -123,9 +144,8 @@ std::int16_t locationIndex(std::string_view name) {
 std::int16_t gGetISPoints(int location, int tonnage, int mechType) {
     if (location == kHead)
         return kHeadStructure;
-    auto row = std::find_if(kStructurePoints.begin(), kStructurePoints.end(),
-                            [tonnage](const StructureRow& r) { return r.tonnage == tonnage; });
-    if (row == kStructurePoints.end())
+    const StructureRow* row = structureRow(tonnage);
+    if (row == nullptr)
         return 0;
     switch (location) {
     case kCenterTorso:

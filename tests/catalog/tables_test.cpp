@@ -172,6 +172,18 @@ TEST(CatalogueTables, EveryTableAsTheRulesGiveIt) {
     EXPECT_TRUE(user.messages.empty());
 }
 
+// The golden table above walks tonnages in the table's own steps; a tonnage between or
+// beyond them has no structure row, whichever row lies nearest.
+TEST(StructurePoints, ATonnageOffTheTableHasNone) {
+    for (const int tonnage : {-5, -1, 0, 5, 9, 11, 12, 14, 53, 99, 101, 105, 1000}) {
+        for (const int location : {kCenterTorso, kLeftTorso, kLeftArm, kRightLeg}) {
+            EXPECT_EQ(gGetISPoints(location, tonnage, kBiped), 0) << tonnage << " " << location;
+        }
+    }
+    EXPECT_EQ(gGetISPoints(kLeftArm, 55, kQuad), gGetISPoints(kLeftLeg, 55, kBiped));
+    EXPECT_EQ(gGetISPoints(kCenterTorso, 100, kBiped), 31);
+}
+
 TEST(WeaponTypeName, KnownCodesAreNamedSilentlyABadOneInACriticalBox) {
     testing::ScriptedUser user;
     EXPECT_EQ(gGetWeaponTypeName(0, user), "Energy");

@@ -146,6 +146,8 @@ catalog::DesignTypes designTypesOf(const MechFields& fields);
 // Armour points one ton of this armour type gives on this tech base.
 double armorPointsPerTon(std::int16_t armorType, std::int16_t techBase);
 
+struct WeaponSums;
+
 class Mech {
 public:
     // A new design: one free weapon element, 10 heat sinks, all actuators, default slots.
@@ -454,6 +456,10 @@ private:
     void CalcLAMTonnage();
     void CalcArtemis();
     void CalcTotals();
+    // The weapon list's sums in one pass, and the figures taken from them.
+    WeaponSums weaponSums() const;
+    void storeArtemis(const WeaponSums& sums);
+    void storeTurrets(const WeaponSums& sums);
 
     app::ProgramContext* ctx_;
     MechFields f_;

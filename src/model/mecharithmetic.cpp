@@ -491,61 +491,91 @@ void Mech::ArmoredSlotData(int count, int slots) {
     CalcTotals();
 }
 
-void Mech::CalcWeaponTonnage() {
+// What the weapon list adds up to for the figures. The weapon, Artemis and turret figures are
+// all refreshed together whenever the list changes, so one pass gives every sum; each sum
+// adds the same terms in the same order as a pass of its own would.
+struct WeaponSums {
     double tons = 0;
     int heat = 0;
-    for (const WeaponEntry& w : weapons_) {
-        if (const catalog::WeaponRecord* r = record(w)) {
-            tons += recordTonnage(*r);
-            heat += r->heat > 0 ? r->heat : 0;
+    double artemisTonnage = 0;
+    std::int32_t artemisCost = 0;
+    double leftTurret = 0;
+    double rightTurret = 0;
+};
+
+namespace {
+
+// `recordOf` gives an entry's weapon-table record, nullptr for a free element.
+template <typename RecordOf>
+WeaponSums sumWeapons(const std::vector<WeaponEntry>& weapons, RecordOf recordOf,
+                      const MechFields& f, const catalog::PriceTable& prices) {
+    WeaponSums sums;
+    for (const WeaponEntry& w : weapons) {
+        const catalog::WeaponRecord* r = recordOf(w);
+        if (r == nullptr) {
+            continue;
+        }
+        sums.tons += recordTonnage(*r);
+        sums.heat += r->heat > 0 ? r->heat : 0;
+        if (r->artemisCapable != 0) {
+            std::int16_t setting = catalog::kNoArtemis;
+            if (r->artemisClass == 0) {
+                setting = f.artemisSRM;
+            } else if (r->artemisClass == 1) {
+                setting = f.artemisLRM;
+            }
+            if (setting == catalog::kArtemisIV) {
+                sums.artemisTonnage += 1;
+                sums.artemisCost += prices.current[catalog::price::kArtemisIV];
+            } else if (setting == catalog::kArtemisV) {
+                sums.artemisTonnage += 1.5;
+                sums.artemisCost += prices.current[catalog::price::kArtemisV];
+            }
+        }
+        if (w.allocated && w.turretMounted) {
+            if (w.GetLoc(0) == 1) {
+                sums.leftTurret += recordTonnage(*r) / 10;
+            } else if (w.GetLoc(0) == 4) {
+                sums.rightTurret += recordTonnage(*r) / 10;
+            }
         }
     }
-    f_.weaponTonnage = tons;
-    f_.weaponHeat = static_cast<std::int16_t>(heat);
+    return sums;
+}
+
+} // namespace
+
+WeaponSums Mech::weaponSums() const {
+    return sumWeapons(
+        weapons_, [this](const WeaponEntry& w) { return record(w); }, f_, ctx_->prices);
+}
+
+void Mech::CalcWeaponTonnage() {
+    const WeaponSums sums = weaponSums();
+    f_.weaponTonnage = sums.tons;
+    f_.weaponHeat = static_cast<std::int16_t>(sums.heat);
     CalcTargSysTonnage();
-    CalcArtemis();
-    CalcTurretTonnage();
+    storeArtemis(sums);
+    storeTurrets(sums);
     CalcTotals();
 }
 
 void Mech::CalcArtemis() {
-    f_.artemisTonnage = 0;
-    f_.artemisCost = 0;
-    for (const WeaponEntry& w : weapons_) {
-        const catalog::WeaponRecord* r = record(w);
-        if (r == nullptr || r->artemisCapable == 0) {
-            continue;
-        }
-        std::int16_t setting = catalog::kNoArtemis;
-        if (r->artemisClass == 0) {
-            setting = f_.artemisSRM;
-        } else if (r->artemisClass == 1) {
-            setting = f_.artemisLRM;
-        }
-        if (setting == catalog::kArtemisIV) {
-            f_.artemisTonnage += 1;
-            f_.artemisCost += ctx_->prices.current[catalog::price::kArtemisIV];
-        } else if (setting == catalog::kArtemisV) {
-            f_.artemisTonnage += 1.5;
-            f_.artemisCost += ctx_->prices.current[catalog::price::kArtemisV];
-        }
-    }
+    storeArtemis(weaponSums());
+}
+
+void Mech::storeArtemis(const WeaponSums& sums) {
+    f_.artemisTonnage = sums.artemisTonnage;
+    f_.artemisCost = sums.artemisCost;
 }
 
 void Mech::CalcTurretTonnage() {
-    double left = 0;
-    double right = 0;
-    for (const WeaponEntry& w : weapons_) {
-        const catalog::WeaponRecord* r = record(w);
-        if (r == nullptr || !w.allocated || !w.turretMounted) {
-            continue;
-        }
-        if (w.GetLoc(0) == 1) {
-            left += recordTonnage(*r) / 10;
-        } else if (w.GetLoc(0) == 4) {
-            right += recordTonnage(*r) / 10;
-        }
-    }
+    storeTurrets(weaponSums());
+}
+
+void Mech::storeTurrets(const WeaponSums& sums) {
+    double left = sums.leftTurret;
+    double right = sums.rightTurret;
     if (!f_.fractionalAccounting) {
         left = app::zRoundHalf(left);
         right = app::zRoundHalf(right);

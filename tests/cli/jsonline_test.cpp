@@ -1,6 +1,7 @@
 // The pieces of `info`'s JSON line that are written by hand: texts, which must come out as the
 // JSON library escapes them, and doubles, which must come out as std::to_chars writes them.
 #include <charconv>
+#include <climits>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,20 @@ std::string formatterText(double value) {
 std::string written(double value) {
     char buffer[kJsonDoubleLength];
     return std::string(buffer, writeJsonDouble(buffer, value));
+}
+
+TEST(JsonLine, IntegersReadAsToCharsWritesThem) {
+    // Both sides of each length the direct writer handles, and the range's ends.
+    for (const long long value :
+         {0LL,  1LL,   9LL,   10LL,   11LL,          42LL,         90LL,
+          99LL, 100LL, 101LL, 999LL,  1000LL,        2147483647LL, -1LL,
+          -9LL, -10LL, -99LL, -100LL, -2147483648LL, LLONG_MAX,    LLONG_MIN}) {
+        char expected[kJsonIntegerLength];
+        char buffer[kJsonIntegerLength];
+        EXPECT_EQ(
+            std::string(buffer, writeJsonInteger(buffer, value)),
+            std::string(expected, std::to_chars(expected, expected + sizeof expected, value).ptr));
+    }
 }
 
 TEST(JsonLine, DoublesReadAsTheGeneralFormatterWritesThem) {

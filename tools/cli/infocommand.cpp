@@ -55,8 +55,8 @@ public:
     }
     template <std::size_t N> void number(const char (&key)[N], long long value) {
         name(key);
-        room(kNumberLength);
-        at_ = std::to_chars(at_, at_ + kNumberLength, value).ptr;
+        room(kJsonIntegerLength);
+        at_ = writeJsonInteger(at_, value);
     }
     template <std::size_t N> void number(const char (&key)[N], double value) {
         name(key);
@@ -78,7 +78,6 @@ public:
 private:
     // Room for a row with long names, so that the line is sized once.
     static constexpr std::size_t kTypicalLength = 512;
-    static constexpr std::size_t kNumberLength = 24;
 
     template <std::size_t N> void name(const char (&key)[N]) {
         room(N + 3);
@@ -114,6 +113,18 @@ private:
 
 } // namespace
 
+char* writeJsonInteger(char* at, long long value) {
+    // Most figures of a row (speeds, heat, slots, whole tons) are below 100: two digits
+    // written directly cost a fraction of to_chars' length count and digit table.
+    if (value >= 0 && value < 100) {
+        if (value >= 10)
+            *at++ = static_cast<char>('0' + value / 10);
+        *at++ = static_cast<char>('0' + value % 10);
+        return at;
+    }
+    return std::to_chars(at, at + kJsonIntegerLength, value).ptr;
+}
+
 char* writeJsonDouble(char* at, double value) {
     // Tonnages are whole hundredths well below 10,000 in size. The shortest text of such a
     // value is its decimal with at most two places, which is shorter than any exponent form:
@@ -126,7 +137,7 @@ char* writeJsonDouble(char* at, double value) {
             const long long magnitude = hundredths < 0 ? -hundredths : hundredths;
             if (hundredths < 0)
                 *at++ = '-';
-            at = std::to_chars(at, at + 8, magnitude / 100).ptr;
+            at = writeJsonInteger(at, magnitude / 100);
             const int cents = static_cast<int>(magnitude % 100);
             *at++ = '.';
             *at++ = static_cast<char>('0' + cents / 10);

@@ -29,6 +29,11 @@ std::string failureLine(std::string_view file, std::string_view message);
 std::string jsonLine(const DesignRow& row);
 void appendJsonLine(std::string& out, const DesignRow& row);
 
+// Room that writeJsonInteger may fill.
+inline constexpr std::size_t kJsonIntegerLength = 24;
+// Writes `value` at `at` as std::to_chars writes it and returns the end.
+char* writeJsonInteger(char* at, long long value);
+
 // Room that writeJsonDouble may fill.
 inline constexpr std::size_t kJsonDoubleLength = 40;
 // Writes `value` at `at` as std::to_chars writes it (the shortest text that reads back as the

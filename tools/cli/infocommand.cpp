@@ -97,7 +97,8 @@ private:
         if (static_cast<std::size_t>(end_ - at_) < size)
             grow(size);
     }
-    void grow(std::size_t size) {
+    // Kept out of line, so that the test in room() is inlined into every piece's write.
+    [[gnu::noinline]] void grow(std::size_t size) {
         const std::size_t used =
             at_ == nullptr ? out_.size() : static_cast<std::size_t>(at_ - out_.data());
         out_.resize(used + std::max(size, kTypicalLength));

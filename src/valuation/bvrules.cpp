@@ -1,6 +1,8 @@
 #include "valuation/bvrules.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,13 @@ namespace {
 
 bool contains(const std::string& text, std::string_view word) {
     return text.find(word) != std::string::npos;
+}
+
+// app::toInteger of a whole number: nothing to round, only the saturation to the 16-bit range
+// is left, without the trip through a double.
+std::int16_t saturatedInteger(int value) {
+    return static_cast<std::int16_t>(std::clamp<int>(
+        value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
 }
 
 } // namespace
@@ -62,7 +71,7 @@ std::int16_t MaxHeatForBV(const model::Mech& mech, const catalog::WeaponTable& w
             heat += record.heat;
         }
     }
-    return app::toInteger(heat);
+    return saturatedInteger(heat);
 }
 
 std::int16_t HeatDissipation(const model::Mech& mech) {
@@ -76,7 +85,7 @@ std::int16_t HeatDissipation(const model::Mech& mech) {
             ++dissipation;
         }
     }
-    return app::toInteger(dissipation);
+    return saturatedInteger(dissipation);
 }
 
 double DefensiveMovementFactor(const catalog::BVTables& tables, int modifier) {

@@ -451,6 +451,10 @@ TEST_F(BattleValue, HeatDissipationByHeatSinkTypeAndItems) {
                  {kHeatItem2, kRightTorso},
                  {kMediumLaser, kRightArm}});
     EXPECT_EQ(HeatDissipation(mech), 15);
+    // A count no real design reaches (a damaged file's) saturates at the 16-bit maximum.
+    mech.setHSType(heatsink::kDouble);
+    mech.setHSCount(30000);
+    EXPECT_EQ(HeatDissipation(mech), 32767);
 }
 
 TEST(BVFactors, BeyondTheTablesTheLastStepContinuesAndTheFormulaTakesOver) {

@@ -1,5 +1,7 @@
 #include "batchrun.h"
 
+#include <sched.h>
+
 #include <algorithm>
 #include <condition_variable>
 #include <deque>
@@ -179,6 +181,16 @@ private:
     bool writing_ = false;
 };
 
+// Every design is an open and a close. Threads that share one table of file descriptors take
+// its lock for each and, to read, a reference on the file each time; with a table of its own
+// (the descriptors open now, copied) a helper does neither. Where that is refused, the shared
+// table serves as before.
+void useOwnDescriptorTable() {
+#ifdef CLONE_FILES
+    ::unshare(CLONE_FILES);
+#endif
+}
+
 // The helper threads beside the calling one, started as the walk finds enough work for them;
 // they are let go and joined on the way out, also when the walk throws.
 class Helpers {
@@ -197,7 +209,10 @@ public:
             // The copy is made here, so that only the calling thread ever touches ctx.
             auto own = std::make_unique<app::ProgramContext>(ctx_.programDirectory, ctx_.user);
             copyReferenceData(ctx_, *own);
-            threads_.emplace_back([this, own = std::move(own)] { pipeline_.work(*own, work_); });
+            threads_.emplace_back([this, own = std::move(own)] {
+                useOwnDescriptorTable();
+                pipeline_.work(*own, work_);
+            });
         }
     }
 

@@ -5,6 +5,7 @@
 
 #include "catalog/equipment.h"
 #include "catalog/prices.h"
+#include "io/designfile.h"
 
 namespace fpw::bench {
 
@@ -101,6 +102,13 @@ model::Mech omniDesign(app::ProgramContext& ctx) {
     }
     mech.SaveCurrentConfig();
     return mech;
+}
+
+std::string Workbench::savedDesign(bool omni, const char* name) {
+    model::Mech design = omni ? omniDesign(ctx) : typicalDesign(ctx);
+    const std::string path = file(name);
+    io::SaveMech(design, path);
+    return path;
 }
 
 } // namespace fpw::bench

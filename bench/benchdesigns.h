@@ -19,6 +19,8 @@ struct Workbench {
     Workbench(const Workbench&) = delete;
     Workbench& operator=(const Workbench&) = delete;
     std::string file(const char* name) const { return (folder / name).string(); }
+    // The typical design, or its OmniMech, saved as `name` in the folder; returns the path.
+    std::string savedDesign(bool omni, const char* name);
 
     std::filesystem::path folder;
     BenchContext context;

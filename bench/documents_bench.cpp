@@ -7,7 +7,6 @@
 #include "bench/benchdesigns.h"
 #include "editor/documentcommands.h"
 #include "editor/editor.h"
-#include "io/designfile.h"
 
 namespace {
 
@@ -15,9 +14,7 @@ using namespace fpw;
 
 void BM_OpenDesignIntoEditor(benchmark::State& state, bool omni) {
     bench::Workbench bench;
-    model::Mech design = omni ? bench::omniDesign(bench.ctx) : bench::typicalDesign(bench.ctx);
-    const std::string path = bench.file("open.fpm");
-    io::SaveMech(design, path);
+    const std::string path = bench.savedDesign(omni, "open.fpm");
     editor::Editor editor(bench.ctx);
     for (auto _ : state) {
         benchmark::DoNotOptimize(editor::OpenMech(editor, path));

@@ -6,7 +6,6 @@
 
 #include "bench/benchdesigns.h"
 #include "infocommand.h"
-#include "io/designfile.h"
 
 namespace {
 
@@ -14,9 +13,7 @@ using namespace fpw;
 
 void BM_InfoOneDesign(benchmark::State& state, bool omni) {
     bench::Workbench bench;
-    model::Mech design = omni ? bench::omniDesign(bench.ctx) : bench::typicalDesign(bench.ctx);
-    const std::string path = bench.file("info.fpm");
-    io::SaveMech(design, path);
+    const std::string path = bench.savedDesign(omni, "info.fpm");
     for (auto _ : state) {
         benchmark::DoNotOptimize(cli::infoOutput(bench.ctx, path, true).out.size());
     }

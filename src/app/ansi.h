@@ -3,9 +3,10 @@
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
+
+#include "app/wordload.h"
 
 namespace fpw::app {
 
@@ -17,9 +18,7 @@ namespace detail {
 // Gathers the next `Word` of the text into `high` when that many bytes are left.
 template <typename Word> void gatherWord(const char*& p, std::size_t& n, std::uint64_t& high) {
     if (n >= sizeof(Word)) {
-        Word word;
-        std::memcpy(&word, p, sizeof(Word));
-        high |= word;
+        high |= loadWord<Word>(p);
         p += sizeof(Word);
         n -= sizeof(Word);
     }

@@ -7,6 +7,7 @@
 
 #include "app/programcontext.h"
 #include "app/userinteraction.h"
+#include "app/wordload.h"
 #include "catalog/equipment.h"
 #include "catalog/generalitems.h"
 #include "model/mech.h"
@@ -37,12 +38,7 @@ CriticalLocation storedLocation(const CritLocation& list, int loc, const std::st
     return stored;
 }
 
-// One unaligned load of a text's bytes.
-template <typename Word> Word wordAt(const char* p) {
-    Word word;
-    std::memcpy(&word, p, sizeof word);
-    return word;
-}
+using app::loadWord;
 
 // The bytes of two texts of one length are equal. Slot texts and identifiers are short, and
 // nearly every pair compared here is equal, so the whole compare runs each time: a few loads
@@ -52,19 +48,19 @@ template <typename Word> Word wordAt(const char* p) {
     using Wide = std::uint64_t;
     if (n >= sizeof(Wide)) {
         for (std::size_t i = 0; i + sizeof(Wide) < n; i += sizeof(Wide)) {
-            if (wordAt<Wide>(a + i) != wordAt<Wide>(b + i)) {
+            if (loadWord<Wide>(a + i) != loadWord<Wide>(b + i)) {
                 return false;
             }
         }
-        return wordAt<Wide>(a + n - sizeof(Wide)) == wordAt<Wide>(b + n - sizeof(Wide));
+        return loadWord<Wide>(a + n - sizeof(Wide)) == loadWord<Wide>(b + n - sizeof(Wide));
     }
     if (n >= sizeof(std::uint32_t)) {
-        return wordAt<std::uint32_t>(a) == wordAt<std::uint32_t>(b) &&
-               wordAt<std::uint32_t>(a + n - 4) == wordAt<std::uint32_t>(b + n - 4);
+        return loadWord<std::uint32_t>(a) == loadWord<std::uint32_t>(b) &&
+               loadWord<std::uint32_t>(a + n - 4) == loadWord<std::uint32_t>(b + n - 4);
     }
     if (n >= sizeof(std::uint16_t)) {
-        return wordAt<std::uint16_t>(a) == wordAt<std::uint16_t>(b) &&
-               wordAt<std::uint16_t>(a + n - 2) == wordAt<std::uint16_t>(b + n - 2);
+        return loadWord<std::uint16_t>(a) == loadWord<std::uint16_t>(b) &&
+               loadWord<std::uint16_t>(a + n - 2) == loadWord<std::uint16_t>(b + n - 2);
     }
     return n == 0 || *a == *b;
 }

@@ -503,15 +503,10 @@ struct WeaponSums {
     double rightTurret = 0;
 };
 
-namespace {
-
-// `recordOf` gives an entry's weapon-table record, nullptr for a free element.
-template <typename RecordOf>
-WeaponSums sumWeapons(const std::vector<WeaponEntry>& weapons, RecordOf recordOf,
-                      const MechFields& f, const catalog::PriceTable& prices) {
+WeaponSums Mech::weaponSums() const {
     WeaponSums sums;
-    for (const WeaponEntry& w : weapons) {
-        const catalog::WeaponRecord* r = recordOf(w);
+    for (const WeaponEntry& w : weapons_) {
+        const catalog::WeaponRecord* r = record(w);
         if (r == nullptr) {
             continue;
         }
@@ -520,16 +515,16 @@ WeaponSums sumWeapons(const std::vector<WeaponEntry>& weapons, RecordOf recordOf
         if (r->artemisCapable != 0) {
             std::int16_t setting = catalog::kNoArtemis;
             if (r->artemisClass == 0) {
-                setting = f.artemisSRM;
+                setting = f_.artemisSRM;
             } else if (r->artemisClass == 1) {
-                setting = f.artemisLRM;
+                setting = f_.artemisLRM;
             }
             if (setting == catalog::kArtemisIV) {
                 sums.artemisTonnage += 1;
-                sums.artemisCost += prices.current[catalog::price::kArtemisIV];
+                sums.artemisCost += ctx_->prices.current[catalog::price::kArtemisIV];
             } else if (setting == catalog::kArtemisV) {
                 sums.artemisTonnage += 1.5;
-                sums.artemisCost += prices.current[catalog::price::kArtemisV];
+                sums.artemisCost += ctx_->prices.current[catalog::price::kArtemisV];
             }
         }
         if (w.allocated && w.turretMounted) {
@@ -541,13 +536,6 @@ WeaponSums sumWeapons(const std::vector<WeaponEntry>& weapons, RecordOf recordOf
         }
     }
     return sums;
-}
-
-} // namespace
-
-WeaponSums Mech::weaponSums() const {
-    return sumWeapons(
-        weapons_, [this](const WeaponEntry& w) { return record(w); }, f_, ctx_->prices);
 }
 
 void Mech::CalcWeaponTonnage() {

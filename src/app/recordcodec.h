@@ -80,6 +80,10 @@ public:
     // A plain count of records that must each take at least `minRecordBytes`.
     std::size_t checkedCount(std::int64_t count, std::size_t minRecordBytes);
 
+    // The bytes not read yet, without reading them: a reader may look ahead at a record's
+    // layout before choosing how to read it.
+    std::string_view unread() const { return {bytes_.data() + position_, remaining()}; }
+
     std::size_t position() const { return position_; }
     std::size_t remaining() const { return bytes_.size() - position_; }
     bool atEnd() const { return position_ == bytes_.size(); }

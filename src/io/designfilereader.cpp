@@ -8,6 +8,7 @@
 #include "app/ansi.h"
 #include "app/programcontext.h"
 #include "app/recordcodec.h"
+#include "app/wordload.h"
 #include "catalog/equipment.h"
 #include "catalog/generalitems.h"
 #include "catalog/locations.h"
@@ -47,6 +48,12 @@ struct SlotRecord {
     std::string_view storedText;
     std::string_view itemID;
     std::int16_t saveCode = catalog::kNoSaveCode;
+
+    // Every flag false, no identifier, no item: a free slot, whatever text the file holds
+    // (an inactive slot shows the free slot's text).
+    bool isFree() const {
+        return flags == model::SlotFlags{} && itemID.empty() && saveCode == catalog::kNoSaveCode;
+    }
 };
 
 class Reader {
@@ -109,6 +116,47 @@ public:
             list.push_back(std::move(w));
         }
         return list;
+    }
+
+    // Reads and appends the next record when it is the next slot of its location and a free
+    // slot (every flag false, no identifier, no save code): nearly half of all records are,
+    // and they need no decoding, no checks of an item and no text. Any other record, or one
+    // that does not fit into the bytes left, is left unread for slotRecord, which then reads
+    // it (and refuses it where it is bad) as it reads every record.
+    bool appendFreeSlot(std::array<std::vector<CriticalSlot>, model::kSlotLocations>& lists) {
+        const std::string_view unread = in_.unread();
+        if (unread.size() < sizeof(std::uint16_t)) {
+            return false;
+        }
+        const std::size_t textLength = app::loadWord<std::uint16_t>(unread.data());
+        const std::size_t size = sizeof(std::uint16_t) + textLength + kFreeSlotFixedBytes;
+        if (unread.size() < size) {
+            return false;
+        }
+        // The fixed part: index (bytes 0-1), location (2-3), the nine flags (4-21), the
+        // identifier's length (22-23, 0) and right behind it the save code (24-25, -1). The
+        // flags and the length are tested together, in three loads.
+        const char* fixed = unread.data() + sizeof(std::uint16_t) + textLength;
+        const std::uint64_t flagsAndLength = app::loadWord<std::uint64_t>(fixed + 4) |
+                                             app::loadWord<std::uint64_t>(fixed + 12) |
+                                             app::loadWord<std::uint32_t>(fixed + 20);
+        if (flagsAndLength != 0 ||
+            app::loadWord<std::int16_t>(fixed + 24) != catalog::kNoSaveCode) {
+            return false;
+        }
+        const auto index = app::loadWord<std::int16_t>(fixed);
+        const auto location = app::loadWord<std::int16_t>(fixed + 2);
+        if (location < 0 || location >= model::kSlotLocations || index < 0 ||
+            index >= slotCount(location)) {
+            return false;
+        }
+        std::vector<CriticalSlot>& list = lists[static_cast<std::size_t>(location)];
+        if (static_cast<std::size_t>(index) != list.size()) {
+            return false;
+        }
+        in_.take(size);
+        list.emplace_back().index = index;
+        return true;
     }
 
     SlotRecord slotRecord() {
@@ -256,6 +304,9 @@ public:
 private:
     // A slot record's index, location and nine flags.
     static constexpr std::size_t kSlotFixedIntegers = 11;
+    // A free slot's record behind its text: those, an empty identifier's length and the
+    // save code.
+    static constexpr std::size_t kFreeSlotFixedBytes = (kSlotFixedIntegers + 2) * 2;
 
     RecordReader in_;
     app::ProgramContext& ctx_;
@@ -359,6 +410,12 @@ void placeSlot(std::vector<CriticalSlot>& list, const Reader& reader, const Slot
     }
     if (position > list.size()) {
         padWithFreeSlots(list, position);
+    }
+    // Nearly half the records are free slots: a new slot is one already, with nothing to
+    // build or convert.
+    if (r.isFree()) {
+        list.emplace_back().index = r.index;
+        return;
     }
     reader.append(list, r);
 }
@@ -613,6 +670,9 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         reader.setTypes(model::designTypesOf(f));
         ReadSlotLists slots(reader);
         for (std::size_t i = in.lastIndexPrefix(kMinSlotBytes); i > 0; --i) {
+            if (reader.appendFreeSlot(slots.lists)) {
+                continue;
+            }
             const SlotRecord r = reader.slotRecord();
             require(Reader::hasOwnSaveCode(r, weapons), "save code not the slot's own");
             slots.place(reader, r);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -148,6 +149,67 @@ TEST(DesignFileLayout, ALaterRecordForTheSamePlaceReplacesTheEarlierOne) {
                                         "Roll Again"}));
     EXPECT_FALSE(head.IsLockedSlot(4)); // the whole slot replaced, flags too
     EXPECT_EQ(head.slot(2).index, 2);
+}
+
+TEST(DesignFileLayout, OneMoreSlotRecordFillsItsPlaceOrDamagesTheFile) {
+    // One record more after handmade.fpm's four: for the left arm's first slot (its list has
+    // no slot yet), for the head's slot 3 (the laser's), or for a place that is none. A record
+    // with every flag false and no identifier is a free slot, whatever its text; a single flag
+    // or an identifier makes it another.
+    struct Case {
+        std::string what;
+        std::string record;
+        std::optional<model::CriticalSlot> slot; // nothing: the file is damaged
+        int location = 0;
+    };
+    constexpr std::array<std::int16_t, 9> kNoFlag{};
+    std::vector<Case> cases = {
+        {"free", slotRecordBytes("", 0, 0, kNoFlag, ""), model::freeSlotAt(0)},
+        {"free with a text", slotRecordBytes("Spare", 0, 0, kNoFlag, ""), model::freeSlotAt(0)},
+        {"free over the laser", slotRecordBytes("", 3, 7, kNoFlag, ""), model::freeSlotAt(3), 7},
+        {"free in location 8", slotRecordBytes("", 0, 8, kNoFlag, ""), std::nullopt},
+        {"free in location -1", slotRecordBytes("", 0, -1, kNoFlag, ""), std::nullopt},
+        {"free past the head's last slot", slotRecordBytes("", 6, 7, kNoFlag, ""), std::nullopt},
+        {"free before the first slot", slotRecordBytes("", -1, 0, kNoFlag, ""), std::nullopt},
+    };
+    model::CriticalSlot identified = model::freeSlotAt(0);
+    identified.itemID = "x";
+    cases.push_back({"an identifier alone", slotRecordBytes("", 0, 0, kNoFlag, "x"), identified});
+    // Its two bytes where a free slot's save code would stand read as -1.
+    identified.itemID = "\u00FF\u00FF";
+    cases.push_back({"an identifier like a save code",
+                     slotRecordBytes("", 0, 0, kNoFlag, "\xFF\xFF"), identified});
+    // The flags in the order of the file.
+    const std::array kFlags = {&model::SlotFlags::isWeapon,       &model::SlotFlags::isSpecial,
+                               &model::SlotFlags::isLocked,       &model::SlotFlags::isActive,
+                               &model::SlotFlags::isArmored,      &model::SlotFlags::isBaseArmored,
+                               &model::SlotFlags::isRearMounted,  &model::SlotFlags::isSpread,
+                               &model::SlotFlags::isTurretMounted};
+    for (std::size_t i = 0; i < kFlags.size(); ++i) {
+        std::array<std::int16_t, 9> flags{};
+        flags[i] = -1;
+        model::CriticalSlot slot = model::freeSlotAt(0);
+        slot.*kFlags[i] = true;
+        slot.text = slot.isActive ? "Spare" : slot.text; // an occupied slot keeps its text
+        cases.push_back({"flag " + std::to_string(i) + " alone",
+                         slotRecordBytes("Spare", 0, 0, flags, ""), slot});
+    }
+    for (const Case& c : cases) {
+        std::string bytes = handmade("handmade.fpm");
+        bytes.insert(bytes.size() - 14, c.record);
+        bytes[kSlotSection] = 4; // the highest record index, from 3
+        Kit kit;
+        const DesignFileResult result = parseDesignFile(bytes, kit.ctx);
+        if (!c.slot) {
+            EXPECT_EQ(result.status, DesignFileResult::Status::Damaged) << c.what;
+            continue;
+        }
+        ASSERT_TRUE(result.ok()) << c.what;
+        const model::CritLocation& list = result.mech->critLocation(c.location);
+        EXPECT_EQ(list.slot(c.slot->index), *c.slot) << c.what;
+        EXPECT_EQ(list.slotCount(), list.normalSlotCount()) << c.what;
+        EXPECT_EQ(result.mech->critLocation(7).SlotText(4), "Sensors") << c.what;
+    }
 }
 
 TEST(DesignFileLayout, HandAssembledOmniSectionOpensToItsConfigurations) {

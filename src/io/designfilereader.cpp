@@ -2,6 +2,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -215,11 +216,11 @@ public:
 
     // Appends the record's slot to `list`: flags, index, identifier and the text the editor
     // shows for its item; the file leaves out what it can rebuild. Each text is built once,
-    // where it is kept: SlotText and FileText convert to std::string while the slot is
+    // where it is kept: SlotText and ItemID convert to std::string while the slot is
     // constructed in the list, so there is no free slot's text to overwrite and no temporary
     // string to move.
     void append(std::vector<CriticalSlot>& list, const SlotRecord& r) const {
-        list.emplace_back(r.flags, r.index, text(r), FileText{r.itemID});
+        list.emplace_back(r.flags, r.index, text(r), ItemID{r.itemID});
     }
     // Makes `slot` the record's slot, whatever it held before, reusing its storage.
     void fill(CriticalSlot& slot, const SlotRecord& r) const {
@@ -230,10 +231,14 @@ public:
     }
 
 private:
-    // A text of the file, Windows-1252, kept as UTF-8.
-    struct FileText {
+    // An item identifier of the file, kept as UTF-8. Nearly half the occupied slots hold a
+    // fixed entry: its identifier is built from the constant, without a copy or a conversion.
+    struct ItemID {
         std::string_view bytes;
-        operator std::string() const { return app::ansiAsUtf8(bytes); }
+        operator std::string() const {
+            return bytes == model::kFixedEntryID ? std::string(model::kFixedEntryID)
+                                                 : app::ansiAsUtf8(bytes);
+        }
     };
 
     // A slot's text in its parts: a weapon's mounting and tech base mark before the name, or
@@ -288,9 +293,12 @@ private:
         // The reader has checked the code, so the name is there.
         const catalog::SaveIdxName name =
             *catalog::saveIdxNameParts(types_, ctx_.weapons, r.saveCode, true);
-        const std::string_view mount = r.flags.isRearMounted     ? "(R) "
-                                       : r.flags.isTurretMounted ? "(T) "
-                                                                 : "";
+        // Views of known length, so that picking one measures no text.
+        static constexpr std::string_view kRear = "(R) ";
+        static constexpr std::string_view kTurret = "(T) ";
+        const std::string_view mount = r.flags.isRearMounted     ? kRear
+                                       : r.flags.isTurretMounted ? kTurret
+                                                                 : std::string_view{};
         return SlotText{.mount = mount, .mark = name.mark, .name = name.name};
     }
 
@@ -680,7 +688,8 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         for (auto& value : f.caseSettings) {
             value = in.integer();
         }
-        model::OmniState omni;
+        // A plain design's omni state is a new design's: nothing to build, move or destroy.
+        std::optional<model::OmniState> omni;
         if (f.omniBaseLocked && f.mechType == catalog::kOmniMech) {
             omni = readOmniSection(reader, f.currentConfig);
         }
@@ -689,7 +698,9 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         // The design is built only from a file that read to its end.
         model::Mech& mech =
             result.mech.emplace(ctx, readLists(f, std::move(slots)), std::move(weapons));
-        mech.restoreOmniState(std::move(omni));
+        if (omni) {
+            mech.restoreOmniState(std::move(*omni));
+        }
         mech.restoreFields(f);
         recomputeMissingFigures(mech, f);
     } catch (const app::ReadError& error) {

@@ -4,11 +4,15 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace fpw::model {
 
 // The text a free slot shows.
 inline constexpr const char* kRollAgain = "Roll Again";
+
+// The item identifier of a fixed entry that is no item (life support, actuators).
+inline constexpr std::string_view kFixedEntryID = "-1";
 
 // The nine flags of a slot. A free slot has them all false.
 struct SlotFlags {

@@ -29,7 +29,7 @@ void RecordReader::pastEnd() {
 }
 
 std::string RecordReader::string() {
-    return ansiToUtf8(stringBytes());
+    return ansiAsUtf8(stringBytes());
 }
 
 void RecordReader::string(std::string& out) {

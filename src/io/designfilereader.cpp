@@ -70,25 +70,25 @@ public:
     int slotCount(int loc) const { return slotCounts_[static_cast<std::size_t>(loc)]; }
 
     WeaponEntry weapon() {
-        const std::int16_t refID = in_.integer();
-        const std::int16_t weaponIndex = in_.integer();
+        // The values before the location list, the list, and the six after it, each part in
+        // one read: a file that ends within one fails its read as it would value by value.
+        const auto ids = in_.integers<2>();
         std::int32_t lowerBound = 0;
         const std::size_t count = in_.arrayHead(2, &lowerBound);
         require(count > 0 && lowerBound == 0, "weapon without location list");
         // Built with its location list at its size: the default single -1 would be one more
         // allocation, thrown away.
-        WeaponEntry w{.refID = refID,
-                      .weaponIndex = weaponIndex,
-                      .locations = std::vector<std::int16_t>(count)};
-        for (std::int16_t& location : w.locations) {
-            location = in_.integer();
-        }
-        w.startCrit = in_.integer();
-        w.rearMounted = in_.boolean();
-        w.baseOmni = in_.boolean();
-        w.allocated = in_.boolean();
-        w.turretMounted = in_.boolean();
-        w.spread = in_.boolean();
+        WeaponEntry w{
+            .refID = ids[0], .weaponIndex = ids[1], .locations = std::vector<std::int16_t>(count)};
+        const std::string_view locations = in_.take(count * sizeof(std::int16_t));
+        std::memcpy(w.locations.data(), locations.data(), locations.size());
+        const auto tail = in_.integers<6>();
+        w.startCrit = tail[0];
+        w.rearMounted = tail[1] != 0;
+        w.baseOmni = tail[2] != 0;
+        w.allocated = tail[3] != 0;
+        w.turretMounted = tail[4] != 0;
+        w.spread = tail[5] != 0;
 
         require(w.refID >= 0 && static_cast<std::size_t>(w.refID) < ctx_.weapons.size(),
                 "weapon outside the database");
@@ -324,13 +324,35 @@ private:
 };
 
 // Tonnages feed every later sum: a NaN or an infinity would spread through all of them.
-double finiteDouble(RecordReader& in) {
+template <typename In> double finiteDouble(In& in) {
     const double value = in.doubleValue();
     require(std::isfinite(value), "a figure that is not a number");
     return value;
 }
 
-void readScalars(RecordReader& in, model::MechFields& f) {
+// The scalar block: 44 Integers and Booleans, 21 Doubles and one Long.
+constexpr std::size_t kScalarBytes = 44 * 2 + 21 * 8 + 4;
+
+// The values of a block whose bytes were taken from the file as a whole, one after another
+// without a check each: the block's size is the sum of what readScalarValues reads.
+class BlockValues {
+public:
+    explicit BlockValues(std::string_view block) : next_(block.data()) {}
+    std::int16_t integer() { return next<std::int16_t>(); }
+    bool boolean() { return integer() != 0; }
+    std::int32_t longValue() { return next<std::int32_t>(); }
+    double doubleValue() { return next<double>(); }
+
+private:
+    template <typename T> T next() {
+        const T value = app::loadWord<T>(next_);
+        next_ += sizeof value;
+        return value;
+    }
+    const char* next_;
+};
+
+template <typename In> void readScalarValues(In& in, model::MechFields& f) {
     f.tonnage = in.integer();
     f.totalTonnage = finiteDouble(in);
     f.freeTonnage = finiteDouble(in);
@@ -397,6 +419,17 @@ void readScalars(RecordReader& in, model::MechFields& f) {
     f.rtTurretTonnage = finiteDouble(in);
     f.armless = in.boolean();
     f.fractionalAccounting = in.boolean();
+}
+
+void readScalars(RecordReader& in, model::MechFields& f) {
+    // 67 values: taken in one piece where the file holds them all. A file that ends within
+    // them is read value by value, so that a bad value before its end is still what fails.
+    if (in.remaining() >= kScalarBytes) {
+        BlockValues block(in.take(kScalarBytes));
+        readScalarValues(block, f);
+    } else {
+        readScalarValues(in, f);
+    }
 }
 
 // Free slots at the end of `list` up to `length`, each at its place.

@@ -28,6 +28,10 @@ void RecordReader::pastEnd() {
     throw ReadError(std::string(kInputPastEndText));
 }
 
+void RecordReader::unsupportedDimensions() {
+    throw ReadError("Unsupported array dimensions");
+}
+
 std::string RecordReader::string() {
     return ansiAsUtf8(stringBytes());
 }
@@ -55,25 +59,6 @@ std::size_t RecordReader::checkedCount(std::int64_t count, std::size_t minRecord
         throw ReadError("Record count exceeds the file");
     }
     return static_cast<std::size_t>(records);
-}
-
-std::size_t RecordReader::arrayHead(std::size_t minElementBytes, std::int32_t* lowerBound) {
-    const std::int16_t dimensions = integer();
-    if (lowerBound != nullptr) {
-        *lowerBound = 0;
-    }
-    if (dimensions == 0) {
-        return 0;
-    }
-    if (dimensions != 1) {
-        throw ReadError("Unsupported array dimensions");
-    }
-    const std::int32_t count = longValue();
-    const std::int32_t bound = longValue();
-    if (lowerBound != nullptr) {
-        *lowerBound = bound;
-    }
-    return checkedCount(count, minElementBytes);
 }
 
 std::vector<std::int16_t> RecordReader::integerArray(std::int32_t* lowerBound) {

@@ -71,8 +71,26 @@ public:
     std::vector<std::int16_t> integerArray(std::int32_t* lowerBound = nullptr);
     std::vector<std::string> stringArray(std::int32_t* lowerBound = nullptr);
     // The array head alone; returns the element count after checking that that many
-    // elements of at least `minElementBytes` each fit into the rest of the buffer.
-    std::size_t arrayHead(std::size_t minElementBytes, std::int32_t* lowerBound = nullptr);
+    // elements of at least `minElementBytes` each fit into the rest of the buffer. Inline:
+    // every weapon record of a design file holds one.
+    std::size_t arrayHead(std::size_t minElementBytes, std::int32_t* lowerBound = nullptr) {
+        const std::int16_t dimensions = integer();
+        if (lowerBound != nullptr) {
+            *lowerBound = 0;
+        }
+        if (dimensions == 0) {
+            return 0;
+        }
+        if (dimensions != 1) {
+            unsupportedDimensions();
+        }
+        const std::int32_t count = longValue();
+        const std::int32_t bound = longValue();
+        if (lowerBound != nullptr) {
+            *lowerBound = bound;
+        }
+        return checkedCount(count, minElementBytes);
+    }
 
     // The highest-index prefix: an Integer n followed by n + 1 records (-1 = none).
     // Returns the record count n + 1 after checking it against the bytes left.
@@ -90,6 +108,7 @@ public:
 
 private:
     [[noreturn]] static void pastEnd();
+    [[noreturn]] static void unsupportedDimensions();
 
     // The file's bytes as they stand: the formats are little-endian like the machine.
     template <typename T> T fixed() {

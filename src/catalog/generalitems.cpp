@@ -7,6 +7,7 @@
 
 #include "app/numbers.h"
 #include "app/userinteraction.h"
+#include "app/wordload.h"
 #include "catalog/conversionerror.h"
 #include "catalog/equipment.h"
 #include "catalog/slottables.h"
@@ -188,6 +189,42 @@ static_assert(std::none_of(kGenItems.begin(), kGenItems.end(), [](const GenItemR
     return row.code.back() >= '0' && row.code.back() <= '9';
 }));
 
+// The first and the last four bytes of a text of 4 to 8 bytes, or its first and last two of 2
+// or 3, as one number: equal for two texts of the same length only when the texts are.
+template <typename Text> constexpr std::uint64_t codeEnds(const Text& text, std::size_t length) {
+    const auto bytes = [&](std::size_t from, std::size_t count) {
+        std::uint64_t value = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            value |= std::uint64_t{static_cast<unsigned char>(text[from + i])} << (8 * i);
+        }
+        return value;
+    };
+    const std::size_t half = length >= 4 ? 4 : 2;
+    return bytes(0, half) | bytes(length - half, half) << 32;
+}
+// The same from an identifier's bytes in two loads.
+std::uint64_t codeEnds(const char* text, std::size_t length) {
+    if (length >= 4) {
+        return app::loadWord<std::uint32_t>(text) |
+               std::uint64_t{app::loadWord<std::uint32_t>(text + length - 4)} << 32;
+    }
+    return app::loadWord<std::uint16_t>(text) |
+           std::uint64_t{app::loadWord<std::uint16_t>(text + length - 2)} << 32;
+}
+
+constexpr auto kCodeEnds = [] {
+    std::array<std::uint64_t, kGenItems.size()> ends{};
+    for (std::size_t i = 0; i < kGenItems.size(); ++i) {
+        const std::string_view code = kGenItems[i].code;
+        if (code.size() < 2 || code.size() > 8) {
+            throw "item code too short or too long to compare in two loads"; // stops the
+                                                                             // compilation
+        }
+        ends[i] = codeEnds(code, code.size());
+    }
+    return ends;
+}();
+
 const GenItemRow* rowForSaveCode(int saveCode) {
     if (saveCode < kFirstSaveCode || saveCode > kLastSaveCode)
         return nullptr;
@@ -285,20 +322,20 @@ bool isGenItemSaveCode(int saveCode) {
 
 bool isIdentifierOfSaveCode(std::string_view identifier, int saveCode) {
     // Save codes belong to one item each, and no item code ends in a digit: the identifier is
-    // the item's code and then digits only. Compared character by character, as the codes are
-    // a few characters long and a design file checks thousands of them.
+    // the item's code and then digits only. A design file checks thousands of them: the code
+    // is compared in two loads that overlap where it is short, the instance digits (one or
+    // two) one by one.
     const GenItemRow* row = rowForSaveCode(saveCode);
-    if (row == nullptr || identifier.size() < row->code.size()) {
+    const std::size_t length = row == nullptr ? 0 : row->code.size();
+    if (row == nullptr || identifier.size() < length) {
         return false;
     }
-    std::size_t i = 0;
-    for (; i < row->code.size(); ++i) {
-        if (identifier[i] != row->code[i]) {
-            return false;
-        }
+    if (codeEnds(identifier.data(), length) !=
+        kCodeEnds[static_cast<std::size_t>(row - kGenItems.data())]) {
+        return false;
     }
-    for (; i < identifier.size(); ++i) {
-        if (identifier[i] < '0' || identifier[i] > '9') {
+    for (const char c : identifier.substr(length)) {
+        if (c < '0' || c > '9') {
             return false;
         }
     }

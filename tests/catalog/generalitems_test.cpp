@@ -46,8 +46,11 @@ TEST(GenItemID, CheckingFromTheSaveCodeAgreesWithTheLookup) {
     const std::string_view withNul("cHS\0"
                                    "3",
                                    5);
-    const std::string_view ids[] = {"cHS12", "cHS",   "cG2",   "cJJ",   "cA-IVL1", withNul, "cH3",
-                                    "CHS3",  "cHSX3", "cHS3a", "cArm1", "cIS",     "12",    ""};
+    // Also codes with one character changed at their end or within them, and with a
+    // character just outside the digits behind them.
+    const std::string_view ids[] = {"cHS12", "cHS",    "cG2",   "cJJ",    "cA-IVL1", withNul, "cH3",
+                                    "CHS3",  "cHSX3",  "cHS3a", "cArm1",  "cIS",     "12",    "",
+                                    "cHZ1",  "cMASX1", "cEnG1", "cMaSC2", "cJJ/",    "cJJ:"};
     for (const std::string_view id : ids) {
         for (int code = kFirstGenItemSaveCode - 1; code <= kLastGenItemSaveCode + 1; ++code) {
             EXPECT_EQ(isIdentifierOfSaveCode(id, code), gGetGenItemID(id, false) == code)

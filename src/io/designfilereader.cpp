@@ -698,16 +698,14 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         f.historyFile = in.string();
         f.currentConfig = in.string();
         readScalars(in, f);
-        for (bool& flag : f.laActuators) {
-            flag = in.boolean();
-        }
-        for (bool& flag : f.raActuators) {
-            flag = in.boolean();
+        // Fixed runs of values each in one read.
+        const auto actuators = in.integers<2 * model::kActuators>();
+        for (std::size_t i = 0; i < model::kActuators; ++i) {
+            f.laActuators[i] = actuators[i] != 0;
+            f.raActuators[i] = actuators[model::kActuators + i] != 0;
         }
         std::vector<WeaponEntry> weapons = reader.weapons(in.lastIndexPrefix(kMinWeaponBytes));
-        for (auto& armor : f.armor) {
-            armor = in.integer();
-        }
+        f.armor = in.integers<model::kArmorPositions>();
         reader.setTypes(model::designTypesOf(f));
         ReadSlotLists slots(reader);
         for (std::size_t i = in.lastIndexPrefix(kMinSlotBytes); i > 0; --i) {
@@ -718,9 +716,7 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
             require(Reader::hasOwnSaveCode(r, weapons), "save code not the slot's own");
             slots.place(reader, r);
         }
-        for (auto& value : f.caseSettings) {
-            value = in.integer();
-        }
+        f.caseSettings = in.integers<model::kCaseLocations>();
         // A plain design's omni state is a new design's: nothing to build, move or destroy.
         std::optional<model::OmniState> omni;
         if (f.omniBaseLocked && f.mechType == catalog::kOmniMech) {

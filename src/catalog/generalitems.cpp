@@ -217,8 +217,8 @@ constexpr auto kCodeEnds = [] {
     for (std::size_t i = 0; i < kGenItems.size(); ++i) {
         const std::string_view code = kGenItems[i].code;
         if (code.size() < 2 || code.size() > 8) {
-            throw "item code too short or too long to compare in two loads"; // stops the
-                                                                             // compilation
+            // Stops the compilation.
+            throw "item code too short or too long to compare in two loads";
         }
         ends[i] = codeEnds(code, code.size());
     }

@@ -49,6 +49,9 @@ struct SlotRecord {
     std::string_view storedText;
     std::string_view itemID;
     std::int16_t saveCode = catalog::kNoSaveCode;
+    // Set once `itemID` was found to be its general item's code and instance digits: plain
+    // ASCII, the same bytes in both encodings.
+    bool plainItemID = false;
 
     // Every flag false, no identifier, no item: a free slot, whatever text the file holds
     // (an inactive slot shows the free slot's text).
@@ -213,6 +216,13 @@ public:
     static bool hasOwnSaveCode(const SlotRecord& r, const std::vector<WeaponEntry>& weapons) {
         return hasOwnSaveCode(r.flags.isWeapon, r.itemID, r.saveCode, weapons);
     }
+    // Refuses a record whose save code is not its own. A general item's identifier that
+    // passes is its item's code and instance digits: marked plain ASCII, it is kept without
+    // a test of its bytes.
+    static void requireOwnSaveCode(SlotRecord& r, const std::vector<WeaponEntry>& weapons) {
+        require(hasOwnSaveCode(r, weapons), "save code not the slot's own");
+        r.plainItemID = r.saveCode != catalog::kNoSaveCode && !r.flags.isWeapon;
+    }
 
     // Appends the record's slot to `list`: flags, index, identifier and the text the editor
     // shows for its item; the file leaves out what it can rebuild. Each text is built once,
@@ -220,7 +230,7 @@ public:
     // constructed in the list, so there is no free slot's text to overwrite and no temporary
     // string to move.
     void append(std::vector<CriticalSlot>& list, const SlotRecord& r) const {
-        list.emplace_back(r.flags, r.index, text(r), ItemID{r.itemID});
+        list.emplace_back(r.flags, r.index, text(r), ItemID{r.itemID, r.plainItemID});
     }
     // Makes `slot` the record's slot, whatever it held before, reusing its storage.
     void fill(CriticalSlot& slot, const SlotRecord& r) const {
@@ -232,10 +242,15 @@ public:
 
 private:
     // An item identifier of the file, kept as UTF-8. Nearly half the occupied slots hold a
-    // fixed entry: its identifier is built from the constant, without a copy or a conversion.
+    // fixed entry: its identifier is built from the constant, without a copy or a conversion;
+    // one known to be plain ASCII is copied as it stands.
     struct ItemID {
         std::string_view bytes;
+        bool plain = false;
         operator std::string() const {
+            if (plain) {
+                return std::string(bytes);
+            }
             return bytes == model::kFixedEntryID ? std::string(model::kFixedEntryID)
                                                  : app::ansiAsUtf8(bytes);
         }
@@ -712,8 +727,8 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
             if (reader.appendFreeSlot(slots.lists)) {
                 continue;
             }
-            const SlotRecord r = reader.slotRecord();
-            require(Reader::hasOwnSaveCode(r, weapons), "save code not the slot's own");
+            SlotRecord r = reader.slotRecord();
+            Reader::requireOwnSaveCode(r, weapons);
             slots.place(reader, r);
         }
         f.caseSettings = in.integers<model::kCaseLocations>();

@@ -83,8 +83,12 @@ public:
         // allocation, thrown away.
         WeaponEntry w{
             .refID = ids[0], .weaponIndex = ids[1], .locations = std::vector<std::int16_t>(count)};
-        const std::string_view locations = in_.take(count * sizeof(std::int16_t));
-        std::memcpy(w.locations.data(), locations.data(), locations.size());
+        // Nearly always one location: loaded, not copied by a call.
+        const char* locations = in_.take(count * sizeof(std::int16_t)).data();
+        for (std::int16_t& location : w.locations) {
+            location = app::loadWord<std::int16_t>(locations);
+            locations += sizeof location;
+        }
         const auto tail = in_.integers<6>();
         w.startCrit = tail[0];
         w.rearMounted = tail[1] != 0;

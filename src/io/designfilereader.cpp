@@ -497,13 +497,13 @@ struct ReadSlotLists {
     }
 };
 
-// The slot lists at the length the design had: limit crits shortens light designs, and a
-// list is never shorter than the slots the file fills.
-std::array<model::CritLocation, model::kSlotLocations> readLists(const model::MechFields& f,
-                                                                 ReadSlotLists read) {
+// The slot lists at the length the design had, taken out of `read`: limit crits shortens
+// light designs, and a list is never shorter than the slots the file fills.
+std::array<model::CritLocation, model::kSlotLocations>
+readLists(const model::MechFields& f, const Reader& reader, ReadSlotLists& read) {
     const auto list = [&](int loc) {
         std::vector<CriticalSlot>& slots = read.lists[static_cast<std::size_t>(loc)];
-        const int normal = catalog::locationSlotCount(loc);
+        const int normal = reader.slotCount(loc);
         const int length =
             normal - (f.limitCrits ? catalog::gGetLimitedCritSlots(f.tonnage, loc) : 0);
         padWithFreeSlots(slots, static_cast<std::size_t>(std::max(length, 0)));
@@ -745,7 +745,7 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
 
         // The design is built only from a file that read to its end.
         model::Mech& mech =
-            result.mech.emplace(ctx, readLists(f, std::move(slots)), std::move(weapons));
+            result.mech.emplace(ctx, readLists(f, reader, slots), std::move(weapons));
         if (omni) {
             mech.restoreOmniState(std::move(*omni));
         }

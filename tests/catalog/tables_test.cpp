@@ -131,18 +131,14 @@ void writeLocations(std::ostream& out) {
 // Each item under three sets of types: all the first, a Clan design with other types, a mixed
 // one.
 void writeGeneralItems(std::ostream& out, app::UserInteraction& user) {
-    DesignTypes clan;
-    clan.techBase = kClan;
-    clan.armorType = 6;
-    clan.isType = 2;
-    clan.hsType = 1;
-    clan.engineType = 4;
-    clan.gyroType = 3;
-    clan.jumpJetType = 1;
-    DesignTypes mixed;
-    mixed.techBase = kMixedTech;
-    mixed.hsType = 1;
-    mixed.jumpJetType = 3;
+    const DesignTypes clan{.techBase = kClan,
+                           .armorType = 6,
+                           .isType = 2,
+                           .hsType = 1,
+                           .engineType = 4,
+                           .gyroType = 3,
+                           .jumpJetType = 1};
+    const DesignTypes mixed{.techBase = kMixedTech, .hsType = 1, .jumpJetType = 3};
     out << "[general items: save code and back; text and slots (MASC 4, computer 5) by types]\n";
     for (std::string_view code : {cArm, cIS, cMASC, cTSM, cHS, cSC, cTS, cCP, cNSS, cCASE, cPhy,
                                   cEng, cG, cJJ, cAIVL, cAVL, cAIVS, cAVS, cTur}) {

@@ -13,7 +13,6 @@
 #include "catalog/bvdatafile.h"
 #include "catalog/namelists.h"
 #include "catalog/plotfile.h"
-#include "catalog/weapondatabase.h"
 #include "datafiles.h"
 
 namespace fpw::testing {

@@ -7,7 +7,6 @@
 #include "catalog/locations.h"
 #include "editor/allocation.h"
 #include "editor/allocationkit.h"
-#include "editor/slotmenu.h"
 #include "model/mech.h"
 
 namespace fpw::editor {

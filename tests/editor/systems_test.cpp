@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/userinteraction.h"
 #include "catalog/equipment.h"
 #include "catalog/generalitems.h"
 #include "catalog/locations.h"

@@ -48,9 +48,8 @@ class CanonicalDesigns : public ::testing::TestWithParam<Design> {};
 
 TEST_P(CanonicalDesigns, WeighExactlyTheirTonnage) {
     testing::ShippedContext kit;
-    app::ProgramContext& ctx = kit.ctx;
     const Design& d = GetParam();
-    Mech mech(ctx);
+    Mech mech(kit.ctx);
     mech.setTechLevel(1);
     mech.setTonnage(d.tonnage);
     mech.setWalking(d.walking);
@@ -67,18 +66,6 @@ TEST_P(CanonicalDesigns, WeighExactlyTheirTonnage) {
     EXPECT_DOUBLE_EQ(mech.freeTonnage(), 0);
     EXPECT_EQ(mech.MaxHeat(), d.maxHeat);
     EXPECT_TRUE(mech.ValidAmmo());
-
-    // The same design built in another order comes out the same: no figure depends on the
-    // order in which its inputs were set.
-    Mech reordered(ctx);
-    addWeapons(reordered, d);
-    reordered.setHSCount(d.heatSinks);
-    reordered.setJumping(d.jumping);
-    reordered.setWalking(d.walking);
-    setArmor(reordered, d);
-    reordered.setTonnage(d.tonnage);
-    reordered.setTechLevel(1);
-    EXPECT_EQ(reordered.fields(), mech.fields());
 }
 
 // clang-format off

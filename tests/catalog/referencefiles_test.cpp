@@ -306,19 +306,6 @@ TEST(WeaponDatabase, LayoutHasNoPaddingAndTextIsWindows1252) {
     EXPECT_EQ(f.ctx.weapons, WeaponTable{named});
 }
 
-TEST(WeaponDatabase, ProgressAdvancesAndEventsRunAfterEveryRecord) {
-    Fixture f;
-    f.dir.write(kWeaponDatabaseFile, writeWeaponDatabase(someWeapons()));
-    std::vector<std::pair<int, int>> ranges;
-    std::vector<int> advanced;
-    LoadProgress progress{[&](int lo, int hi) { ranges.emplace_back(lo, hi); },
-                          [&](int value) { advanced.push_back(value); }};
-    ASSERT_TRUE(LoadWeapons(f.ctx, progress));
-    EXPECT_EQ(ranges, (std::vector<std::pair<int, int>>{{0, 2}}));
-    EXPECT_EQ(advanced, (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(f.user.eventPumps, 3);
-}
-
 TEST(WeaponDatabase, AbsurdCountsAreRefusedWithoutAllocating) {
     const std::string one = writeWeaponDatabase({bareWeapon()});
     for (const std::int16_t lastIndex : {-1, 1, 32767}) {

@@ -124,7 +124,8 @@ TEST_F(DocumentsTest, AFileThatDoesNotReadLeavesTheEditorAsItWas) {
     for (const std::string& bytes :
          {std::string("not a design"), good.substr(0, good.size() / 2), std::string()}) {
         user.messages.clear();
-        const std::string path = bytes.empty() ? dir.file("missing.fpm") : dir.write("bad", bytes);
+        const std::string path =
+            bytes.empty() ? dir.file("missing.fpm") : dir.write("bad.fpm", bytes);
         EXPECT_FALSE(OpenMech(editor, path));
         EXPECT_EQ(user.messages.size(), 1u);
         EXPECT_TRUE(testing::sameEditorState(before, testing::captureEditorState(editor)));

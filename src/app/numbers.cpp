@@ -198,14 +198,18 @@ double roundAsFormatted(double x, int decimals) {
     // fraction more than 1e-6 from one half falls on the same side in all three. The whole
     // number of units divided by the exact power of ten is then the correctly rounded double,
     // as parsing the text gives it. Only near-ties go the way of the text.
+    // A product that lands exactly on one half is a tie in the text as well: it lies within
+    // 2^-53 (relative) of a decimal of at most ten digits, much closer than the half unit of
+    // the 15th digit, so the text shows that decimal and rounds it away from zero. Such ties
+    // are common (a quarter ton to one place), so they are not left to the text.
     constexpr double kExactUnitsBelow = 1e8;
     constexpr double kTieMargin = 1e-6;
     const double magnitude = std::fabs(scaled);
     if (magnitude < kExactUnitsBelow) {
         const double whole = std::floor(magnitude);
         const double fraction = magnitude - whole;
-        if (std::fabs(fraction - 0.5) > kTieMargin) {
-            const double units = fraction > 0.5 ? whole + 1 : whole;
+        if (fraction == 0.5 || std::fabs(fraction - 0.5) > kTieMargin) {
+            const double units = fraction >= 0.5 ? whole + 1 : whole;
             if (units == 0) {
                 return 0.0; // the text has no sign for zero
             }

@@ -4,16 +4,17 @@
 
 #include "catalog/equipment.h"
 #include "model/mech.h"
+#include "valuation/refreshfigures.h"
 
 namespace fpw::reports {
 
 DesignFigures designFigures(const model::Mech& mech, bool hasBV) {
     DesignFigures f;
-    fillDesignFigures(f, mech, hasBV);
+    fillDesignFigures(f, mech, hasBV, freeSlots(mech));
     return f;
 }
 
-void fillDesignFigures(DesignFigures& f, const model::Mech& mech, bool hasBV) {
+void fillDesignFigures(DesignFigures& f, const model::Mech& mech, bool hasBV, int freeSlots) {
     f.name = mech.mechName();
     f.model = mech.mechModel();
     if (mech.omniBaseLocked() && mech.OmniConfigCount() > 0) {
@@ -29,7 +30,7 @@ void fillDesignFigures(DesignFigures& f, const model::Mech& mech, bool hasBV) {
     f.jumping = mech.jumping();
     f.maxHeat = mech.maxHeatValue();
     f.heatDissipation = heatDissipation(mech);
-    f.freeSlots = freeSlots(mech);
+    f.freeSlots = freeSlots;
     f.cost = mech.totalCost();
     if (hasBV) {
         f.bv = mech.battleValue();
@@ -43,11 +44,7 @@ int heatDissipation(const model::Mech& mech) {
 }
 
 int freeSlots(const model::Mech& mech) {
-    int free = 0;
-    for (const model::CritLocation& list : mech.critLocations()) {
-        free += list.FreeSlotCount();
-    }
-    return free;
+    return valuation::tallySlots(mech).free;
 }
 
 std::string plainNumber(double x) {

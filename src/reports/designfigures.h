@@ -35,8 +35,9 @@ struct DesignFigures {
 
 // The figures as the design holds them now; nothing is recomputed.
 DesignFigures designFigures(const model::Mech& mech, bool hasBV);
-// The same into `f`, whose texts keep their storage: for one set filled design after design.
-void fillDesignFigures(DesignFigures& f, const model::Mech& mech, bool hasBV);
+// The same into `f`, whose texts keep their storage, with the free slots as counted by the
+// caller: for one set filled design after design, right after a refresh that counted them.
+void fillDesignFigures(DesignFigures& f, const model::Mech& mech, bool hasBV, int freeSlots);
 
 // Heat sinks as the heat display counts them: single ones once, every other type twice.
 int heatDissipation(const model::Mech& mech);

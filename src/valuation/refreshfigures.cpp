@@ -6,25 +6,32 @@
 
 namespace fpw::valuation {
 
-bool RefreshFigures(model::Mech& mech) {
+SlotTally tallySlots(const model::Mech& mech) {
+    SlotTally tally;
+    for (const model::CritLocation& list : mech.critLocations()) {
+        // Runs for every slot of every row: unrolled, the loop's own steps no longer cost more
+        // than the counts.
+#pragma GCC unroll 4
+        for (const model::CriticalSlot& slot : list.slots()) {
+            tally.armored += slot.isArmored ? 1 : 0;
+            tally.free += slot.isActive ? 0 : 1;
+        }
+    }
+    return tally;
+}
+
+Refreshed RefreshFigures(model::Mech& mech) {
     mech.RecalcAll();
     return RefreshValuation(mech);
 }
 
-bool RefreshValuation(model::Mech& mech) {
-    int armored = 0;
-    for (const model::CritLocation& list : mech.critLocations()) {
-        // Runs for every slot of every row: unrolled, the loop's own steps no longer cost more
-        // than the count.
-#pragma GCC unroll 4
-        for (const model::CriticalSlot& slot : list.slots())
-            armored += slot.isArmored ? 1 : 0;
-    }
+Refreshed RefreshValuation(model::Mech& mech) {
+    const SlotTally slots = tallySlots(mech);
     // Also sums the total tonnage and the heat.
-    mech.ArmoredSlotData(armored, armored);
+    mech.ArmoredSlotData(slots.armored, slots.armored);
     CalcTotalCost(mech);
     // Nobody reads the lines here: the number is the same without them.
-    return CalcBV(mech, BVLines::Skip).has_value();
+    return Refreshed{CalcBV(mech, BVLines::Skip).has_value(), slots.free};
 }
 
 } // namespace fpw::valuation

@@ -73,9 +73,10 @@ TEST(Numbers, TwoDecimalsRoundTheShortestDecimalFormHalfAwayFromZero) {
     EXPECT_FALSE(std::signbit(roundTwoDecimals(-0.004))) << "no negative zero";
 }
 
-// Values that already have no more places than asked, and values away from a tie, take short
-// cuts; they must give what the formatted text gives, for them, for random values of every
-// size and for near-ties on both sides of the margin the short cut keeps.
+// Values that already have no more places than asked, values away from a tie and values whose
+// product lands exactly on one half take short cuts; they must give what the formatted text
+// gives, for them, for random values of every size and for near-ties on both sides of the
+// margin the short cut keeps.
 TEST(Numbers, RoundAsFormattedAgreesWithTheFormattedText) {
     std::vector<double> values;
     for (int i = -400; i <= 400; ++i) {
@@ -102,6 +103,9 @@ TEST(Numbers, RoundAsFormattedAgreesWithTheFormattedText) {
                 values.push_back((units + 0.5 - off) / power);
                 values.push_back(-(units + 0.5 + off) / power);
             }
+            // A neighbour of a tie whose product still lands exactly on one half.
+            values.push_back(std::nextafter((units + 0.5) / power, 1e300));
+            values.push_back(std::nextafter((units + 0.5) / power, -1e300));
         }
     }
     for (const double v : values) {

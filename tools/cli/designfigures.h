@@ -32,8 +32,9 @@ std::optional<model::Mech> openQuietly(app::ProgramContext& ctx, const std::stri
 std::optional<model::Mech> openOrReport(app::ProgramContext& ctx, const std::string& path,
                                         std::ostream& err);
 
-// Calls `visit(mech, hasBV)` once for a plain design and once per configuration (made current)
-// of a locked OmniMech, every figure refreshed first, `hasBV` telling whether it has a BV.
+// Calls `visit(mech, refreshed)` once for a plain design and once per configuration (made
+// current) of a locked OmniMech, every figure refreshed first; `refreshed` tells whether it has
+// a BV and how many slots are free.
 template <typename Visit> void visitConfigurations(model::Mech& mech, Visit&& visit) {
     if (!mech.omniBaseLocked() || mech.OmniConfigCount() == 0) {
         visit(mech, valuation::RefreshFigures(mech));

@@ -248,8 +248,8 @@ ItemOutput infoOutput(app::ProgramContext& ctx, const std::string& path, bool js
     DesignRow row;
     row.file = path;
     const std::optional<std::string> failure =
-        visitDesign(ctx, path, [&](model::Mech& mech, bool hasBV) {
-            reports::fillDesignFigures(row, mech, hasBV);
+        visitDesign(ctx, path, [&](model::Mech& mech, const valuation::Refreshed& refreshed) {
+            reports::fillDesignFigures(row, mech, refreshed.hasBV, refreshed.freeSlots);
             if (json)
                 appendJsonLine(output.out, row);
             else

@@ -15,15 +15,16 @@ namespace {
 bool printFile(app::ProgramContext& ctx, const SheetOptions& options, const std::string& file,
                recordsheet::PagedDocument& document, int& pages, std::ostream& err) {
     bool drawn = true;
-    const auto failure = visitDesign(ctx, file, [&](model::Mech& mech, bool) {
-        recordsheet::DrawingSurface& surface = document.surface();
-        if (pages > 0)
-            surface.newPage();
-        ++pages;
-        drawn = recordsheet::PrintMech(mech, options.pilotName, options.gunnery, options.piloting,
-                                       "", "", "", true, true, surface) &&
-                drawn;
-    });
+    const auto failure =
+        visitDesign(ctx, file, [&](model::Mech& mech, const valuation::Refreshed&) {
+            recordsheet::DrawingSurface& surface = document.surface();
+            if (pages > 0)
+                surface.newPage();
+            ++pages;
+            drawn = recordsheet::PrintMech(mech, options.pilotName, options.gunnery,
+                                           options.piloting, "", "", "", true, true, surface) &&
+                    drawn;
+        });
     if (failure) {
         err << file << ": " << withoutCR(*failure) << "\n";
         return false;

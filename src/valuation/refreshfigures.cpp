@@ -8,15 +8,19 @@ namespace fpw::valuation {
 
 SlotTally tallySlots(const model::Mech& mech) {
     SlotTally tally;
+    int slots = 0;
+    int occupied = 0;
     for (const model::CritLocation& list : mech.critLocations()) {
+        slots += static_cast<int>(list.slots().size());
         // Runs for every slot of every row: unrolled, the loop's own steps no longer cost more
-        // than the counts.
+        // than the counts, and the occupied ones are counted since a flag adds as it is.
 #pragma GCC unroll 4
         for (const model::CriticalSlot& slot : list.slots()) {
             tally.armored += slot.isArmored ? 1 : 0;
-            tally.free += slot.isActive ? 0 : 1;
+            occupied += slot.isActive ? 1 : 0;
         }
     }
+    tally.free = slots - occupied;
     return tally;
 }
 

@@ -96,7 +96,8 @@ TEST_F(CliTool, AGeneratedCorpusCoversEveryKindAndIsWalkedOnceAlikeOnEveryThread
     EXPECT_TRUE(missing.empty()) << "never generated: " << ::testing::PrintToString(missing);
 
     // In the tree: a damaged design, one whose name ends in lower case, a file that is no design,
-    // a link back to the root and a second way into a folder (found after the folder itself).
+    // a link back to the root, a second way into a folder (found after the folder itself) and
+    // names that only differ late.
     const std::string damaged = paths[50];
     const std::string bytes = app::readWholeFile(damaged).value();
     ASSERT_TRUE(app::writeFileAtomically(damaged, bytes.substr(0, bytes.size() / 3)));
@@ -105,6 +106,12 @@ TEST_F(CliTool, AGeneratedCorpusCoversEveryKindAndIsWalkedOnceAlikeOnEveryThread
     work.write("corpus/notes.txt", "not a design");
     const fs::path folder = fs::path(paths[0]).parent_path();
     fs::create_directory_symlink(root, folder / "loop");
+    // Names alike in their first eight bytes, listed in no particular order.
+    for (const int n : {2, 3, 4, 5}) {
+        const fs::path moved = folder / ("same-head-" + std::to_string(7 * n % 12) + ".FPM");
+        fs::rename(paths[static_cast<std::size_t>(n)], moved);
+        paths[static_cast<std::size_t>(n)] = moved.string();
+    }
     fs::create_directory_symlink(folder, root / "zz-link");
 
     const RunResult one = run({"info", "--json", "-j", "1", root.string()});

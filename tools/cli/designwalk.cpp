@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
+#include <cstdint>
 #include <set>
 #include <system_error>
 #include <utility>
@@ -44,38 +44,73 @@ public:
     }
 
 private:
+    // One entry of a listing. Its name lies in the listing's buffer of names; its first eight
+    // bytes, read as a big-endian number (zeros past the end, which no name holds), order
+    // entries as the bytes do, so that most comparisons of the sort are one of numbers.
     struct Entry {
-        std::string name;
+        std::uint64_t head;
+        std::size_t at;
+        std::size_t length;
         unsigned char type;
+    };
+
+    // The entries of one directory, names in byte order.
+    struct Listing {
+        std::string names;
+        std::vector<Entry> entries;
+
+        std::string_view name(const Entry& entry) const {
+            return std::string_view(names).substr(entry.at, entry.length);
+        }
+        void add(std::string_view name, unsigned char type) {
+            std::uint64_t head = 0;
+            for (std::size_t i = 0; i < sizeof head; ++i)
+                head = head << 8 | (i < name.size() ? static_cast<unsigned char>(name[i]) : 0u);
+            entries.push_back(Entry{head, names.size(), name.size(), type});
+            names.append(name);
+        }
+        void sort() {
+            std::sort(entries.begin(), entries.end(), [this](const Entry& x, const Entry& y) {
+                return x.head != y.head ? x.head < y.head : name(x) < name(y);
+            });
+        }
     };
 
     void directory(const std::string& dir, const struct stat& status) {
         if (!visited_.emplace(status.st_dev, status.st_ino).second)
             return;
-        std::vector<Entry> entries;
-        if (const int error = list(dir, entries)) {
+        Listing listing;
+        if (const int error = list(dir, listing)) {
             fail(dir, error);
             return;
         }
-        std::sort(entries.begin(), entries.end(),
-                  [](const Entry& x, const Entry& y) { return x.name < y.name; });
+        listing.sort();
         const std::string prefix = dir.ends_with('/') ? dir : dir + '/';
-        for (const Entry& entry : entries) {
-            std::string path = prefix + entry.name;
+        for (const Entry& entry : listing.entries) {
+            const std::string_view name = listing.name(entry);
+            const bool mayBeDirectory =
+                entry.type == DT_DIR || entry.type == DT_LNK || entry.type == DT_UNKNOWN;
+            if (!mayBeDirectory && !isDesignFileName(name))
+                continue;
+            // Sized once: a path is longer than a string holds in place.
+            std::string path;
+            path.reserve(prefix.size() + name.size());
+            path.append(prefix).append(name);
             // A link is followed: to a directory it is walked, to a file it is read.
-            if (entry.type == DT_DIR || entry.type == DT_LNK || entry.type == DT_UNKNOWN) {
+            if (mayBeDirectory) {
                 if (const auto sub = directoryStatus(path)) {
                     directory(path, *sub);
                     continue;
                 }
+                if (!isDesignFileName(name))
+                    continue;
             }
-            if (isDesignFileName(entry.name))
-                found_(WalkItem{std::move(path), std::nullopt});
+            found_(WalkItem{std::move(path), std::nullopt});
         }
     }
 
     // The entries of `dir` but "." and ".."; returns the error number when it cannot be read.
-    static int list(const std::string& dir, std::vector<Entry>& entries) {
+    static int list(const std::string& dir, Listing& listing) {
         DIR* stream = ::opendir(dir.c_str());
         if (stream == nullptr)
             return errno;
@@ -83,7 +118,7 @@ private:
         while (const dirent* entry = ::readdir(stream)) {
             const std::string_view name = entry->d_name;
             if (name != "." && name != "..")
-                entries.push_back(Entry{std::string(name), entry->d_type});
+                listing.add(name, entry->d_type);
         }
         const int error = errno;
         ::closedir(stream);
@@ -109,8 +144,10 @@ bool isDesignFileName(std::string_view name) {
     if (name.size() < kExtension.size())
         return false;
     const std::string_view ext = name.substr(name.size() - kExtension.size());
+    // ASCII case folding, as the C locale's toupper does, without a library call per byte:
+    // this runs for every entry of every directory.
     return std::equal(ext.begin(), ext.end(), kExtension.begin(), [](char c, char upper) {
-        return std::toupper(static_cast<unsigned char>(c)) == upper;
+        return c == upper || (c >= 'a' && c <= 'z' && c - 'a' + 'A' == upper);
     });
 }
 

@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/mech.h"
 #include "reports/designfigures.h"
@@ -18,7 +19,8 @@ namespace fpw::cli {
 // One row of `info`: a design, or one configuration of a locked OmniMech, or a file that could
 // not be read (then only `file` and `error` are set).
 struct DesignRow : reports::DesignFigures {
-    std::string file;
+    // The file as named; whoever fills the row keeps the name alive beside it.
+    std::string_view file;
     std::optional<std::string> error;
 };
 

@@ -13,6 +13,9 @@
 namespace fpw::cli {
 namespace {
 
+// A JSON row with names and a path of ordinary length, and its line end.
+constexpr std::size_t kTypicalRowLength = 384;
+
 // Bytes a JSON string cannot hold as they are: control characters, '"', the backslash, DEL and
 // every byte of a character beyond ASCII.
 constexpr std::array<bool, 256> kNeedsEscape = [] {
@@ -31,85 +34,93 @@ bool plainText(std::string_view value) {
 }
 
 // One JSON object written key by key in a fixed order, at the end of a string. Rows come by the
-// ten thousand, so every piece is copied into room made ahead, the keys with their length
-// known when compiling. Plain ASCII text is copied as it is; anything else goes through the
-// JSON library, whose replacement of bytes that are no UTF-8 keeps a damaged name from ending
-// the run.
+// ten thousand, so every piece is copied into a buffer on the stack, the keys with their length
+// known when compiling, and the string takes the buffer in one piece (a row fits it whole).
+// Each piece is written through a local cursor kept in a register: a store through a char
+// pointer might change any member, so a member cursor would be read again after each byte.
+// Plain ASCII text is copied as it is; anything else goes through the JSON library, whose
+// replacement of bytes that are no UTF-8 keeps a damaged name from ending the run.
 class JsonObject {
 public:
-    explicit JsonObject(std::string& out) : out_(out) { room(kTypicalLength); }
+    explicit JsonObject(std::string& out) : out_(out) {}
 
     template <std::size_t N> void text(const char (&key)[N], std::string_view value) {
-        name(key);
-        if (plainText(value)) {
-            room(value.size() + 2);
-            *at_++ = '"';
-            copy(value);
-            *at_++ = '"';
+        if (value.size() <= kLongestInPlace && plainText(value)) {
+            char* at = name(room(N + 3 + value.size() + 2), key);
+            *at++ = '"';
+            std::memcpy(at, value.data(), value.size());
+            at += value.size();
+            *at++ = '"';
+            at_ = at;
         } else {
-            const std::string escaped = nlohmann::json(value).dump(
-                -1, ' ', false, nlohmann::json::error_handler_t::replace);
-            room(escaped.size());
-            copy(escaped);
+            at_ = name(room(N + 3), key);
+            put(nlohmann::json(value).dump(-1, ' ', false,
+                                           nlohmann::json::error_handler_t::replace));
         }
     }
     template <std::size_t N> void number(const char (&key)[N], long long value) {
-        name(key);
-        room(kJsonIntegerLength);
-        at_ = writeJsonInteger(at_, value);
+        at_ = writeJsonInteger(name(room(N + 3 + kJsonIntegerLength), key), value);
     }
     template <std::size_t N> void number(const char (&key)[N], double value) {
-        name(key);
-        room(kJsonDoubleLength);
-        at_ = writeJsonDouble(at_, value);
+        at_ = writeJsonDouble(name(room(N + 3 + kJsonDoubleLength), key), value);
     }
     template <std::size_t N> void null(const char (&key)[N]) {
-        name(key);
-        room(4);
-        copy("null");
+        char* at = name(room(N + 3 + 4), key);
+        std::memcpy(at, "null", 4);
+        at_ = at + 4;
     }
-    // Closes the object and gives the string its final length.
+    // Closes the object and hands what is left in the buffer to the string.
     void finish() {
-        room(1);
-        *at_++ = '}';
-        out_.resize(static_cast<std::size_t>(at_ - out_.data()));
+        char* at = room(1);
+        *at++ = '}';
+        at_ = at;
+        flush();
     }
 
 private:
-    // Room for a row with long names, so that the line is sized once.
-    static constexpr std::size_t kTypicalLength = 512;
+    // A row with long names fits as well.
+    static constexpr std::size_t kBufferLength = 512;
+    // Longer texts go to the string by themselves.
+    static constexpr std::size_t kLongestInPlace = kBufferLength / 2;
 
-    template <std::size_t N> void name(const char (&key)[N]) {
-        room(N + 3);
-        *at_++ = first_ ? '{' : ',';
+    // Writes the separator and the quoted key with its colon at `at`; returns the end.
+    template <std::size_t N> char* name(char* at, const char (&key)[N]) {
+        static_assert(N + 3 + kJsonDoubleLength <= kBufferLength);
+        *at++ = first_ ? '{' : ',';
         first_ = false;
-        *at_++ = '"';
-        copy(std::string_view(key, N - 1));
-        *at_++ = '"';
-        *at_++ = ':';
+        *at++ = '"';
+        std::memcpy(at, key, N - 1);
+        at += N - 1;
+        *at++ = '"';
+        *at++ = ':';
+        return at;
     }
-    void copy(std::string_view piece) {
+    void put(std::string_view piece) {
+        if (static_cast<std::size_t>(buffer_ + kBufferLength - at_) < piece.size()) {
+            flush();
+            if (piece.size() > kBufferLength) {
+                out_.append(piece);
+                return;
+            }
+        }
         std::memcpy(at_, piece.data(), piece.size());
         at_ += piece.size();
     }
-    // Makes room for `size` more characters after `at_`.
-    void room(std::size_t size) {
-        if (static_cast<std::size_t>(end_ - at_) < size)
-            grow(size);
+    // Makes room for `size` more characters (at most the buffer's length); returns the cursor.
+    char* room(std::size_t size) {
+        if (static_cast<std::size_t>(buffer_ + kBufferLength - at_) < size)
+            flush();
+        return at_;
     }
-    // Kept out of line, so that the test in room() is inlined into every piece's write.
-    [[gnu::noinline]] void grow(std::size_t size) {
-        const std::size_t used =
-            at_ == nullptr ? out_.size() : static_cast<std::size_t>(at_ - out_.data());
-        out_.resize(used + std::max(size, kTypicalLength));
-        at_ = out_.data() + used;
-        end_ = out_.data() + out_.size();
+    void flush() {
+        out_.append(buffer_, static_cast<std::size_t>(at_ - buffer_));
+        at_ = buffer_;
     }
 
     std::string& out_;
     bool first_ = true;
-    char* at_ = nullptr;
-    char* end_ = nullptr;
+    char buffer_[kBufferLength];
+    char* at_ = buffer_;
 };
 
 } // namespace
@@ -235,7 +246,7 @@ std::string textHeader() {
 }
 
 std::string textLine(const DesignRow& row) {
-    std::string line = row.file;
+    std::string line(row.file);
     for (const auto& [key, text] : reports::figureTexts(row)) {
         line += '\t' + text;
     }
@@ -244,6 +255,8 @@ std::string textLine(const DesignRow& row) {
 
 ItemOutput infoOutput(app::ProgramContext& ctx, const std::string& path, bool json) {
     ItemOutput output;
+    // Room for the row of a plain design, so that its line is stored once.
+    output.out.reserve(kTypicalRowLength);
     // One row filled for each configuration in turn: its texts keep their storage.
     DesignRow row;
     row.file = path;

@@ -43,6 +43,13 @@ template <typename Int> Int saturated(double whole) {
 }
 
 template <typename Int> Int saturatedToEven(double x) {
+    // Most values converted are whole already (counts, points, sums of them): in range they
+    // convert as they are, without the rounding steps.
+    constexpr auto kMin = static_cast<double>(std::numeric_limits<Int>::min());
+    constexpr auto kMax = static_cast<double>(std::numeric_limits<Int>::max());
+    if (x >= kMin && x <= kMax && static_cast<double>(static_cast<Int>(x)) == x) {
+        return static_cast<Int>(x);
+    }
     if (std::isnan(x)) {
         return 0;
     }

@@ -168,6 +168,9 @@ public:
     // Recomputes every construction figure from the inputs (after a file was read, or for
     // the editor's full refresh). `ArmoredSlotData` values are inputs and stay.
     void RecalcAll();
+    // RecalcAll with new `ArmoredSlotData` values, as both in turn leave the design, with the
+    // totals summed once.
+    void RecalcAll(int armoredCount, int armoredSlots);
     // The same design: fields, weapon list, slot lists and omni configurations (the current
     // weapon, a scratch entry, and the views' listeners and highlights are no part of it).
     bool operator==(const Mech& other) const;

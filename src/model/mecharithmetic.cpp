@@ -244,6 +244,13 @@ void Mech::RecalcAll() {
     CalcWeaponTonnage(); // with targeting system, Artemis, turrets and the totals
 }
 
+void Mech::RecalcAll(int armoredCount, int armoredSlots) {
+    // Nothing RecalcAll computes reads these before the totals.
+    f_.armoredSlotTonnage = armoredCount / 2.0;
+    f_.armoredSlots = static_cast<std::int16_t>(armoredSlots);
+    RecalcAll();
+}
+
 // ---- the figures
 
 void Mech::CalcEngineRating() {

@@ -24,18 +24,28 @@ SlotTally tallySlots(const model::Mech& mech) {
     return tally;
 }
 
+namespace {
+
+// Cost and Battle Value of a design whose other figures are current.
+Refreshed valuate(model::Mech& mech, int freeSlots) {
+    CalcTotalCost(mech);
+    // Nobody reads the lines here: the number is the same without them.
+    return Refreshed{CalcBV(mech, BVLines::Skip).has_value(), freeSlots};
+}
+
+} // namespace
+
 Refreshed RefreshFigures(model::Mech& mech) {
-    mech.RecalcAll();
-    return RefreshValuation(mech);
+    const SlotTally slots = tallySlots(mech);
+    mech.RecalcAll(slots.armored, slots.armored);
+    return valuate(mech, slots.free);
 }
 
 Refreshed RefreshValuation(model::Mech& mech) {
     const SlotTally slots = tallySlots(mech);
     // Also sums the total tonnage and the heat.
     mech.ArmoredSlotData(slots.armored, slots.armored);
-    CalcTotalCost(mech);
-    // Nobody reads the lines here: the number is the same without them.
-    return Refreshed{CalcBV(mech, BVLines::Skip).has_value(), slots.free};
+    return valuate(mech, slots.free);
 }
 
 } // namespace fpw::valuation

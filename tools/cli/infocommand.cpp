@@ -33,6 +33,34 @@ bool plainText(std::string_view value) {
     return !escape;
 }
 
+// "00" to "99", two characters each.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t n = 0; n < 100; ++n) {
+        pairs[2 * n] = static_cast<char>('0' + n / 10);
+        pairs[2 * n + 1] = static_cast<char>('0' + n % 10);
+    }
+    return pairs;
+}();
+
+[[gnu::noinline]] char* writeAnyInteger(char* at, long long value) {
+    return std::to_chars(at, at + kJsonIntegerLength, value).ptr;
+}
+
+// writeJsonInteger, inlined where rows are written. Most figures of a row (speeds, heat, slots,
+// whole tons) are below 100: their digits copied from a table cost a fraction of to_chars'
+// length count and of a call.
+[[gnu::always_inline]] inline char* writeInteger(char* at, long long value) {
+    if (value >= 0 && value < 100) {
+        const char* pair = &kDigitPairs[static_cast<std::size_t>(value) * 2];
+        if (value >= 10)
+            *at++ = pair[0];
+        *at++ = pair[1];
+        return at;
+    }
+    return writeAnyInteger(at, value);
+}
+
 // One JSON object written key by key in a fixed order, at the end of a string. Rows come by the
 // ten thousand, so every piece is copied into a buffer on the stack, the keys with their length
 // known when compiling, and the string takes the buffer in one piece (a row fits it whole).
@@ -59,7 +87,7 @@ public:
         }
     }
     template <std::size_t N> void number(const char (&key)[N], long long value) {
-        at_ = writeJsonInteger(name(room(N + 3 + kJsonIntegerLength), key), value);
+        at_ = writeInteger(name(room(N + 3 + kJsonIntegerLength), key), value);
     }
     template <std::size_t N> void number(const char (&key)[N], double value) {
         at_ = writeJsonDouble(name(room(N + 3 + kJsonDoubleLength), key), value);
@@ -126,15 +154,7 @@ private:
 } // namespace
 
 char* writeJsonInteger(char* at, long long value) {
-    // Most figures of a row (speeds, heat, slots, whole tons) are below 100: two digits
-    // written directly cost a fraction of to_chars' length count and digit table.
-    if (value >= 0 && value < 100) {
-        if (value >= 10)
-            *at++ = static_cast<char>('0' + value / 10);
-        *at++ = static_cast<char>('0' + value % 10);
-        return at;
-    }
-    return std::to_chars(at, at + kJsonIntegerLength, value).ptr;
+    return writeInteger(at, value);
 }
 
 char* writeJsonDouble(char* at, double value) {
@@ -149,7 +169,7 @@ char* writeJsonDouble(char* at, double value) {
             const long long magnitude = hundredths < 0 ? -hundredths : hundredths;
             if (hundredths < 0)
                 *at++ = '-';
-            at = writeJsonInteger(at, magnitude / 100);
+            at = writeInteger(at, magnitude / 100);
             const int cents = static_cast<int>(magnitude % 100);
             *at++ = '.';
             *at++ = static_cast<char>('0' + cents / 10);

@@ -89,6 +89,13 @@ bool isLeg(int location, const Mech& mech) {
            (location == catalog::kLeftArm || location == catalog::kRightArm);
 }
 
+// Engines that survive the loss of a side torso, where CASE protects the ammunition.
+bool hasSturdyEngine(const Mech& mech) {
+    const std::int16_t engine = mech.engineType();
+    return engine == catalog::engine::kFusion || engine == catalog::engine::kLarge ||
+           engine == catalog::engine::kCompact;
+}
+
 // CASE of a location; the head has no CASE setting.
 std::int16_t caseAt(const Mech& mech, int location) {
     if (location < 0 || location >= model::kCaseLocations) {
@@ -102,13 +109,13 @@ class Calculation {
 public:
     Calculation(const Mech& mech, const WeaponTable& table, const catalog::BVTables& tables,
                 BVLines lines)
-        : mech_(mech), table_(table), tables_(tables), maxHeat_(MaxHeatForBV(mech, table)),
-          dissipation_(HeatDissipation(mech)), recording_(lines == BVLines::Record) {}
+        : mech_(mech), table_(table), tables_(tables), recording_(lines == BVLines::Record) {}
 
     BVResult run() {
         if (recording_) {
             result_.lines.reserve(24, 32 + mech_.weapons().size());
         }
+        gatherWeaponSums();
         const double defensive = defensivePhase();
         const double offensive = offensivePhase();
         finalPhase(defensive, offensive);
@@ -144,6 +151,9 @@ private:
         }
     }
 
+    void gatherWeaponSums();
+    void countExplosiveTon(int loc, bool clan, bool sturdyEngine);
+
     double defensivePhase();
     double armorBV();
     double structureBV();
@@ -176,12 +186,53 @@ private:
     const Mech& mech_;
     const WeaponTable& table_;
     const catalog::BVTables& tables_;
-    std::int16_t maxHeat_;
-    std::int16_t dissipation_;
     bool recording_;
+    // Taken from the weapon list before the phases start.
+    std::int16_t maxHeat_ = 0;
+    std::int16_t dissipation_ = 0;
+    std::int16_t defensiveItems_ = 0;
+    bool anyDefensiveItem_ = false;
+    int explosiveTons20_ = 0; // tons of explosive ammunition that cost 20 points each
+    int explosiveTons5_ = 0;  // tons behind CASE II in the XL regime
+    double weaponSum_ = 0;
     bool carriesC3_ = false;
     BVResult result_;
 };
+
+// ---- the weapon list
+
+// Every sum the phases take from the weapon list, in one walk over it: the calculation runs
+// for every design of a batch, and one walk costs less than one per sum. Each sum still adds
+// its terms in list order, as a walk of its own would.
+void Calculation::gatherWeaponSums() {
+    int heat = heatBeforeWeapons(mech_);
+    int dissipation = heatSinkDissipation(mech_);
+    const bool clan = mech_.techBase() == catalog::kClan;
+    const bool sturdyEngine = hasSturdyEngine(mech_);
+    for (const WeaponEntry& entry : mech_.weapons()) {
+        // Counted by position, whether the table holds the record or not.
+        dissipation += dissipatesHeat(entry) ? 1 : 0;
+        // An entry whose index lies outside the table (a damaged design) counts for nothing.
+        if (entry.refID < 0 || static_cast<std::size_t>(entry.refID) >= table_.size()) {
+            continue;
+        }
+        const WeaponRecord& record = table_[static_cast<std::size_t>(entry.refID)];
+        heat = withWeaponHeat(heat, mech_, entry, record);
+        if (record.defensiveItem != 0) {
+            defensiveItems_ = app::toInteger(defensiveItems_ + recordBV(record));
+            anyDefensiveItem_ = true;
+        } else {
+            weaponSum_ += mountedValue(mech_, Weapon{&entry, &record});
+            carriesC3_ =
+                carriesC3_ || entry.refID == kC3MasterRefID || entry.refID == kImprovedC3RefID;
+        }
+        if (isAmmunition(record) && record.explosive != 0) {
+            countExplosiveTon(entry.GetLoc(0), clan, sturdyEngine);
+        }
+    }
+    maxHeat_ = saturatedInteger(heat);
+    dissipation_ = saturatedInteger(dissipation);
+}
 
 // ---- the defensive phase
 
@@ -308,15 +359,7 @@ double Calculation::structureBV() {
 }
 
 double Calculation::defensiveItems() {
-    std::int16_t count = 0;
-    bool any = false;
-    forEachWeapon([&](const Weapon& weapon) {
-        if (weapon.record->defensiveItem != 0) {
-            count = app::toInteger(count + recordBV(*weapon.record));
-            any = true;
-        }
-    });
-    if (any && recording_) {
+    if (anyDefensiveItem_ && recording_) {
         def("Add BV of all defensive items");
         forEachWeapon([&](const Weapon& weapon) {
             const WeaponRecord& record = *weapon.record;
@@ -325,47 +368,39 @@ double Calculation::defensiveItems() {
             }
         });
     }
-    return count;
+    return defensiveItems_;
+}
+
+// One ton of explosive ammunition at `loc`, counted at the rate that applies there.
+void Calculation::countExplosiveTon(int loc, bool clan, bool sturdyEngine) {
+    if (loc < 0 || loc >= catalog::kSlotLocationCount) {
+        return; // not placed yet
+    }
+    const bool legCTHead =
+        isLeg(loc, mech_) || loc == catalog::kCenterTorso || loc == catalog::kHead;
+    if (clan) {
+        explosiveTons20_ += legCTHead ? 1 : 0;
+    } else if (sturdyEngine) {
+        if (legCTHead) {
+            ++explosiveTons20_;
+        } else if (loc == catalog::kLeftTorso || loc == catalog::kRightTorso) {
+            explosiveTons20_ += caseAt(mech_, loc) == catalog::kNoCase ? 1 : 0;
+        } else {
+            const int torso = loc == catalog::kLeftArm ? catalog::kLeftTorso : catalog::kRightTorso;
+            explosiveTons20_ += caseAt(mech_, loc) <= 0 && caseAt(mech_, torso) <= 0 ? 1 : 0;
+        }
+    } else if (caseAt(mech_, loc) == catalog::kCaseII) {
+        ++explosiveTons5_;
+    } else {
+        ++explosiveTons20_;
+    }
 }
 
 double Calculation::explosiveAmmoPenalty() {
-    int tons20 = 0; // tons that cost 20 points each
-    int tons5 = 0;  // tons behind CASE II in the XL regime
+    const int tons20 = explosiveTons20_;
+    const int tons5 = explosiveTons5_;
     const bool clan = mech_.techBase() == catalog::kClan;
-    const std::int16_t engine = mech_.engineType();
-    const bool sturdyEngine = engine == catalog::engine::kFusion ||
-                              engine == catalog::engine::kLarge ||
-                              engine == catalog::engine::kCompact;
-    forEachWeapon([&](const Weapon& weapon) {
-        const WeaponRecord& record = *weapon.record;
-        if (!isAmmunition(record) || record.explosive == 0) {
-            return;
-        }
-        const int loc = weapon.entry->GetLoc(0);
-        if (loc < 0 || loc >= catalog::kSlotLocationCount) {
-            return; // not placed yet
-        }
-        const bool legCTHead =
-            isLeg(loc, mech_) || loc == catalog::kCenterTorso || loc == catalog::kHead;
-        if (clan) {
-            tons20 += legCTHead ? 1 : 0;
-        } else if (sturdyEngine) {
-            if (legCTHead) {
-                ++tons20;
-            } else if (loc == catalog::kLeftTorso || loc == catalog::kRightTorso) {
-                tons20 += caseAt(mech_, loc) == catalog::kNoCase ? 1 : 0;
-            } else {
-                const int torso =
-                    loc == catalog::kLeftArm ? catalog::kLeftTorso : catalog::kRightTorso;
-                tons20 += caseAt(mech_, loc) <= 0 && caseAt(mech_, torso) <= 0 ? 1 : 0;
-            }
-        } else if (caseAt(mech_, loc) == catalog::kCaseII) {
-            ++tons5;
-        } else {
-            ++tons20;
-        }
-    });
-
+    const bool sturdyEngine = hasSturdyEngine(mech_);
     // Most designs carry no unprotected ammunition: no conversion for nothing.
     const std::int16_t points20 = tons20 > 0 ? app::toInteger(tons20 * 20.0) : std::int16_t{0};
     const std::int16_t points5 = tons5 > 0 ? app::toInteger(tons5 * 5.0) : std::int16_t{0};
@@ -487,6 +522,13 @@ double Calculation::offensivePhase() {
 }
 
 double Calculation::weaponSum() {
+    off(multiTracII(mech_) ? "Add BV of all non-defensive items. Use full BV for rear mounted "
+                             "weapons due to Multi-Trac II"
+                           : "Add BV of all non-defensive items. 1/2 BV for rear mounted weapons");
+    if (!recording_) {
+        return weaponSum_;
+    }
+    // Entries of the same record and arc share a line.
     struct Group {
         std::int16_t refID = 0;
         bool rear = false;
@@ -494,25 +536,13 @@ double Calculation::weaponSum() {
         int count = 0;
         double value = 0;
     };
-    // The groups only name the lines; without lines there are none to gather.
     std::vector<Group> groups;
-    if (recording_) {
-        groups.reserve(mech_.weapons().size());
-    }
-    double sum = 0;
+    groups.reserve(mech_.weapons().size());
     forEachWeapon([&](const Weapon& weapon) {
         if (weapon.record->defensiveItem != 0) {
             return;
         }
-        const double value = mountedValue(mech_, weapon);
-        sum += value;
         const std::int16_t refID = weapon.entry->refID;
-        if (refID == kC3MasterRefID || refID == kImprovedC3RefID) {
-            carriesC3_ = true;
-        }
-        if (!recording_) {
-            return;
-        }
         const bool rear = weapon.entry->rearMounted;
         auto group = std::find_if(groups.begin(), groups.end(), [&](const Group& g) {
             return g.refID == refID && g.rear == rear;
@@ -522,15 +552,8 @@ double Calculation::weaponSum() {
             group = groups.end() - 1;
         }
         ++group->count;
-        group->value += value;
+        group->value += mountedValue(mech_, weapon);
     });
-
-    off(multiTracII(mech_) ? "Add BV of all non-defensive items. Use full BV for rear mounted "
-                             "weapons due to Multi-Trac II"
-                           : "Add BV of all non-defensive items. 1/2 BV for rear mounted weapons");
-    if (!recording_) {
-        return sum;
-    }
     const bool mixed = isMixedTech(mech_);
     for (const Group& group : groups) {
         std::string name = std::string(kIndent) + "(" + std::to_string(group.count) + ") ";
@@ -553,7 +576,7 @@ double Calculation::weaponSum() {
         }
         off(name, std::to_string(app::toInteger(group.value)));
     }
-    return sum;
+    return weaponSum_;
 }
 
 double Calculation::physicalWeapons() const {

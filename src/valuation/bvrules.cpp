@@ -17,6 +17,8 @@ bool contains(const std::string& text, std::string_view word) {
     return text.find(word) != std::string::npos;
 }
 
+} // namespace
+
 // app::toInteger of a whole number: nothing to round, only the saturation to the 16-bit range
 // is left, without the trip through a double.
 std::int16_t saturatedInteger(int value) {
@@ -24,9 +26,7 @@ std::int16_t saturatedInteger(int value) {
         value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
 }
 
-} // namespace
-
-std::int16_t MaxHeatForBV(const model::Mech& mech, const catalog::WeaponTable& weapons) {
+int heatBeforeWeapons(const model::Mech& mech) {
     const int jumping = mech.jumping();
     const bool standardJets = mech.jumpJetType() == catalog::jumpjet::kStandard;
     const std::int16_t engine = mech.engineType();
@@ -49,39 +49,54 @@ std::int16_t MaxHeatForBV(const model::Mech& mech, const catalog::WeaponTable& w
     if (mech.nullSigSys()) {
         heat += 10;
     }
+    return heat;
+}
 
-    const bool countRear = mech.targSysType() == catalog::targeting::kMultiTracII;
+int withWeaponHeat(int heat, const model::Mech& mech, const model::WeaponEntry& entry,
+                   const catalog::WeaponRecord& record) {
+    // Ammunition and most equipment make no heat: no need to look at their names.
+    if (record.heat <= 0 ||
+        (entry.rearMounted && mech.targSysType() != catalog::targeting::kMultiTracII)) {
+        return heat;
+    }
+    if (contains(record.name, "Ultra")) {
+        return heat + 2 * record.heat;
+    }
+    if (contains(record.name, "Streak")) {
+        // Streak launchers fire only on a lock, so half their heat counts; the running
+        // total is converted to a whole number at each of them.
+        return app::toInteger(heat + record.heat / 2.0);
+    }
+    return heat + record.heat;
+}
+
+std::int16_t MaxHeatForBV(const model::Mech& mech, const catalog::WeaponTable& weapons) {
+    int heat = heatBeforeWeapons(mech);
     for (const model::WeaponEntry& entry : mech.weapons()) {
-        if (entry.refID < 0 || static_cast<std::size_t>(entry.refID) >= weapons.size() ||
-            (entry.rearMounted && !countRear)) {
-            continue;
-        }
-        const catalog::WeaponRecord& record = weapons[static_cast<std::size_t>(entry.refID)];
-        // Ammunition and most equipment make no heat: no need to look at their names.
-        if (record.heat <= 0) {
-            continue;
-        }
-        if (contains(record.name, "Ultra")) {
-            heat += 2 * record.heat;
-        } else if (contains(record.name, "Streak")) {
-            // Streak launchers fire only on a lock, so half their heat counts; the running
-            // total is converted to a whole number at each of them.
-            heat = app::toInteger(heat + record.heat / 2.0);
-        } else {
-            heat += record.heat;
+        if (entry.refID >= 0 && static_cast<std::size_t>(entry.refID) < weapons.size()) {
+            heat =
+                withWeaponHeat(heat, mech, entry, weapons[static_cast<std::size_t>(entry.refID)]);
         }
     }
     return saturatedInteger(heat);
 }
 
-std::int16_t HeatDissipation(const model::Mech& mech) {
+int heatSinkDissipation(const model::Mech& mech) {
     using namespace catalog::heatsink;
     const std::int16_t type = mech.hsType();
     const bool doubleStrength =
         type == kDouble || type == kCompact || type == kLaser || type == kClanDouble;
-    int dissipation = doubleStrength ? mech.hsCount() * 2 : mech.hsCount();
+    return doubleStrength ? mech.hsCount() * 2 : mech.hsCount();
+}
+
+bool dissipatesHeat(const model::WeaponEntry& entry) {
+    return entry.refID == kHeatDissipatingRefID1 || entry.refID == kHeatDissipatingRefID2;
+}
+
+std::int16_t HeatDissipation(const model::Mech& mech) {
+    int dissipation = heatSinkDissipation(mech);
     for (const model::WeaponEntry& entry : mech.weapons()) {
-        if (entry.refID == kHeatDissipatingRefID1 || entry.refID == kHeatDissipatingRefID2) {
+        if (dissipatesHeat(entry)) {
             ++dissipation;
         }
     }

@@ -10,7 +10,8 @@
 
 namespace fpw::model {
 class Mech;
-}
+struct WeaponEntry;
+} // namespace fpw::model
 
 namespace fpw::valuation {
 
@@ -30,6 +31,18 @@ std::int16_t MaxHeatForBV(const model::Mech& mech, const catalog::WeaponTable& w
 
 // Heat sinks (double-strength types count twice) plus one per heat-dissipating item.
 std::int16_t HeatDissipation(const model::Mech& mech);
+
+// The two above in steps, for a calculation that gathers several sums in one walk over the
+// weapon list. Max heat: the heat before any weapon, then each entry with its record in list
+// order (an entry outside the weapon table adds nothing), saturated at the end. Dissipation:
+// the heat sinks, then one for each entry that dissipatesHeat, saturated at the end.
+int heatBeforeWeapons(const model::Mech& mech);
+int withWeaponHeat(int heat, const model::Mech& mech, const model::WeaponEntry& entry,
+                   const catalog::WeaponRecord& record);
+int heatSinkDissipation(const model::Mech& mech);
+bool dissipatesHeat(const model::WeaponEntry& entry);
+// A sum of the steps as a 16-bit Integer, saturated to its range.
+std::int16_t saturatedInteger(int value);
 
 // The running MP the movement rules work with: `Running`, one less with hardened armour.
 int effectiveRunningMP(const model::Mech& mech);

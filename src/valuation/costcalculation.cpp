@@ -158,25 +158,22 @@ const catalog::WeaponRecord* recordOf(const catalog::WeaponTable& table,
     return &table[static_cast<std::size_t>(entry.refID)];
 }
 
-// The Artemis share: every launcher that follows a fitted Artemis setting pays for its system.
-std::int64_t artemisAmount(const model::Mech& mech, const catalog::WeaponTable& table,
-                           const PriceTable& prices) {
-    std::int64_t amount = 0;
-    for (const model::WeaponEntry& entry : mech.weapons()) {
-        const catalog::WeaponRecord* record = recordOf(table, entry);
-        if (record == nullptr || record->artemisCapable == 0)
-            continue;
-        std::int16_t setting = catalog::kNoArtemis;
-        if (record->artemisClass == 0)
-            setting = mech.artemisSRM();
-        else if (record->artemisClass == 1)
-            setting = mech.artemisLRM();
-        if (setting == catalog::kArtemisIV)
-            amount += priceOf(prices, price::kArtemisIV);
-        else if (setting == catalog::kArtemisV)
-            amount += priceOf(prices, price::kArtemisV);
-    }
-    return amount;
+// A record's Artemis share: a launcher that follows a fitted Artemis setting pays for its
+// system.
+std::int64_t artemisPrice(const model::Mech& mech, const catalog::WeaponRecord& record,
+                          const PriceTable& prices) {
+    if (record.artemisCapable == 0)
+        return 0;
+    std::int16_t setting = catalog::kNoArtemis;
+    if (record.artemisClass == 0)
+        setting = mech.artemisSRM();
+    else if (record.artemisClass == 1)
+        setting = mech.artemisLRM();
+    if (setting == catalog::kArtemisIV)
+        return priceOf(prices, price::kArtemisIV);
+    if (setting == catalog::kArtemisV)
+        return priceOf(prices, price::kArtemisV);
+    return 0;
 }
 
 } // namespace
@@ -262,9 +259,13 @@ CostResult costOf(const model::Mech& mech) {
         adder.AddCost(CostStep::Armor,
                       converted(static_cast<double>(priceOf(prices, item)) * mech.armorTonnage()));
 
+    // The Artemis share is added further on; it is summed here, in the same walk.
+    std::int64_t artemis = 0;
     for (const model::WeaponEntry& entry : mech.weapons()) {
-        if (const catalog::WeaponRecord* record = recordOf(table, entry))
+        if (const catalog::WeaponRecord* record = recordOf(table, entry)) {
             adder.AddCost(CostStep::Weapons, record->cost < 1 ? 0 : record->cost);
+            artemis += artemisPrice(mech, *record, prices);
+        }
     }
 
     if (mech.masc() != 0) {
@@ -308,7 +309,6 @@ CostResult costOf(const model::Mech& mech) {
             adder.AddCost(CostStep::CASE, priceOf(prices, price::kCASEII));
     }
 
-    const std::int64_t artemis = artemisAmount(mech, table, prices);
     result.artemisCost = static_cast<std::int32_t>(std::clamp(artemis, kLongMin, kLongMax));
     adder.AddCost(CostStep::Artemis, artemis);
 

@@ -30,11 +30,13 @@ std::string written(double value) {
 }
 
 TEST(JsonLine, IntegersReadAsToCharsWritesThem) {
-    // Both sides of each length the direct writer handles, and the range's ends.
+    // Both sides of each length the direct writers handle, and the range's ends.
     for (const long long value :
-         {0LL,  1LL,   9LL,   10LL,   11LL,          42LL,         90LL,
-          99LL, 100LL, 101LL, 999LL,  1000LL,        2147483647LL, -1LL,
-          -9LL, -10LL, -99LL, -100LL, -2147483648LL, LLONG_MAX,    LLONG_MIN}) {
+         {0LL,        1LL,        9LL,          10LL,         11LL,         42LL,
+          90LL,       99LL,       100LL,        101LL,        999LL,        1000LL,
+          12345678LL, 22000832LL, 1000000000LL, 2147483647LL, 9999999999LL, 10000000000LL,
+          -1LL,       -9LL,       -10LL,        -99LL,        -100LL,       -2147483648LL,
+          LLONG_MAX,  LLONG_MIN}) {
         char expected[kJsonIntegerLength];
         char buffer[kJsonIntegerLength];
         EXPECT_EQ(

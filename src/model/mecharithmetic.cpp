@@ -366,8 +366,9 @@ void Mech::CalcArmorTonnage() {
     f_.armorTonnage = halfTonArmor(points, perTon);
     // The points that can still be added before the same rule asks for more tonnage. Walking
     // the rule itself keeps floating-point noise out: 17.92 x 12.5 must give 224, not 225.
-    // Start near the answer: the one-decimal rounding lets up to 0.05 tons more through.
-    int most = std::max(points, static_cast<int>(perTon * (f_.armorTonnage + 0.05)) - 1);
+    // Start at the answer but for noise: the one-decimal rounding lets points up to just
+    // below (tonnage + 0.05) * perTon through, so the walks below mostly take one step each.
+    int most = std::max(points, static_cast<int>(perTon * (f_.armorTonnage + 0.05)));
     while (most > points && halfTonArmor(most, perTon) > f_.armorTonnage) {
         --most;
     }

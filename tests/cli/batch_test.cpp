@@ -95,7 +95,7 @@ TEST_F(CliTool, AGeneratedCorpusCoversEveryKindAndIsWalkedOnceAlikeOnEveryThread
     std::ranges::set_difference(every, seen, std::inserter(missing, missing.end()));
     EXPECT_TRUE(missing.empty()) << "never generated: " << ::testing::PrintToString(missing);
 
-    // In the tree: a damaged design, one whose name ends in lower case, a file that is no design,
+    // In the tree: a damaged design, one whose name ends in lower case, files that are no design,
     // a link back to the root, a second way into a folder (found after the folder itself) and
     // names that only differ late.
     const std::string damaged = paths[50];
@@ -103,7 +103,8 @@ TEST_F(CliTool, AGeneratedCorpusCoversEveryKindAndIsWalkedOnceAlikeOnEveryThread
     ASSERT_TRUE(app::writeFileAtomically(damaged, bytes.substr(0, bytes.size() / 3)));
     const std::string lower = paths[1].substr(0, paths[1].size() - 3) + "fpm";
     fs::rename(paths[1], lower);
-    work.write("corpus/notes.txt", "not a design");
+    for (const char* other : {"corpus/notes.txt", "corpus/notes_FPM", "corpus/notes.FPN"})
+        work.write(other, "not a design");
     const fs::path folder = fs::path(paths[0]).parent_path();
     fs::create_directory_symlink(root, folder / "loop");
     // Names alike in their first eight bytes, listed in no particular order.

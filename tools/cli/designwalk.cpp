@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <set>
 #include <system_error>
 #include <utility>
@@ -63,9 +64,11 @@ private:
             return std::string_view(names).substr(entry.at, entry.length);
         }
         void add(std::string_view name, unsigned char type) {
+            unsigned char bytes[8] = {};
+            std::memcpy(bytes, name.data(), std::min(name.size(), sizeof bytes));
             std::uint64_t head = 0;
-            for (std::size_t i = 0; i < sizeof head; ++i)
-                head = head << 8 | (i < name.size() ? static_cast<unsigned char>(name[i]) : 0u);
+            for (const unsigned char byte : bytes)
+                head = head << 8 | byte;
             entries.push_back(Entry{head, names.size(), name.size(), type});
             names.append(name);
         }
@@ -140,15 +143,13 @@ private:
 } // namespace
 
 bool isDesignFileName(std::string_view name) {
-    constexpr std::string_view kExtension = ".FPM";
-    if (name.size() < kExtension.size())
+    if (name.size() < 4)
         return false;
-    const std::string_view ext = name.substr(name.size() - kExtension.size());
-    // ASCII case folding, as the C locale's toupper does, without a library call per byte:
-    // this runs for every entry of every directory.
-    return std::equal(ext.begin(), ext.end(), kExtension.begin(), [](char c, char upper) {
-        return c == upper || (c >= 'a' && c <= 'z' && c - 'a' + 'A' == upper);
-    });
+    const std::string_view ext = name.substr(name.size() - 4);
+    // Setting bit 0x20 turns exactly the upper and the lower case of a letter into the lower
+    // one, as the C locale folds case: this runs for every entry of every directory.
+    const auto letter = [](char c, char lower) { return (c | 0x20) == lower; };
+    return ext[0] == '.' && letter(ext[1], 'f') && letter(ext[2], 'p') && letter(ext[3], 'm');
 }
 
 void walkDesigns(app::ProgramContext& ctx, const std::vector<std::string>& args,

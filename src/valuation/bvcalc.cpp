@@ -56,6 +56,10 @@ bool isMixedTech(const Mech& mech) {
 // Record BV plus the Artemis extra (two tenths for Artemis IV, three for Artemis V).
 double valueWithArtemis(const Mech& mech, const WeaponRecord& record) {
     const double bv = recordBV(record);
+    // Most records take no Artemis: told here, without the call.
+    if (record.artemisCapable == 0) {
+        return bv;
+    }
     switch (ArtemisSetting(mech, record)) {
     case catalog::kArtemisIV:
         return bv + bv / 10 * 2;
@@ -66,15 +70,11 @@ double valueWithArtemis(const Mech& mech, const WeaponRecord& record) {
     }
 }
 
-bool multiTracII(const Mech& mech) {
-    return mech.targSysType() == catalog::targeting::kMultiTracII;
-}
-
 // An entry's share of the weapon sum: rear weapons count half unless Multi-Trac II covers
 // the rear arc.
 double mountedValue(const Mech& mech, const Weapon& weapon) {
     const double value = valueWithArtemis(mech, *weapon.record);
-    if (weapon.entry->rearMounted && !multiTracII(mech)) {
+    if (weapon.entry->rearMounted && !rearArcCovered(mech)) {
         return value / 2;
     }
     return value;
@@ -209,6 +209,7 @@ void Calculation::gatherWeaponSums() {
     int dissipation = heatSinkDissipation(mech_);
     const bool clan = mech_.techBase() == catalog::kClan;
     const bool sturdyEngine = hasSturdyEngine(mech_);
+    const bool rearCounts = rearArcCovered(mech_);
     for (const WeaponEntry& entry : mech_.weapons()) {
         // Counted by position, whether the table holds the record or not.
         dissipation += dissipatesHeat(entry) ? 1 : 0;
@@ -217,7 +218,9 @@ void Calculation::gatherWeaponSums() {
             continue;
         }
         const WeaponRecord& record = table_[static_cast<std::size_t>(entry.refID)];
-        heat = withWeaponHeat(heat, mech_, entry, record);
+        if (addsHeat(entry, record, rearCounts)) {
+            heat = withWeaponHeat(heat, record);
+        }
         if (record.defensiveItem != 0) {
             defensiveItems_ = app::toInteger(defensiveItems_ + recordBV(record));
             anyDefensiveItem_ = true;
@@ -522,9 +525,10 @@ double Calculation::offensivePhase() {
 }
 
 double Calculation::weaponSum() {
-    off(multiTracII(mech_) ? "Add BV of all non-defensive items. Use full BV for rear mounted "
-                             "weapons due to Multi-Trac II"
-                           : "Add BV of all non-defensive items. 1/2 BV for rear mounted weapons");
+    off(rearArcCovered(mech_)
+            ? "Add BV of all non-defensive items. Use full BV for rear mounted "
+              "weapons due to Multi-Trac II"
+            : "Add BV of all non-defensive items. 1/2 BV for rear mounted weapons");
     if (!recording_) {
         return weaponSum_;
     }
@@ -695,7 +699,7 @@ void Calculation::finalPhase(double defensive, double offensive) {
         total += added;
         off([&] {
             return Line{
-                multiTracII(mech_)
+                rearArcCovered(mech_)
                     ? "Add 35% of BV of all non-artillery weapons due to C(3). Use full BV for "
                       "rear "
                       "mounted weapons due to Multi-Trac II. Add nothing for ammo. Round to "

@@ -52,13 +52,7 @@ int heatBeforeWeapons(const model::Mech& mech) {
     return heat;
 }
 
-int withWeaponHeat(int heat, const model::Mech& mech, const model::WeaponEntry& entry,
-                   const catalog::WeaponRecord& record) {
-    // Ammunition and most equipment make no heat: no need to look at their names.
-    if (record.heat <= 0 ||
-        (entry.rearMounted && mech.targSysType() != catalog::targeting::kMultiTracII)) {
-        return heat;
-    }
+int withWeaponHeat(int heat, const catalog::WeaponRecord& record) {
     if (contains(record.name, "Ultra")) {
         return heat + 2 * record.heat;
     }
@@ -70,12 +64,20 @@ int withWeaponHeat(int heat, const model::Mech& mech, const model::WeaponEntry& 
     return heat + record.heat;
 }
 
+bool rearArcCovered(const model::Mech& mech) {
+    return mech.targSysType() == catalog::targeting::kMultiTracII;
+}
+
 std::int16_t MaxHeatForBV(const model::Mech& mech, const catalog::WeaponTable& weapons) {
     int heat = heatBeforeWeapons(mech);
+    const bool rearCounts = rearArcCovered(mech);
     for (const model::WeaponEntry& entry : mech.weapons()) {
-        if (entry.refID >= 0 && static_cast<std::size_t>(entry.refID) < weapons.size()) {
-            heat =
-                withWeaponHeat(heat, mech, entry, weapons[static_cast<std::size_t>(entry.refID)]);
+        if (entry.refID < 0 || static_cast<std::size_t>(entry.refID) >= weapons.size()) {
+            continue;
+        }
+        const catalog::WeaponRecord& record = weapons[static_cast<std::size_t>(entry.refID)];
+        if (addsHeat(entry, record, rearCounts)) {
+            heat = withWeaponHeat(heat, record);
         }
     }
     return saturatedInteger(heat);
@@ -87,10 +89,6 @@ int heatSinkDissipation(const model::Mech& mech) {
     const bool doubleStrength =
         type == kDouble || type == kCompact || type == kLaser || type == kClanDouble;
     return doubleStrength ? mech.hsCount() * 2 : mech.hsCount();
-}
-
-bool dissipatesHeat(const model::WeaponEntry& entry) {
-    return entry.refID == kHeatDissipatingRefID1 || entry.refID == kHeatDissipatingRefID2;
 }
 
 std::int16_t HeatDissipation(const model::Mech& mech) {

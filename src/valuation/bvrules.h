@@ -7,10 +7,10 @@
 
 #include "catalog/referencetables.h"
 #include "catalog/weaponrecord.h"
+#include "model/weaponentry.h"
 
 namespace fpw::model {
 class Mech;
-struct WeaponEntry;
 } // namespace fpw::model
 
 namespace fpw::valuation {
@@ -36,11 +36,22 @@ std::int16_t HeatDissipation(const model::Mech& mech);
 // weapon list. Max heat: the heat before any weapon, then each entry with its record in list
 // order (an entry outside the weapon table adds nothing), saturated at the end. Dissipation:
 // the heat sinks, then one for each entry that dissipatesHeat, saturated at the end.
+// The steps of each entry are inline: they run for every entry of every design of a batch.
 int heatBeforeWeapons(const model::Mech& mech);
-int withWeaponHeat(int heat, const model::Mech& mech, const model::WeaponEntry& entry,
-                   const catalog::WeaponRecord& record);
+// Whether an entry adds heat: rear weapons only when `rearCounts` (Multi-Trac II), and only
+// records that make heat at all.
+inline bool addsHeat(const model::WeaponEntry& entry, const catalog::WeaponRecord& record,
+                     bool rearCounts) {
+    return record.heat > 0 && (rearCounts || !entry.rearMounted);
+}
+// The running heat with the heat of an entry that addsHeat, by the rule its name calls for.
+int withWeaponHeat(int heat, const catalog::WeaponRecord& record);
 int heatSinkDissipation(const model::Mech& mech);
-bool dissipatesHeat(const model::WeaponEntry& entry);
+inline bool dissipatesHeat(const model::WeaponEntry& entry) {
+    return entry.refID == kHeatDissipatingRefID1 || entry.refID == kHeatDissipatingRefID2;
+}
+// Whether Multi-Trac II covers the rear arc, so that rear weapons count in full.
+bool rearArcCovered(const model::Mech& mech);
 // A sum of the steps as a 16-bit Integer, saturated to its range.
 std::int16_t saturatedInteger(int value);
 

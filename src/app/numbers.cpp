@@ -154,16 +154,6 @@ std::int16_t RoundHalfUp(double x) {
     return saturated<std::int16_t>(std::floor(x + 0.5));
 }
 
-double zRoundHalf(double x) {
-    if (x == 0) {
-        return 0;
-    }
-    if (x > 0) {
-        return std::floor((x + 0.49) * 2) / 2;
-    }
-    return std::floor(x * 2) / 2;
-}
-
 std::int32_t RoundUp(double x) {
     return saturated<std::int32_t>(std::ceil(x));
 }
@@ -196,8 +186,7 @@ double roundAsFormatted(double x, int decimals) {
     static constexpr double kScale[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const double scaled = x * kScale[decimals];
-    if (std::fabs(scaled) < 1e15 && scaled == std::trunc(scaled) &&
-        scaled / kScale[decimals] == x) {
+    if (hasNoMorePlaces(x, scaled, kScale[decimals])) {
         return x + 0.0;
     }
     // Away from a tie the text cannot round otherwise than the scaled value: below 1e8 units
@@ -242,10 +231,6 @@ double roundAsFormatted(double x, int decimals) {
     double value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
-}
-
-double roundTwoDecimals(double x) {
-    return roundAsFormatted(x, 2);
 }
 
 std::string formatFixed(double x, int decimals, bool groupThousands, bool leadingZero) {

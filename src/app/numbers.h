@@ -2,6 +2,7 @@
 // Formatting never depends on the locale: "." is the decimal point and "," groups thousands.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,8 +15,17 @@ namespace fpw::app {
 std::int16_t RoundHalfUp(double x);
 
 // Up to the next half unit for positive values, except that an excess of less than 0.01 over
-// a multiple of one half is dropped; down to the half unit below for negative values.
-double zRoundHalf(double x);
+// a multiple of one half is dropped; down to the half unit below for negative values. Inline:
+// every tonnage figure goes through it.
+inline double zRoundHalf(double x) {
+    if (x == 0) {
+        return 0;
+    }
+    if (x > 0) {
+        return std::floor((x + 0.49) * 2) / 2;
+    }
+    return std::floor(x * 2) / 2;
+}
 
 // The smallest whole number not below x, saturated to the Long range.
 std::int32_t RoundUp(double x);
@@ -37,8 +47,19 @@ std::int32_t toLong(double x);
 // 1.01 although its binary value lies just below 1.005.
 double roundAsFormatted(double x, int decimals);
 
-// roundAsFormatted(x, 2): what the "####.##" and "#,##0.00" formats leave of a value.
-double roundTwoDecimals(double x);
+// Whether x * scale (given as `scaled`, scale a power of ten) is a whole number of fewer than
+// 15 digits that gives back x: then x has no more places than the power's and the number
+// formats leave it as it is.
+inline bool hasNoMorePlaces(double x, double scaled, double scale) {
+    return std::fabs(scaled) < 1e15 && scaled == std::trunc(scaled) && scaled / scale == x;
+}
+
+// roundAsFormatted(x, 2): what the "####.##" and "#,##0.00" formats leave of a value. The
+// common case, a value that has two places or fewer (tonnages in halves and quarters), is
+// told inline: every change of a design sums its tonnage.
+inline double roundTwoDecimals(double x) {
+    return hasNoMorePlaces(x, x * 100, 100) ? x + 0.0 : roundAsFormatted(x, 2);
+}
 
 // Fixed-point text of x with exactly `decimals` places, rounded like roundAsFormatted,
 // optionally with "," between groups of three digits. With `leadingZero` false a value below

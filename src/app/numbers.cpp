@@ -28,20 +28,6 @@ template <typename Int> std::optional<Int> roundedToEven(double x) {
     return static_cast<Int>(rounded);
 }
 
-// A whole number (already integral or to be floored/ceiled by the caller) clamped to Int.
-template <typename Int> Int saturated(double whole) {
-    if (std::isnan(whole)) {
-        return 0;
-    }
-    if (whole <= static_cast<double>(std::numeric_limits<Int>::min())) {
-        return std::numeric_limits<Int>::min();
-    }
-    if (whole >= static_cast<double>(std::numeric_limits<Int>::max())) {
-        return std::numeric_limits<Int>::max();
-    }
-    return static_cast<Int>(whole);
-}
-
 template <typename Int> Int saturatedToEven(double x) {
     // Most values converted are whole already (counts, points, sums of them): in range they
     // convert as they are, without the rounding steps.
@@ -149,18 +135,6 @@ int clampedDecimals(int decimals) {
 }
 
 } // namespace
-
-std::int16_t RoundHalfUp(double x) {
-    return saturated<std::int16_t>(std::floor(x + 0.5));
-}
-
-std::int32_t RoundUp(double x) {
-    return saturated<std::int32_t>(std::ceil(x));
-}
-
-std::int32_t RoundDown(double x) {
-    return saturated<std::int32_t>(std::floor(x));
-}
 
 std::optional<std::int16_t> tryToInteger(double x) {
     return roundedToEven<std::int16_t>(x);

@@ -4,19 +4,38 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace fpw::app {
 
+// A whole number (already integral, or to be floored or ceiled by the caller) clamped to the
+// range of Int; not-a-number gives 0.
+template <typename Int> Int saturatedWhole(double whole) {
+    if (std::isnan(whole)) {
+        return 0;
+    }
+    if (whole <= static_cast<double>(std::numeric_limits<Int>::min())) {
+        return std::numeric_limits<Int>::min();
+    }
+    if (whole >= static_cast<double>(std::numeric_limits<Int>::max())) {
+        return std::numeric_limits<Int>::max();
+    }
+    return static_cast<Int>(whole);
+}
+
+// The rounding rules below are inline: the figures of every design go through them.
+
 // Int(x + 0.5) as a 16-bit Integer (Int rounds towards minus infinity), saturated to the
 // Integer range.
-std::int16_t RoundHalfUp(double x);
+inline std::int16_t RoundHalfUp(double x) {
+    return saturatedWhole<std::int16_t>(std::floor(x + 0.5));
+}
 
 // Up to the next half unit for positive values, except that an excess of less than 0.01 over
-// a multiple of one half is dropped; down to the half unit below for negative values. Inline:
-// every tonnage figure goes through it.
+// a multiple of one half is dropped; down to the half unit below for negative values.
 inline double zRoundHalf(double x) {
     if (x == 0) {
         return 0;
@@ -28,10 +47,14 @@ inline double zRoundHalf(double x) {
 }
 
 // The smallest whole number not below x, saturated to the Long range.
-std::int32_t RoundUp(double x);
+inline std::int32_t RoundUp(double x) {
+    return saturatedWhole<std::int32_t>(std::ceil(x));
+}
 
 // The largest whole number not above x, saturated to the Long range.
-std::int32_t RoundDown(double x);
+inline std::int32_t RoundDown(double x) {
+    return saturatedWhole<std::int32_t>(std::floor(x));
+}
 
 // The nearest 16-bit / 32-bit integer, ties to the even neighbour; nothing when the rounded
 // value does not fit (or x is not a number). Callers that must report an overflow use these.

@@ -93,16 +93,19 @@ class JsonObject {
 public:
     explicit JsonObject(std::string& out) : out_(out) {}
 
-    template <std::size_t N> void text(const char (&key)[N], std::string_view value) {
+    // The first key of the object opens it: `first` is known when compiling, so that no key
+    // asks at run time whether it comes first.
+    template <bool first = false, std::size_t N>
+    void text(const char (&key)[N], std::string_view value) {
         if (value.size() <= kLongestInPlace && plainText(value)) {
-            char* at = name(room(N + 3 + value.size() + 2), key);
+            char* at = name<first>(room(N + 3 + value.size() + 2), key);
             *at++ = '"';
             std::memcpy(at, value.data(), value.size());
             at += value.size();
             *at++ = '"';
             at_ = at;
         } else {
-            at_ = name(room(N + 3), key);
+            at_ = name<first>(room(N + 3), key);
             put(nlohmann::json(value).dump(-1, ' ', false,
                                            nlohmann::json::error_handler_t::replace));
         }
@@ -133,10 +136,9 @@ private:
     static constexpr std::size_t kLongestInPlace = kBufferLength / 2;
 
     // Writes the separator and the quoted key with its colon at `at`; returns the end.
-    template <std::size_t N> char* name(char* at, const char (&key)[N]) {
+    template <bool first = false, std::size_t N> char* name(char* at, const char (&key)[N]) {
         static_assert(N + 3 + kJsonDoubleLength <= kBufferLength);
-        *at++ = first_ ? '{' : ',';
-        first_ = false;
+        *at++ = first ? '{' : ',';
         *at++ = '"';
         std::memcpy(at, key, N - 1);
         at += N - 1;
@@ -167,7 +169,6 @@ private:
     }
 
     std::string& out_;
-    bool first_ = true;
     char buffer_[kBufferLength];
     char* at_ = buffer_;
 };
@@ -228,7 +229,7 @@ std::string failureLine(std::string_view file, std::string_view message) {
 
 void appendJsonLine(std::string& out, const DesignRow& row) {
     JsonObject j(out);
-    j.text("file", row.file);
+    j.text<true>("file", row.file);
     if (row.error) {
         j.null("name");
         j.null("model");

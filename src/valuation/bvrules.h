@@ -36,7 +36,7 @@ std::int16_t HeatDissipation(const model::Mech& mech);
 // weapon list. Max heat: the heat before any weapon, then each entry with its record in list
 // order (an entry outside the weapon table adds nothing), saturated at the end. Dissipation:
 // the heat sinks, then one for each entry that dissipatesHeat, saturated at the end.
-// The steps of each entry are inline: they run for every entry of every design of a batch.
+// The tests of an entry are inline: they run for every entry of every design of a batch.
 int heatBeforeWeapons(const model::Mech& mech);
 // Whether an entry adds heat: rear weapons only when `rearCounts` (Multi-Trac II), and only
 // records that make heat at all.

@@ -47,6 +47,10 @@ class Writer {
 public:
     Writer(const BatchOptions& options, std::size_t total, std::ostream& out, std::ostream& err)
         : options_(options), out_(out), err_(err), bar_(err, total, options.progress) {}
+    // Rows gathered when a run ends early still reach the stream, as they would have unheld.
+    ~Writer() { writeRows(); }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
 
     void write(const ItemOutput& output) {
         if (!output.err.empty()) {

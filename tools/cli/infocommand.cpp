@@ -297,13 +297,15 @@ std::string textLine(const DesignRow& row) {
 
 ItemOutput infoOutput(app::ProgramContext& ctx, const std::string& path, bool json) {
     ItemOutput output;
-    // Room for the row of a plain design, so that its line is stored once.
-    output.out.reserve(kTypicalRowLength);
     // One row filled for each configuration in turn: its texts keep their storage.
     DesignRow row;
     row.file = path;
     const std::optional<std::string> failure =
         visitDesign(ctx, path, [&](model::Mech& mech, const valuation::Refreshed& refreshed) {
+            // Room for every row of the design at the first, so that the lines are stored once.
+            if (output.out.empty())
+                output.out.reserve(kTypicalRowLength *
+                                   static_cast<std::size_t>(std::max(1, mech.OmniConfigCount())));
             reports::fillDesignFigures(row, mech, refreshed.hasBV, refreshed.freeSlots);
             if (json)
                 appendJsonLine(output.out, row);

@@ -532,6 +532,67 @@ void recomputeMissingFigures(model::Mech& mech, model::MechFields& stored) {
     mech.restoreFields(stored);
 }
 
+// The slot lists of each configuration while its records are read. Every place the file keeps
+// no record for is the base chassis slot there, so each list ends as long as the base chassis
+// location. Built in one pass, each slot once where it is kept: the records come in slot
+// order, so nearly every one is appended after the base chassis slots it skips.
+class ConfigurationSlots {
+public:
+    explicit ConfigurationSlots(const model::OmniCritLocationStorage& base) : store_(base) {
+        for (std::size_t loc = 0; loc < base_.size(); ++loc) {
+            base_[loc] = &base.GetLoc(static_cast<int>(loc)).slots();
+        }
+    }
+
+    // Empty lists with room for a configuration.
+    void begin() {
+        for (std::size_t loc = 0; loc < lists_.size(); ++loc) {
+            lists_[loc].reserve(base_[loc]->size());
+        }
+    }
+
+    // Puts the record's slot at its place; a later record for a place already filled
+    // replaces its slot. False (nothing placed) for a place beyond the base chassis location,
+    // or for a slot the base chassis fixes: a file written from this configuration would leave
+    // it out and the base chassis slot would be read in its place.
+    bool place(const Reader& reader, const SlotRecord& r) {
+        const auto loc = static_cast<std::size_t>(r.location);
+        std::vector<CriticalSlot>& list = lists_[loc];
+        const auto position = static_cast<std::size_t>(r.index);
+        if (position >= base_[loc]->size()) {
+            return false;
+        }
+        copyBaseSlots(loc, position);
+        placeSlot(list, reader, r);
+        return configurationKeeps(store_, r.location, list[position]);
+    }
+
+    // Completes each list with the base chassis slots after its last record and hands the
+    // lists to the configuration's store, named after it.
+    void moveInto(model::OmniConfig& config) {
+        config.slots.setConfigName(config.name);
+        for (std::size_t loc = 0; loc < lists_.size(); ++loc) {
+            copyBaseSlots(loc, base_[loc]->size());
+            config.slots.Add(model::CriticalLocation(config.name, static_cast<std::int16_t>(loc),
+                                                     std::move(lists_[loc])));
+        }
+    }
+
+private:
+    // The base chassis slots from the end of the list up to `end`.
+    void copyBaseSlots(std::size_t loc, std::size_t end) {
+        std::vector<CriticalSlot>& list = lists_[loc];
+        const std::vector<CriticalSlot>& base = *base_[loc];
+        for (std::size_t i = list.size(); i < end; ++i) {
+            list.push_back(base[i]);
+        }
+    }
+
+    const model::OmniCritLocationStorage& store_;
+    std::array<const std::vector<CriticalSlot>*, model::kSlotLocations> base_{};
+    std::array<std::vector<CriticalSlot>, model::kSlotLocations> lists_;
+};
+
 model::OmniState readOmniSection(Reader& reader, std::string& currentConfig) {
     RecordReader& in = reader.in();
     model::OmniState omni;
@@ -578,11 +639,8 @@ model::OmniState readOmniSection(Reader& reader, std::string& currentConfig) {
         }
         require(!bad, "base chassis slot out of place or not its own");
         padWithFreeSlots(slots, length);
-        model::CriticalLocation location;
-        location.setConfigName(baseName);
-        location.setLocationIndex(static_cast<std::int16_t>(loc));
-        location.setSlots(std::move(slots));
-        base.slots.Add(std::move(location));
+        base.slots.Add(
+            model::CriticalLocation(baseName, static_cast<std::int16_t>(loc), std::move(slots)));
     }
 
     const std::size_t count = in.lastIndexPrefix(model::kConfigNameWidth);
@@ -602,38 +660,20 @@ model::OmniState readOmniSection(Reader& reader, std::string& currentConfig) {
         std::int16_t saveCode;
     };
     std::vector<PendingCode> pending;
+    ConfigurationSlots slots(base.slots);
     for (model::OmniConfig& config : omni.configs) {
         const std::size_t configIndex = static_cast<std::size_t>(&config - omni.configs.data());
-        // Every slot the configuration does not keep itself is the base chassis slot: the
-        // base chassis locations are copied and the kept slots filled over them, reusing
-        // their storage.
-        config.slots.setConfigName(config.name);
-        std::array<model::CriticalLocation, model::kSlotLocations> locations;
-        for (int loc = 0; loc < model::kSlotLocations; ++loc) {
-            locations[static_cast<std::size_t>(loc)] = base.slots.GetLoc(loc);
-            locations[static_cast<std::size_t>(loc)].setConfigName(config.name);
-        }
+        slots.begin();
         bool bad = false; // as for the base chassis: the whole list is read first
         for (std::size_t i = in.lastIndexPrefix(kMinSlotBytes); i > 0; --i) {
             const SlotRecord r = reader.slotRecord();
             if (r.saveCode != catalog::kNoSaveCode) {
                 pending.push_back(PendingCode{configIndex, r.flags.isWeapon, r.itemID, r.saveCode});
             }
-            model::CriticalLocation& location = locations[static_cast<std::size_t>(r.location)];
-            bad = bad || r.index > location.Slots();
-            if (bad) {
-                continue;
-            }
-            CriticalSlot& slot = *location.slotAt(r.index);
-            reader.fill(slot, r);
-            // A slot the base chassis fixes would be left out when written, and the base
-            // chassis slot read in its place.
-            bad = !configurationKeeps(base.slots, r.location, slot);
+            bad = bad || !slots.place(reader, r);
         }
         require(!bad, "configuration slot out of place or kept by the base chassis");
-        for (model::CriticalLocation& location : locations) {
-            config.slots.Add(std::move(location));
-        }
+        slots.moveInto(config);
     }
     auto nextPending = pending.begin();
     for (model::OmniConfig& config : omni.configs) {

@@ -532,6 +532,12 @@ void recomputeMissingFigures(model::Mech& mech, model::MechFields& stored) {
     mech.restoreFields(stored);
 }
 
+// A record that reads as a free slot: no item, no text of its own, every flag false. A
+// configuration writes every free slot after its first item, so most of its records are such.
+bool isFreeSlotRecord(const SlotRecord& r) {
+    return r.saveCode == catalog::kNoSaveCode && r.itemID.empty() && r.flags == model::SlotFlags{};
+}
+
 // The slot lists of each configuration while its records are read. Every place the file keeps
 // no record for is the base chassis slot there, so each list ends as long as the base chassis
 // location. Built in one pass, each slot once where it is kept: the records come in slot
@@ -563,7 +569,12 @@ public:
             return false;
         }
         copyBaseSlots(loc, position);
-        placeSlot(list, reader, r);
+        if (position == list.size() && isFreeSlotRecord(r)) {
+            // Built as a new free slot is, with no text to convert or compare.
+            list.emplace_back().index = r.index;
+        } else {
+            placeSlot(list, reader, r);
+        }
         return configurationKeeps(store_, r.location, list[position]);
     }
 

@@ -532,10 +532,17 @@ void recomputeMissingFigures(model::Mech& mech, model::MechFields& stored) {
     mech.restoreFields(stored);
 }
 
-// A record that reads as a free slot: no item, no text of its own, every flag false. A
-// configuration writes every free slot after its first item, so most of its records are such.
-bool isFreeSlotRecord(const SlotRecord& r) {
-    return r.saveCode == catalog::kNoSaveCode && r.itemID.empty() && r.flags == model::SlotFlags{};
+// placeSlot, with the record of a free slot (no item, no text of its own, every flag false)
+// appended as a new free slot is built, with no text to convert or compare. The base chassis
+// keeps every slot, and a configuration every free slot after its first item, so a good part
+// of the omni section's records are such.
+void placeOmniSlot(std::vector<CriticalSlot>& list, const Reader& reader, const SlotRecord& r) {
+    if (static_cast<std::size_t>(r.index) == list.size() && r.saveCode == catalog::kNoSaveCode &&
+        r.itemID.empty() && r.flags == model::SlotFlags{}) {
+        list.emplace_back().index = r.index;
+    } else {
+        placeSlot(list, reader, r);
+    }
 }
 
 // The slot lists of each configuration while its records are read. Every place the file keeps
@@ -569,12 +576,7 @@ public:
             return false;
         }
         copyBaseSlots(loc, position);
-        if (position == list.size() && isFreeSlotRecord(r)) {
-            // Built as a new free slot is, with no text to convert or compare.
-            list.emplace_back().index = r.index;
-        } else {
-            placeSlot(list, reader, r);
-        }
+        placeOmniSlot(list, reader, r);
         return configurationKeeps(store_, r.location, list[position]);
     }
 
@@ -584,8 +586,7 @@ public:
         config.slots.setConfigName(config.name);
         for (std::size_t loc = 0; loc < lists_.size(); ++loc) {
             copyBaseSlots(loc, base_[loc]->size());
-            config.slots.Add(model::CriticalLocation(config.name, static_cast<std::int16_t>(loc),
-                                                     std::move(lists_[loc])));
+            config.slots.setLocation(static_cast<int>(loc), std::move(lists_[loc]));
         }
     }
 
@@ -604,9 +605,9 @@ private:
     std::array<std::vector<CriticalSlot>, model::kSlotLocations> lists_;
 };
 
-model::OmniState readOmniSection(Reader& reader, std::string& currentConfig) {
+// Reads the section into `omni`, a new state, filled where it is kept rather than moved there.
+void readOmniSection(Reader& reader, std::string& currentConfig, model::OmniState& omni) {
     RecordReader& in = reader.in();
-    model::OmniState omni;
     model::OmniBaseChassis& base = omni.base;
     base.weapons = reader.weapons(in.lastIndexPrefix(kMinWeaponBytes));
     base.values.hsCount = in.integer();
@@ -645,13 +646,12 @@ model::OmniState readOmniSection(Reader& reader, std::string& currentConfig) {
                   r.index > last ||
                   (r.flags.isLocked && !r.flags.isBaseArmored && r.flags.isArmored);
             if (!bad) {
-                placeSlot(slots, reader, r);
+                placeOmniSlot(slots, reader, r);
             }
         }
         require(!bad, "base chassis slot out of place or not its own");
         padWithFreeSlots(slots, length);
-        base.slots.Add(
-            model::CriticalLocation(baseName, static_cast<std::int16_t>(loc), std::move(slots)));
+        base.slots.setLocation(loc, std::move(slots));
     }
 
     const std::size_t count = in.lastIndexPrefix(model::kConfigNameWidth);
@@ -676,7 +676,11 @@ model::OmniState readOmniSection(Reader& reader, std::string& currentConfig) {
         const std::size_t configIndex = static_cast<std::size_t>(&config - omni.configs.data());
         slots.begin();
         bool bad = false; // as for the base chassis: the whole list is read first
-        for (std::size_t i = in.lastIndexPrefix(kMinSlotBytes); i > 0; --i) {
+        const std::size_t records = in.lastIndexPrefix(kMinSlotBytes);
+        // Room for every record of the configuration at once: the list is not grown step by
+        // step. The count is bounded by the bytes left in the file.
+        pending.reserve(pending.size() + records);
+        for (std::size_t i = records; i > 0; --i) {
             const SlotRecord r = reader.slotRecord();
             if (r.saveCode != catalog::kNoSaveCode) {
                 pending.push_back(PendingCode{configIndex, r.flags.isWeapon, r.itemID, r.saveCode});
@@ -737,7 +741,6 @@ model::OmniState readOmniSection(Reader& reader, std::string& currentConfig) {
         const int current = model::findOmniConfig(omni.configs, currentConfig);
         currentConfig = omni.configs[current < 0 ? 0 : static_cast<std::size_t>(current)].name;
     }
-    return omni;
 }
 
 } // namespace
@@ -790,7 +793,7 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         // A plain design's omni state is a new design's: nothing to build, move or destroy.
         std::optional<model::OmniState> omni;
         if (f.omniBaseLocked && f.mechType == catalog::kOmniMech) {
-            omni = readOmniSection(reader, f.currentConfig);
+            readOmniSection(reader, f.currentConfig, omni.emplace());
         }
         require(in.atEnd(), "bytes after the end of the design");
 

@@ -12,14 +12,6 @@ namespace fpw::model {
 
 class CriticalLocation {
 public:
-    CriticalLocation() = default;
-    // A location of the store `configName` holding `slots` as they are (a reader's): each
-    // slot's index is its position.
-    CriticalLocation(std::string configName, std::int16_t locationIndex,
-                     std::vector<CriticalSlot> slots)
-        : slots_(std::move(slots)), configName_(std::move(configName)),
-          locationIndex_(locationIndex) {}
-
     // Stores the slot at the position given by its own `index`, growing the array when the
     // index lies beyond it; a negative index is refused (returns false).
     bool Add(CriticalSlot slot);

@@ -47,6 +47,17 @@ bool OmniCritLocationStorage::Add(CriticalLocation location) {
     return true;
 }
 
+bool OmniCritLocationStorage::setLocation(int loc, std::vector<CriticalSlot> slots) {
+    if (!inRange(loc, kLocations)) {
+        return false;
+    }
+    CriticalLocation& location = locations_[static_cast<std::size_t>(loc)];
+    location.setConfigName(configName_);
+    location.setLocationIndex(static_cast<std::int16_t>(loc));
+    location.setSlots(std::move(slots));
+    return true;
+}
+
 const CriticalLocation& OmniCritLocationStorage::none() {
     static const CriticalLocation kNone{};
     return kNone;

@@ -46,6 +46,10 @@ public:
 
     // Stores a copy at the location's own `LocationIndex`; false outside 0 to 7.
     bool Add(CriticalLocation location);
+    // Makes location `loc` hold `slots` as they are (a reader's: each slot's index is its
+    // position), named after this store; false outside 0 to 7. Builds the location where it is
+    // kept, with no whole location to move there.
+    bool setLocation(int loc, std::vector<CriticalSlot> slots);
     // The location's slots; an empty location outside 0 to 7. Inline: a configuration switch
     // and the reader ask for every location.
     const CriticalLocation& GetLoc(int loc) const {

@@ -532,9 +532,82 @@ void recomputeMissingFigures(model::Mech& mech, model::MechFields& stored) {
     mech.restoreFields(stored);
 }
 
-model::OmniState readOmniSection(Reader& reader, std::string& currentConfig) {
+// placeSlot, with the record of a free slot (no item, no text of its own, every flag false)
+// appended as a new free slot is built, with no text to convert or compare. The base chassis
+// keeps every slot, and a configuration every free slot after its first item, so a good part
+// of the omni section's records are such.
+void placeOmniSlot(std::vector<CriticalSlot>& list, const Reader& reader, const SlotRecord& r) {
+    if (static_cast<std::size_t>(r.index) == list.size() && r.saveCode == catalog::kNoSaveCode &&
+        r.itemID.empty() && r.flags == model::SlotFlags{}) {
+        list.emplace_back().index = r.index;
+    } else {
+        placeSlot(list, reader, r);
+    }
+}
+
+// The slot lists of each configuration while its records are read. Every place the file keeps
+// no record for is the base chassis slot there, so each list ends as long as the base chassis
+// location. Built in one pass, each slot once where it is kept: the records come in slot
+// order, so nearly every one is appended after the base chassis slots it skips.
+class ConfigurationSlots {
+public:
+    explicit ConfigurationSlots(const model::OmniCritLocationStorage& base) : store_(base) {
+        for (std::size_t loc = 0; loc < base_.size(); ++loc) {
+            base_[loc] = &base.GetLoc(static_cast<int>(loc)).slots();
+        }
+    }
+
+    // Empty lists with room for a configuration.
+    void begin() {
+        for (std::size_t loc = 0; loc < lists_.size(); ++loc) {
+            lists_[loc].reserve(base_[loc]->size());
+        }
+    }
+
+    // Puts the record's slot at its place; a later record for a place already filled
+    // replaces its slot. False (nothing placed) for a place beyond the base chassis location,
+    // or for a slot the base chassis fixes: a file written from this configuration would leave
+    // it out and the base chassis slot would be read in its place.
+    bool place(const Reader& reader, const SlotRecord& r) {
+        const auto loc = static_cast<std::size_t>(r.location);
+        std::vector<CriticalSlot>& list = lists_[loc];
+        const auto position = static_cast<std::size_t>(r.index);
+        if (position >= base_[loc]->size()) {
+            return false;
+        }
+        copyBaseSlots(loc, position);
+        placeOmniSlot(list, reader, r);
+        return configurationKeeps(store_, r.location, list[position]);
+    }
+
+    // Completes each list with the base chassis slots after its last record and hands the
+    // lists to the configuration's store, named after it.
+    void moveInto(model::OmniConfig& config) {
+        config.slots.setConfigName(config.name);
+        for (std::size_t loc = 0; loc < lists_.size(); ++loc) {
+            copyBaseSlots(loc, base_[loc]->size());
+            config.slots.setLocation(static_cast<int>(loc), std::move(lists_[loc]));
+        }
+    }
+
+private:
+    // The base chassis slots from the end of the list up to `end`.
+    void copyBaseSlots(std::size_t loc, std::size_t end) {
+        std::vector<CriticalSlot>& list = lists_[loc];
+        const std::vector<CriticalSlot>& base = *base_[loc];
+        for (std::size_t i = list.size(); i < end; ++i) {
+            list.push_back(base[i]);
+        }
+    }
+
+    const model::OmniCritLocationStorage& store_;
+    std::array<const std::vector<CriticalSlot>*, model::kSlotLocations> base_{};
+    std::array<std::vector<CriticalSlot>, model::kSlotLocations> lists_;
+};
+
+// Reads the section into `omni`, a new state, filled where it is kept rather than moved there.
+void readOmniSection(Reader& reader, std::string& currentConfig, model::OmniState& omni) {
     RecordReader& in = reader.in();
-    model::OmniState omni;
     model::OmniBaseChassis& base = omni.base;
     base.weapons = reader.weapons(in.lastIndexPrefix(kMinWeaponBytes));
     base.values.hsCount = in.integer();
@@ -573,16 +646,12 @@ model::OmniState readOmniSection(Reader& reader, std::string& currentConfig) {
                   r.index > last ||
                   (r.flags.isLocked && !r.flags.isBaseArmored && r.flags.isArmored);
             if (!bad) {
-                placeSlot(slots, reader, r);
+                placeOmniSlot(slots, reader, r);
             }
         }
         require(!bad, "base chassis slot out of place or not its own");
         padWithFreeSlots(slots, length);
-        model::CriticalLocation location;
-        location.setConfigName(baseName);
-        location.setLocationIndex(static_cast<std::int16_t>(loc));
-        location.setSlots(std::move(slots));
-        base.slots.Add(std::move(location));
+        base.slots.setLocation(loc, std::move(slots));
     }
 
     const std::size_t count = in.lastIndexPrefix(model::kConfigNameWidth);
@@ -602,38 +671,24 @@ model::OmniState readOmniSection(Reader& reader, std::string& currentConfig) {
         std::int16_t saveCode;
     };
     std::vector<PendingCode> pending;
+    ConfigurationSlots slots(base.slots);
     for (model::OmniConfig& config : omni.configs) {
         const std::size_t configIndex = static_cast<std::size_t>(&config - omni.configs.data());
-        // Every slot the configuration does not keep itself is the base chassis slot: the
-        // base chassis locations are copied and the kept slots filled over them, reusing
-        // their storage.
-        config.slots.setConfigName(config.name);
-        std::array<model::CriticalLocation, model::kSlotLocations> locations;
-        for (int loc = 0; loc < model::kSlotLocations; ++loc) {
-            locations[static_cast<std::size_t>(loc)] = base.slots.GetLoc(loc);
-            locations[static_cast<std::size_t>(loc)].setConfigName(config.name);
-        }
+        slots.begin();
         bool bad = false; // as for the base chassis: the whole list is read first
-        for (std::size_t i = in.lastIndexPrefix(kMinSlotBytes); i > 0; --i) {
+        const std::size_t records = in.lastIndexPrefix(kMinSlotBytes);
+        // Room for every record of the configuration at once: the list is not grown step by
+        // step. The count is bounded by the bytes left in the file.
+        pending.reserve(pending.size() + records);
+        for (std::size_t i = records; i > 0; --i) {
             const SlotRecord r = reader.slotRecord();
             if (r.saveCode != catalog::kNoSaveCode) {
                 pending.push_back(PendingCode{configIndex, r.flags.isWeapon, r.itemID, r.saveCode});
             }
-            model::CriticalLocation& location = locations[static_cast<std::size_t>(r.location)];
-            bad = bad || r.index > location.Slots();
-            if (bad) {
-                continue;
-            }
-            CriticalSlot& slot = *location.slotAt(r.index);
-            reader.fill(slot, r);
-            // A slot the base chassis fixes would be left out when written, and the base
-            // chassis slot read in its place.
-            bad = !configurationKeeps(base.slots, r.location, slot);
+            bad = bad || !slots.place(reader, r);
         }
         require(!bad, "configuration slot out of place or kept by the base chassis");
-        for (model::CriticalLocation& location : locations) {
-            config.slots.Add(std::move(location));
-        }
+        slots.moveInto(config);
     }
     auto nextPending = pending.begin();
     for (model::OmniConfig& config : omni.configs) {
@@ -686,7 +741,6 @@ model::OmniState readOmniSection(Reader& reader, std::string& currentConfig) {
         const int current = model::findOmniConfig(omni.configs, currentConfig);
         currentConfig = omni.configs[current < 0 ? 0 : static_cast<std::size_t>(current)].name;
     }
-    return omni;
 }
 
 } // namespace
@@ -739,7 +793,7 @@ DesignFileResult parseDesignFile(std::string_view bytes, app::ProgramContext& ct
         // A plain design's omni state is a new design's: nothing to build, move or destroy.
         std::optional<model::OmniState> omni;
         if (f.omniBaseLocked && f.mechType == catalog::kOmniMech) {
-            omni = readOmniSection(reader, f.currentConfig);
+            readOmniSection(reader, f.currentConfig, omni.emplace());
         }
         require(in.atEnd(), "bytes after the end of the design");
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -17,7 +18,8 @@ public:
     bool Add(CriticalSlot slot);
 
     const std::string& configName() const { return configName_; }
-    void setConfigName(std::string name) { configName_ = std::move(name); }
+    // Assigned over the present name, whose storage it reuses.
+    void setConfigName(std::string_view name) { configName_.assign(name); }
 
     std::int16_t locationIndex() const { return locationIndex_; }
     void setLocationIndex(std::int16_t index) { locationIndex_ = index; }

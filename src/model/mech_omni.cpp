@@ -86,10 +86,14 @@ void loadLocation(CritLocation& list, const CriticalLocation& stored) {
     }
     while (list.slotCount() < wanted && list.AddSlot()) {
     }
+    // SetSlot keeps the list's length and storage, so both are taken once.
+    const std::vector<CriticalSlot>& live = list.slots();
+    const std::size_t length = live.size();
     for (const CriticalSlot& slot : stored.slots()) {
-        // Most slots (the base chassis ones) hold the stored slot already.
-        if (list.validSlot(slot.index) &&
-            sameSlot(list.slots()[static_cast<std::size_t>(slot.index)], slot)) {
+        // Nearly every slot holds the stored slot already. A negative index turns into a
+        // position past the end, and SetSlot refuses it.
+        const auto position = static_cast<std::size_t>(slot.index);
+        if (position < length && sameSlot(live[position], slot)) {
             continue;
         }
         list.SetSlot(slot.text, slot.index, slot.flags(), slot.itemID);

@@ -21,9 +21,8 @@ bool isContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-} // namespace
-
-std::string omniConfigName(std::string_view text) {
+// The kept form of a name as a part of `text`: trimmed and cut, without building a string.
+std::string_view keptConfigName(std::string_view text) {
     std::string_view name = trimBlanks(text);
     // Count characters, not bytes: the file holds one byte per character.
     std::size_t characters = 0;
@@ -36,7 +35,13 @@ std::string omniConfigName(std::string_view text) {
         ++characters;
     }
     // A cut that ends in a blank would not read back the same.
-    return std::string(trimBlanks(name.substr(0, end)));
+    return trimBlanks(name.substr(0, end));
+}
+
+} // namespace
+
+std::string omniConfigName(std::string_view text) {
+    return std::string(keptConfigName(text));
 }
 
 bool sameConfigName(std::string_view a, std::string_view b) {
@@ -46,7 +51,7 @@ bool sameConfigName(std::string_view a, std::string_view b) {
 
 int findOmniConfig(const std::vector<OmniConfig>& configs, std::string_view name, bool exact) {
     // Stored names are cut to the file's width, so a longer name finds its configuration.
-    const std::string kept = exact ? std::string(name) : omniConfigName(name);
+    const std::string_view kept = exact ? name : keptConfigName(name);
     for (std::size_t i = 0; i < configs.size(); ++i) {
         if (exact ? configs[i].name == kept : sameConfigName(configs[i].name, kept)) {
             return static_cast<int>(i);

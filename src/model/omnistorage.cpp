@@ -47,9 +47,20 @@ bool OmniCritLocationStorage::Add(CriticalLocation location) {
     return true;
 }
 
-const CriticalLocation& OmniCritLocationStorage::GetLoc(int loc) const {
+bool OmniCritLocationStorage::setLocation(int loc, std::vector<CriticalSlot> slots) {
+    if (!inRange(loc, kLocations)) {
+        return false;
+    }
+    CriticalLocation& location = locations_[static_cast<std::size_t>(loc)];
+    location.setConfigName(configName_);
+    location.setLocationIndex(static_cast<std::int16_t>(loc));
+    location.setSlots(std::move(slots));
+    return true;
+}
+
+const CriticalLocation& OmniCritLocationStorage::none() {
     static const CriticalLocation kNone{};
-    return inRange(loc, kLocations) ? locations_[static_cast<std::size_t>(loc)] : kNone;
+    return kNone;
 }
 
 bool OmniCritLocationStorage::TIsBaseItem(int loc, int slot) const {
@@ -68,17 +79,6 @@ bool OmniCASE::Add(int loc, std::int16_t value) {
     }
     values_[static_cast<std::size_t>(loc)] = value;
     return true;
-}
-
-std::int16_t OmniCASE::GetCASE(int loc) const {
-    return inRange(loc, kLocations) ? values_[static_cast<std::size_t>(loc)] : 0;
-}
-
-bool OmniActuators::GetActuator(int right, int i) const {
-    if (!inRange(i, kActuators)) {
-        return false;
-    }
-    return (right != 0 ? right_ : left_)[static_cast<std::size_t>(i)];
 }
 
 bool OmniActuators::SetActuator(int right, int i, bool value) {

@@ -46,8 +46,15 @@ public:
 
     // Stores a copy at the location's own `LocationIndex`; false outside 0 to 7.
     bool Add(CriticalLocation location);
-    // The location's slots; an empty location outside 0 to 7.
-    const CriticalLocation& GetLoc(int loc) const;
+    // Makes location `loc` hold `slots` as they are (a reader's: each slot's index is its
+    // position), named after this store; false outside 0 to 7. Builds the location where it is
+    // kept, with no whole location to move there.
+    bool setLocation(int loc, std::vector<CriticalSlot> slots);
+    // The location's slots; an empty location outside 0 to 7. Inline: a configuration switch
+    // and the reader ask for every location.
+    const CriticalLocation& GetLoc(int loc) const {
+        return loc >= 0 && loc < kLocations ? locations_[static_cast<std::size_t>(loc)] : none();
+    }
 
     const std::string& configName() const { return configName_; }
     void setConfigName(std::string name) { configName_ = std::move(name); }
@@ -59,6 +66,8 @@ public:
     bool operator==(const OmniCritLocationStorage&) const = default;
 
 private:
+    static const CriticalLocation& none();
+
     std::array<CriticalLocation, kLocations> locations_{};
     std::string configName_;
 };
@@ -71,7 +80,9 @@ public:
     // Sets the value of one location; false outside 0 to 6.
     bool Add(int loc, std::int16_t value);
     // 0 outside 0 to 6.
-    std::int16_t GetCASE(int loc) const;
+    std::int16_t GetCASE(int loc) const {
+        return loc >= 0 && loc < kLocations ? values_[static_cast<std::size_t>(loc)] : 0;
+    }
 
     const std::string& configName() const { return configName_; }
     void setConfigName(std::string name) { configName_ = std::move(name); }
@@ -89,7 +100,10 @@ public:
     static constexpr int kActuators = 4;
 
     // `right` non-zero selects the right arm. False outside 0 to 3.
-    bool GetActuator(int right, int i) const;
+    bool GetActuator(int right, int i) const {
+        return i >= 0 && i < kActuators &&
+               (right != 0 ? right_ : left_)[static_cast<std::size_t>(i)];
+    }
     bool SetActuator(int right, int i, bool value);
 
     const std::string& configName() const { return configName_; }

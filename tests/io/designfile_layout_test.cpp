@@ -212,6 +212,55 @@ TEST(DesignFileLayout, OneMoreSlotRecordFillsItsPlaceOrDamagesTheFile) {
     }
 }
 
+// Prime keeps no slot of its own in handmade_omni.fpm; here it keeps records for the right
+// torso (whose base chassis location has slots 0 to 3, the PPC in 3): a later record for a
+// place replaces the earlier one, a place before the last one filled is filled all the same,
+// the places without a record hold the base chassis slots, and a place past the base chassis
+// location damages the file.
+TEST(DesignFileLayout, ConfigurationRecordsFillTheirPlacesOverTheBaseChassis) {
+    constexpr std::array<std::int16_t, 9> kActive{0, 0, 0, -1, 0, 0, 0, 0, 0};
+    struct Case {
+        std::string what;
+        std::vector<std::string> records;
+        std::optional<std::array<std::string, 2>> firstTwo; // nothing: the file is damaged
+    };
+    const std::vector<Case> cases = {
+        {"replaced, then an earlier place",
+         {slotRecordBytes("Spare", 1, 4, kActive, ""),
+          slotRecordBytes("Ammo Bin", 1, 4, kActive, ""),
+          slotRecordBytes("Rack", 0, 4, kActive, "")},
+         std::array<std::string, 2>{"Rack", "Ammo Bin"}},
+        {"past the base chassis location", {slotRecordBytes("Spare", 4, 4, kActive, "")}, {}},
+    };
+    const std::string file = handmade("handmade_omni.fpm");
+    const std::size_t primeSlots = file.find("Prime") + 2 * model::kConfigNameWidth;
+    for (const Case& c : cases) {
+        std::string bytes = file;
+        std::string records(1, static_cast<char>(c.records.size() - 1));
+        records.push_back('\0');
+        for (const std::string& record : c.records) {
+            records += record;
+        }
+        bytes.replace(primeSlots, 2, records); // the count -1 (none) and no record
+        Kit kit;
+        const DesignFileResult result = parseDesignFile(bytes, kit.ctx);
+        if (!c.firstTwo) {
+            EXPECT_EQ(result.status, DesignFileResult::Status::Damaged) << c.what;
+            continue;
+        }
+        ASSERT_TRUE(result.ok()) << c.what;
+        const model::OmniState& omni = result.mech->omniState();
+        const model::CriticalLocation& torso = omni.configs[0].slots.GetLoc(4);
+        const model::CriticalLocation& base = omni.base.slots.GetLoc(4);
+        ASSERT_EQ(torso.Slots(), 3) << c.what;
+        EXPECT_EQ((std::array{torso.GetSlot(0)->text, torso.GetSlot(1)->text}), *c.firstTwo)
+            << c.what;
+        EXPECT_EQ(*torso.GetSlot(2), *base.GetSlot(2)) << c.what;
+        EXPECT_EQ(*torso.GetSlot(3), *base.GetSlot(3)) << c.what;
+        EXPECT_EQ(torso.GetSlot(1)->index, 1) << c.what;
+    }
+}
+
 TEST(DesignFileLayout, HandAssembledOmniSectionOpensToItsConfigurations) {
     const model::WeaponEntry kBasePPC{dk::kPPC, 0, {4}, 3, false, true, true, false, false};
     const model::WeaponEntry kBetaLaser{

@@ -1,4 +1,5 @@
 // `info`, `bv`, `cost`, `mux` and `sheet` of the built tool (clitool.h) against the library.
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -107,6 +108,7 @@ TEST_F(CliTool, BadFilesAreReportedInOrderAndTheOthersProcessed) {
     std::map<std::string, json> rows{{hunchbackFile, libraryFigures(hunchback, hunchbackFile)},
                                      {good2, libraryFigures(b, good2)}};
     std::string err;
+    std::map<std::string, std::string> errOf;
     for (const std::string& file : files) {
         if (rows.count(file))
             continue;
@@ -119,7 +121,8 @@ TEST_F(CliTool, BadFilesAreReportedInOrderAndTheOthersProcessed) {
         rows[file]["file"] = file;
         rows[file]["error"] = message;
         std::erase(message, '\r');
-        err += file + ": " + message + "\n";
+        errOf[file] = file + ": " + message + "\n";
+        err += errOf[file];
     }
     for (const char* jobs : {"1", "2"}) {
         SCOPED_TRACE(jobs);
@@ -130,10 +133,19 @@ TEST_F(CliTool, BadFilesAreReportedInOrderAndTheOthersProcessed) {
         EXPECT_EQ(r.err, err);
         std::vector<std::string> out = lines(r.out);
         ASSERT_EQ(out.size(), files.size());
+        std::string merged;
         for (std::size_t i = 0; i < files.size(); ++i) {
             EXPECT_EQ(keysOf(out[i]), kKeys);
             EXPECT_EQ(json::parse(out[i]), rows[files[i]]);
+            merged += errOf[files[i]] + out[i] + "\n";
         }
+        // Both streams into one file: each file's message comes just before its row.
+        std::string command = quoted(exe.string());
+        for (const std::string& arg : args)
+            command += ' ' + quoted(arg);
+        command += " >" + quoted(work.file("both.txt")) + " 2>&1";
+        EXPECT_NE(std::system(command.c_str()), 0);
+        EXPECT_EQ(work.read("both.txt"), merged);
         // As text, rows for the readable files only.
         args.erase(args.begin() + 1);
         r = run(args);

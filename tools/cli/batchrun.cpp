@@ -55,6 +55,9 @@ public:
     void write(const ItemOutput& output) {
         if (!output.err.empty()) {
             bar_.clear();
+            // The error stream flushes the output stream before it writes, so that both sent to
+            // one file keep their order; the rows held here go first for the same reason.
+            writeRows();
             err_ << output.err << std::flush;
         }
         if (!output.out.empty()) {

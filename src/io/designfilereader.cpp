@@ -532,19 +532,6 @@ void recomputeMissingFigures(model::Mech& mech, model::MechFields& stored) {
     mech.restoreFields(stored);
 }
 
-// placeSlot, with the record of a free slot (no item, no text of its own, every flag false)
-// appended as a new free slot is built, with no text to convert or compare. The base chassis
-// keeps every slot, and a configuration every free slot after its first item, so a good part
-// of the omni section's records are such.
-void placeOmniSlot(std::vector<CriticalSlot>& list, const Reader& reader, const SlotRecord& r) {
-    if (static_cast<std::size_t>(r.index) == list.size() && r.saveCode == catalog::kNoSaveCode &&
-        r.itemID.empty() && r.flags == model::SlotFlags{}) {
-        list.emplace_back().index = r.index;
-    } else {
-        placeSlot(list, reader, r);
-    }
-}
-
 // The slot lists of each configuration while its records are read. Every place the file keeps
 // no record for is the base chassis slot there, so each list ends as long as the base chassis
 // location. Built in one pass, each slot once where it is kept: the records come in slot
@@ -576,7 +563,7 @@ public:
             return false;
         }
         copyBaseSlots(loc, position);
-        placeOmniSlot(list, reader, r);
+        placeSlot(list, reader, r);
         return configurationKeeps(store_, r.location, list[position]);
     }
 
@@ -646,7 +633,7 @@ void readOmniSection(Reader& reader, std::string& currentConfig, model::OmniStat
                   r.index > last ||
                   (r.flags.isLocked && !r.flags.isBaseArmored && r.flags.isArmored);
             if (!bad) {
-                placeOmniSlot(slots, reader, r);
+                placeSlot(slots, reader, r);
             }
         }
         require(!bad, "base chassis slot out of place or not its own");
